@@ -1,0 +1,186 @@
+#include "platform/clock.h"
+
+#include <chrono>
+
+namespace zlx::platform {
+
+void Clock::beginActivity() {
+    std::lock_guard lock(activityMutex_);
+    ++active_;
+}
+
+void Clock::endActivity() {
+    std::lock_guard lock(activityMutex_);
+    if (--active_ == 0) activityIdle_.notify_all();
+}
+
+void Clock::waitForQuiet() {
+    std::unique_lock lock(activityMutex_);
+    activityIdle_.wait(lock, [this] { return active_ == 0; });
+}
+
+// ---- ManualClock
+
+std::tm ManualClock::defaultWallStart() {
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 0;
+    t.tm_mday = 15;
+    t.tm_hour = 10;
+    t.tm_isdst = 0;
+    return t;
+}
+
+ManualClock::ManualClock(std::tm wallStart) : wallStart_(timegm(&wallStart)) {}
+
+Millis ManualClock::now() const {
+    std::lock_guard lock(mutex_);
+    return now_;
+}
+
+std::tm ManualClock::localTime() const {
+    // The simulated machine's local time: the start reading plus the elapsed time, without
+    // any time zone of the host.
+    std::time_t t = wallStart_ + static_cast<std::time_t>(now() / 1000);
+    std::tm out{};
+    gmtime_r(&t, &out);
+    return out;
+}
+
+ScheduleId ManualClock::schedule(Millis due, std::function<void()> action) {
+    std::lock_guard lock(mutex_);
+    ScheduleId id = nextId_++;
+    queue_.emplace(Key{due < now_ ? now_ : due, id}, std::move(action));
+    return id;
+}
+
+void ManualClock::cancel(ScheduleId id) {
+    std::lock_guard lock(mutex_);
+    for (auto it = queue_.begin(); it != queue_.end(); ++it) {
+        if (it->first.id == id) {
+            queue_.erase(it);
+            return;
+        }
+    }
+}
+
+void ManualClock::sleepFor(Millis duration) {
+    bool woken = false;
+    std::unique_lock lock(mutex_);
+    ScheduleId id = nextId_++;
+    // The waker runs inside advanceTo(): it hands the activity back to this thread before the
+    // clock settles, so the settle step waits for what the thread does next.
+    queue_.emplace(Key{now_ + duration, id}, [this, &woken] {
+        beginActivity();
+        std::lock_guard inner(mutex_);
+        woken = true;
+        sleepers_.notify_all();
+    });
+    lock.unlock();
+    endActivity();
+    lock.lock();
+    sleepers_.wait(lock, [&] { return woken; });
+}
+
+bool ManualClock::hasDue() const {
+    std::lock_guard lock(mutex_);
+    return !queue_.empty() && queue_.begin()->first.due <= now_;
+}
+
+void ManualClock::advanceTo(Millis target, const std::function<void()>& settle) {
+    for (;;) {
+        std::function<void()> action;
+        {
+            std::lock_guard lock(mutex_);
+            if (queue_.empty() || queue_.begin()->first.due > target) break;
+            auto it = queue_.begin();
+            if (it->first.due > now_) now_ = it->first.due;
+            action = std::move(it->second);
+            queue_.erase(it);
+        }
+        action();
+        waitForQuiet();
+        if (settle) settle();
+    }
+    {
+        std::lock_guard lock(mutex_);
+        if (target > now_) now_ = target;
+    }
+    waitForQuiet();
+    if (settle) settle();
+}
+
+// ---- RealClock
+
+namespace {
+Millis steadyMillis() {
+    using namespace std::chrono;
+    static const auto start = steady_clock::now();
+    return duration_cast<milliseconds>(steady_clock::now() - start).count();
+}
+}  // namespace
+
+RealClock::RealClock() : thread_([this] { run(); }) {}
+
+RealClock::~RealClock() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+}
+
+Millis RealClock::now() const { return steadyMillis(); }
+
+std::tm RealClock::localTime() const {
+    std::time_t t = std::time(nullptr);
+    std::tm out{};
+    localtime_r(&t, &out);
+    return out;
+}
+
+ScheduleId RealClock::schedule(Millis due, std::function<void()> action) {
+    std::lock_guard lock(mutex_);
+    ScheduleId id = nextId_++;
+    queue_.emplace(Key{due, id}, std::move(action));
+    changed_.notify_all();
+    return id;
+}
+
+void RealClock::cancel(ScheduleId id) {
+    std::lock_guard lock(mutex_);
+    for (auto it = queue_.begin(); it != queue_.end(); ++it) {
+        if (it->first.id == id) {
+            queue_.erase(it);
+            return;
+        }
+    }
+}
+
+void RealClock::sleepFor(Millis duration) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(duration));
+}
+
+void RealClock::run() {
+    std::unique_lock lock(mutex_);
+    while (!stopping_) {
+        if (queue_.empty()) {
+            changed_.wait(lock);
+            continue;
+        }
+        Millis due = queue_.begin()->first.due;
+        Millis current = steadyMillis();
+        if (due > current) {
+            changed_.wait_for(lock, std::chrono::milliseconds(due - current));
+            continue;
+        }
+        auto action = std::move(queue_.begin()->second);
+        queue_.erase(queue_.begin());
+        lock.unlock();
+        action();
+        lock.lock();
+    }
+}
+
+}  // namespace zlx::platform

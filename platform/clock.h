@@ -1,0 +1,120 @@
+#pragma once
+// All time of the program: readings, scheduled callbacks, sleeps of worker threads.
+// The program runs on RealClock; tests and script mode run on ManualClock, where time moves
+// only when advanced and everything due runs in time order, the same way every time.
+
+#include <condition_variable>
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace zlx::platform {
+
+using Millis = std::int64_t;
+using ScheduleId = std::uint64_t;
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    // Monotonic milliseconds since the clock was made.
+    virtual Millis now() const = 0;
+    // The local wall-clock time (for time stamps and file dates).
+    virtual std::tm localTime() const = 0;
+    // Runs `action` once at `due` (or as soon as possible when `due` has passed). On RealClock
+    // it runs on the clock's own thread; on ManualClock inside advanceTo().
+    virtual ScheduleId schedule(Millis due, std::function<void()> action) = 0;
+    virtual void cancel(ScheduleId id) = 0;
+    // Blocks the calling thread (never the user-interface thread) for `duration`.
+    virtual void sleepFor(Millis duration) = 0;
+
+    // Threads that do work on behalf of the program (worker threads, the simulated service's
+    // notification thread) mark that work, so a manual run can wait until all is quiet.
+    void beginActivity();
+    void endActivity();
+    // Waits until no thread is active.
+    void waitForQuiet();
+
+private:
+    std::mutex activityMutex_;
+    std::condition_variable activityIdle_;
+    int active_ = 0;
+};
+
+// Marks the enclosing scope as activity of the calling thread.
+class ActivityScope {
+public:
+    explicit ActivityScope(Clock& clock) : clock_(clock) { clock_.beginActivity(); }
+    ~ActivityScope() { clock_.endActivity(); }
+    ActivityScope(const ActivityScope&) = delete;
+    ActivityScope& operator=(const ActivityScope&) = delete;
+
+private:
+    Clock& clock_;
+};
+
+class ManualClock final : public Clock {
+public:
+    // `wallStart` is the local time at clock reading 0.
+    explicit ManualClock(std::tm wallStart = defaultWallStart());
+
+    Millis now() const override;
+    std::tm localTime() const override;
+    ScheduleId schedule(Millis due, std::function<void()> action) override;
+    void cancel(ScheduleId id) override;
+    void sleepFor(Millis duration) override;
+
+    // Moves time to `target`. Each scheduled action due on the way runs at its own time, in
+    // (time, order of scheduling) order; after each one and at the end, `settle` runs (the
+    // caller drains its message queue there).
+    void advanceTo(Millis target, const std::function<void()>& settle);
+    // Runs what is due now.
+    void runDue(const std::function<void()>& settle) { advanceTo(now(), settle); }
+    bool hasDue() const;
+
+    static std::tm defaultWallStart();
+
+private:
+    struct Key {
+        Millis due;
+        ScheduleId id;
+        bool operator<(const Key& o) const { return due != o.due ? due < o.due : id < o.id; }
+    };
+    mutable std::mutex mutex_;
+    std::condition_variable sleepers_;
+    Millis now_ = 0;
+    ScheduleId nextId_ = 1;
+    std::map<Key, std::function<void()>> queue_;
+    std::time_t wallStart_;
+};
+
+class RealClock final : public Clock {
+public:
+    RealClock();
+    ~RealClock() override;
+
+    Millis now() const override;
+    std::tm localTime() const override;
+    ScheduleId schedule(Millis due, std::function<void()> action) override;
+    void cancel(ScheduleId id) override;
+    void sleepFor(Millis duration) override;
+
+private:
+    void run();
+    struct Key {
+        Millis due;
+        ScheduleId id;
+        bool operator<(const Key& o) const { return due != o.due ? due < o.due : id < o.id; }
+    };
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::map<Key, std::function<void()>> queue_;
+    ScheduleId nextId_ = 1;
+    bool stopping_ = false;
+    std::thread thread_;  // last: starts after the members above exist
+};
+
+}  // namespace zlx::platform

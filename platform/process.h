@@ -1,0 +1,63 @@
+#pragma once
+// Processes and kernel objects that cross process boundaries.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/win32.h"
+
+namespace zlx::platform {
+
+inline constexpr std::uint32_t kWaitObject0 = 0;
+inline constexpr std::uint32_t kWaitAbandoned = 0x80;
+
+// CreateProcessW with the child's standard output redirected into a file, then a bounded wait.
+struct ProcessResult {
+    Win32Error createResult = kErrorSuccess;
+    std::uint32_t waitResult = kWaitObject0;  // kWaitObject0 or kWaitTimeout
+    std::uint32_t exitCode = 0;
+};
+
+class Processes {
+public:
+    virtual ~Processes() = default;
+    virtual ProcessResult runRedirected(const std::string& commandLine,
+                                        const std::string& outputPath,
+                                        std::uint32_t timeoutMs) = 0;
+};
+
+// A named mutex shared by the processes of this machine (CreateMutexW / WaitForSingleObject).
+class NamedMutex {
+public:
+    virtual ~NamedMutex() = default;
+    // kWaitObject0, kWaitAbandoned or kWaitTimeout.
+    virtual std::uint32_t wait(std::uint32_t timeoutMs) = 0;
+    virtual void release() = 0;
+};
+
+class NamedMutexes {
+public:
+    virtual ~NamedMutexes() = default;
+    virtual std::unique_ptr<NamedMutex> create(const std::string& name) = 0;
+};
+
+// The program's single-instance guard and the window value that every copy of the program
+// shares. The activation of the first copy's window happens in the first copy's process.
+class SingleInstance {
+public:
+    virtual ~SingleInstance() = default;
+    // CreateMutexW with initial ownership: false when the mutex already existed.
+    virtual bool createMutex() = 0;
+    virtual void releaseMutex() = 0;
+    virtual std::uint64_t readSharedMainWindow() = 0;
+    virtual void writeSharedMainWindow(std::uint64_t window) = 0;
+    // Asks the copy that owns the mutex to restore and bring forward `window`'s last active
+    // pop-up. Returns false when no copy answers.
+    virtual bool requestActivation(std::uint64_t window) = 0;
+    // The first copy's handler of such requests; it runs on a thread of its own.
+    virtual void setActivationHandler(std::function<void(std::uint64_t)> handler) = 0;
+};
+
+}  // namespace zlx::platform

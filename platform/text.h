@@ -1,0 +1,28 @@
+#pragma once
+// UTF-8 inside, UTF-16 at the wire formats that carry it. Invalid input becomes U+FFFD.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zlx::platform {
+
+std::u16string utf8ToUtf16(std::string_view text);
+std::string utf16ToUtf8(std::u16string_view text);
+
+// Little-endian UTF-16 bytes; reading stops at the first NUL unit or the end of the bytes.
+std::vector<std::uint8_t> utf16leBytes(std::string_view text, bool withNul);
+std::string utf8FromUtf16le(std::span<const std::uint8_t> bytes);
+
+// Keeps at most `units` UTF-16 units of `text`, never splitting a surrogate pair.
+std::string truncateToUtf16Units(std::string_view text, std::size_t units);
+std::size_t utf16Length(std::string_view text);
+
+// Replaces every invalid UTF-8 sequence by U+FFFD.
+std::string sanitizeUtf8(std::string_view bytes);
+
+std::string toLowerAscii(std::string_view text);
+
+}  // namespace zlx::platform

@@ -1,0 +1,79 @@
+#pragma once
+// Native Wifi (wlanapi.dll) as C++ values. Every result is the call's Win32 code; data the
+// service would allocate comes back in vectors, so nothing is freed by hand (WlanFreeMemory is
+// implicit).
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/win32.h"
+
+namespace zlx::platform {
+
+using WlanHandle = std::uint64_t;
+inline constexpr WlanHandle kNoWlanHandle = 0;
+
+struct WlanInterfaceInfo {
+    Guid guid;
+    std::string description;  // at most 255 characters, as the service reports it
+    std::uint32_t state = 0;  // WLAN_INTERFACE_STATE
+};
+
+struct WlanProfileInfo {
+    std::string name;
+    std::uint32_t flags = 0;
+};
+
+inline constexpr std::uint32_t kWlanIhvControlService = 0;  // wlan_ihv_control_type_service
+inline constexpr std::uint32_t kWlanIhvControlDriver = 1;   // wlan_ihv_control_type_driver
+
+inline constexpr std::uint32_t kWlanNotificationSourceIhv = 0x00000040;
+inline constexpr std::uint32_t kWlanNotificationSourceNone = 0;
+
+// One WLAN_NOTIFICATION_DATA, its payload copied.
+struct WlanNotification {
+    std::uint32_t source = 0;
+    std::uint32_t code = 0;
+    Guid interfaceGuid;
+    std::vector<std::uint8_t> data;
+};
+using WlanNotificationCallback = std::function<void(const WlanNotification&)>;
+
+// The securable object of WlanSetSecuritySettings that guards the IHV control channel.
+inline constexpr std::uint32_t kWlanSecureIhvControl = 7;  // wlan_secure_ihv_control
+
+class WlanApi {
+public:
+    virtual ~WlanApi() = default;
+
+    virtual Win32Error openHandle(std::uint32_t clientVersion, std::uint32_t& negotiatedVersion,
+                                  WlanHandle& handle) = 0;
+    virtual Win32Error closeHandle(WlanHandle handle) = 0;
+    virtual Win32Error enumInterfaces(WlanHandle handle,
+                                      std::vector<WlanInterfaceInfo>& interfaces) = 0;
+    // WlanQueryInterface: data comes back in the Windows x64 layout of the opcode's structure.
+    virtual Win32Error queryInterface(WlanHandle handle, const Guid& interfaceGuid,
+                                      std::uint32_t opcode, std::vector<std::uint8_t>& data,
+                                      std::uint32_t& valueType) = 0;
+    virtual Win32Error getProfileList(WlanHandle handle, const Guid& interfaceGuid,
+                                      std::vector<WlanProfileInfo>& profiles) = 0;
+    virtual Win32Error getProfile(WlanHandle handle, const Guid& interfaceGuid,
+                                  const std::string& profileName, std::string& xml) = 0;
+    // WlanIhvControl: the caller offers `answer` (possibly empty); bytesReturned tells how much
+    // the driver or the service wrote.
+    virtual Win32Error ihvControl(WlanHandle handle, const Guid& interfaceGuid,
+                                  std::uint32_t type, std::span<const std::uint8_t> request,
+                                  std::span<std::uint8_t> answer,
+                                  std::uint32_t& bytesReturned) = 0;
+    // WlanRegisterNotification: a source mask of kWlanNotificationSourceNone ends the
+    // registration. The callback runs on the service's notification thread.
+    virtual Win32Error registerNotification(WlanHandle handle, std::uint32_t sourceMask,
+                                            WlanNotificationCallback callback) = 0;
+    virtual Win32Error setSecuritySettings(WlanHandle handle, std::uint32_t securableObject,
+                                           const std::string& sddl) = 0;
+};
+
+}  // namespace zlx::platform

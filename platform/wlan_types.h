@@ -1,0 +1,53 @@
+#pragma once
+// Byte layouts (Windows x64) of the Native Wifi structures the system reads, with codecs so
+// that both the simulated service and the callers agree on one definition.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zlx::platform {
+
+inline constexpr std::uint32_t kWlanOpcodeInterfaceState = 6;
+inline constexpr std::uint32_t kWlanOpcodeCurrentConnection = 7;
+
+// WLAN_ASSOCIATION_ATTRIBUTES, 68 bytes.
+struct WlanAssociationAttributes {
+    std::vector<std::uint8_t> ssid;  // up to 32 octets
+    std::uint32_t bssType = 1;
+    std::array<std::uint8_t, 6> bssid{};
+    std::uint32_t phyType = 0;
+    std::uint32_t phyIndex = 0;
+    std::uint32_t signalQuality = 0;
+    std::uint32_t rxRate = 0;
+    std::uint32_t txRate = 0;
+};
+inline constexpr std::size_t kWlanAssociationAttributesSize = 68;
+
+// WLAN_CONNECTION_ATTRIBUTES, 604 bytes.
+struct WlanConnectionAttributes {
+    std::uint32_t state = 0;
+    std::uint32_t connectionMode = 0;
+    std::string profileName;  // at most 255 UTF-16 units
+    WlanAssociationAttributes association;
+    std::uint32_t securityEnabled = 0;
+    std::uint32_t oneXEnabled = 0;
+    std::uint32_t authAlgorithm = 0;
+    std::uint32_t cipherAlgorithm = 0;
+};
+inline constexpr std::size_t kWlanConnectionAttributesSize = 604;
+inline constexpr std::size_t kWlanProfileNameOffset = 8;
+inline constexpr std::size_t kWlanProfileNameUnits = 256;
+inline constexpr std::size_t kWlanAssociationOffset = 520;
+inline constexpr std::size_t kWlanSecurityOffset = 588;
+
+std::vector<std::uint8_t> encodeAssociationAttributes(const WlanAssociationAttributes& a);
+std::vector<std::uint8_t> encodeConnectionAttributes(const WlanConnectionAttributes& c);
+// Empty when the buffer is shorter than the structure.
+std::optional<WlanConnectionAttributes> decodeConnectionAttributes(
+    std::span<const std::uint8_t> bytes);
+
+}  // namespace zlx::platform

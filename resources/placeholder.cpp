@@ -1,0 +1,1 @@
+// String table and templates.

@@ -1,0 +1,1 @@
+// Window model: grows in this folder.
