@@ -87,27 +87,30 @@ bool ManualClock::hasDue() const {
     return !queue_.empty() && queue_.begin()->first.due <= now_;
 }
 
-void ManualClock::advanceTo(Millis target, const std::function<void()>& settle) {
-    for (;;) {
-        std::function<void()> action;
-        {
-            std::lock_guard lock(mutex_);
-            if (queue_.empty() || queue_.begin()->first.due > target) break;
-            auto it = queue_.begin();
-            if (it->first.due > now_) now_ = it->first.due;
-            action = std::move(it->second);
-            queue_.erase(it);
-        }
-        action();
-        waitForQuiet();
-        if (settle) settle();
-    }
+bool ManualClock::runNextDue(Millis target) {
+    std::function<void()> action;
     {
         std::lock_guard lock(mutex_);
-        if (target > now_) now_ = target;
+        if (queue_.empty() || queue_.begin()->first.due > target) {
+            if (target > now_) now_ = target;
+            return false;
+        }
+        auto it = queue_.begin();
+        if (it->first.due > now_) now_ = it->first.due;
+        action = std::move(it->second);
+        queue_.erase(it);
     }
-    waitForQuiet();
-    if (settle) settle();
+    action();
+    return true;
+}
+
+void ManualClock::advanceTo(Millis target, const std::function<void()>& settle) {
+    bool ran;
+    do {
+        ran = runNextDue(target);
+        waitForQuiet();
+        if (settle) settle();
+    } while (ran);
 }
 
 // ---- RealClock

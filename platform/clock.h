@@ -71,8 +71,9 @@ public:
     // (time, order of scheduling) order; after each one and at the end, `settle` runs (the
     // caller drains its message queue there).
     void advanceTo(Millis target, const std::function<void()>& settle);
-    // Runs what is due now.
-    void runDue(const std::function<void()>& settle) { advanceTo(now(), settle); }
+    // One step of advanceTo(): runs the earliest action due at or before `target` at its own
+    // time and returns true, or moves the time to `target` and returns false.
+    bool runNextDue(Millis target);
     bool hasDue() const;
 
     static std::tm defaultWallStart();

@@ -1,0 +1,99 @@
+#pragma once
+// Controls of a dialog with their Windows semantics, as plain data plus the operations the
+// system uses on them. A renderer reads this state; it never decides anything.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zlx::ui {
+
+enum class ControlKind {
+    Static,
+    PushButton,
+    RadioButton,
+    GroupBox,
+    DropDownList,
+    Edit,
+    Progress,
+    Icon,
+    RichText,
+};
+
+std::string_view controlKindName(ControlKind kind);
+
+// Position and size in dialog units.
+struct DialogRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// Styles of a control template.
+enum ControlStyle : std::uint32_t {
+    kStyleNone = 0,
+    kStyleHidden = 1u << 0,
+    kStyleDisabled = 1u << 1,
+    kStyleDefault = 1u << 2,   // default push button
+    kStyleSorted = 1u << 3,    // drop-down list sorts its entries
+    kStyleReadOnly = 1u << 4,  // edit
+    kStyleEllipsis = 1u << 5,  // static: word ellipsis when the text does not fit
+    kStyleCentered = 1u << 6,  // static: centred text
+    kStyleMultiLine = 1u << 7,
+};
+
+// One formatted run of a rich text control.
+struct TextRun {
+    std::string text;  // line breaks as "\n"
+    std::uint32_t color = 0x000000;  // 0xRRGGBB
+    bool bold = false;
+    bool underline = false;
+    friend bool operator==(const TextRun&, const TextRun&) = default;
+};
+
+struct CharFormat {
+    std::uint32_t color = 0x000000;
+    bool bold = false;
+    bool underline = false;
+};
+
+inline constexpr int kCbErr = -1;
+
+struct Control {
+    int id = 0;
+    ControlKind kind = ControlKind::Static;
+    std::string text;
+    DialogRect rect;
+    std::uint32_t style = kStyleNone;
+    bool enabled = true;
+    bool visible = true;
+    bool checked = false;
+    int iconId = 0;  // Icon kind
+    // DropDownList
+    std::vector<std::string> items;
+    int selection = kCbErr;
+    // Progress
+    int rangeMin = 0, rangeMax = 100, position = 0;
+    // RichText
+    std::vector<TextRun> runs;
+    bool scrolledToEnd = false;
+};
+
+// Drop-down list (CB_ADDSTRING, CB_FINDSTRINGEXACT ...). Sorted insertion and the exact search
+// ignore case, as the Windows control does.
+int comboAddString(Control& c, std::string_view text);
+void comboResetContent(Control& c);
+int comboFindStringExact(const Control& c, std::string_view text);
+// Selects `index`, or nothing for -1 or an index out of range (then returns kCbErr).
+int comboSetCurSel(Control& c, int index);
+
+// Rich text (EM_* / WM_SETTEXT). Setting the whole text drops all formatting.
+void richSetText(Control& c, std::string_view text);
+void richAppend(Control& c, std::string_view text, const CharFormat& format);
+// The text with "\r\n" line breaks, as reading the control gives it.
+std::string richGetText(const Control& c);
+int richLineCount(const Control& c);
+
+// Case-insensitive comparison of the Windows list controls (ASCII and UTF-8 bytes above).
+int compareNoCase(std::string_view a, std::string_view b);
+
+}  // namespace zlx::ui

@@ -1,0 +1,122 @@
+#pragma once
+// A window built from a dialog template: modal dialogs, property sheets and their pages. The
+// handlers are virtual, as in the Windows frameworks the system was designed on; the model
+// calls them on the user-interface thread.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/desktop.h"
+#include "ui/dialog_template.h"
+
+namespace zlx::ui {
+
+enum class WindowKind { Dialog, Sheet, Page };
+
+class Dialog {
+public:
+    Dialog(Desktop& desktop, DialogTemplate tmpl);
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Creates the window, initialises it and runs it modally; the window is destroyed when
+    // the loop ends. Returns the endDialog() result, or -1 when the desktop quits.
+    int doModal(WindowHandle owner = kNoWindow);
+    // Creates the window without a loop of its own (pages of a sheet).
+    void create(WindowHandle parent);
+    void endDialog(int result);
+    void destroy();
+
+    Desktop& desktop() const { return desktop_; }
+    WindowHandle handle() const { return handle_; }
+    bool created() const { return handle_ != kNoWindow; }
+    const DialogTemplate& dialogTemplate() const { return template_; }
+    virtual WindowKind kind() const { return WindowKind::Dialog; }
+    WindowHandle owner() const { return owner_; }
+    WindowHandle parent() const { return parent_; }
+    bool isModal() const { return modal_; }
+
+    const std::string& title() const { return title_; }
+    void setTitle(std::string_view title);
+    bool minimized() const { return minimized_; }
+    bool visible() const { return visible_; }
+    int iconId() const { return iconId_; }
+    void setIcon(int iconId) { iconId_ = iconId; }
+    int focusId() const { return focusId_; }
+    void setFocus(int controlId);
+
+    // Controls.
+    const std::vector<Control>& controls() const { return controls_; }
+    Control* control(int id);
+    const Control* control(int id) const;
+    void setItemText(int id, std::string_view text);
+    std::string itemText(int id) const;
+    void enableItem(int id, bool enabled);
+    bool itemEnabled(int id) const;
+    void showItem(int id, bool visible);
+    void checkItem(int id, bool checked);
+    bool itemChecked(int id) const;
+    // Drop-down lists.
+    int comboAdd(int id, std::string_view text);
+    void comboReset(int id);
+    int comboSetSel(int id, int index);
+    int comboGetSel(int id) const;
+    int comboCount(int id) const;
+    std::string comboText(int id, int index) const;
+    int comboFindExact(int id, std::string_view text) const;
+    // Progress bars.
+    void progressSetRange(int id, int low, int high);
+    void progressSetPos(int id, int position);
+    // Rich text.
+    void richSetText(int id, std::string_view text);
+    void richAppend(int id, std::string_view text, const CharFormat& format);
+    std::string richText(int id) const;
+    void richScrollToEnd(int id);
+
+    // Message entry point; dispatches to the handlers below.
+    virtual std::int64_t onMessage(const Message& message);
+
+    // Window state set by the desktop (ShowWindow).
+    void setMinimized(bool minimized);
+    void setVisible(bool visible);
+
+protected:
+    virtual bool onInitDialog() { return true; }
+    virtual void onCommand(int id, std::uint32_t code);
+    virtual void onOk() { endDialog(kIdOk); }
+    virtual void onCancel() { endDialog(kIdCancel); }
+    virtual void onTimer(unsigned id) { (void)id; }
+    // WM_CLOSE; the default acts as the Cancel button of a dialog.
+    virtual void onClose() { onCancel(); }
+    virtual void onDestroy() {}
+    // Loads the template's string numbers; a string that does not load leaves the text.
+    void loadTemplateTexts();
+    // Runs just before the window and its controls are made from the template.
+    virtual void beforeCreate() {}
+    DialogTemplate& mutableTemplate() { return template_; }
+
+private:
+    void createWindow(WindowHandle owner, WindowHandle parent, bool modal);
+
+    Desktop& desktop_;
+    DialogTemplate template_;
+    std::vector<Control> controls_;
+    WindowHandle handle_ = kNoWindow;
+    WindowHandle owner_ = kNoWindow;
+    WindowHandle parent_ = kNoWindow;
+    std::string title_;
+    bool modal_ = false;
+    bool ended_ = false;
+    int result_ = 0;
+    bool minimized_ = false;
+    bool visible_ = false;
+    int iconId_ = 0;
+    int focusId_ = 0;
+
+    friend class Desktop;
+};
+
+}  // namespace zlx::ui

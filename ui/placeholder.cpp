@@ -1,1 +1,0 @@
-// Window model: grows in this folder.

@@ -1,0 +1,90 @@
+#include "ui/property_sheet.h"
+
+#include <algorithm>
+
+namespace zlx::ui {
+
+namespace {
+constexpr int kButtonWidth = 50;
+constexpr int kButtonHeight = 14;
+constexpr int kMargin = 7;
+}  // namespace
+
+PropertyPage::PropertyPage(Desktop& desktop, DialogTemplate tmpl)
+    : Dialog(desktop, std::move(tmpl)) {}
+
+PropertySheet::PropertySheet(Desktop& desktop, std::string caption)
+    : Dialog(desktop, DialogTemplate{0, std::move(caption), 0, 0, {}}) {}
+
+void PropertySheet::addPage(PropertyPage& page) {
+    page.sheet_ = this;
+    pages_.push_back(&page);
+}
+
+PropertyPage* PropertySheet::activePage() const {
+    return active_ >= 0 && active_ < pageCount() ? pages_[active_] : nullptr;
+}
+
+void PropertySheet::layout() {
+    // The sheet's own template: the page area sized for the largest page, then the buttons.
+    int width = 0, height = 0;
+    for (const PropertyPage* p : pages_) {
+        width = std::max(width, p->dialogTemplate().width);
+        height = std::max(height, p->dialogTemplate().height);
+    }
+    DialogTemplate& t = mutableTemplate();
+    t.width = width + 2 * kMargin;
+    t.height = height + kTabHeight + kButtonBand + kMargin;
+    int y = t.height - kMargin - kButtonHeight;
+    int x = t.width - kMargin - kButtonWidth;
+    t.controls.clear();
+    t.controls.push_back(ControlTemplate{kIdHelp, ControlKind::PushButton, "Help", 0,
+                                         DialogRect{x, y, kButtonWidth, kButtonHeight}});
+    x -= kButtonWidth + 4;
+    t.controls.push_back(ControlTemplate{kIdCancel, ControlKind::PushButton, "Cancel", 0,
+                                         DialogRect{x, y, kButtonWidth, kButtonHeight}});
+    x -= kButtonWidth + 4;
+    t.controls.push_back(ControlTemplate{kIdOk, ControlKind::PushButton, "OK", 0,
+                                         DialogRect{x, y, kButtonWidth, kButtonHeight},
+                                         kStyleDefault});
+}
+
+bool PropertySheet::onInitDialog() {
+    setActivePage(std::clamp(startPage_, 0, std::max(0, pageCount() - 1)));
+    return true;
+}
+
+void PropertySheet::setActivePage(int index) {
+    if (index < 0 || index >= pageCount() || index == active_) return;
+    if (PropertyPage* old = activePage()) {
+        old->onKillActive();
+        old->setVisible(false);
+    }
+    active_ = index;
+    PropertyPage& page = *pages_[index];
+    if (!page.created()) page.create(handle());
+    else page.setVisible(true);
+    updateHelpButton();
+    page.onSetActive();
+    desktop().notifyWindow(handle());
+}
+
+void PropertySheet::updateHelpButton() {
+    const PropertyPage* page = activePage();
+    showItem(kIdHelp, hasHelp_ && page && page->hasHelp());
+}
+
+void PropertySheet::onCommand(int id, std::uint32_t code) {
+    if (code == kBnClicked && id == kIdHelp) {
+        onHelp();
+        return;
+    }
+    Dialog::onCommand(id, code);
+}
+
+void PropertySheet::onDestroy() {
+    for (PropertyPage* p : pages_) p->destroy();
+    active_ = -1;
+}
+
+}  // namespace zlx::ui

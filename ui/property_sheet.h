@@ -1,0 +1,71 @@
+#pragma once
+// A property sheet: tabbed pages, each created when first shown, with the sheet's own OK,
+// Cancel and Help buttons (no Apply button).
+
+#include <string>
+#include <vector>
+
+#include "ui/dialog.h"
+
+namespace zlx::ui {
+
+class PropertySheet;
+
+class PropertyPage : public Dialog {
+public:
+    PropertyPage(Desktop& desktop, DialogTemplate tmpl);
+    WindowKind kind() const override { return WindowKind::Page; }
+    PropertySheet* sheet() const { return sheet_; }
+    bool hasHelp() const { return hasHelp_; }
+    void setHasHelp(bool hasHelp) { hasHelp_ = hasHelp; }
+    // The tab's caption: the page template's title.
+    const std::string& caption() const { return dialogTemplate().title; }
+
+    virtual void onSetActive() {}
+    virtual void onKillActive() {}
+
+private:
+    PropertySheet* sheet_ = nullptr;
+    bool hasHelp_ = true;
+    friend class PropertySheet;
+};
+
+class PropertySheet : public Dialog {
+public:
+    static constexpr int kTabHeight = 14;  // dialog units above the page area
+    static constexpr int kButtonBand = 22; // dialog units below it
+
+    PropertySheet(Desktop& desktop, std::string caption);
+    WindowKind kind() const override { return WindowKind::Sheet; }
+
+    void addPage(PropertyPage& page);
+    void setStartPage(int index) { startPage_ = index; }
+    void setHasHelp(bool hasHelp) { hasHelp_ = hasHelp; }
+    bool hasHelp() const { return hasHelp_; }
+
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    PropertyPage& page(int index) const { return *pages_.at(index); }
+    int activeIndex() const { return active_; }
+    PropertyPage* activePage() const;
+    // Shows page `index`, creating its window the first time (as a click on its tab).
+    void setActivePage(int index);
+
+protected:
+    bool onInitDialog() override;
+    void onCommand(int id, std::uint32_t code) override;
+    // The Help button; the owner of the sheet decides what help is.
+    virtual void onHelp() {}
+    void onDestroy() override;
+    void beforeCreate() override { layout(); }
+
+private:
+    void layout();
+    void updateHelpButton();
+
+    std::vector<PropertyPage*> pages_;
+    int startPage_ = 0;
+    int active_ = -1;
+    bool hasHelp_ = true;
+};
+
+}  // namespace zlx::ui
