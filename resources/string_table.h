@@ -1,0 +1,68 @@
+#pragma once
+// The program's string table: every user-visible text, addressed by its decimal number.
+// Texts are UTF-8 and held as constant data; lookups never allocate and never fail loudly.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zlx::resources {
+
+struct StringEntry {
+    int id;
+    std::string_view text;
+};
+
+// The text of string `id`, or nothing when the table has no such number.
+std::optional<std::string_view> loadString(int id);
+
+// The text of string `id`, or `fallback` when the table has no such number.
+std::string stringOr(int id, std::string_view fallback);
+
+// Every entry, sorted by id, each id once.
+std::span<const StringEntry> allStrings();
+
+// Message box texts and captions, window titles.
+inline constexpr int kStrNone = 51;
+inline constexpr int kStrNoZlxProfiles = 71;
+inline constexpr int kStrDiagnosticsError = 72;
+inline constexpr int kStrNoSuitableAdapters = 73;
+inline constexpr int kStrTestCouldNotBeRun = 74;
+inline constexpr int kStrCouldNotConnect = 75;
+inline constexpr int kStrNotZlxProfile = 76;
+inline constexpr int kStrSelectUnmarkedProfile = 77;
+inline constexpr int kStrConfirmStopTests = 78;
+inline constexpr int kStrDiagnosticTests = 79;
+inline constexpr int kStrSaveLogTitle = 80;
+inline constexpr int kStrAllTestsComplete = 81;
+inline constexpr int kStrRunning = 82;
+inline constexpr int kStrAboutMenuItem = 100;
+inline constexpr int kStrProgramTitle = 220;
+inline constexpr int kStrHelpNotAvailable = 221;
+inline constexpr int kStrWaitingForTests = 274;
+inline constexpr int kStrWaitingNote = 275;
+
+// Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
+// code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.
+inline constexpr int kStrDiagStatusFirst = 1045;
+inline constexpr std::uint32_t kDiagStatusLastCode = 33;
+
+constexpr std::optional<int> diagStatusStringId(std::uint32_t code) {
+    if (code > kDiagStatusLastCode) return std::nullopt;
+    return kStrDiagStatusFirst + 2 * static_cast<int>(code);
+}
+
+// Diagnostic channel progress events 0x80000005 to 0x80000010: event 0x80000000 + k is
+// string 1145 + k, so the texts are strings 1150 to 1161.
+inline constexpr int kStrDiagEventBase = 1145;
+inline constexpr std::uint32_t kDiagEventFirstCode = 0x80000005u;
+inline constexpr std::uint32_t kDiagEventLastCode = 0x80000010u;
+
+constexpr std::optional<int> diagEventStringId(std::uint32_t code) {
+    if (code < kDiagEventFirstCode || code > kDiagEventLastCode) return std::nullopt;
+    return kStrDiagEventBase + static_cast<int>(code - 0x80000000u);
+}
+
+}  // namespace zlx::resources
