@@ -51,7 +51,15 @@ void Desktop::post(WindowHandle target, std::uint32_t id, std::uint64_t wParam,
                    std::int64_t lParam, std::string text) {
     {
         std::lock_guard lock(queueMutex_);
-        queue_.push_back(Message{target, id, wParam, lParam, std::move(text)});
+        queue_.push_back(Message{target, id, wParam, lParam, std::move(text), {}});
+    }
+    if (driver_) driver_->wake();
+}
+
+void Desktop::postCall(std::function<void()> call) {
+    {
+        std::lock_guard lock(queueMutex_);
+        queue_.push_back(Message{kNoWindow, kWmNull, 0, 0, {}, std::move(call)});
     }
     if (driver_) driver_->wake();
 }
@@ -60,7 +68,7 @@ std::int64_t Desktop::send(WindowHandle target, std::uint32_t id, std::uint64_t 
                            std::int64_t lParam, const std::string& text) {
     Dialog* window = find(target);
     if (!window) return 0;
-    return window->onMessage(Message{target, id, wParam, lParam, text});
+    return window->onMessage(Message{target, id, wParam, lParam, text, {}});
 }
 
 bool Desktop::hasQueued() const {
@@ -86,6 +94,10 @@ void Desktop::dispatchAll() {
 }
 
 void Desktop::deliver(const Message& m) {
+    if (m.call) {
+        m.call();
+        return;
+    }
     if (m.id == kWmTimer && !takeTimerMessage(m)) return;
     // A message for a window that no longer exists is dropped.
     if (Dialog* window = find(m.target)) window->onMessage(m);

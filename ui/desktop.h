@@ -61,6 +61,8 @@ public:
               std::int64_t lParam = 0, std::string text = {});
     std::int64_t send(WindowHandle target, std::uint32_t id, std::uint64_t wParam = 0,
                       std::int64_t lParam = 0, const std::string& text = {});
+    // Runs `call` on the user-interface thread, in turn with the posted messages.
+    void postCall(std::function<void()> call);
     bool hasQueued() const;
     // Dispatches the oldest queued message; false when the queue was empty.
     bool dispatchOne();

@@ -32,7 +32,7 @@ void Dialog::createWindow(WindowHandle owner, WindowHandle parent, bool modal) {
     visible_ = true;
     handle_ = desktop_.registerWindow(*this);
     desktop_.notifyCreated(handle_);
-    onMessage(Message{handle_, kWmInitDialog, 0, 0, {}});
+    onMessage(Message{handle_, kWmInitDialog, 0, 0, {}, {}});
 }
 
 void Dialog::loadTemplateTexts() {
@@ -61,7 +61,7 @@ void Dialog::endDialog(int result) {
 void Dialog::destroy() {
     if (handle_ == kNoWindow) return;
     WindowHandle handle = handle_;
-    onMessage(Message{handle, kWmDestroy, 0, 0, {}});
+    onMessage(Message{handle, kWmDestroy, 0, 0, {}, {}});
     desktop_.unregisterWindow(handle);
     handle_ = kNoWindow;
     desktop_.notifyDestroyed(handle);
@@ -82,6 +82,11 @@ void Dialog::setVisible(bool visible) {
     desktop_.notifyWindow(handle_);
 }
 
+void Dialog::appendSystemMenuItem(int id, std::string text) {
+    systemMenu_.push_back(MenuItem{id, std::move(text)});
+    desktop_.notifyWindow(handle_);
+}
+
 void Dialog::setFocus(int controlId) {
     focusId_ = controlId;
     desktop_.notifyWindow(handle_);
@@ -93,6 +98,7 @@ std::int64_t Dialog::onMessage(const Message& m) {
         case kWmCommand: onCommand(commandId(m.wParam), commandCode(m.wParam)); return 0;
         case kWmTimer: onTimer(static_cast<unsigned>(m.wParam)); return 0;
         case kWmClose: onClose(); return 0;
+        case kWmSysCommand: onSysCommand(static_cast<int>(m.wParam)); return 0;
         case kWmDestroy: onDestroy(); return 0;
         default: return 0;
     }

@@ -76,6 +76,16 @@ public:
     std::string richText(int id) const;
     void richScrollToEnd(int id);
 
+    // The window menu (system menu). The renderer offers its items; choosing one sends
+    // WM_SYSCOMMAND with the item's id.
+    struct MenuItem {
+        int id;
+        std::string text;
+    };
+    bool hasSystemMenu() const { return true; }
+    void appendSystemMenuItem(int id, std::string text);
+    const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
+
     // Message entry point; dispatches to the handlers below.
     virtual std::int64_t onMessage(const Message& message);
 
@@ -89,6 +99,7 @@ protected:
     virtual void onOk() { endDialog(kIdOk); }
     virtual void onCancel() { endDialog(kIdCancel); }
     virtual void onTimer(unsigned id) { (void)id; }
+    virtual void onSysCommand(int id) { (void)id; }
     // WM_CLOSE; the default acts as the Cancel button of a dialog.
     virtual void onClose() { onCancel(); }
     virtual void onDestroy() {}
@@ -115,6 +126,7 @@ private:
     bool visible_ = false;
     int iconId_ = 0;
     int focusId_ = 0;
+    std::vector<MenuItem> systemMenu_;
 
     friend class Desktop;
 };

@@ -3,6 +3,7 @@
 // user messages (kWmUser + n) keep their numbers.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace zlx::ui {
@@ -53,6 +54,8 @@ struct Message {
     std::uint64_t wParam = 0;
     std::int64_t lParam = 0;
     std::string text;
+    // A call to run on the user-interface thread, for messages without a target window.
+    std::function<void()> call;
 };
 
 }  // namespace zlx::ui

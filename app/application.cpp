@@ -1,0 +1,82 @@
+#include "app/application.h"
+
+#include "app/command_line.h"
+#include "app/help_locale.h"
+#include "app/registry_key.h"
+#include "app/termination.h"
+#include "resources/string_table.h"
+#include "status/status_sheet.h"
+#include "ui/dialog.h"
+
+namespace zlx::app {
+
+bool CQORDEXApp::initInstance(const std::vector<std::string>& arguments) {
+    platform::SingleInstance& instance = ctx_.platform.instance;
+    if (!instance.createMutex()) {
+        // Another copy runs: it brings its window forward when the shared value names one.
+        if (std::uint64_t window = instance.readSharedMainWindow()) instance.requestActivation(window);
+        instance.releaseMutex();
+        return false;
+    }
+    ui::Desktop& desktop = ctx_.desktop;
+    instance.setActivationHandler([&desktop](std::uint64_t window) {
+        desktop.postCall([&desktop, window] { desktop.activateFromOutside(window); });
+    });
+
+    applyCommandLine(arguments, ctx_.flags);
+
+    {
+        TerminationGuard guard([this] { ctx_.driver.leaveDiagnosticMode(); });
+        try {
+            runMainWindow();
+        } catch (int) {
+            ctx_.driver.leaveDiagnosticMode();
+        }
+    }
+
+    instance.setActivationHandler(nullptr);
+    instance.releaseMutex();
+    return false;
+}
+
+bool CQORDEXApp::runMainWindow() {
+    status::WvAppPropertySheet sheet(ctx_, helpAvailable(), [this] { onHelp(); });
+    sheet.doModal();
+    ctx_.mainWindow = ui::kNoWindow;
+    return false;
+}
+
+std::string CQORDEXApp::installPath() {
+    ACRegKey key(ctx_.platform.registry);
+    if (key.open(platform::kHkeyLocalMachine, "Software\\Norvane\\Pelorn", platform::kKeyAllAccess) != 0)
+        key.open(platform::kHkeyLocalMachine, "Software\\Norvane\\Pelorn", platform::kKeyRead);
+    std::string path;
+    if (key.isOpen()) key.queryString("InstallPath", path);
+    key.close();
+    return path + "\\";
+}
+
+bool CQORDEXApp::helpAvailable() {
+    std::string programFiles;
+    if (ctx_.platform.folders.knownFolderPath(platform::KnownFolder::ProgramFiles, programFiles) != 0)
+        return false;
+    platform::FindData found;
+    return ctx_.platform.files.findFile(programFiles + "\\Norvane\\" + "Help", found) ==
+           platform::kErrorSuccess;
+}
+
+void CQORDEXApp::onHelp() {
+    ui::Dialog* main = ctx_.desktop.find(ctx_.mainWindow);
+    if (!main) return;
+    std::string path =
+        helpFilePath(installPath(), helpLocaleName(ctx_.platform.system.defaultLangId()));
+    if (ctx_.platform.help.displayTopic(ctx_.mainWindow, path)) return;
+    ui::MessageBoxRequest box;
+    box.owner = ctx_.mainWindow;
+    box.ownerTitle = main->title();
+    box.caption = main->title();
+    box.text = resources::stringOr(resources::kStrHelpNotAvailable, "Help is not available !");
+    ctx_.desktop.services().messageBox(box);
+}
+
+}  // namespace zlx::app

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+
+namespace zlx::app {
+
+// The system's own options, each argument compared whole after lower-casing. Service control
+// messages are suppressed exactly when "-u" is present and "-d" is not, in any order; every
+// other argument is ignored.
+void applyCommandLine(const std::vector<std::string>& arguments, CommandLineFlags& flags);
+
+}  // namespace zlx::app

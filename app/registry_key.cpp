@@ -1,0 +1,38 @@
+#include "app/registry_key.h"
+
+#include "platform/text.h"
+
+namespace zlx::app {
+
+std::int32_t ACRegKey::open(platform::RegKey parent, const std::string& subKey,
+                            std::uint32_t access) {
+    close();
+    platform::RegKey key = platform::kNoRegKey;
+    result_ = registry_.openKey(parent, subKey, access, key);
+    if (result_ == 0) key_ = key;
+    return result_;
+}
+
+void ACRegKey::close() {
+    if (key_ == platform::kNoRegKey) return;
+    result_ = registry_.closeKey(key_);
+    key_ = platform::kNoRegKey;
+}
+
+bool ACRegKey::queryString(const std::string& valueName, std::string& text) {
+    constexpr std::uint32_t kInitialBytes = 1024 * 2;
+    std::uint32_t type = platform::kRegNone;
+    std::uint32_t size = 0;
+    std::vector<std::uint8_t> data;
+    result_ = registry_.queryValue(key_, valueName, kInitialBytes, type, data, size);
+    if (result_ == static_cast<std::int32_t>(platform::kErrorMoreData))
+        result_ = registry_.queryValue(key_, valueName, size, type, data, size);
+    // Only a successful read has a string in the buffer, whatever the value's type.
+    if (result_ != 0) return false;
+    if (type != platform::kRegSz && type != platform::kRegExpandSz) return false;
+    if (data.size() > size) data.resize(size);
+    text = platform::utf8FromUtf16le(data);
+    return true;
+}
+
+}  // namespace zlx::app

@@ -1,0 +1,35 @@
+#pragma once
+// ACRegKey: an open registry key that reads string values.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/registry.h"
+
+namespace zlx::app {
+
+class ACRegKey {
+public:
+    explicit ACRegKey(platform::Registry& registry) : registry_(registry) {}
+    virtual ~ACRegKey() { close(); }
+    ACRegKey(const ACRegKey&) = delete;
+    ACRegKey& operator=(const ACRegKey&) = delete;
+
+    // RegOpenKeyExW into this key; the result is kept.
+    std::int32_t open(platform::RegKey parent, const std::string& subKey, std::uint32_t access);
+    void close();
+    // Reads a REG_SZ or REG_EXPAND_SZ value (not expanded), growing the buffer once when the
+    // value is longer than 1024 characters. Leaves `text` unchanged and returns false
+    // otherwise.
+    bool queryString(const std::string& valueName, std::string& text);
+
+    std::int32_t result() const { return result_; }
+    bool isOpen() const { return key_ != platform::kNoRegKey; }
+
+private:
+    platform::Registry& registry_;
+    std::int32_t result_ = 0;
+    platform::RegKey key_ = platform::kNoRegKey;
+};
+
+}  // namespace zlx::app

@@ -1,0 +1,47 @@
+#include "launcher/headless_run.h"
+
+#include "launcher/simulated_program.h"
+#include "platform/posix/instance_dir.h"
+#include "scriptmode/script_runner.h"
+#include "ui/headless.h"
+
+namespace zlx::launcher {
+
+int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
+                std::ostream& err) {
+    platform::sim::Scenario scenario;
+    try {
+        scenario = options.scenarioPath ? platform::sim::loadScenarioFile(*options.scenarioPath)
+                                        : platform::sim::loadDefaultScenario();
+    } catch (const platform::sim::ScenarioError& e) {
+        err << "zlxdiag: " << e.what() << "\n";
+        return 1;
+    }
+    std::vector<scriptmode::Command> commands;
+    try {
+        commands = scriptmode::parseScript(scriptText);
+    } catch (const scriptmode::ScriptError& e) {
+        err << "zlxdiag: " << e.what() << "\n";
+        return 2;
+    }
+
+    platform::ManualClock clock(scenario.machine.localTimeStart);
+    ui::HeadlessServices services;
+    SimulatedProgram program(scenario, clock, services, platform::posix::instanceDirectory(),
+                             processHandleBase());
+    ui::HeadlessDriver driver(program.desktop(), clock);
+    scriptmode::ScriptHooks hooks;
+    hooks.takeCalls = [&program] { return program.machine().calls().takeNew(); };
+    scriptmode::ScriptRunner runner(std::move(commands), program.desktop(), driver, services,
+                                    std::move(hooks), out);
+    driver.setInput(&runner);
+    try {
+        return program.run(options.systemArguments);
+    } catch (const scriptmode::ScriptError& e) {
+        out.flush();
+        err << "zlxdiag: " << e.what() << "\n";
+        return 2;
+    }
+}
+
+}  // namespace zlx::launcher

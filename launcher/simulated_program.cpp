@@ -1,0 +1,44 @@
+#include "launcher/simulated_program.h"
+
+#include <unistd.h>
+
+#include "resources/string_table.h"
+
+namespace zlx::launcher {
+
+namespace {
+std::optional<std::string> loadResourceString(int id) {
+    auto text = resources::loadString(id);
+    if (!text) return std::nullopt;
+    return std::string(*text);
+}
+}  // namespace
+
+SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario,
+                                   platform::Clock& clock, ui::DesktopServices& services,
+                                   const std::string& instanceDirectory,
+                                   ui::WindowHandle handleBase)
+    : machine_(scenario, clock),
+      instance_(platform::posix::kInstanceMutexName, instanceDirectory),
+      mutexes_(instanceDirectory, clock),
+      platform_{machine_.wlan(),      machine_.registry(), machine_.files(),
+                machine_.folders(),   machine_.system(),   machine_.codePages(),
+                machine_.help(),      machine_.rpc(),      machine_.ipHelper(),
+                machine_.devices(),   machine_.processes(), mutexes_,
+                instance_,            savedFiles_},
+      desktop_(clock, services, &loadResourceString, handleBase),
+      context_(platform_, desktop_),
+      application_(context_) {}
+
+SimulatedProgram::~SimulatedProgram() = default;
+
+int SimulatedProgram::run(const std::vector<std::string>& systemArguments) {
+    application_.initInstance(systemArguments);
+    return 0;
+}
+
+ui::WindowHandle processHandleBase() {
+    return static_cast<ui::WindowHandle>(::getpid()) << 24;
+}
+
+}  // namespace zlx::launcher

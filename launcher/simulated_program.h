@@ -1,0 +1,50 @@
+#pragma once
+// One run of the program on the simulated machine: the machine, the real kernel facilities,
+// the desktop and the system's application object, wired together.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/application.h"
+#include "platform/posix/named_mutex.h"
+#include "platform/posix/saved_files.h"
+#include "platform/posix/single_instance.h"
+#include "platform/sim/scenario.h"
+#include "platform/sim/sim_machine.h"
+#include "ui/desktop.h"
+
+namespace zlx::launcher {
+
+class SimulatedProgram {
+public:
+    SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
+                     ui::DesktopServices& services, const std::string& instanceDirectory,
+                     ui::WindowHandle handleBase);
+    ~SimulatedProgram();
+
+    // The system's start-up; returns the process's exit status.
+    int run(const std::vector<std::string>& systemArguments);
+
+    ui::Desktop& desktop() { return desktop_; }
+    app::AppContext& context() { return context_; }
+    app::CQORDEXApp& application() { return application_; }
+    platform::sim::SimMachine& machine() { return machine_; }
+
+private:
+    platform::sim::SimMachine machine_;
+    platform::posix::PosixSingleInstance instance_;
+    platform::posix::PosixNamedMutexes mutexes_;
+    platform::posix::PosixSavedFiles savedFiles_;
+    platform::Platform platform_;
+    ui::Desktop desktop_;
+    app::AppContext context_;
+    app::CQORDEXApp application_;
+};
+
+// A window-handle base that differs between processes, so that a handle read by another copy
+// of the program never names one of this copy's windows by accident.
+ui::WindowHandle processHandleBase();
+
+}  // namespace zlx::launcher

@@ -1,0 +1,85 @@
+#include "resources/dialogs.h"
+
+#include <array>
+
+namespace zlx::resources {
+
+namespace {
+
+using ui::ControlKind;
+using ui::ControlTemplate;
+using ui::DialogRect;
+using ui::DialogTemplate;
+
+ControlTemplate ctl(int id, ControlKind kind, std::string text, int textId, DialogRect rect,
+                    std::uint32_t style = ui::kStyleNone, int iconId = 0) {
+    return ControlTemplate{id, kind, std::move(text), textId, rect, style, iconId};
+}
+
+DialogTemplate aboutBox() {
+    return DialogTemplate{
+        kDialogAbout,
+        "About QORDEX",
+        235,
+        55,
+        {
+            ctl(-1, ControlKind::Icon, "", 0, {11, 17, 20, 20}, ui::kStyleNone, kIconProgram),
+            ctl(-2, ControlKind::Static, "QORDEX Version 1.0", 0, {40, 10, 119, 8}),
+            ctl(-3, ControlKind::Static, "Wi-Fi client diagnostics for Norvane adapters", 0,
+                {40, 25, 180, 8}),
+            ctl(1, ControlKind::PushButton, "OK", 0, {178, 36, 50, 14}, ui::kStyleDefault),
+        },
+    };
+}
+
+DialogTemplate troubleshootingPage() {
+    using K = ControlKind;
+    return DialogTemplate{
+        kDialogTroubleshooting,
+        "Troubleshooting",
+        250,
+        212,
+        {
+            ctl(5403, K::GroupBox, "Troubleshooting", 5403, {7, 7, 236, 118}),
+            ctl(5404, K::GroupBox, "Troubleshooting Mode", 5404, {14, 18, 222, 38}),
+            ctl(1042, K::RadioButton, "Network Managed Tests", 5405, {22, 29, 140, 10}),
+            ctl(1049, K::RadioButton, "Client Managed Tests", 5406, {22, 41, 140, 10}),
+            ctl(5400, K::Static, "", 0, {14, 61, 222, 26}, ui::kStyleMultiLine),
+            ctl(5402, K::Icon, "", 0, {14, 89, 20, 20}, ui::kStyleHidden, kIconWarning),
+            ctl(5401, K::Static, "", 0, {38, 89, 140, 32}, ui::kStyleHidden | ui::kStyleMultiLine),
+            ctl(16, K::PushButton, "Start", 5407, {186, 105, 50, 14}, ui::kStyleDefault),
+            ctl(5405, K::GroupBox, "Connection", 5408, {7, 131, 236, 74}),
+            ctl(1036, K::Static, "Adapter:", 5409, {14, 145, 60, 8}),
+            ctl(1004, K::DropDownList, "", 0, {76, 143, 160, 60}),
+            ctl(5406, K::Static, "Network Profile:", 222, {14, 163, 60, 8}),
+            ctl(1024, K::DropDownList, "", 0, {76, 161, 160, 60}, ui::kStyleSorted),
+            ctl(5407, K::Static, "*Profiles marked with an asterisk cannot be used for diagnostics",
+                223, {14, 182, 222, 18}, ui::kStyleMultiLine),
+        },
+    };
+}
+
+// The status pages get their controls with the status display.
+DialogTemplate statisticsPage() { return DialogTemplate{kDialogStatistics, "Diagnostics", 250, 212, {}}; }
+DialogTemplate linkStatusPage() { return DialogTemplate{kDialogLinkStatus, "Current Status", 250, 212, {}}; }
+
+struct Templates {
+    std::array<DialogTemplate, 4> all{aboutBox(), troubleshootingPage(), statisticsPage(),
+                                      linkStatusPage()};
+    DialogTemplate none;
+};
+
+const Templates& templates() {
+    static const Templates instance;  // immutable after construction
+    return instance;
+}
+
+}  // namespace
+
+const ui::DialogTemplate& dialogTemplate(int id) {
+    for (const auto& t : templates().all)
+        if (t.id == id) return t;
+    return templates().none;
+}
+
+}  // namespace zlx::resources

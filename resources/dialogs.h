@@ -1,0 +1,20 @@
+#pragma once
+// Dialog templates and icon numbers of the program.
+
+#include "ui/dialog_template.h"
+
+namespace zlx::resources {
+
+inline constexpr int kIconProgram = 128;
+inline constexpr int kIconWaiting = 145;
+inline constexpr int kIconWarning = 161;
+
+inline constexpr int kDialogAbout = 99;
+inline constexpr int kDialogTroubleshooting = 101;
+inline constexpr int kDialogStatistics = 141;
+inline constexpr int kDialogLinkStatus = 151;
+
+// The template with number `id`; an empty template (id 0) for an unknown number.
+const ui::DialogTemplate& dialogTemplate(int id);
+
+}  // namespace zlx::resources

@@ -1,0 +1,96 @@
+#include "scriptmode/dump.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "ui/dialog.h"
+#include "ui/property_sheet.h"
+
+namespace zlx::scriptmode {
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            default: out += c;
+        }
+    }
+    return out + "\"";
+}
+
+namespace {
+
+std::string colorText(std::uint32_t color) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%06X", color & 0xFFFFFF);
+    return buffer;
+}
+
+// Enabled and visible are the usual state: only their opposites are written.
+void dumpControl(std::ostringstream& out, const ui::Control& c) {
+    out << "  " << c.id << " " << ui::controlKindName(c.kind);
+    switch (c.kind) {
+        case ui::ControlKind::DropDownList: {
+            out << " [";
+            for (std::size_t i = 0; i < c.items.size(); ++i)
+                out << (i ? ", " : "") << quoted(c.items[i]);
+            out << "] sel=" << c.selection;
+            break;
+        }
+        case ui::ControlKind::Progress:
+            out << " pos=" << c.position << " range=" << c.rangeMin << ".." << c.rangeMax;
+            break;
+        case ui::ControlKind::RichText: {
+            out << " runs=[";
+            for (std::size_t i = 0; i < c.runs.size(); ++i) {
+                const ui::TextRun& run = c.runs[i];
+                out << (i ? ", " : "") << quoted(run.text) << " " << colorText(run.color);
+                if (run.bold) out << " bold";
+                if (run.underline) out << " underline";
+            }
+            out << "]";
+            if (c.scrolledToEnd) out << " scrolled-to-end";
+            break;
+        }
+        case ui::ControlKind::Icon: out << " icon=" << c.iconId; break;
+        default: out << " " << quoted(c.text);
+    }
+    if (c.checked) out << " checked";
+    if (!c.enabled) out << " disabled";
+    if (!c.visible) out << " hidden";
+    out << "\n";
+}
+
+void dumpDialog(std::ostringstream& out, const ui::Desktop& desktop, const ui::Dialog& w) {
+    const char* kind = w.kind() == ui::WindowKind::Sheet ? "sheet" : "dialog";
+    out << kind << " " << quoted(w.title()) << " " << (w.minimized() ? "minimised" : "normal");
+    if (desktop.foreground() == w.handle()) out << " foreground";
+    out << "\n";
+    for (const ui::Control& c : w.controls()) dumpControl(out, c);
+    auto* sheet = dynamic_cast<const ui::PropertySheet*>(&w);
+    if (!sheet) return;
+    for (int i = 0; i < sheet->pageCount(); ++i) {
+        const ui::PropertyPage& page = sheet->page(i);
+        bool active = i == sheet->activeIndex();
+        out << "page " << i << " " << quoted(page.caption())
+            << (active ? " active" : page.created() ? " created" : "") << "\n";
+        if (active)
+            for (const ui::Control& c : page.controls()) dumpControl(out, c);
+    }
+}
+
+}  // namespace
+
+std::string dumpWindows(const ui::Desktop& desktop) {
+    std::ostringstream out;
+    if (desktop.modalStack().empty()) out << "(no window)\n";
+    for (const ui::Dialog* w : desktop.modalStack()) dumpDialog(out, desktop, *w);
+    return out.str();
+}
+
+}  // namespace zlx::scriptmode

@@ -1,0 +1,50 @@
+#include "status/status_sheet.h"
+
+#include "resources/dialogs.h"
+#include "resources/string_table.h"
+
+namespace zlx::status {
+
+WvAppPropertySheet::WvAppPropertySheet(app::AppContext& context, bool helpAvailable,
+                                       std::function<void()> help)
+    : ui::PropertySheet(context.desktop,
+                        resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics")),
+      ctx_(context),
+      help_(std::move(help)),
+      linkStatus_(context),
+      troubleshooting_(context),
+      statistics_(context) {
+    addPage(linkStatus_);
+    addPage(troubleshooting_);
+    addPage(statistics_);
+    setStartPage(0);
+    if (!helpAvailable) {
+        // The Diagnostics page decides about its own button.
+        setHasHelp(false);
+        linkStatus_.setHasHelp(false);
+        troubleshooting_.setHasHelp(false);
+    }
+}
+
+bool WvAppPropertySheet::onInitDialog() {
+    ctx_.mainWindow = handle();
+    setIcon(resources::kIconProgram);
+    ui::PropertySheet::onInitDialog();
+    setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
+    desktop().setTimer(handle(), kRefreshTimer, kRefreshPeriod);
+    return true;
+}
+
+void WvAppPropertySheet::onTimer(unsigned id) {
+    if (id != kRefreshTimer) return;
+    ui::PropertyPage* page = activePage();
+    if (!page) return;
+    desktop().send(page->handle(), kWmRefresh);
+    if (auto* refreshing = dynamic_cast<RefreshingPage*>(page)) refreshing->saveControls();
+}
+
+void WvAppPropertySheet::onHelp() {
+    if (help_) help_();
+}
+
+}  // namespace zlx::status

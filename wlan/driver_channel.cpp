@@ -1,0 +1,123 @@
+#include "wlan/driver_channel.h"
+
+namespace zlx::wlan {
+
+DriverChannel::DriverChannel(platform::WlanApi& wlan, const platform::Guid& selectedInterface,
+                             const bool& serviceControlOff, Oui networkVendorOui)
+    : wlan_(wlan),
+      selectedInterface_(selectedInterface),
+      serviceControlOff_(serviceControlOff),
+      oui_(networkVendorOui) {}
+
+template <typename Send>
+bool DriverChannel::withHandle(Send&& send) {
+    std::uint32_t negotiated = 0;
+    platform::WlanHandle handle = platform::kNoWlanHandle;
+    platform::Win32Error opened = wlan_.openHandle(kWlanClientVersion, negotiated, handle);
+    if (opened != platform::kErrorSuccess) {
+        // A failed open may still hand back a handle; it is closed, and nothing is sent.
+        if (handle != platform::kNoWlanHandle) wlan_.closeHandle(handle);
+        return false;
+    }
+    send(handle);
+    wlan_.closeHandle(handle);
+    return true;
+}
+
+DriverAnswer DriverChannel::sendDriverRequest(const DriverRequestCode& code) {
+    DriverAnswer answer;
+    answer.size = std::min<std::uint32_t>(code.answerSize, kMaxDriverAnswer);
+    DriverRequestBuffer request = buildDriverRequest(code.code, code.requestSize, code.lengthValue);
+    bool opened = withHandle([&](platform::WlanHandle handle) {
+        answer.result = wlan_.ihvControl(handle, selectedInterface_, platform::kWlanIhvControlDriver,
+                                         request.view(), {answer.bytes.data(), answer.size},
+                                         answer.bytesReturned);
+    });
+    if (!opened) return answer;
+    if (code.code == OID_GEN_VENDOR_DESCRIPTION.code) {
+        // Only the byte count decides: a header alone holds no text.
+        answer.accepted = answer.bytesReturned > kDriverHeaderSize;
+    } else {
+        answer.accepted =
+            answer.bytesReturned > kDriverHeaderSize || answer.result == platform::kErrorSuccess;
+    }
+    return answer;
+}
+
+std::optional<std::string> DriverChannel::queryVendorDescription() {
+    DriverAnswer a = sendDriverRequest(OID_GEN_VENDOR_DESCRIPTION);
+    if (!a.accepted) return std::nullopt;
+    return std::string(answerText(a.view()));
+}
+
+void DriverChannel::queryTxRate(std::uint32_t& rate) {
+    DriverAnswer a = sendDriverRequest(REQ_TX_RATE);
+    if (a.accepted) rate = readU8(a.view(), 32);
+}
+
+void DriverChannel::queryRxRate(std::uint32_t& rate) {
+    DriverAnswer a = sendDriverRequest(REQ_RX_RATE);
+    if (a.accepted) rate = readU8(a.view(), 32);
+}
+
+std::optional<ChannelInfo> DriverChannel::queryChannelInfo() {
+    DriverAnswer a = sendDriverRequest(REQ_CHANNEL_INFO);
+    if (!a.accepted) return std::nullopt;
+    return ChannelInfo{readU16(a.view(), 32), readU8(a.view(), 34), readU32(a.view(), 36)};
+}
+
+std::optional<std::uint32_t> DriverChannel::queryTxPower() {
+    DriverAnswer a = sendDriverRequest(REQ_TX_POWER);
+    if (!a.accepted) return std::nullopt;
+    return readU8(a.view(), 32);
+}
+
+std::optional<LinkStatusBlock> DriverChannel::queryLinkStatus() {
+    DriverAnswer a = sendDriverRequest(REQ_LINK_STATUS);
+    if (!a.accepted) return std::nullopt;
+    return decodeLinkStatus(a.view());
+}
+
+CountryCodeAnswer DriverChannel::queryCountryCode() {
+    DriverAnswer a = sendDriverRequest(REQ_COUNTRY_CODE);
+    return CountryCodeAnswer{a.accepted, {a.bytes[32], a.bytes[33], a.bytes[34]}};
+}
+
+std::optional<std::uint32_t> DriverChannel::queryPowerSave() {
+    DriverAnswer a = sendDriverRequest(REQ_POWER_SAVE);
+    if (!a.accepted) return std::nullopt;
+    return readU8(a.view(), 32);
+}
+
+std::optional<StatisticsBlock> DriverChannel::queryStatistics() {
+    DriverAnswer a = sendDriverRequest(REQ_STATISTICS);
+    if (!a.accepted) return std::nullopt;
+    return decodeStatistics(a.view());
+}
+
+void DriverChannel::enterDiagnosticMode(std::string_view profileName) {
+    if (serviceControlOff_) return;
+    auto message = buildServiceControlMessage(oui_, ServiceOperation::Enter, profileName);
+    std::array<std::uint8_t, kEnterAnswerSize> answer{};
+    withHandle([&](platform::WlanHandle handle) {
+        std::uint32_t returned = 0;
+        wlan_.ihvControl(handle, selectedInterface_, platform::kWlanIhvControlService, message,
+                         answer, returned);
+    });
+}
+
+void DriverChannel::leaveDiagnosticMode() {
+    if (serviceControlOff_) return;
+    auto message = buildServiceControlMessage(oui_, ServiceOperation::Leave, {});
+    withHandle([&](platform::WlanHandle handle) {
+        std::uint32_t returned = 0;
+        wlan_.ihvControl(handle, selectedInterface_, platform::kWlanIhvControlService, message,
+                         {}, returned);
+    });
+}
+
+bool isVendorDescription(std::string_view text) {
+    return text.find("Norvane") != std::string_view::npos;
+}
+
+}  // namespace zlx::wlan

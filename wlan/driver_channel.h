@@ -1,0 +1,76 @@
+#pragma once
+// Private requests to the adapter driver and the control messages of the IHV service. Every
+// request opens its own Native Wifi client handle, sends exactly one WlanIhvControl to the
+// selected interface and closes the handle again.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/wlan.h"
+#include "wlan/driver_request.h"
+
+namespace zlx::wlan {
+
+inline constexpr std::uint32_t kWlanClientVersion = 2;
+
+struct DriverAnswer {
+    bool accepted = false;
+    std::array<std::uint8_t, kMaxDriverAnswer> bytes{};  // zero-filled before the call
+    std::uint32_t size = 0;                               // answer size offered
+    std::uint32_t bytesReturned = 0;
+    platform::Win32Error result = platform::kErrorSuccess;
+    std::span<const std::uint8_t> view() const { return {bytes.data(), size}; }
+};
+
+struct ChannelInfo {
+    std::uint32_t frequency = 0;
+    std::uint32_t channel = 0;
+    std::uint32_t modeBits = 0;
+};
+
+struct CountryCodeAnswer {
+    bool accepted = false;
+    std::array<std::uint8_t, 3> bytes{};  // two letters and one further byte
+};
+
+class DriverChannel {
+public:
+    // `selectedInterface` and `serviceControlOff` are the process-wide values; they are read
+    // at each request.
+    DriverChannel(platform::WlanApi& wlan, const platform::Guid& selectedInterface,
+                  const bool& serviceControlOff, Oui networkVendorOui);
+
+    DriverAnswer sendDriverRequest(const DriverRequestCode& request);
+
+    std::optional<std::string> queryVendorDescription();
+    void queryTxRate(std::uint32_t& rate);
+    void queryRxRate(std::uint32_t& rate);
+    std::optional<ChannelInfo> queryChannelInfo();
+    std::optional<std::uint32_t> queryTxPower();
+    std::optional<LinkStatusBlock> queryLinkStatus();
+    CountryCodeAnswer queryCountryCode();
+    std::optional<std::uint32_t> queryPowerSave();
+    std::optional<StatisticsBlock> queryStatistics();
+
+    // Skipped entirely, without opening a handle, when service control is off. Their results
+    // are never examined: the run relies on the service's notifications or its time-out.
+    void enterDiagnosticMode(std::string_view profileName);
+    void leaveDiagnosticMode();
+
+private:
+    // The handle discipline shared by every call site; false when no handle could be opened.
+    template <typename Send>
+    bool withHandle(Send&& send);
+
+    platform::WlanApi& wlan_;
+    const platform::Guid& selectedInterface_;
+    const bool& serviceControlOff_;
+    Oui oui_;
+};
+
+// True when the driver's vendor text names the vendor.
+bool isVendorDescription(std::string_view text);
+
+}  // namespace zlx::wlan

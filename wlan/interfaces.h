@@ -1,0 +1,98 @@
+#pragma once
+// The wireless interfaces as the operating system's wireless service reports them, the
+// selection of the interface every query addresses, and the current-connection snapshot.
+// Each record opens its own client handle.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/system.h"
+#include "platform/wlan.h"
+
+namespace zlx::wlan {
+
+// The process-wide selection.
+struct WlanSelection {
+    platform::Guid selectedInterface;     // all zero until a selection succeeds
+    std::string selectedInterfaceText;    // the text it was parsed from (36 characters)
+    std::string selectedAdapterDescription;
+};
+
+class InterfaceList {
+public:
+    InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc);
+    ~InterfaceList();
+    InterfaceList(const InterfaceList&) = delete;
+    InterfaceList& operator=(const InterfaceList&) = delete;
+
+    platform::Win32Error result() const { return result_; }
+    std::size_t size() const { return guidTexts_.size(); }
+    bool empty() const { return guidTexts_.empty(); }
+    const std::vector<std::string>& guidTexts() const { return guidTexts_; }
+    const std::vector<std::string>& descriptions() const { return descriptions_; }
+    const std::vector<std::uint32_t>& states() const { return states_; }
+
+private:
+    platform::WlanApi& wlan_;
+    platform::WlanHandle handle_ = platform::kNoWlanHandle;
+    platform::Win32Error result_ = platform::kErrorSuccess;
+    std::vector<std::string> guidTexts_;
+    std::vector<std::string> descriptions_;
+    std::vector<std::uint32_t> states_;
+};
+
+// 0 when selected, -1 when no interface has exactly this text, -2 when it does not parse.
+int selectInterface(WlanSelection& selection, platform::WlanApi& wlan, platform::Rpc& rpc,
+                    const std::string& guidText);
+
+// The interface query wrapper: its own handle, the last result and the data of the last query.
+class InterfaceQuery {
+public:
+    InterfaceQuery(platform::WlanApi& wlan, const platform::Guid& selectedInterface);
+    ~InterfaceQuery();
+    InterfaceQuery(const InterfaceQuery&) = delete;
+    InterfaceQuery& operator=(const InterfaceQuery&) = delete;
+
+    // Opcodes of the system's own numbering; those the service does not share are sent as 0.
+    platform::Win32Error query(std::uint32_t opcode);
+    platform::Win32Error result() const { return result_; }
+    const std::vector<std::uint8_t>& data() const { return data_; }
+
+    static std::uint32_t serviceOpcode(std::uint32_t opcode);
+
+private:
+    platform::WlanApi& wlan_;
+    const platform::Guid& selectedInterface_;
+    platform::WlanHandle handle_ = platform::kNoWlanHandle;
+    platform::Win32Error result_ = platform::kErrorSuccess;
+    std::vector<std::uint8_t> data_;
+};
+
+class ConnectionSnapshot {
+public:
+    ConnectionSnapshot(platform::WlanApi& wlan, const platform::Guid& selectedInterface);
+    ~ConnectionSnapshot() { close(); }
+    ConnectionSnapshot(const ConnectionSnapshot&) = delete;
+    ConnectionSnapshot& operator=(const ConnectionSnapshot&) = delete;
+
+    void close();
+
+    // 0 when the connection attributes were read; the other fields are valid only then.
+    platform::Win32Error result = platform::kErrorSuccess;
+    std::uint32_t interfaceState = 0;
+    std::uint32_t connectionMode = 0;
+    std::string profileName;  // at most 255 characters
+    std::array<std::uint8_t, 68> associationAttributes{};
+    std::uint32_t securityEnabled = 0;
+    std::uint32_t oneXEnabled = 0;
+    std::uint32_t authAlgorithm = 0;
+    std::uint32_t cipherAlgorithm = 0;
+
+private:
+    platform::WlanApi& wlan_;
+    platform::WlanHandle handle_ = platform::kNoWlanHandle;
+};
+
+}  // namespace zlx::wlan
