@@ -12,7 +12,8 @@ namespace zlx::platform {
 std::u16string utf8ToUtf16(std::string_view text);
 std::string utf16ToUtf8(std::u16string_view text);
 
-// Little-endian UTF-16 bytes; reading stops at the first NUL unit or the end of the bytes.
+// Little-endian UTF-16 bytes; reading stops at the first NUL unit or the end of the bytes. An
+// odd last byte reads as U+FFFD.
 std::vector<std::uint8_t> utf16leBytes(std::string_view text, bool withNul);
 std::string utf8FromUtf16le(std::span<const std::uint8_t> bytes);
 

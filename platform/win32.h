@@ -29,6 +29,8 @@ inline constexpr Win32Error kErrorNoData = 232;
 inline constexpr Win32Error kErrorGenFailure = 31;
 inline constexpr Win32Error kWaitTimeout = 258;
 inline constexpr Win32Error kRpcSInvalidStringUuid = 1705;
+inline constexpr Win32Error kErrorResourceTypeNotFound = 1813;
+inline constexpr Win32Error kErrorInvalidState = 5023;
 
 // A GUID in its Windows memory layout: Data1 (u32 LE), Data2 (u16 LE), Data3 (u16 LE), Data4[8].
 struct Guid {

@@ -11,8 +11,26 @@
 
 namespace zlx::platform {
 
+inline constexpr std::uint32_t kWlanOpcodeRadioState = 4;
 inline constexpr std::uint32_t kWlanOpcodeInterfaceState = 6;
 inline constexpr std::uint32_t kWlanOpcodeCurrentConnection = 7;
+inline constexpr std::uint32_t kWlanOpcodeStatistics = 0x10000101;
+inline constexpr std::uint32_t kWlanOpcodeRssi = 0x10000102;
+
+// WLAN_INTERFACE_STATE.
+inline constexpr std::uint32_t kWlanStateNotReady = 0;
+inline constexpr std::uint32_t kWlanStateConnected = 1;
+inline constexpr std::uint32_t kWlanStateAdHocNetworkFormed = 2;
+inline constexpr std::uint32_t kWlanStateDisconnecting = 3;
+inline constexpr std::uint32_t kWlanStateDisconnected = 4;
+inline constexpr std::uint32_t kWlanStateAssociating = 5;
+inline constexpr std::uint32_t kWlanStateDiscovering = 6;
+inline constexpr std::uint32_t kWlanStateAuthenticating = 7;
+
+// DOT11_RADIO_STATE.
+inline constexpr std::uint32_t kDot11RadioStateUnknown = 0;
+inline constexpr std::uint32_t kDot11RadioStateOn = 1;
+inline constexpr std::uint32_t kDot11RadioStateOff = 2;
 
 // WLAN_ASSOCIATION_ATTRIBUTES, 68 bytes.
 struct WlanAssociationAttributes {
@@ -24,6 +42,8 @@ struct WlanAssociationAttributes {
     std::uint32_t signalQuality = 0;
     std::uint32_t rxRate = 0;
     std::uint32_t txRate = 0;
+    friend bool operator==(const WlanAssociationAttributes&,
+                           const WlanAssociationAttributes&) = default;
 };
 inline constexpr std::size_t kWlanAssociationAttributesSize = 68;
 
@@ -37,6 +57,8 @@ struct WlanConnectionAttributes {
     std::uint32_t oneXEnabled = 0;
     std::uint32_t authAlgorithm = 0;
     std::uint32_t cipherAlgorithm = 0;
+    friend bool operator==(const WlanConnectionAttributes&,
+                           const WlanConnectionAttributes&) = default;
 };
 inline constexpr std::size_t kWlanConnectionAttributesSize = 604;
 inline constexpr std::size_t kWlanProfileNameOffset = 8;
@@ -44,10 +66,26 @@ inline constexpr std::size_t kWlanProfileNameUnits = 256;
 inline constexpr std::size_t kWlanAssociationOffset = 520;
 inline constexpr std::size_t kWlanSecurityOffset = 588;
 
+// WLAN_PHY_RADIO_STATE, 12 bytes.
+struct WlanPhyRadioState {
+    std::uint32_t phyIndex = 0;
+    std::uint32_t software = kDot11RadioStateOn;
+    std::uint32_t hardware = kDot11RadioStateOn;
+    friend bool operator==(const WlanPhyRadioState&, const WlanPhyRadioState&) = default;
+};
+// WLAN_RADIO_STATE: the PHY count (u32) and room for 64 entries, 772 bytes.
+inline constexpr std::size_t kWlanMaxPhys = 64;
+inline constexpr std::size_t kWlanRadioStateSize = 4 + kWlanMaxPhys * 12;
+
 std::vector<std::uint8_t> encodeAssociationAttributes(const WlanAssociationAttributes& a);
 std::vector<std::uint8_t> encodeConnectionAttributes(const WlanConnectionAttributes& c);
 // Empty when the buffer is shorter than the structure.
 std::optional<WlanConnectionAttributes> decodeConnectionAttributes(
     std::span<const std::uint8_t> bytes);
+
+// Entries beyond the 64 the structure has room for are left out.
+std::vector<std::uint8_t> encodeRadioState(const std::vector<WlanPhyRadioState>& phys);
+// Empty when the buffer is shorter than the structure; a count above 64 reads as 64.
+std::optional<std::vector<WlanPhyRadioState>> decodeRadioState(std::span<const std::uint8_t> bytes);
 
 }  // namespace zlx::platform

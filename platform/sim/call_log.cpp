@@ -1,0 +1,48 @@
+#include "platform/sim/call_log.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace zlx::platform::sim {
+
+void CallLog::record(std::string line) {
+    std::lock_guard lock(mutex_);
+    lines_.push_back(std::move(line));
+}
+
+std::vector<std::string> CallLog::takeNew() {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> fresh(lines_.begin() + static_cast<std::ptrdiff_t>(taken_),
+                                   lines_.end());
+    taken_ = lines_.size();
+    return fresh;
+}
+
+std::vector<std::string> CallLog::all() const {
+    std::lock_guard lock(mutex_);
+    return lines_;
+}
+
+std::size_t CallLog::count(std::string_view prefix) const {
+    std::lock_guard lock(mutex_);
+    return static_cast<std::size_t>(std::count_if(
+        lines_.begin(), lines_.end(), [&](const std::string& l) { return l.starts_with(prefix); }));
+}
+
+std::string hex32(std::uint32_t value) {
+    char text[11];
+    std::snprintf(text, sizeof text, "0x%08X", value);
+    return text;
+}
+
+std::string hex(std::uint64_t value) {
+    char text[19];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
+    return text;
+}
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+}  // namespace zlx::platform::sim

@@ -1,0 +1,76 @@
+#include "platform/sim/notification_hub.h"
+
+#include <vector>
+
+namespace zlx::platform::sim {
+
+NotificationHub::NotificationHub(Clock& clock, CallLog& log)
+    : clock_(clock), log_(log), thread_([this] { run(); }) {}
+
+NotificationHub::~NotificationHub() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+    // What was never delivered must not keep a manual clock waiting.
+    for (std::size_t i = 0; i < queue_.size(); ++i) clock_.endActivity();
+}
+
+void NotificationHub::subscribe(WlanHandle handle, std::uint32_t sourceMask,
+                                WlanNotificationCallback callback) {
+    std::lock_guard lock(mutex_);
+    if (sourceMask == kWlanNotificationSourceNone) {
+        registrations_.erase(handle);
+    } else {
+        registrations_[handle] = Registration{sourceMask, std::move(callback)};
+    }
+}
+
+void NotificationHub::unsubscribe(WlanHandle handle) {
+    std::lock_guard lock(mutex_);
+    registrations_.erase(handle);
+}
+
+void NotificationHub::post(WlanNotification notification, std::string label) {
+    {
+        std::lock_guard lock(mutex_);
+        if (stopping_) return;
+        clock_.beginActivity();
+        queue_.push_back(Pending{std::move(notification), std::move(label)});
+    }
+    wake_.notify_all();
+}
+
+void NotificationHub::run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+        if (stopping_) return;
+        Pending pending = std::move(queue_.front());
+        queue_.pop_front();
+        deliver(pending, lock);
+        clock_.endActivity();
+    }
+}
+
+void NotificationHub::deliver(const Pending& pending, std::unique_lock<std::mutex>& lock) {
+    std::vector<WlanNotificationCallback> callbacks;
+    for (const auto& [handle, registration] : registrations_) {
+        if (registration.sourceMask & pending.notification.source) {
+            callbacks.push_back(registration.callback);
+        }
+    }
+    // Callbacks run outside the lock: they may call back into the service.
+    lock.unlock();
+    if (callbacks.empty()) {
+        log_.record(pending.label + " dropped (no registration)");
+    } else {
+        log_.record(pending.label + " delivered");
+        for (const auto& callback : callbacks) callback(pending.notification);
+    }
+    lock.lock();
+}
+
+}  // namespace zlx::platform::sim

@@ -1,0 +1,76 @@
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/sim/scenario.h"
+#include "platform/sim/scenario_sections.h"
+
+namespace zlx::platform::sim {
+
+namespace {
+
+// nlohmann reports "[json.exception.parse_error.101] parse error at line L, column C: what";
+// the file's own message keeps only the place and the problem.
+std::string syntaxMessage(const std::string& name, const Json::parse_error& e) {
+    std::string text = e.what();
+    auto at = text.find("at line ");
+    if (at != std::string::npos) return name + ": " + text.substr(at + 3);
+    auto colon = text.find("] ");
+    return name + ": " + (colon == std::string::npos ? text : text.substr(colon + 2));
+}
+
+Scenario readScenario(const Json& document, const std::string& name) {
+    Scenario s;
+    s.name = name;
+    readObject(Node{document, ""}, [&](ObjectReader& top) {
+        top.optional("formatVersion", [](const Node& n) {
+            auto version = readNumber<std::uint32_t>(n);
+            if (version != kScenarioFormatVersion) {
+                failAt(n.pointer, "format version " + std::to_string(version) +
+                                      " is not known (this program reads version " +
+                                      std::to_string(kScenarioFormatVersion) + ")");
+            }
+        });
+        top.string("description", s.description);
+        top.object("machine", [&](ObjectReader& r) { readMachine(r, s.machine); });
+        top.object("folders", [&](ObjectReader& r) { readFolders(r, s.folders); });
+        top.optional("registry", [&](const Node& n) { s.registry = readRegistry(n); });
+        top.optional("files", [&](const Node& n) { s.files = readFiles(n, s.machine); });
+        top.object("wlan", [&](ObjectReader& r) { readWlan(r, s.wlan); });
+        top.object("network", [&](ObjectReader& r) { readNetwork(r, s.network); });
+        top.optional("devices", [&](const Node& n) { s.devices = readDevices(n); });
+    });
+    return s;
+}
+
+}  // namespace
+
+Scenario parseScenario(std::string_view text, const std::string& name) {
+    Json document;
+    try {
+        document = Json::parse(text, nullptr, true, /*ignore_comments=*/true);
+    } catch (const Json::parse_error& e) {
+        throw ScenarioError(syntaxMessage(name, e));
+    }
+    try {
+        return readScenario(document, name);
+    } catch (const PlaceError& e) {
+        std::string place = e.pointer().empty() ? "/" : e.pointer();
+        throw ScenarioError(name + ": " + place + ": " + e.what());
+    }
+}
+
+Scenario loadScenarioFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw ScenarioError(path + ": cannot be read: " + std::strerror(errno));
+    std::ostringstream text;
+    text << in.rdbuf();
+    return parseScenario(text.str(), path);
+}
+
+Scenario loadDefaultScenario() {
+    return parseScenario(defaultScenarioText(), "scenarios/default.json (built in)");
+}
+
+}  // namespace zlx::platform::sim

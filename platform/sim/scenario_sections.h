@@ -1,0 +1,20 @@
+#pragma once
+// Readers of the sections of a scenario file, one per part of the machine.
+
+#include "platform/sim/json_reader.h"
+#include "platform/sim/scenario.h"
+
+namespace zlx::platform::sim {
+
+void readMachine(ObjectReader& section, MachineScenario& machine);
+void readFolders(ObjectReader& section, FoldersScenario& folders);
+std::vector<RegistryKey> readRegistry(const Node& node);
+std::vector<FileEntry> readFiles(const Node& node, const MachineScenario& machine);
+void readWlan(ObjectReader& section, WlanScenario& wlan);
+void readConnection(ObjectReader& section, ConnectionScenario& connection);
+void readDriver(ObjectReader& section, DriverScenario& driver);
+void readIhvService(ObjectReader& section, IhvServiceScenario& service);
+void readNetwork(ObjectReader& section, NetworkScenario& network);
+std::vector<NetworkDevice> readDevices(const Node& node);
+
+}  // namespace zlx::platform::sim

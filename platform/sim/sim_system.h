@@ -1,0 +1,60 @@
+#pragma once
+// Facts of the simulated Windows installation, its code pages, HTML Help and RPC GUID strings.
+
+#include "platform/sim/call_log.h"
+#include "platform/sim/scenario.h"
+#include "platform/system.h"
+
+namespace zlx::platform::sim {
+
+class SimFiles;
+class SimWlan;
+
+class SimSystemInfo final : public SystemInfo {
+  public:
+    SimSystemInfo(const MachineScenario& machine, CallLog& log);
+
+    bool versionEx(OsVersionInfo& info) override;
+    bool versionBasic(OsVersionInfo& info) override;
+    std::uint16_t processorArchitecture() override;
+    std::uint16_t defaultLangId() override;
+    bool computerName(std::uint32_t format, std::string& name) override;
+
+  private:
+    MachineScenario machine_;
+    CallLog& log_;
+};
+
+// Both code pages are UTF-8, as on a Linux system; invalid bytes become U+FFFD. Conversions
+// are not recorded: they are pure and many.
+class SimCodePages final : public CodePages {
+  public:
+    std::string ansiToUtf8(std::string_view bytes) override;
+    std::string utf8ToAnsi(std::string_view text) override;
+    std::string oemToUtf8(std::string_view bytes) override;
+};
+
+// A help window opens exactly when the path names a file of the machine.
+class SimHelpDisplay final : public HelpDisplay {
+  public:
+    SimHelpDisplay(const SimFiles& files, CallLog& log);
+    bool displayTopic(std::uint64_t ownerWindow, const std::string& path) override;
+
+  private:
+    const SimFiles& files_;
+    CallLog& log_;
+};
+
+// UuidToStringW fails for the interfaces whose scenario says so.
+class SimRpc final : public Rpc {
+  public:
+    SimRpc(const SimWlan& wlan, CallLog& log);
+    Win32Error uuidToString(const Guid& guid, std::string& text) override;
+    Win32Error uuidFromString(const std::string& text, Guid& guid) override;
+
+  private:
+    const SimWlan& wlan_;
+    CallLog& log_;
+};
+
+}  // namespace zlx::platform::sim

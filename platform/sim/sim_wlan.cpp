@@ -1,0 +1,225 @@
+#include "platform/sim/sim_wlan.h"
+
+#include <algorithm>
+
+#include "platform/bytes.h"
+#include "platform/text.h"
+
+namespace zlx::platform::sim {
+
+namespace {
+
+constexpr std::size_t kDescriptionUnits = 255;
+
+std::string handleText(WlanHandle handle) {
+    return "handle=" + std::to_string(handle);
+}
+
+// The current connection can be read only while the interface is on a network.
+bool onNetwork(std::uint32_t state) {
+    return state == kWlanStateConnected || state == kWlanStateAdHocNetworkFormed;
+}
+
+std::vector<std::uint8_t> u32Data(std::uint32_t value) {
+    std::vector<std::uint8_t> data(4);
+    storeLe<std::uint32_t>(data, 0, value);
+    return data;
+}
+
+}  // namespace
+
+SimWlan::SimWlan(const WlanScenario& scenario, Clock& clock, CallLog& log)
+    : log_(log),
+      scenario_(scenario),
+      hub_(std::make_shared<NotificationHub>(clock, log)),
+      ihvService_(clock, hub_) {}
+
+SimWlan::~SimWlan() = default;
+
+InterfaceScenario* SimWlan::find(const Guid& guid) {
+    for (InterfaceScenario& i : scenario_.interfaces) {
+        if (i.guid == guid) return &i;
+    }
+    return nullptr;
+}
+
+Win32Error SimWlan::openHandle(std::uint32_t clientVersion, std::uint32_t& negotiatedVersion,
+                               WlanHandle& handle) {
+    std::lock_guard lock(mutex_);
+    Win32Error result = scenario_.openResult;
+    handle = kNoWlanHandle;
+    if (result == kErrorSuccess) negotiatedVersion = scenario_.negotiatedVersion;
+    if (result == kErrorSuccess || scenario_.handleOnFailedOpen) {
+        handle = nextHandle_++;
+        open_.insert(handle);
+    }
+    std::string line = "WlanOpenHandle(version=" + std::to_string(clientVersion) + ") -> " +
+                       std::to_string(result) + " " + handleText(handle);
+    if (result == kErrorSuccess) line += " negotiated=" + std::to_string(negotiatedVersion);
+    log_.record(line);
+    return result;
+}
+
+Win32Error SimWlan::closeHandle(WlanHandle handle) {
+    Win32Error result = kErrorInvalidHandle;
+    {
+        std::lock_guard lock(mutex_);
+        if (open_.erase(handle) != 0) result = kErrorSuccess;
+    }
+    if (result == kErrorSuccess) hub_->unsubscribe(handle);
+    log_.record("WlanCloseHandle(" + handleText(handle) + ") -> " + std::to_string(result));
+    return result;
+}
+
+Win32Error SimWlan::enumInterfaces(WlanHandle handle, std::vector<WlanInterfaceInfo>& interfaces) {
+    std::lock_guard lock(mutex_);
+    interfaces.clear();
+    Win32Error result = !isOpen(handle) ? kErrorInvalidHandle : scenario_.enumResult;
+    if (result == kErrorSuccess) {
+        for (const InterfaceScenario& i : scenario_.interfaces) {
+            interfaces.push_back(
+                {i.guid, truncateToUtf16Units(i.description, kDescriptionUnits), i.state});
+        }
+    }
+    log_.record("WlanEnumInterfaces(" + handleText(handle) + ") -> " + std::to_string(result) +
+                " count=" + std::to_string(interfaces.size()));
+    return result;
+}
+
+Win32Error SimWlan::queryLocked(InterfaceScenario& iface, std::uint32_t opcode,
+                                std::vector<std::uint8_t>& data) {
+    for (const QueryFailure& f : iface.queryFailures) {
+        if (f.opcode == opcode) return f.result;
+    }
+    switch (opcode) {
+        case kWlanOpcodeRadioState:
+            data = encodeRadioState(iface.radio);
+            return kErrorSuccess;
+        case kWlanOpcodeInterfaceState:
+            data = u32Data(iface.state);
+            return kErrorSuccess;
+        case kWlanOpcodeCurrentConnection: {
+            if (!iface.connection || !onNetwork(iface.state)) return kErrorInvalidState;
+            WlanConnectionAttributes attributes = iface.connection->attributes;
+            attributes.state = iface.state;
+            data = encodeConnectionAttributes(attributes);
+            return kErrorSuccess;
+        }
+        case kWlanOpcodeRssi:
+            if (!iface.connection || !onNetwork(iface.state)) return kErrorInvalidState;
+            data = u32Data(static_cast<std::uint32_t>(iface.connection->rssi));
+            return kErrorSuccess;
+        default:
+            return kErrorNotSupported;
+    }
+}
+
+Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
+                                   std::uint32_t opcode, std::vector<std::uint8_t>& data,
+                                   std::uint32_t& valueType) {
+    std::lock_guard lock(mutex_);
+    data.clear();
+    valueType = 0;  // wlan_opcode_value_type_query_only
+    Win32Error result = kErrorInvalidHandle;
+    if (isOpen(handle)) {
+        InterfaceScenario* iface = find(interfaceGuid);
+        result = iface ? queryLocked(*iface, opcode, data) : kErrorInvalidParameter;
+    }
+    if (result != kErrorSuccess) data.clear();
+    log_.record("WlanQueryInterface(" + handleText(handle) + ", opcode=" + hex(opcode) + ") -> " +
+                std::to_string(result) + " size=" + std::to_string(data.size()));
+    return result;
+}
+
+Win32Error SimWlan::getProfileList(WlanHandle handle, const Guid& interfaceGuid,
+                                   std::vector<WlanProfileInfo>& profiles) {
+    std::lock_guard lock(mutex_);
+    profiles.clear();
+    InterfaceScenario* iface = isOpen(handle) ? find(interfaceGuid) : nullptr;
+    Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
+                        : !iface        ? kErrorInvalidParameter
+                                        : iface->profileListResult;
+    if (result == kErrorSuccess) {
+        for (const ProfileScenario& p : iface->profiles) profiles.push_back({p.name, p.flags});
+    }
+    log_.record("WlanGetProfileList(" + handleText(handle) + ") -> " + std::to_string(result) +
+                " count=" + std::to_string(profiles.size()));
+    return result;
+}
+
+Win32Error SimWlan::getProfile(WlanHandle handle, const Guid& interfaceGuid,
+                               const std::string& profileName, std::string& xml) {
+    std::lock_guard lock(mutex_);
+    xml.clear();
+    InterfaceScenario* iface = isOpen(handle) ? find(interfaceGuid) : nullptr;
+    Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
+                        : !iface        ? kErrorInvalidParameter
+                                        : kErrorNotFound;
+    if (iface) {
+        auto it = std::find_if(iface->profiles.begin(), iface->profiles.end(),
+                               [&](const ProfileScenario& p) { return p.name == profileName; });
+        if (it != iface->profiles.end()) {
+            xml = it->xml;
+            result = kErrorSuccess;
+        }
+    }
+    log_.record("WlanGetProfile(" + handleText(handle) + ", profile=" + quoted(profileName) +
+                ") -> " + std::to_string(result));
+    return result;
+}
+
+Win32Error SimWlan::registerNotification(WlanHandle handle, std::uint32_t sourceMask,
+                                         WlanNotificationCallback callback) {
+    Win32Error result = kErrorSuccess;
+    {
+        std::lock_guard lock(mutex_);
+        if (!isOpen(handle)) result = kErrorInvalidHandle;
+    }
+    if (result == kErrorSuccess && sourceMask != kWlanNotificationSourceNone && !callback) {
+        result = kErrorInvalidParameter;
+    }
+    if (result == kErrorSuccess) hub_->subscribe(handle, sourceMask, std::move(callback));
+    log_.record("WlanRegisterNotification(" + handleText(handle) + ", source=" + hex(sourceMask) +
+                ") -> " + std::to_string(result));
+    return result;
+}
+
+Win32Error SimWlan::setSecuritySettings(WlanHandle handle, std::uint32_t securableObject,
+                                        const std::string& sddl) {
+    Win32Error result;
+    {
+        std::lock_guard lock(mutex_);
+        result = isOpen(handle) ? kErrorSuccess : kErrorInvalidHandle;
+    }
+    log_.record("WlanSetSecuritySettings(" + handleText(handle) +
+                ", object=" + std::to_string(securableObject) + ", sddl=" + quoted(sddl) + ") -> " +
+                std::to_string(result));
+    return result;
+}
+
+std::size_t SimWlan::openHandles() const {
+    std::lock_guard lock(mutex_);
+    return open_.size();
+}
+
+bool SimWlan::updateInterface(const Guid& guid,
+                              const std::function<void(InterfaceScenario&)>& edit) {
+    std::lock_guard lock(mutex_);
+    InterfaceScenario* iface = find(guid);
+    if (iface) edit(*iface);
+    return iface != nullptr;
+}
+
+bool SimWlan::guidTextFails(const Guid& guid) const {
+    std::lock_guard lock(mutex_);
+    return std::any_of(
+        scenario_.interfaces.begin(), scenario_.interfaces.end(),
+        [&](const InterfaceScenario& i) { return i.guid == guid && i.guidTextFails; });
+}
+
+std::vector<IhvRequest> SimWlan::ihvRequests() const {
+    std::lock_guard lock(mutex_);
+    return ihvRequests_;
+}
+
+}  // namespace zlx::platform::sim

@@ -1,0 +1,80 @@
+#pragma once
+// The simulated Native Wifi service, with the adapter drivers and the IHV service behind its
+// IHV control channel.
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/sim/call_log.h"
+#include "platform/sim/ihv_service.h"
+#include "platform/sim/notification_hub.h"
+#include "platform/sim/scenario.h"
+#include "platform/wlan.h"
+
+namespace zlx::platform::sim {
+
+// One WlanIhvControl call as it arrived, for tests that check the bytes sent.
+struct IhvRequest {
+    WlanHandle handle = 0;
+    Guid interfaceGuid;
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> request;
+    std::size_t answerSize = 0;
+};
+
+class SimWlan final : public WlanApi {
+  public:
+    SimWlan(const WlanScenario& scenario, Clock& clock, CallLog& log);
+    ~SimWlan() override;
+
+    Win32Error openHandle(std::uint32_t clientVersion, std::uint32_t& negotiatedVersion,
+                          WlanHandle& handle) override;
+    Win32Error closeHandle(WlanHandle handle) override;
+    Win32Error enumInterfaces(WlanHandle handle,
+                              std::vector<WlanInterfaceInfo>& interfaces) override;
+    Win32Error queryInterface(WlanHandle handle, const Guid& interfaceGuid, std::uint32_t opcode,
+                              std::vector<std::uint8_t>& data, std::uint32_t& valueType) override;
+    Win32Error getProfileList(WlanHandle handle, const Guid& interfaceGuid,
+                              std::vector<WlanProfileInfo>& profiles) override;
+    Win32Error getProfile(WlanHandle handle, const Guid& interfaceGuid,
+                          const std::string& profileName, std::string& xml) override;
+    Win32Error ihvControl(WlanHandle handle, const Guid& interfaceGuid, std::uint32_t type,
+                          std::span<const std::uint8_t> request, std::span<std::uint8_t> answer,
+                          std::uint32_t& bytesReturned) override;
+    Win32Error registerNotification(WlanHandle handle, std::uint32_t sourceMask,
+                                    WlanNotificationCallback callback) override;
+    Win32Error setSecuritySettings(WlanHandle handle, std::uint32_t securableObject,
+                                   const std::string& sddl) override;
+
+    std::size_t openHandles() const;
+    // Runs `edit` on the interface under the service's lock; false when there is no such
+    // interface.
+    bool updateInterface(const Guid& guid, const std::function<void(InterfaceScenario&)>& edit);
+    bool guidTextFails(const Guid& guid) const;
+    std::vector<IhvRequest> ihvRequests() const;
+
+  private:
+    // The helpers below expect mutex_ to be held.
+    bool isOpen(WlanHandle handle) const { return open_.count(handle) != 0; }
+    InterfaceScenario* find(const Guid& guid);
+    Win32Error queryLocked(InterfaceScenario& iface, std::uint32_t opcode,
+                           std::vector<std::uint8_t>& data);
+    // The script to start, if any, comes back in `script`.
+    Win32Error serviceControl(const InterfaceScenario& iface, std::span<const std::uint8_t> request,
+                              std::string& details, const std::vector<IhvEvent>*& script);
+
+    CallLog& log_;
+    mutable std::mutex mutex_;
+    WlanScenario scenario_;
+    std::set<WlanHandle> open_;
+    WlanHandle nextHandle_ = 1;
+    std::vector<IhvRequest> ihvRequests_;
+    std::shared_ptr<NotificationHub> hub_;
+    IhvService ihvService_;  // after hub_: its pending events go first
+};
+
+}  // namespace zlx::platform::sim

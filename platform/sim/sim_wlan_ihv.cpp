@@ -1,0 +1,71 @@
+#include "platform/bytes.h"
+#include "platform/sim/driver_requests.h"
+#include "platform/sim/sim_wlan.h"
+
+namespace zlx::platform::sim {
+
+Win32Error SimWlan::serviceControl(const InterfaceScenario& iface,
+                                   std::span<const std::uint8_t> request, std::string& details,
+                                   const std::vector<IhvEvent>*& script) {
+    std::optional<ServiceControl> message = decodeServiceControl(request);
+    if (!message) return kErrorInvalidParameter;
+    const IhvServiceScenario& service = iface.ihvService;
+    switch (message->operation) {
+        case kServiceEnter:
+            details = ", op=enter, profile=" + quoted(message->profileName);
+            script = &service.onEnter;
+            break;
+        case kServiceLeave:
+            details = ", op=leave";
+            script = &service.onLeave;
+            break;
+        default:
+            details = ", op=" + std::to_string(message->operation);
+            return kErrorInvalidParameter;
+    }
+    if (service.controlResult != kErrorSuccess) script = nullptr;
+    return service.controlResult;
+}
+
+Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std::uint32_t type,
+                               std::span<const std::uint8_t> request,
+                               std::span<std::uint8_t> answer, std::uint32_t& bytesReturned) {
+    std::lock_guard lock(mutex_);
+    bytesReturned = 0;
+    ihvRequests_.push_back(IhvRequest{handle, interfaceGuid, type,
+                                      std::vector<std::uint8_t>(request.begin(), request.end()),
+                                      answer.size()});
+    std::string details;
+    if (type == kWlanIhvControlDriver) {
+        details = ", code=" + (request.size() >= kDriverCodeOffset + 4
+                                   ? hex32(loadLe<std::uint32_t>(request, kDriverCodeOffset))
+                                   : std::string("none"));
+    }
+
+    Win32Error result = kErrorInvalidHandle;
+    const std::vector<IhvEvent>* script = nullptr;
+    InterfaceScenario* iface = nullptr;
+    if (isOpen(handle)) {
+        iface = find(interfaceGuid);
+        if (!iface) {
+            result = kErrorInvalidParameter;
+        } else if (type == kWlanIhvControlDriver) {
+            DriverReply reply = answerDriverRequest(iface->driver, request, answer);
+            result = reply.result;
+            bytesReturned = reply.bytesReturned;
+        } else if (type == kWlanIhvControlService) {
+            result = serviceControl(*iface, request, details, script);
+        } else {
+            result = kErrorInvalidParameter;
+        }
+    }
+    log_.record("WlanIhvControl(handle=" + std::to_string(handle) +
+                ", type=" + std::to_string(type) + ", in=" + std::to_string(request.size()) +
+                ", out=" + std::to_string(answer.size()) + details + ") -> " +
+                std::to_string(result) + " returned=" + std::to_string(bytesReturned));
+    // The script starts after the request is on record, so its events always follow it.
+    if (script) ihvService_.start(iface->guid, *script);
+    return result;
+}
+
+}  // namespace zlx::platform::sim

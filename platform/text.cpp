@@ -1,0 +1,199 @@
+#include "platform/text.h"
+
+namespace zlx::platform {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// One step of a UTF-8 decoder that replaces each maximal ill-formed subpart by one U+FFFD,
+// the way the Unicode standard recommends, so that every caller agrees on the result.
+struct Decoded {
+    char32_t codePoint;
+    std::size_t length;
+};
+
+Decoded decodeOne(std::string_view text, std::size_t pos) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    unsigned char lead = byte(pos);
+    if (lead < 0x80) return {lead, 1};
+
+    std::size_t needed = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    char32_t value = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        needed = 1;
+        value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        needed = 2;
+        value = lead & 0x0F;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;  // no encoded surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        needed = 3;
+        value = lead & 0x07;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+    } else {
+        return {kReplacement, 1};
+    }
+
+    std::size_t length = 1;
+    for (std::size_t k = 0; k < needed; ++k) {
+        if (pos + length >= text.size()) return {kReplacement, length};
+        unsigned char next = byte(pos + length);
+        if (next < low || next > high) return {kReplacement, length};
+        low = 0x80;
+        high = 0xBF;
+        value = (value << 6) | (next & 0x3F);
+        ++length;
+    }
+    return {value, length};
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+void appendUtf16(std::u16string& out, char32_t cp) {
+    if (cp < 0x10000) {
+        out += static_cast<char16_t>(cp);
+    } else {
+        cp -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (cp >> 10));
+        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    }
+}
+
+std::size_t unitsOf(char32_t cp) {
+    return cp < 0x10000 ? 1 : 2;
+}
+
+bool isHighSurrogate(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
+
+// Reads one code point of UTF-16 at `pos`; an unpaired surrogate reads as U+FFFD.
+Decoded decodeUtf16(std::u16string_view text, std::size_t pos) {
+    char16_t unit = text[pos];
+    if (isHighSurrogate(unit)) {
+        if (pos + 1 < text.size() && isLowSurrogate(text[pos + 1])) {
+            char32_t cp = 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[pos + 1] - 0xDC00);
+            return {cp, 2};
+        }
+        return {kReplacement, 1};
+    }
+    if (isLowSurrogate(unit)) return {kReplacement, 1};
+    return {unit, 1};
+}
+
+}  // namespace
+
+std::u16string utf8ToUtf16(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        Decoded d = decodeOne(text, pos);
+        appendUtf16(out, d.codePoint);
+        pos += d.length;
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        Decoded d = decodeUtf16(text, pos);
+        appendUtf8(out, d.codePoint);
+        pos += d.length;
+    }
+    return out;
+}
+
+std::vector<std::uint8_t> utf16leBytes(std::string_view text, bool withNul) {
+    std::u16string units = utf8ToUtf16(text);
+    if (withNul) units += u'\0';
+    std::vector<std::uint8_t> out;
+    out.reserve(units.size() * 2);
+    for (char16_t u : units) {
+        out.push_back(static_cast<std::uint8_t>(u & 0xFF));
+        out.push_back(static_cast<std::uint8_t>(u >> 8));
+    }
+    return out;
+}
+
+std::string utf8FromUtf16le(std::span<const std::uint8_t> bytes) {
+    std::u16string units;
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char16_t u = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+        if (u == 0) return utf16ToUtf8(units);
+        units += u;
+    }
+    // A last byte without its partner is half a unit: invalid, not silently dropped.
+    if (i < bytes.size()) units += static_cast<char16_t>(kReplacement);
+    return utf16ToUtf8(units);
+}
+
+std::string truncateToUtf16Units(std::string_view text, std::size_t units) {
+    std::string out;
+    std::size_t used = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        Decoded d = decodeOne(text, pos);
+        std::size_t cost = unitsOf(d.codePoint);
+        if (used + cost > units) break;
+        used += cost;
+        appendUtf8(out, d.codePoint);
+        pos += d.length;
+    }
+    return out;
+}
+
+std::size_t utf16Length(std::string_view text) {
+    std::size_t units = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        Decoded d = decodeOne(text, pos);
+        units += unitsOf(d.codePoint);
+        pos += d.length;
+    }
+    return units;
+}
+
+std::string sanitizeUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        Decoded d = decodeOne(bytes, pos);
+        appendUtf8(out, d.codePoint);
+        pos += d.length;
+    }
+    return out;
+}
+
+std::string toLowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+}  // namespace zlx::platform

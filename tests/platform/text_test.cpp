@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "platform/text.h"
+
+namespace zlx::platform {
+namespace {
+
+// U+1F4F6 (antenna bars) needs a surrogate pair; U+00E9 and U+20AC need one unit each.
+const std::string kAntenna = "\xF0\x9F\x93\xB6";
+const std::string kEAcute = "\xC3\xA9";
+const std::string kEuro = "\xE2\x82\xAC";
+const std::string kReplacement = "\xEF\xBF\xBD";
+
+TEST(Utf8ToUtf16, EncodesAstralCharactersAsSurrogatePairs) {
+    EXPECT_EQ(utf8ToUtf16("a" + kEAcute + kEuro + kAntenna),
+              (std::u16string{u'a', 0x00E9, 0x20AC, 0xD83D, 0xDCF6}));
+}
+
+struct InvalidUtf8 {
+    const char* name;
+    std::string bytes;
+    std::string sanitized;
+};
+
+class InvalidUtf8Test : public testing::TestWithParam<InvalidUtf8> {};
+
+TEST_P(InvalidUtf8Test, BecomesReplacementCharacters) {
+    const auto& c = GetParam();
+    EXPECT_EQ(sanitizeUtf8(c.bytes), c.sanitized);
+    EXPECT_EQ(utf16ToUtf8(utf8ToUtf16(c.bytes)), c.sanitized);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InvalidUtf8Test,
+    testing::Values(
+        InvalidUtf8{"LoneContinuation", "a\x80z", "a" + kReplacement + "z"},
+        InvalidUtf8{"Overlong", "\xC0\xAF", kReplacement + kReplacement},
+        InvalidUtf8{"EncodedSurrogate", "\xED\xA0\x80", kReplacement + kReplacement + kReplacement},
+        InvalidUtf8{"AboveUnicode", "\xF4\x90\x80\x80",
+                    kReplacement + kReplacement + kReplacement + kReplacement},
+        InvalidUtf8{"TruncatedAtEnd", "ok\xE2\x82", "ok" + kReplacement},
+        InvalidUtf8{"TruncatedBeforeAscii", "\xE2\x82x", kReplacement + "x"},
+        InvalidUtf8{"InvalidLead", "\xFF", kReplacement},
+        InvalidUtf8{"ValidTextUnchanged", "a" + kEAcute + kAntenna, "a" + kEAcute + kAntenna}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Utf16ToUtf8, UnpairedSurrogatesBecomeReplacementCharacters) {
+    EXPECT_EQ(utf16ToUtf8(std::u16string{u'a', 0xD83D, u'b'}), "a" + kReplacement + "b");
+    EXPECT_EQ(utf16ToUtf8(std::u16string{0xDCF6, u'c'}), kReplacement + "c");
+    EXPECT_EQ(utf16ToUtf8(std::u16string{u'x', 0xD83D}), "x" + kReplacement);
+}
+
+TEST(Utf16le, BytesAreLittleEndianWithOptionalNul) {
+    EXPECT_EQ(utf16leBytes("A" + kEuro, false), (std::vector<std::uint8_t>{0x41, 0, 0xAC, 0x20}));
+    EXPECT_EQ(utf16leBytes("A", true), (std::vector<std::uint8_t>{0x41, 0, 0, 0}));
+    EXPECT_TRUE(utf16leBytes("", false).empty());
+}
+
+TEST(Utf16le, ReadingStopsAtTheFirstNulUnit) {
+    std::vector<std::uint8_t> bytes{0x41, 0, 0x42, 0, 0, 0, 0x43, 0};
+    EXPECT_EQ(utf8FromUtf16le(bytes), "AB");
+}
+
+TEST(Utf16le, AnOddTrailingByteIsInvalid) {
+    std::vector<std::uint8_t> bytes{0x41, 0, 0x42};
+    EXPECT_EQ(utf8FromUtf16le(bytes), "A" + kReplacement);
+    std::vector<std::uint8_t> afterNul{0x41, 0, 0, 0, 0x42};
+    EXPECT_EQ(utf8FromUtf16le(afterNul), "A");
+}
+
+TEST(Utf16le, RoundTripsAstralText) {
+    std::string text = "ZLX " + kAntenna + " Office";
+    EXPECT_EQ(utf8FromUtf16le(utf16leBytes(text, true)), text);
+}
+
+TEST(TruncateToUtf16Units, CountsUnitsNotBytes) {
+    EXPECT_EQ(truncateToUtf16Units(kEAcute + kEuro + "abc", 3), kEAcute + kEuro + "a");
+    EXPECT_EQ(truncateToUtf16Units("short", 10), "short");
+    EXPECT_EQ(truncateToUtf16Units("abc", 0), "");
+}
+
+TEST(TruncateToUtf16Units, NeverSplitsASurrogatePair) {
+    EXPECT_EQ(truncateToUtf16Units("a" + kAntenna, 2), "a");
+    EXPECT_EQ(truncateToUtf16Units("a" + kAntenna, 3), "a" + kAntenna);
+}
+
+TEST(Utf16Length, CountsPairsAsTwoUnits) {
+    EXPECT_EQ(utf16Length("a" + kEAcute + kAntenna), 4u);
+    EXPECT_EQ(utf16Length(""), 0u);
+}
+
+TEST(ToLowerAscii, LeavesNonAsciiBytesAlone) {
+    EXPECT_EQ(toLowerAscii("C:\\Program Files\\" + kEAcute + "X"),
+              "c:\\program files\\" + kEAcute + "x");
+}
+
+}  // namespace
+}  // namespace zlx::platform
