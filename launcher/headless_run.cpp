@@ -7,32 +7,42 @@
 
 namespace zlx::launcher {
 
-int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
-                std::ostream& err) {
-    platform::sim::Scenario scenario;
+std::optional<platform::sim::Scenario> loadScenario(const LaunchOptions& options,
+                                                    std::ostream& err) {
     try {
-        scenario = options.scenarioPath ? platform::sim::loadScenarioFile(*options.scenarioPath)
-                                        : platform::sim::loadDefaultScenario();
+        return options.scenarioPath ? platform::sim::loadScenarioFile(*options.scenarioPath)
+                                    : platform::sim::loadDefaultScenario();
     } catch (const platform::sim::ScenarioError& e) {
         err << "zlxdiag: " << e.what() << "\n";
-        return 1;
+        return std::nullopt;
     }
-    std::vector<scriptmode::Command> commands;
+}
+
+std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& scriptText,
+                                                           std::ostream& err) {
     try {
-        commands = scriptmode::parseScript(scriptText);
+        return scriptmode::parseScript(scriptText);
     } catch (const scriptmode::ScriptError& e) {
         err << "zlxdiag: " << e.what() << "\n";
-        return 2;
+        return std::nullopt;
     }
+}
 
-    platform::ManualClock clock(scenario.machine.localTimeStart);
+int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
+                std::ostream& err) {
+    auto scenario = loadScenario(options, err);
+    if (!scenario) return 1;
+    auto commands = loadScript(scriptText, err);
+    if (!commands) return 2;
+
+    platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(scenario, clock, services, platform::posix::instanceDirectory(),
+    SimulatedProgram program(*scenario, clock, services, platform::posix::instanceDirectory(),
                              processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks;
     hooks.takeCalls = [&program] { return program.machine().calls().takeNew(); };
-    scriptmode::ScriptRunner runner(std::move(commands), program.desktop(), driver, services,
+    scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
     driver.setInput(&runner);
     try {

@@ -1,15 +1,27 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
+#include <vector>
 #include <string>
 
 #include "launcher/options.h"
+#include "platform/sim/scenario.h"
+#include "scriptmode/script.h"
 
 namespace zlx::launcher {
 
 // Runs the program with the headless desktop and the manual clock, executing `scriptText`;
 // the transcript goes to `out`, errors to `err`. Returns the exit status: 0, 1 for a scenario
 // that cannot be used, 2 for a script error.
+// The scenario the options name, or the built-in one; nothing (and a message on `err`) when it
+// is refused.
+std::optional<platform::sim::Scenario> loadScenario(const LaunchOptions& options,
+                                                    std::ostream& err);
+// The script's commands; nothing (and a message on `err`) when it does not parse.
+std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& scriptText,
+                                                           std::ostream& err);
+
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err);
 

@@ -115,6 +115,10 @@ void ScriptRunner::execute(const Command& c) {
         if (text.back() == '\n') text.pop_back();
         return print(text);
     }
+    if (name == "shot") {
+        if (hooks_.shot) hooks_.shot(c.args[0]);
+        return;
+    }
     ui::Dialog* active = desktop_.activeWindow();
     if (!active) fail(c, "no window is open");
     if (name == "close") {

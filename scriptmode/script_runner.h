@@ -17,6 +17,9 @@ struct ScriptHooks {
     std::function<std::vector<std::string>()> takeCalls;
     // The adapter details snapshot as "name: value" lines; empty when not available.
     std::function<std::string()> details;
+    // Writes pictures of the visible windows named after the argument; empty when the run has
+    // no screen (a headless run ignores "shot").
+    std::function<void(const std::string&)> shot;
 };
 
 class ScriptRunner final : public ui::InputSource {

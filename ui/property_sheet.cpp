@@ -35,18 +35,17 @@ void PropertySheet::layout() {
     DialogTemplate& t = mutableTemplate();
     t.width = width + 2 * kMargin;
     t.height = height + kTabHeight + kButtonBand + kMargin;
+    // OK, Cancel and Help from the left, aligned to the right edge.
     int y = t.height - kMargin - kButtonHeight;
-    int x = t.width - kMargin - kButtonWidth;
+    int x = t.width - kMargin - 3 * kButtonWidth - 2 * 4;
+    const std::pair<int, const char*> buttons[] = {{kIdOk, "OK"}, {kIdCancel, "Cancel"}, {kIdHelp, "Help"}};
     t.controls.clear();
-    t.controls.push_back(ControlTemplate{kIdHelp, ControlKind::PushButton, "Help", 0,
-                                         DialogRect{x, y, kButtonWidth, kButtonHeight}});
-    x -= kButtonWidth + 4;
-    t.controls.push_back(ControlTemplate{kIdCancel, ControlKind::PushButton, "Cancel", 0,
-                                         DialogRect{x, y, kButtonWidth, kButtonHeight}});
-    x -= kButtonWidth + 4;
-    t.controls.push_back(ControlTemplate{kIdOk, ControlKind::PushButton, "OK", 0,
-                                         DialogRect{x, y, kButtonWidth, kButtonHeight},
-                                         kStyleDefault});
+    for (auto [id, text] : buttons) {
+        t.controls.push_back(ControlTemplate{id, ControlKind::PushButton, text, 0,
+                                             DialogRect{x, y, kButtonWidth, kButtonHeight},
+                                             id == kIdOk ? kStyleDefault : kStyleNone});
+        x += kButtonWidth + 4;
+    }
 }
 
 bool PropertySheet::onInitDialog() {

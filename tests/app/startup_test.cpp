@@ -1,0 +1,160 @@
+// The program's start: one instance, the command line, the status sheet, help.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <exception>
+
+#include "app/troubleshooting_page.h"
+#include "platform/posix/single_instance.h"
+#include "status/status_sheet.h"
+#include "support/program_fixture.h"
+#include "ui/dialog.h"
+
+namespace zlx::app {
+namespace {
+
+using zlx::testing::ProgramFixture;
+
+status::WvAppPropertySheet& sheetOf(ProgramFixture& f) {
+    return *dynamic_cast<status::WvAppPropertySheet*>(f.desktop().find(f.context().mainWindow));
+}
+
+TEST(StartupTest, SheetOpensOnCurrentStatusWithThreePagesInOrder) {
+    auto f = ProgramFixture::defaultMachine();
+    f.then([&] {
+        auto& sheet = sheetOf(f);
+        EXPECT_EQ(sheet.title(), "ZLX Client Diagnostics");
+        ASSERT_EQ(sheet.pageCount(), 3);
+        EXPECT_EQ(sheet.page(0).caption(), "Current Status");
+        EXPECT_EQ(sheet.page(1).caption(), "Troubleshooting");
+        EXPECT_EQ(sheet.page(2).caption(), "Diagnostics");
+        EXPECT_EQ(sheet.activeIndex(), 0);
+        EXPECT_FALSE(sheet.troubleshootingPage().created());
+        EXPECT_EQ(f.desktop().modalStack().size(), 1u);
+        EXPECT_FALSE(sheet.control(ui::kIdHelp) == nullptr);
+    });
+    EXPECT_EQ(f.run(), 0);
+    EXPECT_EQ(f.context().mainWindow, ui::kNoWindow);
+}
+
+TEST(StartupTest, RefreshGoesToTheActivePageEveryTwoSeconds) {
+    auto f = ProgramFixture::defaultMachine();
+    status::WvAppPropertySheet* sheet = nullptr;
+    f.then([&] {
+         sheet = &sheetOf(f);
+         f.driver().advanceBy(1999);
+     })
+        .then([&] {
+            EXPECT_EQ(sheet->linkStatusPage().refreshCount(), 0);  // empty for two seconds
+            f.driver().advanceBy(1);
+        })
+        .then([&] {
+            EXPECT_EQ(sheet->linkStatusPage().refreshCount(), 1);
+            sheet->setActivePage(2);
+            f.driver().advanceBy(4000);
+        })
+        .then([&] {
+            EXPECT_EQ(sheet->linkStatusPage().refreshCount(), 1);
+            EXPECT_EQ(sheet->statisticsPage().refreshCount(), 2);
+            sheet->setActivePage(1);  // the troubleshooting page ignores the refresh
+            f.driver().advanceBy(2000);
+        })
+        .then([&] {
+            EXPECT_EQ(sheet->linkStatusPage().refreshCount(), 1);
+            EXPECT_EQ(sheet->statisticsPage().refreshCount(), 2);
+        });
+    f.run();
+}
+
+TEST(StartupTest, SharedMainWindowIsWrittenWhenTheTroubleshootingPageFirstShows) {
+    auto f = ProgramFixture::defaultMachine();
+    platform::posix::PosixSingleInstance other(platform::posix::kInstanceMutexName, f.instanceDir());
+    f.then([&] {
+         EXPECT_EQ(other.readSharedMainWindow(), 0u);
+         sheetOf(f).setActivePage(1);
+     }).then([&] {
+        EXPECT_EQ(other.readSharedMainWindow(), f.context().mainWindow);
+        EXPECT_EQ(f.context().troubleshootingPage, sheetOf(f).troubleshootingPage().handle());
+    });
+    f.run();
+}
+
+TEST(StartupTest, SecondCopyShowsNothingAndEnds) {
+    auto first = ProgramFixture::defaultMachine();
+    platform::posix::PosixSingleInstance holder(platform::posix::kInstanceMutexName,
+                                                first.instanceDir());
+    ASSERT_TRUE(holder.createMutex());
+    bool stepRan = false;
+    first.then([&] { stepRan = true; });
+    EXPECT_EQ(first.run(), 0);
+    EXPECT_FALSE(stepRan);
+    EXPECT_TRUE(first.desktop().windows().empty());
+}
+
+TEST(StartupTest, IntegerExceptionLeavesDiagnosticModeAndEndsQuietly) {
+    auto f = ProgramFixture::defaultMachine();
+    f.then([] { throw 42; });
+    EXPECT_EQ(f.run(), 0);
+    EXPECT_EQ(f.machine().calls().count("WlanIhvControl"), 1u);
+    auto requests = f.machine().ihvRequests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].type, platform::kWlanIhvControlService);
+    EXPECT_EQ(requests[0].request[4], 1);  // leave
+}
+
+TEST(StartupTest, IntegerExceptionUnderUSendsNothing) {
+    auto f = ProgramFixture::defaultMachine();
+    f.then([] { throw 42; });
+    f.run({"-u"});
+    EXPECT_TRUE(f.machine().ihvRequests().empty());
+}
+
+// The runtime's terminate handler takes no argument: the child of the death test finds its
+// machine here.
+platform::sim::SimMachine* terminatingMachine = nullptr;
+
+void reportLeaveRequestsAndAbort() {
+    int leaves = 0;
+    for (const auto& r : terminatingMachine->ihvRequests())
+        if (r.type == platform::kWlanIhvControlService && r.request[4] == 1) ++leaves;
+    std::fprintf(stderr, "leave requests: %d\n", leaves);
+    std::abort();
+}
+
+TEST(StartupDeathTest, UnhandledExceptionSendsTheLeaveRequestFirst) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            auto f = ProgramFixture::defaultMachine();
+            terminatingMachine = &f.machine();
+            // The program's handler runs first, then hands over to this one.
+            std::set_terminate(&reportLeaveRequestsAndAbort);
+            f.then([] { []() noexcept { (void)std::vector<int>().at(1); }(); });
+            f.run();
+        },
+        "leave requests: 1");
+}
+
+TEST(StartupTest, AboutBoxFromTheWindowMenuOfTheTroubleshootingPage) {
+    auto f = ProgramFixture::defaultMachine();
+    std::string aboutTitle;
+    f.then([&] { sheetOf(f).setActivePage(1); })
+        .then([&] {
+            auto& page = sheetOf(f).troubleshootingPage();
+            ASSERT_EQ(page.systemMenu().size(), 1u);
+            EXPECT_EQ(page.systemMenu()[0].text, "&About QORDEX...");
+            f.desktop().send(page.handle(), ui::kWmSysCommand, 16 | 0x3);
+        })
+        .then([&] {
+            aboutTitle = f.desktop().activeWindow()->title();
+            f.desktop().send(f.desktop().activeWindow()->handle(), ui::kWmCommand,
+                             ui::makeCommandParam(ui::kIdOk, ui::kBnClicked));
+        })
+        .then([&] { EXPECT_EQ(f.desktop().modalStack().size(), 1u); });
+    f.run();
+    EXPECT_EQ(aboutTitle, "About QORDEX");
+}
+
+}  // namespace
+}  // namespace zlx::app

@@ -1,0 +1,55 @@
+#pragma once
+// The whole program on a simulated machine, driven step by step: a manual clock, the headless
+// desktop, and a private folder for the cross-process objects so tests never meet each other.
+
+#include <memory>
+#include <string>
+
+#include "launcher/simulated_program.h"
+#include "platform/sim/scenario.h"
+#include "support/temp_dir.h"
+#include "ui/headless.h"
+
+namespace zlx::testing {
+
+class ProgramFixture {
+public:
+    explicit ProgramFixture(const std::string& scenarioJson)
+        : ProgramFixture(platform::sim::parseScenario(scenarioJson, "test.json")) {}
+    explicit ProgramFixture(platform::sim::Scenario scenario)
+        : scenario_(std::move(scenario)),
+          clock_(scenario_.machine.localTimeStart),
+          program_(scenario_, clock_, services_, instanceDir_.path(), 0x10000),
+          driver_(program_.desktop(), clock_) {
+        driver_.setInput(&input_);
+    }
+    static ProgramFixture defaultMachine() { return ProgramFixture(platform::sim::loadDefaultScenario()); }
+
+    // Queues the user's next action; runs when the program is at rest.
+    ProgramFixture& then(std::function<void()> step) {
+        input_.then(std::move(step));
+        return *this;
+    }
+    // Runs the program until the steps run out (the desktop then quits every window).
+    int run(std::vector<std::string> arguments = {}) { return program_.run(arguments); }
+
+    launcher::SimulatedProgram& program() { return program_; }
+    app::AppContext& context() { return program_.context(); }
+    ui::Desktop& desktop() { return program_.desktop(); }
+    platform::sim::SimMachine& machine() { return program_.machine(); }
+    ui::HeadlessServices& services() { return services_; }
+    ui::HeadlessDriver& driver() { return driver_; }
+    platform::ManualClock& clock() { return clock_; }
+    const std::string& instanceDir() const { return instanceDir_.path(); }
+
+private:
+    TempDir instanceDir_;
+    platform::sim::Scenario scenario_;
+    platform::ManualClock clock_;
+    ui::HeadlessServices services_;
+    launcher::SimulatedProgram program_;
+    ui::HeadlessDriver driver_;
+    ui::StepInput input_;
+};
+
+}  // namespace zlx::testing
