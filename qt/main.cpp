@@ -7,6 +7,9 @@
 #include "launcher/entry.h"
 #include "launcher/headless_run.h"
 #include "launcher/options.h"
+#include "qt/interactive_run.h"
+#include "qt/script_run.h"
+#include "qt/startup.h"
 
 using namespace zlx::launcher;
 
@@ -35,5 +38,18 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    return runHeadless(options, script, std::cout, std::cerr);
+    if (options.headless || options.report)
+        return runHeadless(options, script, std::cout, std::cerr);
+    if (options.scriptPath) {
+        // Pictures and transcripts must not depend on the screen: drawn offscreen unless a Qt
+        // platform is chosen explicitly.
+        zlx::qt::QtApplication app(argv[0], true);
+        return zlx::qt::runScriptOnQt(options, script, std::cout, std::cerr);
+    }
+    if (!zlx::qt::hasDisplay(zlx::qt::processEnvironment)) {
+        std::cerr << "zlxdiag: no display; showing the window as text.\n";
+        return runHeadless(options, kReportScript, std::cout, std::cerr);
+    }
+    zlx::qt::QtApplication app(argv[0], false);
+    return zlx::qt::runInteractive(options, std::cerr);
 }

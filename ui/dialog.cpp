@@ -5,7 +5,9 @@ namespace zlx::ui {
 Dialog::Dialog(Desktop& desktop, DialogTemplate tmpl)
     : desktop_(desktop), template_(std::move(tmpl)), title_(template_.title) {}
 
-Dialog::~Dialog() { destroy(); }
+Dialog::~Dialog() {
+    destroy();
+}
 
 void Dialog::createWindow(WindowHandle owner, WindowHandle parent, bool modal) {
     beforeCreate();
@@ -51,7 +53,9 @@ int Dialog::doModal(WindowHandle owner) {
     return result;
 }
 
-void Dialog::create(WindowHandle parent) { createWindow(kNoWindow, parent, false); }
+void Dialog::create(WindowHandle parent) {
+    createWindow(kNoWindow, parent, false);
+}
 
 void Dialog::endDialog(int result) {
     ended_ = true;
@@ -87,6 +91,11 @@ void Dialog::appendSystemMenuItem(int id, std::string text) {
     desktop_.notifyWindow(handle_);
 }
 
+void Dialog::setIcon(int iconId) {
+    iconId_ = iconId;
+    desktop_.notifyWindow(handle_);
+}
+
 void Dialog::setFocus(int controlId) {
     focusId_ = controlId;
     desktop_.notifyWindow(handle_);
@@ -94,20 +103,34 @@ void Dialog::setFocus(int controlId) {
 
 std::int64_t Dialog::onMessage(const Message& m) {
     switch (m.id) {
-        case kWmInitDialog: return onInitDialog() ? 1 : 0;
-        case kWmCommand: onCommand(commandId(m.wParam), commandCode(m.wParam)); return 0;
-        case kWmTimer: onTimer(static_cast<unsigned>(m.wParam)); return 0;
-        case kWmClose: onClose(); return 0;
-        case kWmSysCommand: onSysCommand(static_cast<int>(m.wParam)); return 0;
-        case kWmDestroy: onDestroy(); return 0;
-        default: return 0;
+        case kWmInitDialog:
+            return onInitDialog() ? 1 : 0;
+        case kWmCommand:
+            onCommand(commandId(m.wParam), commandCode(m.wParam));
+            return 0;
+        case kWmTimer:
+            onTimer(static_cast<unsigned>(m.wParam));
+            return 0;
+        case kWmClose:
+            onClose();
+            return 0;
+        case kWmSysCommand:
+            onSysCommand(static_cast<int>(m.wParam));
+            return 0;
+        case kWmDestroy:
+            onDestroy();
+            return 0;
+        default:
+            return 0;
     }
 }
 
 void Dialog::onCommand(int id, std::uint32_t code) {
     if (code != kBnClicked) return;
-    if (id == kIdOk) onOk();
-    else if (id == kIdCancel) onCancel();
+    if (id == kIdOk)
+        onOk();
+    else if (id == kIdCancel)
+        onCancel();
 }
 
 // ---- controls
@@ -126,8 +149,10 @@ const Control* Dialog::control(int id) const {
 
 void Dialog::setItemText(int id, std::string_view text) {
     if (Control* c = control(id)) {
-        if (c->kind == ControlKind::RichText) ::zlx::ui::richSetText(*c, text);
-        else c->text = text;
+        if (c->kind == ControlKind::RichText)
+            ::zlx::ui::richSetText(*c, text);
+        else
+            c->text = text;
         desktop_.notifyControl(handle_, id);
     }
 }
@@ -170,6 +195,14 @@ void Dialog::checkItem(int id, bool checked) {
 bool Dialog::itemChecked(int id) const {
     const Control* c = control(id);
     return c && c->checked;
+}
+
+void Dialog::autoCheckRadio(int id) {
+    const Control* clicked = control(id);
+    if (!clicked || clicked->kind != ControlKind::RadioButton) return;
+    for (const Control& other : controls_)
+        if (other.kind == ControlKind::RadioButton && other.id != id) checkItem(other.id, false);
+    checkItem(id, true);
 }
 
 int Dialog::comboAdd(int id, std::string_view text) {
@@ -226,14 +259,16 @@ void Dialog::progressSetRange(int id, int low, int high) {
 
 void Dialog::progressSetPos(int id, int position) {
     if (Control* c = control(id)) {
-        c->position = position < c->rangeMin ? c->rangeMin
+        c->position = position < c->rangeMin   ? c->rangeMin
                       : position > c->rangeMax ? c->rangeMax
-                                                : position;
+                                               : position;
         desktop_.notifyControl(handle_, id);
     }
 }
 
-void Dialog::richSetText(int id, std::string_view text) { setItemText(id, text); }
+void Dialog::richSetText(int id, std::string_view text) {
+    setItemText(id, text);
+}
 
 void Dialog::richAppend(int id, std::string_view text, const CharFormat& format) {
     if (Control* c = control(id)) {
@@ -242,7 +277,9 @@ void Dialog::richAppend(int id, std::string_view text, const CharFormat& format)
     }
 }
 
-std::string Dialog::richText(int id) const { return itemText(id); }
+std::string Dialog::richText(int id) const {
+    return itemText(id);
+}
 
 void Dialog::richScrollToEnd(int id) {
     if (Control* c = control(id)) {

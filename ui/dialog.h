@@ -16,7 +16,7 @@ namespace zlx::ui {
 enum class WindowKind { Dialog, Sheet, Page };
 
 class Dialog {
-public:
+  public:
     Dialog(Desktop& desktop, DialogTemplate tmpl);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
@@ -44,7 +44,7 @@ public:
     bool minimized() const { return minimized_; }
     bool visible() const { return visible_; }
     int iconId() const { return iconId_; }
-    void setIcon(int iconId) { iconId_ = iconId; }
+    void setIcon(int iconId);
     int focusId() const { return focusId_; }
     void setFocus(int controlId);
 
@@ -59,6 +59,9 @@ public:
     void showItem(int id, bool visible);
     void checkItem(int id, bool checked);
     bool itemChecked(int id) const;
+    // A click on an automatic radio button: checks it and clears the dialog's other radio
+    // buttons, as BS_AUTORADIOBUTTON does before the owner hears of the click.
+    void autoCheckRadio(int id);
     // Drop-down lists.
     int comboAdd(int id, std::string_view text);
     void comboReset(int id);
@@ -93,7 +96,7 @@ public:
     void setMinimized(bool minimized);
     void setVisible(bool visible);
 
-protected:
+  protected:
     virtual bool onInitDialog() { return true; }
     virtual void onCommand(int id, std::uint32_t code);
     virtual void onOk() { endDialog(kIdOk); }
@@ -109,7 +112,7 @@ protected:
     virtual void beforeCreate() {}
     DialogTemplate& mutableTemplate() { return template_; }
 
-private:
+  private:
     void createWindow(WindowHandle owner, WindowHandle parent, bool modal);
 
     Desktop& desktop_;

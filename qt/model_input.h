@@ -1,0 +1,43 @@
+#pragma once
+// What the user does, turned into the messages the model expects. Every view forwards through
+// here, which also tells the renderer whether the model is busy with an input just now.
+
+#include "ui/desktop.h"
+#include "ui/services.h"
+
+namespace zlx::qt {
+
+class ModelInput {
+  public:
+    explicit ModelInput(ui::Desktop& desktop) : desktop_(desktop) {}
+    ModelInput(const ModelInput&) = delete;
+    ModelInput& operator=(const ModelInput&) = delete;
+
+    ui::Desktop& desktop() const { return desktop_; }
+
+    // A push or radio button of `window` was clicked: BN_CLICKED (an automatic radio button
+    // checks itself first).
+    void click(ui::WindowHandle window, int controlId);
+    // Entry `index` of drop-down list `controlId` was chosen: the selection, then CBN_SELCHANGE.
+    void select(ui::WindowHandle window, int controlId, int index);
+    // The close box or Escape: WM_CLOSE.
+    void close(ui::WindowHandle window);
+    // An item of the window menu: WM_SYSCOMMAND to the window that added it.
+    void sysCommand(ui::WindowHandle window, int itemId);
+    // A click on the tab of page `index` of a property sheet.
+    void activatePage(ui::WindowHandle sheet, int index);
+    // The window frame was minimised or restored by the user.
+    void setMinimized(ui::WindowHandle window, bool minimized);
+    // The cursor the window under the pointer asks for (WM_SETCURSOR).
+    ui::Cursor cursorOver(ui::WindowHandle window);
+
+    // True while the model handles an input forwarded from here.
+    bool busy() const { return depth_ > 0; }
+
+  private:
+    class Scope;
+    ui::Desktop& desktop_;
+    int depth_ = 0;
+};
+
+}  // namespace zlx::qt

@@ -1,0 +1,87 @@
+#include "qt/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QSet>
+
+namespace zlx::qt {
+
+namespace {
+constexpr int kBorder = 1;
+constexpr int kIconSize = 16;
+constexpr int kTitlePadding = 4;
+}  // namespace
+
+QString titleSlug(const QString& title) {
+    QString slug;
+    bool pendingDash = false;
+    for (QChar c : title.toLower()) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+            (c >= QLatin1Char('0') && c <= QLatin1Char('9'))) {
+            if (pendingDash && !slug.isEmpty()) slug += QLatin1Char('-');
+            pendingDash = false;
+            slug += c;
+        } else {
+            pendingDash = true;
+        }
+    }
+    return slug.isEmpty() ? QStringLiteral("window") : slug;
+}
+
+QImage framedPicture(QWidget& window) {
+    QPixmap client = window.grab();
+    QFont titleFont = window.font();
+    titleFont.setBold(true);
+    QFontMetrics metrics(titleFont);
+    int titleHeight = std::max(metrics.height(), kIconSize) + 2 * kTitlePadding;
+    QImage picture(client.width() + 2 * kBorder, client.height() + titleHeight + 2 * kBorder,
+                   QImage::Format_ARGB32);
+    QPalette palette = window.palette();
+    picture.fill(palette.color(QPalette::Dark));
+    QPainter painter(&picture);
+    QRect bar(kBorder, kBorder, client.width(), titleHeight);
+    painter.fillRect(bar, palette.color(QPalette::Active, QPalette::Highlight));
+    int x = bar.left() + kTitlePadding;
+    QIcon icon = window.windowIcon();
+    if (!icon.isNull()) {
+        painter.drawPixmap(x, bar.top() + (titleHeight - kIconSize) / 2,
+                           icon.pixmap(kIconSize, kIconSize));
+        x += kIconSize + kTitlePadding;
+    }
+    painter.setFont(titleFont);
+    painter.setPen(palette.color(QPalette::Active, QPalette::HighlightedText));
+    painter.drawText(QRect(x, bar.top(), bar.right() - x, titleHeight),
+                     Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
+    painter.drawPixmap(kBorder, kBorder + titleHeight, client);
+    return picture;
+}
+
+std::vector<QString> writeScreenshots(const Renderer& renderer, const QString& dir,
+                                      const QString& name, std::ostream& err) {
+    // Pending layout and paint requests first, so the picture shows the model as it is now.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    std::vector<QString> written;
+    if (!QDir().mkpath(dir)) {
+        err << "zlxdiag: cannot create " << dir.toStdString() << "\n";
+        return written;
+    }
+    QSet<QString> used;
+    for (WindowView* view : renderer.topLevelViews()) {
+        if (!view->isVisible() || view->isMinimized()) continue;
+        QString slug = titleSlug(view->windowTitle());
+        QString unique = slug;
+        for (int n = 2; used.contains(unique); ++n) unique = slug + QStringLiteral("-%1").arg(n);
+        used.insert(unique);
+        QString path =
+            QDir(dir).filePath(name + QLatin1Char('-') + unique + QStringLiteral(".png"));
+        if (framedPicture(*view).save(path, "PNG"))
+            written.push_back(path);
+        else
+            err << "zlxdiag: cannot write " << path.toStdString() << "\n";
+    }
+    return written;
+}
+
+}  // namespace zlx::qt

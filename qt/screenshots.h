@@ -1,0 +1,28 @@
+#pragma once
+// Pictures of the model's windows as the renderer draws them, for the script's "shot" command.
+
+#include <QImage>
+#include <QString>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "qt/renderer.h"
+
+namespace zlx::qt {
+
+// A short file-name form of a window title: lower-case letters and digits, words joined by
+// "-"; "window" when nothing is left.
+QString titleSlug(const QString& title);
+
+// The window with a plain title bar (icon and title) above its client area, so a picture shows
+// which window it is even where the platform draws no frame.
+QImage framedPicture(QWidget& window);
+
+// Writes `dir`/`name`-<slug>.png for every visible, not minimised top-level window, creating
+// `dir` when needed; a second window of the same title gets "-2", "-3" ... Returns the paths
+// written; a file that cannot be written is reported on `err`.
+std::vector<QString> writeScreenshots(const Renderer& renderer, const QString& dir,
+                                      const QString& name, std::ostream& err);
+
+}  // namespace zlx::qt

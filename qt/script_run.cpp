@@ -1,0 +1,51 @@
+#include "qt/script_run.h"
+
+#include <QApplication>
+
+#include "launcher/headless_run.h"
+#include "launcher/simulated_program.h"
+#include "platform/posix/instance_dir.h"
+#include "qt/qt_input.h"
+#include "qt/renderer.h"
+#include "qt/screenshots.h"
+#include "scriptmode/script_runner.h"
+#include "ui/headless.h"
+
+namespace zlx::qt {
+
+int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scriptText,
+                  std::ostream& out, std::ostream& err) {
+    auto scenario = launcher::loadScenario(options, err);
+    if (!scenario) return 1;
+    auto commands = launcher::loadScript(scriptText, err);
+    if (!commands) return 2;
+
+    platform::ManualClock clock(scenario->machine.localTimeStart);
+    ui::HeadlessServices services;
+    launcher::SimulatedProgram program(*scenario, clock, services,
+                                       platform::posix::instanceDirectory(),
+                                       launcher::processHandleBase());
+    Renderer renderer(program.desktop(), QApplication::font());
+    ui::HeadlessDriver driver(program.desktop(), clock);
+    scriptmode::ScriptHooks hooks;
+    hooks.takeCalls = [&program] { return program.machine().calls().takeNew(); };
+    if (options.screenshotDir) {
+        QString dir = QString::fromStdString(*options.screenshotDir);
+        hooks.shot = [&renderer, dir, &err](const std::string& name) {
+            writeScreenshots(renderer, dir, QString::fromStdString(name), err);
+        };
+    }
+    scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
+                                    std::move(hooks), out);
+    SettledQtInput input(runner);
+    driver.setInput(&input);
+    try {
+        return program.run(options.systemArguments);
+    } catch (const scriptmode::ScriptError& e) {
+        out.flush();
+        err << "zlxdiag: " << e.what() << "\n";
+        return 2;
+    }
+}
+
+}  // namespace zlx::qt

@@ -1,0 +1,86 @@
+#include "qt/sheet_tabs.h"
+
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QStyleOptionTabWidgetFrame>
+#include <algorithm>
+
+#include "qt/text_fit.h"
+
+namespace zlx::qt {
+
+namespace {
+
+// The frame a tab widget draws around its pages, without a tab widget's own page handling.
+class TabPane final : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStyleOptionTabWidgetFrame option;
+        option.initFrom(this);
+        option.shape = QTabBar::RoundedNorth;
+        option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        QPainter painter(this);
+        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+    }
+};
+
+// The page area: as large as the largest page, centred in the sheet's width below the tabs.
+QRect pageAreaRect(const ui::PropertySheet& sheet, const DialogUnits& units) {
+    int width = 0, height = 0;
+    for (int i = 0; i < sheet.pageCount(); ++i) {
+        width = std::max(width, sheet.page(i).dialogTemplate().width);
+        height = std::max(height, sheet.page(i).dialogTemplate().height);
+    }
+    int margin = std::max(0, (sheet.dialogTemplate().width - width) / 2);
+    return units.rect(
+        ui::DialogRect{margin, margin + ui::PropertySheet::kTabHeight, width, height});
+}
+
+}  // namespace
+
+SheetTabs::SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ModelInput& input,
+                     const DialogUnits& units)
+    : input_(input),
+      sheet_(sheet.handle()),
+      tabBar_(new QTabBar(&sheetView)),
+      pageArea_(new TabPane(&sheetView)) {
+    tabBar_->setObjectName(QStringLiteral("sheet-tabs"));
+    pageArea_->setObjectName(QStringLiteral("page-area"));
+    tabBar_->setDrawBase(false);
+    tabBar_->setExpanding(false);
+    tabBar_->setUsesScrollButtons(false);
+    for (int i = 0; i < sheet.pageCount(); ++i) tabBar_->addTab(fromModel(sheet.page(i).caption()));
+
+    QRect area = pageAreaRect(sheet, units);
+    pageArea_->setGeometry(area);
+    int overlap = tabBar_->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, tabBar_);
+    int height = tabBar_->sizeHint().height();
+    tabBar_->setGeometry(area.left(), std::max(0, area.top() - height + overlap), area.width(),
+                         height);
+    tabBar_->raise();
+    QObject::connect(tabBar_, &QTabBar::currentChanged, tabBar_,
+                     [this](int index) { onTabChosen(index); });
+    sync(sheet);
+}
+
+void SheetTabs::onTabChosen(int index) {
+    if (index < 0) return;
+    input_.activatePage(sheet_, index);
+    // The model may keep the page it has; show what it decided.
+    if (const ui::Dialog* window = input_.desktop().find(sheet_);
+        window && window->kind() == ui::WindowKind::Sheet)
+        sync(static_cast<const ui::PropertySheet&>(*window));
+}
+
+void SheetTabs::sync(const ui::PropertySheet& sheet) {
+    QSignalBlocker block(tabBar_);
+    for (int i = 0; i < sheet.pageCount() && i < tabBar_->count(); ++i)
+        tabBar_->setTabText(i, fromModel(sheet.page(i).caption()));
+    if (tabBar_->currentIndex() != sheet.activeIndex())
+        tabBar_->setCurrentIndex(sheet.activeIndex());
+}
+
+}  // namespace zlx::qt

@@ -1,0 +1,36 @@
+#pragma once
+// Bringing Qt up: whether there is a screen at all, and the application object.
+
+#include <QApplication>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace zlx::qt {
+
+// Reads one environment variable; empty when unset.
+using Environment = std::function<std::string(const char*)>;
+std::string processEnvironment(const char* name);
+
+// A display to show windows on: X11, Wayland, or a Qt platform chosen explicitly.
+bool hasDisplay(const Environment& environment);
+
+// The application object. Qt sees none of the program's own arguments, only its name.
+class QtApplication {
+  public:
+    // On the platform Qt chooses, or on the offscreen one when `offscreen` is set and no
+    // platform was chosen explicitly.
+    QtApplication(const char* programName, bool offscreen);
+    ~QtApplication();
+    QtApplication(const QtApplication&) = delete;
+    QtApplication& operator=(const QtApplication&) = delete;
+
+  private:
+    // QApplication keeps references to the argument count and vector for its whole life.
+    std::string name_;
+    int argc_ = 1;
+    char* argv_[2] = {nullptr, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+}  // namespace zlx::qt

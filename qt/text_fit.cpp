@@ -1,0 +1,31 @@
+#include "qt/text_fit.h"
+
+namespace zlx::qt {
+
+QString fromModel(std::string_view text) {
+    QString out = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return out;
+}
+
+std::string toModel(const QString& text) {
+    return text.toStdString();
+}
+
+QString wordEllipsis(const QString& text, const QFontMetrics& metrics, int width) {
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    const QString dots = QStringLiteral("...");
+    QString rest = text;
+    for (;;) {
+        qsizetype space = rest.lastIndexOf(QLatin1Char(' '));
+        if (space <= 0) break;
+        rest = rest.left(space).trimmed();
+        if (!rest.isEmpty() && metrics.horizontalAdvance(rest + dots) <= width) return rest + dots;
+    }
+    QString cut = text;
+    while (!cut.isEmpty() && metrics.horizontalAdvance(cut + dots) > width) cut.chop(1);
+    return cut + dots;
+}
+
+}  // namespace zlx::qt

@@ -1,0 +1,19 @@
+#pragma once
+// Model text as Qt shows it.
+
+#include <QFontMetrics>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace zlx::qt {
+
+// The model holds UTF-8; "\r\n" line breaks become the "\n" Qt draws.
+QString fromModel(std::string_view text);
+std::string toModel(const QString& text);
+
+// A static control's word ellipsis: whole words are dropped from the end until the rest and
+// "..." fit in `width`; a first word that does not fit alone is cut by characters.
+QString wordEllipsis(const QString& text, const QFontMetrics& metrics, int width);
+
+}  // namespace zlx::qt

@@ -1,0 +1,68 @@
+#pragma once
+// The Qt widget of one model window: a dialog or property sheet as a top-level window, a page
+// inside its sheet. It shows the controls of the window's template as the model holds them and
+// forwards what the user does through ModelInput; it keeps no state of its own beyond what is
+// needed to avoid redrawing what did not change.
+
+#include <QToolButton>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "qt/dialog_units.h"
+#include "qt/model_input.h"
+#include "qt/sheet_tabs.h"
+#include "ui/dialog.h"
+
+namespace zlx::qt {
+
+class WindowView final : public QWidget {
+  public:
+    // `parent` is null for a top-level window, which then shows its controls in `font`; a
+    // child window is shown in `parent` and takes its font.
+    WindowView(const ui::Dialog& window, ModelInput& input, const DialogUnits& units,
+               const QFont& font, QWidget* parent);
+    ~WindowView() override;
+
+    ui::WindowHandle handle() const { return handle_; }
+    QWidget* controlWidget(int controlId) const;
+    // Sheets: the tab strip; null for other windows.
+    SheetTabs* sheetTabs() const { return tabs_.get(); }
+    // Where the windows whose parent this window is are shown.
+    QWidget& childHost();
+
+    // The model changed one control, or the window itself (title, icon, state, tabs, menu).
+    void syncControl(int controlId);
+    void syncWindow();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    const ui::Dialog* model() const { return input_.desktop().find(handle_); }
+    void buildControls(const ui::Dialog& window);
+    void connectInput(QWidget& widget, const ui::Control& control);
+    void syncFrame(const ui::Dialog& window);
+    void syncMenuButton();
+    void askCursor();
+    void clickDefaultButton();
+
+    ModelInput& input_;
+    DialogUnits units_;
+    ui::WindowHandle handle_;
+    std::vector<QWidget*> widgets_;  // in the order of the model's controls
+    std::unique_ptr<SheetTabs> tabs_;
+    QToolButton* menuButton_ = nullptr;
+    int shownIconId_ = -1;
+    int shownFocusId_ = 0;
+    bool syncing_ = false;
+};
+
+}  // namespace zlx::qt

@@ -1,1 +1,0 @@
-// String table and templates.
