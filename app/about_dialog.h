@@ -7,11 +7,11 @@ namespace zlx::app {
 
 // The About box: icon, version line, one more line and OK.
 class CAboutDlg : public ui::Dialog {
-public:
+  public:
     explicit CAboutDlg(ui::Desktop& desktop)
         : ui::Dialog(desktop, resources::dialogTemplate(resources::kDialogAbout)) {}
 
-protected:
+  protected:
     bool onInitDialog() override {
         setIcon(resources::kIconProgram);
         return true;

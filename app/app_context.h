@@ -24,7 +24,7 @@ struct ProductData {
 };
 
 class AppContext {
-public:
+  public:
     AppContext(platform::Platform& platform, ui::Desktop& desktop, ProductData product = {})
         : platform(platform), desktop(desktop), product(product) {}
     AppContext(const AppContext&) = delete;
@@ -43,8 +43,8 @@ public:
     ui::WindowHandle troubleshootingPage = ui::kNoWindow;
 
     // Reads the selected interface and the service control flag at each request.
-    wlan::DriverChannel driver{platform.wlan, selection.selectedInterface,
-                               flags.serviceControlOff, product.networkVendorOui};
+    wlan::DriverChannel driver{platform.wlan, selection.selectedInterface, flags.serviceControlOff,
+                               product.networkVendorOui};
 };
 
 }  // namespace zlx::app

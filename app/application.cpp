@@ -14,7 +14,8 @@ bool CQORDEXApp::initInstance(const std::vector<std::string>& arguments) {
     platform::SingleInstance& instance = ctx_.platform.instance;
     if (!instance.createMutex()) {
         // Another copy runs: it brings its window forward when the shared value names one.
-        if (std::uint64_t window = instance.readSharedMainWindow()) instance.requestActivation(window);
+        if (std::uint64_t window = instance.readSharedMainWindow())
+            instance.requestActivation(window);
         instance.releaseMutex();
         return false;
     }
@@ -48,7 +49,8 @@ bool CQORDEXApp::runMainWindow() {
 
 std::string CQORDEXApp::installPath() {
     ACRegKey key(ctx_.platform.registry);
-    if (key.open(platform::kHkeyLocalMachine, "Software\\Norvane\\Pelorn", platform::kKeyAllAccess) != 0)
+    if (key.open(platform::kHkeyLocalMachine, "Software\\Norvane\\Pelorn",
+                 platform::kKeyAllAccess) != 0)
         key.open(platform::kHkeyLocalMachine, "Software\\Norvane\\Pelorn", platform::kKeyRead);
     std::string path;
     if (key.isOpen()) key.queryString("InstallPath", path);
@@ -58,7 +60,8 @@ std::string CQORDEXApp::installPath() {
 
 bool CQORDEXApp::helpAvailable() {
     std::string programFiles;
-    if (ctx_.platform.folders.knownFolderPath(platform::KnownFolder::ProgramFiles, programFiles) != 0)
+    if (ctx_.platform.folders.knownFolderPath(platform::KnownFolder::ProgramFiles, programFiles) !=
+        0)
         return false;
     platform::FindData found;
     return ctx_.platform.files.findFile(programFiles + "\\Norvane\\" + "Help", found) ==

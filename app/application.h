@@ -9,7 +9,7 @@
 namespace zlx::app {
 
 class CQORDEXApp {
-public:
+  public:
     explicit CQORDEXApp(AppContext& context) : ctx_(context) {}
 
     // Runs the program; always false, so the process ends when it returns.
@@ -22,7 +22,7 @@ public:
     // Whether the folder "Help" of the vendor exists under Program Files.
     bool helpAvailable();
 
-private:
+  private:
     bool runMainWindow();
 
     AppContext& ctx_;

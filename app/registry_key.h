@@ -9,7 +9,7 @@
 namespace zlx::app {
 
 class ACRegKey {
-public:
+  public:
     explicit ACRegKey(platform::Registry& registry) : registry_(registry) {}
     virtual ~ACRegKey() { close(); }
     ACRegKey(const ACRegKey&) = delete;
@@ -26,7 +26,7 @@ public:
     std::int32_t result() const { return result_; }
     bool isOpen() const { return key_ != platform::kNoRegKey; }
 
-private:
+  private:
     platform::Registry& registry_;
     std::int32_t result_ = 0;
     platform::RegKey key_ = platform::kNoRegKey;

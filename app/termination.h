@@ -8,13 +8,13 @@
 namespace zlx::app {
 
 class TerminationGuard {
-public:
+  public:
     explicit TerminationGuard(std::function<void()> onTerminate);
     ~TerminationGuard();
     TerminationGuard(const TerminationGuard&) = delete;
     TerminationGuard& operator=(const TerminationGuard&) = delete;
 
-private:
+  private:
     static void handler();
     std::function<void()> action_;
     void (*previous_)() = nullptr;

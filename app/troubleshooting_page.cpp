@@ -15,7 +15,8 @@ CQORDEXDlg::CQORDEXDlg(AppContext& context)
 bool CQORDEXDlg::onInitDialog() {
     // The control texts come from the string table with the template (loadTemplateTexts).
     if (hasSystemMenu()) {
-        if (auto about = resources::loadString(resources::kStrAboutMenuItem); about && !about->empty())
+        if (auto about = resources::loadString(resources::kStrAboutMenuItem);
+            about && !about->empty())
             appendSystemMenuItem(kAboutCommand, std::string(*about));
     }
     setIcon(resources::kIconProgram);

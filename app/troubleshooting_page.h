@@ -8,7 +8,7 @@
 namespace zlx::app {
 
 class CQORDEXDlg : public ui::PropertyPage {
-public:
+  public:
     static constexpr int kAboutCommand = 16;
 
     explicit CQORDEXDlg(AppContext& context);
@@ -18,12 +18,12 @@ public:
     bool networkMode() const { return networkMode_; }
     const wlan::InterfaceList& interfaces() const { return interfaces_; }
 
-protected:
+  protected:
     bool onInitDialog() override;
     void onSysCommand(int id) override;
     std::int64_t onMessage(const ui::Message& message) override;
 
-private:
+  private:
     AppContext& ctx_;
     bool initialised_ = false;
     bool busy_ = false;

@@ -2,8 +2,8 @@
 
 #include <optional>
 #include <ostream>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "launcher/options.h"
 #include "platform/sim/scenario.h"
@@ -24,6 +24,5 @@ std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& sc
 
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err);
-
 
 }  // namespace zlx::launcher

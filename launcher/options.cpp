@@ -10,14 +10,22 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        if (a == "--scenario") options.scenarioPath = value(i);
-        else if (a == "--script") options.scriptPath = value(i);
-        else if (a == "--screenshot") options.screenshotDir = value(i);
-        else if (a == "--headless") options.headless = true;
-        else if (a == "--report") options.report = true;
-        else if (a == "--help") options.help = true;
-        else if (a == "--version") options.version = true;
-        else options.systemArguments.push_back(a);
+        if (a == "--scenario")
+            options.scenarioPath = value(i);
+        else if (a == "--script")
+            options.scriptPath = value(i);
+        else if (a == "--screenshot")
+            options.screenshotDir = value(i);
+        else if (a == "--headless")
+            options.headless = true;
+        else if (a == "--report")
+            options.report = true;
+        else if (a == "--help")
+            options.help = true;
+        else if (a == "--version")
+            options.version = true;
+        else
+            options.systemArguments.push_back(a);
     }
     if (options.headless && !options.scriptPath && !options.report)
         throw UsageError("--headless needs --script FILE");

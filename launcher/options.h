@@ -21,7 +21,7 @@ struct LaunchOptions {
 };
 
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

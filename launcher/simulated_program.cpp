@@ -14,8 +14,8 @@ std::optional<std::string> loadResourceString(int id) {
 }
 }  // namespace
 
-SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario,
-                                   platform::Clock& clock, ui::DesktopServices& services,
+SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
+                                   ui::DesktopServices& services,
                                    const std::string& instanceDirectory,
                                    ui::WindowHandle handleBase)
     : machine_(scenario, clock),

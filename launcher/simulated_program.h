@@ -18,7 +18,7 @@
 namespace zlx::launcher {
 
 class SimulatedProgram {
-public:
+  public:
     SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
                      ui::DesktopServices& services, const std::string& instanceDirectory,
                      ui::WindowHandle handleBase);
@@ -32,7 +32,7 @@ public:
     app::CQORDEXApp& application() { return application_; }
     platform::sim::SimMachine& machine() { return machine_; }
 
-private:
+  private:
     platform::sim::SimMachine machine_;
     platform::posix::PosixSingleInstance instance_;
     platform::posix::PosixNamedMutexes mutexes_;

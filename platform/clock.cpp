@@ -134,7 +134,9 @@ RealClock::~RealClock() {
     thread_.join();
 }
 
-Millis RealClock::now() const { return steadyMillis(); }
+Millis RealClock::now() const {
+    return steadyMillis();
+}
 
 std::tm RealClock::localTime() const {
     std::time_t t = std::time(nullptr);

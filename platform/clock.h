@@ -17,7 +17,7 @@ using Millis = std::int64_t;
 using ScheduleId = std::uint64_t;
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     // Monotonic milliseconds since the clock was made.
@@ -38,7 +38,7 @@ public:
     // Waits until no thread is active.
     void waitForQuiet();
 
-private:
+  private:
     std::mutex activityMutex_;
     std::condition_variable activityIdle_;
     int active_ = 0;
@@ -46,18 +46,18 @@ private:
 
 // Marks the enclosing scope as activity of the calling thread.
 class ActivityScope {
-public:
+  public:
     explicit ActivityScope(Clock& clock) : clock_(clock) { clock_.beginActivity(); }
     ~ActivityScope() { clock_.endActivity(); }
     ActivityScope(const ActivityScope&) = delete;
     ActivityScope& operator=(const ActivityScope&) = delete;
 
-private:
+  private:
     Clock& clock_;
 };
 
 class ManualClock final : public Clock {
-public:
+  public:
     // `wallStart` is the local time at clock reading 0.
     explicit ManualClock(std::tm wallStart = defaultWallStart());
 
@@ -78,7 +78,7 @@ public:
 
     static std::tm defaultWallStart();
 
-private:
+  private:
     struct Key {
         Millis due;
         ScheduleId id;
@@ -93,7 +93,7 @@ private:
 };
 
 class RealClock final : public Clock {
-public:
+  public:
     RealClock();
     ~RealClock() override;
 
@@ -103,7 +103,7 @@ public:
     void cancel(ScheduleId id) override;
     void sleepFor(Millis duration) override;
 
-private:
+  private:
     void run();
     struct Key {
         Millis due;

@@ -27,7 +27,7 @@ struct FileVersion {
 };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // FindFirstFileW for one path (no wildcards are needed by the system).
     virtual Win32Error findFile(const std::string& path, FindData& data) = 0;
@@ -44,7 +44,7 @@ public:
 enum class KnownFolder { ProgramFiles };
 
 class Folders {
-public:
+  public:
     virtual ~Folders() = default;
     // SHGetKnownFolderPath; the HRESULT as returned (0 is S_OK).
     virtual std::int32_t knownFolderPath(KnownFolder folder, std::string& path) = 0;
@@ -55,7 +55,7 @@ public:
 
 // The files the user chooses in a save dialog are real files of this machine.
 class SavedFiles {
-public:
+  public:
     virtual ~SavedFiles() = default;
     // Replaces `path` with `bytes` atomically; on failure the old file stays and `reason` says
     // why.

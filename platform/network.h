@@ -46,7 +46,7 @@ struct IpAdapterAddresses {
 };
 
 class IpHelper {
-public:
+  public:
     virtual ~IpHelper() = default;
     // `bufferSize` in bytes; on kErrorBufferOverflow / kErrorInsufficientBuffer `neededSize`
     // is filled and the vector stays empty.
@@ -71,7 +71,7 @@ struct NetworkDevice {
 };
 
 class DeviceManager {
-public:
+  public:
     virtual ~DeviceManager() = default;
     // All network-class devices, present or not (DIGCF_PRESENT is the caller's filter).
     virtual Win32Error networkDevices(std::vector<NetworkDevice>& devices) = 0;

@@ -21,16 +21,15 @@ struct ProcessResult {
 };
 
 class Processes {
-public:
+  public:
     virtual ~Processes() = default;
     virtual ProcessResult runRedirected(const std::string& commandLine,
-                                        const std::string& outputPath,
-                                        std::uint32_t timeoutMs) = 0;
+                                        const std::string& outputPath, std::uint32_t timeoutMs) = 0;
 };
 
 // A named mutex shared by the processes of this machine (CreateMutexW / WaitForSingleObject).
 class NamedMutex {
-public:
+  public:
     virtual ~NamedMutex() = default;
     // kWaitObject0, kWaitAbandoned or kWaitTimeout.
     virtual std::uint32_t wait(std::uint32_t timeoutMs) = 0;
@@ -38,7 +37,7 @@ public:
 };
 
 class NamedMutexes {
-public:
+  public:
     virtual ~NamedMutexes() = default;
     virtual std::unique_ptr<NamedMutex> create(const std::string& name) = 0;
 };
@@ -46,7 +45,7 @@ public:
 // The program's single-instance guard and the window value that every copy of the program
 // shares. The activation of the first copy's window happens in the first copy's process.
 class SingleInstance {
-public:
+  public:
     virtual ~SingleInstance() = default;
     // CreateMutexW with initial ownership: false when the mutex already existed.
     virtual bool createMutex() = 0;

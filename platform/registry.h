@@ -26,7 +26,7 @@ inline constexpr std::uint32_t kKeyRead = 0x20019;
 inline constexpr std::uint32_t kKeyAllAccess = 0xF003F;
 
 class Registry {
-public:
+  public:
     virtual ~Registry() = default;
     // RegOpenKeyExW; `parent` is an open key or a predefined root such as kHkeyLocalMachine.
     virtual std::int32_t openKey(RegKey parent, const std::string& subKey, std::uint32_t access,
@@ -35,9 +35,8 @@ public:
     // RegQueryValueExW: `bufferSize` is the caller's buffer in bytes. On success `data` holds
     // the value and `dataSize` its size; on ERROR_MORE_DATA `dataSize` is the size needed.
     virtual std::int32_t queryValue(RegKey key, const std::string& valueName,
-                                     std::uint32_t bufferSize, std::uint32_t& type,
-                                     std::vector<std::uint8_t>& data,
-                                     std::uint32_t& dataSize) = 0;
+                                    std::uint32_t bufferSize, std::uint32_t& type,
+                                    std::vector<std::uint8_t>& data, std::uint32_t& dataSize) = 0;
     // RegEnumKeyExW: the name of subkey `index`, or ERROR_NO_MORE_ITEMS.
     virtual std::int32_t enumKey(RegKey key, std::uint32_t index, std::string& name) = 0;
 };

@@ -26,7 +26,7 @@ inline constexpr std::uint32_t kComputerNameNetBios = 0;
 inline constexpr std::uint32_t kComputerNameDnsHostname = 1;
 
 class SystemInfo {
-public:
+  public:
     virtual ~SystemInfo() = default;
     // GetVersionExW with the extended record, and with the basic one; either may fail.
     virtual bool versionEx(OsVersionInfo& info) = 0;
@@ -40,7 +40,7 @@ public:
 
 // "ANSI" and "OEM" code pages: bytes of the machine's narrow interfaces to UTF-8.
 class CodePages {
-public:
+  public:
     virtual ~CodePages() = default;
     virtual std::string ansiToUtf8(std::string_view bytes) = 0;
     virtual std::string utf8ToAnsi(std::string_view text) = 0;
@@ -49,14 +49,14 @@ public:
 
 // HtmlHelpW(owner, path, HH_DISPLAY_TOPIC, 0): true when a help window came back.
 class HelpDisplay {
-public:
+  public:
     virtual ~HelpDisplay() = default;
     virtual bool displayTopic(std::uint64_t ownerWindow, const std::string& path) = 0;
 };
 
 // UuidToStringW / UuidFromStringW (rpcrt4).
 class Rpc {
-public:
+  public:
     virtual ~Rpc() = default;
     virtual Win32Error uuidToString(const Guid& guid, std::string& text) = 0;
     virtual Win32Error uuidFromString(const std::string& text, Guid& guid) = 0;

@@ -46,7 +46,7 @@ using WlanNotificationCallback = std::function<void(const WlanNotification&)>;
 inline constexpr std::uint32_t kWlanSecureIhvControl = 7;  // wlan_secure_ihv_control
 
 class WlanApi {
-public:
+  public:
     virtual ~WlanApi() = default;
 
     virtual Win32Error openHandle(std::uint32_t clientVersion, std::uint32_t& negotiatedVersion,
@@ -64,10 +64,9 @@ public:
                                   const std::string& profileName, std::string& xml) = 0;
     // WlanIhvControl: the caller offers `answer` (possibly empty); bytesReturned tells how much
     // the driver or the service wrote.
-    virtual Win32Error ihvControl(WlanHandle handle, const Guid& interfaceGuid,
-                                  std::uint32_t type, std::span<const std::uint8_t> request,
-                                  std::span<std::uint8_t> answer,
-                                  std::uint32_t& bytesReturned) = 0;
+    virtual Win32Error ihvControl(WlanHandle handle, const Guid& interfaceGuid, std::uint32_t type,
+                                  std::span<const std::uint8_t> request,
+                                  std::span<std::uint8_t> answer, std::uint32_t& bytesReturned) = 0;
     // WlanRegisterNotification: a source mask of kWlanNotificationSourceNone ends the
     // registration. The callback runs on the service's notification thread.
     virtual Win32Error registerNotification(WlanHandle handle, std::uint32_t sourceMask,

@@ -60,8 +60,12 @@ DialogTemplate troubleshootingPage() {
 }
 
 // The status pages get their controls with the status display.
-DialogTemplate statisticsPage() { return DialogTemplate{kDialogStatistics, "Diagnostics", 250, 212, {}}; }
-DialogTemplate linkStatusPage() { return DialogTemplate{kDialogLinkStatus, "Current Status", 250, 212, {}}; }
+DialogTemplate statisticsPage() {
+    return DialogTemplate{kDialogStatistics, "Diagnostics", 250, 212, {}};
+}
+DialogTemplate linkStatusPage() {
+    return DialogTemplate{kDialogLinkStatus, "Current Status", 250, 212, {}};
+}
 
 struct Templates {
     std::array<DialogTemplate, 4> all{aboutBox(), troubleshootingPage(), statisticsPage(),

@@ -12,12 +12,23 @@ std::string quoted(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
-            default: out += c;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out += c;
         }
     }
     return out + "\"";
@@ -57,8 +68,11 @@ void dumpControl(std::ostringstream& out, const ui::Control& c) {
             if (c.scrolledToEnd) out << " scrolled-to-end";
             break;
         }
-        case ui::ControlKind::Icon: out << " icon=" << c.iconId; break;
-        default: out << " " << quoted(c.text);
+        case ui::ControlKind::Icon:
+            out << " icon=" << c.iconId;
+            break;
+        default:
+            out << " " << quoted(c.text);
     }
     if (c.checked) out << " checked";
     if (!c.enabled) out << " disabled";
@@ -78,7 +92,10 @@ void dumpDialog(std::ostringstream& out, const ui::Desktop& desktop, const ui::D
         const ui::PropertyPage& page = sheet->page(i);
         bool active = i == sheet->activeIndex();
         out << "page " << i << " " << quoted(page.caption())
-            << (active ? " active" : page.created() ? " created" : "") << "\n";
+            << (active           ? " active"
+                : page.created() ? " created"
+                                 : "")
+            << "\n";
         if (active)
             for (const ui::Control& c : page.controls()) dumpControl(out, c);
     }

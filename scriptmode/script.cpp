@@ -14,9 +14,9 @@ struct Arity {
 // Commands with the number of arguments each takes.
 const std::map<std::string, Arity>& commandTable() {
     static const std::map<std::string, Arity> table = {
-        {"tab", {1, 1}},    {"click", {1, 1}},    {"select", {2, 2}},  {"answer", {1, 1}},
+        {"tab", {1, 1}},     {"click", {1, 1}},   {"select", {2, 2}},  {"answer", {1, 1}},
         {"save-as", {1, 1}}, {"close", {0, 0}},   {"advance", {1, 1}}, {"idle", {0, 0}},
-        {"dump", {0, 0}},   {"calls", {0, 0}},    {"sysmenu", {1, 1}}, {"minimize", {0, 0}},
+        {"dump", {0, 0}},    {"calls", {0, 0}},   {"sysmenu", {1, 1}}, {"minimize", {0, 0}},
         {"restore", {0, 0}}, {"details", {0, 0}}, {"shot", {1, 1}},
     };
     return table;
@@ -53,8 +53,8 @@ std::vector<Command> parseScript(const std::string& text) {
         if (it == commandTable().end())
             throw ScriptError(lineError(number, "unknown command \"" + command.name + "\""));
         if (command.args.size() < it->second.min || command.args.size() > it->second.max)
-            throw ScriptError(lineError(number, "wrong number of arguments for \"" +
-                                                    command.name + "\""));
+            throw ScriptError(
+                lineError(number, "wrong number of arguments for \"" + command.name + "\""));
         commands.push_back(std::move(command));
     }
     return commands;

@@ -15,7 +15,7 @@ struct Command {
 };
 
 class ScriptError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -12,11 +12,16 @@ namespace {
 
 std::string answerName(int answer) {
     switch (answer) {
-        case ui::kIdOk: return "ok";
-        case ui::kIdCancel: return "cancel";
-        case ui::kIdYes: return "yes";
-        case ui::kIdNo: return "no";
-        default: return std::to_string(answer);
+        case ui::kIdOk:
+            return "ok";
+        case ui::kIdCancel:
+            return "cancel";
+        case ui::kIdYes:
+            return "yes";
+        case ui::kIdNo:
+            return "no";
+        default:
+            return std::to_string(answer);
     }
 }
 
@@ -37,15 +42,16 @@ ScriptRunner::ScriptRunner(std::vector<Command> commands, ui::Desktop& desktop,
       hooks_(std::move(hooks)),
       out_(out) {
     services_.onMessageBox = [this](const ui::HeadlessServices::MessageBoxRecord& r) {
-        std::string owner = r.request.owner == ui::kNoWindow ? "(none)" : quoted(r.request.ownerTitle);
+        std::string owner =
+            r.request.owner == ui::kNoWindow ? "(none)" : quoted(r.request.ownerTitle);
         print("messagebox owner=" + owner + " caption=" + quoted(r.request.caption) +
               " text=" + quoted(r.request.text) + " answer=" + answerName(r.answer) +
               (r.defaulted ? " (no answer queued)" : ""));
     };
     services_.onSaveDialog = [this](const ui::HeadlessServices::SaveDialogRecord& r) {
-        print("save-dialog title=" + quoted(r.request.title) + " name=" +
-              quoted(r.request.initialName) + " answer=" +
-              (r.answer ? quoted(*r.answer) : std::string("cancel")) +
+        print("save-dialog title=" + quoted(r.request.title) +
+              " name=" + quoted(r.request.initialName) +
+              " answer=" + (r.answer ? quoted(*r.answer) : std::string("cancel")) +
               (r.defaulted ? " (no answer queued)" : ""));
     };
 }
@@ -81,15 +87,20 @@ void ScriptRunner::execute(const Command& c) {
     if (name == "sysmenu") return sysmenu(c);
     if (name == "answer") {
         const std::string& a = c.args[0];
-        int answer = a == "ok" ? ui::kIdOk : a == "yes" ? ui::kIdYes : a == "no" ? ui::kIdNo
-                     : a == "cancel" ? ui::kIdCancel : 0;
+        int answer = a == "ok"       ? ui::kIdOk
+                     : a == "yes"    ? ui::kIdYes
+                     : a == "no"     ? ui::kIdNo
+                     : a == "cancel" ? ui::kIdCancel
+                                     : 0;
         if (!answer) fail(c, "answer must be ok, yes, no or cancel");
         services_.queueAnswer(answer);
         return;
     }
     if (name == "save-as") {
-        if (c.args[0] == "cancel") services_.queueSaveAnswer(std::nullopt);
-        else services_.queueSaveAnswer(c.args[0]);
+        if (c.args[0] == "cancel")
+            services_.queueSaveAnswer(std::nullopt);
+        else
+            services_.queueSaveAnswer(c.args[0]);
         return;
     }
     if (name == "advance") {
@@ -125,8 +136,8 @@ void ScriptRunner::execute(const Command& c) {
         desktop_.send(active->handle(), ui::kWmClose);
     } else if (name == "minimize" || name == "restore") {
         ui::Dialog* main = desktop_.modalStack().front();
-        desktop_.showWindow(main->handle(),
-                            name == "minimize" ? ui::ShowCommand::Minimize : ui::ShowCommand::Restore);
+        desktop_.showWindow(main->handle(), name == "minimize" ? ui::ShowCommand::Minimize
+                                                               : ui::ShowCommand::Restore);
     }
 }
 
@@ -162,7 +173,8 @@ void ScriptRunner::click(const Command& c) {
             if (other.kind == ui::ControlKind::RadioButton) owner->checkItem(other.id, false);
         owner->checkItem(control.id, true);
     }
-    desktop_.send(owner->handle(), ui::kWmCommand, ui::makeCommandParam(control.id, ui::kBnClicked));
+    desktop_.send(owner->handle(), ui::kWmCommand,
+                  ui::makeCommandParam(control.id, ui::kBnClicked));
 }
 
 void ScriptRunner::select(const Command& c) {
@@ -174,7 +186,8 @@ void ScriptRunner::select(const Command& c) {
     ui::Dialog* owner = ownerOf(*active, static_cast<int>(id));
     if (!owner) fail(c, "no control " + c.args[0] + " in the active window");
     const ui::Control& control = *owner->control(static_cast<int>(id));
-    if (control.kind != ui::ControlKind::DropDownList) fail(c, "control " + c.args[0] + " is not a list");
+    if (control.kind != ui::ControlKind::DropDownList)
+        fail(c, "control " + c.args[0] + " is not a list");
     if (index < 0 || index >= static_cast<long long>(control.items.size()))
         fail(c, "list " + c.args[0] + " has no entry " + c.args[1]);
     if (!control.enabled || !control.visible) {

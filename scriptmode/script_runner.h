@@ -23,14 +23,14 @@ struct ScriptHooks {
 };
 
 class ScriptRunner final : public ui::InputSource {
-public:
+  public:
     ScriptRunner(std::vector<Command> commands, ui::Desktop& desktop, ui::HeadlessDriver& driver,
                  ui::HeadlessServices& services, ScriptHooks hooks, std::ostream& out);
     ~ScriptRunner() override;
 
     bool runNext() override;
 
-private:
+  private:
     void execute(const Command& command);
     void click(const Command& command);
     void select(const Command& command);

@@ -6,7 +6,7 @@ namespace zlx::status {
 
 // The Current Status page; its values arrive with the status display.
 class WvLinkStatusPage : public RefreshingPage {
-public:
+  public:
     explicit WvLinkStatusPage(app::AppContext& context);
 };
 

@@ -7,7 +7,7 @@ namespace zlx::status {
 
 // A status page that refreshes itself on the sheet's timer.
 class RefreshingPage : public ui::PropertyPage {
-public:
+  public:
     RefreshingPage(app::AppContext& context, int templateId);
 
     int refreshCount() const { return refreshes_; }
@@ -15,13 +15,13 @@ public:
     // controls back into its members.
     virtual void saveControls() {}
 
-protected:
+  protected:
     std::int64_t onMessage(const ui::Message& message) override;
     virtual void refresh() {}
 
     app::AppContext& ctx_;
 
-private:
+  private:
     int refreshes_ = 0;
 };
 

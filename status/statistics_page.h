@@ -6,7 +6,7 @@ namespace zlx::status {
 
 // The Diagnostics page; its counters arrive with the status display.
 class WvStatisticsPage : public RefreshingPage {
-public:
+  public:
     explicit WvStatisticsPage(app::AppContext& context);
 };
 

@@ -17,19 +17,19 @@ inline constexpr platform::Millis kRefreshPeriod = 2000;
 inline constexpr std::uint32_t kWmRefresh = ui::kWmUser + 14;
 
 class WvAppPropertySheet : public ui::PropertySheet {
-public:
+  public:
     WvAppPropertySheet(app::AppContext& context, bool helpAvailable, std::function<void()> help);
 
     WvLinkStatusPage& linkStatusPage() { return linkStatus_; }
     app::CQORDEXDlg& troubleshootingPage() { return troubleshooting_; }
     WvStatisticsPage& statisticsPage() { return statistics_; }
 
-protected:
+  protected:
     bool onInitDialog() override;
     void onTimer(unsigned id) override;
     void onHelp() override;
 
-private:
+  private:
     app::AppContext& ctx_;
     std::function<void()> help_;
     WvLinkStatusPage linkStatus_;

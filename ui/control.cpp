@@ -7,15 +7,24 @@ namespace zlx::ui {
 
 std::string_view controlKindName(ControlKind kind) {
     switch (kind) {
-        case ControlKind::Static: return "static";
-        case ControlKind::PushButton: return "button";
-        case ControlKind::RadioButton: return "radio";
-        case ControlKind::GroupBox: return "group";
-        case ControlKind::DropDownList: return "list";
-        case ControlKind::Edit: return "edit";
-        case ControlKind::Progress: return "progress";
-        case ControlKind::Icon: return "icon";
-        case ControlKind::RichText: return "richtext";
+        case ControlKind::Static:
+            return "static";
+        case ControlKind::PushButton:
+            return "button";
+        case ControlKind::RadioButton:
+            return "radio";
+        case ControlKind::GroupBox:
+            return "group";
+        case ControlKind::DropDownList:
+            return "list";
+        case ControlKind::Edit:
+            return "edit";
+        case ControlKind::Progress:
+            return "progress";
+        case ControlKind::Icon:
+            return "icon";
+        case ControlKind::RichText:
+            return "richtext";
     }
     return "?";
 }
@@ -34,10 +43,9 @@ int compareNoCase(std::string_view a, std::string_view b) {
 int comboAddString(Control& c, std::string_view text) {
     auto pos = c.items.end();
     if (c.style & kStyleSorted) {
-        pos = std::upper_bound(c.items.begin(), c.items.end(), text,
-                               [](std::string_view t, const std::string& item) {
-                                   return compareNoCase(t, item) < 0;
-                               });
+        pos = std::upper_bound(
+            c.items.begin(), c.items.end(), text,
+            [](std::string_view t, const std::string& item) { return compareNoCase(t, item) < 0; });
     }
     auto inserted = c.items.insert(pos, std::string(text));
     int index = static_cast<int>(inserted - c.items.begin());
@@ -107,8 +115,10 @@ std::string richGetText(const Control& c) {
     std::string out;
     for (const TextRun& run : c.runs) {
         for (char ch : run.text) {
-            if (ch == '\n') out += "\r\n";
-            else out += ch;
+            if (ch == '\n')
+                out += "\r\n";
+            else
+                out += ch;
         }
     }
     return out;
@@ -116,7 +126,8 @@ std::string richGetText(const Control& c) {
 
 int richLineCount(const Control& c) {
     int lines = 1;
-    for (const TextRun& run : c.runs) lines += static_cast<int>(std::count(run.text.begin(), run.text.end(), '\n'));
+    for (const TextRun& run : c.runs)
+        lines += static_cast<int>(std::count(run.text.begin(), run.text.end(), '\n'));
     return lines;
 }
 

@@ -43,7 +43,7 @@ enum ControlStyle : std::uint32_t {
 
 // One formatted run of a rich text control.
 struct TextRun {
-    std::string text;  // line breaks as "\n"
+    std::string text;                // line breaks as "\n"
     std::uint32_t color = 0x000000;  // 0xRRGGBB
     bool bold = false;
     bool underline = false;

@@ -47,8 +47,8 @@ std::vector<Dialog*> Desktop::windows() const {
 
 // ---- messages
 
-void Desktop::post(WindowHandle target, std::uint32_t id, std::uint64_t wParam,
-                   std::int64_t lParam, std::string text) {
+void Desktop::post(WindowHandle target, std::uint32_t id, std::uint64_t wParam, std::int64_t lParam,
+                   std::string text) {
     {
         std::lock_guard lock(queueMutex_);
         queue_.push_back(Message{target, id, wParam, lParam, std::move(text), {}});
@@ -199,13 +199,19 @@ void Desktop::showWindow(WindowHandle window, ShowCommand command) {
     Dialog* w = find(window);
     if (!w) return;
     switch (command) {
-        case ShowCommand::Minimize: w->setMinimized(true); break;
+        case ShowCommand::Minimize:
+            w->setMinimized(true);
+            break;
         case ShowCommand::Restore:
             w->setMinimized(false);
             w->setVisible(true);
             break;
-        case ShowCommand::Hide: w->setVisible(false); break;
-        case ShowCommand::Show: w->setVisible(true); break;
+        case ShowCommand::Hide:
+            w->setVisible(false);
+            break;
+        case ShowCommand::Show:
+            w->setVisible(true);
+            break;
     }
 }
 
@@ -242,7 +248,9 @@ Cursor Desktop::cursorFor(WindowHandle window) {
 
 // ---- observers
 
-void Desktop::addObserver(DesktopObserver* observer) { observers_.push_back(observer); }
+void Desktop::addObserver(DesktopObserver* observer) {
+    observers_.push_back(observer);
+}
 
 void Desktop::removeObserver(DesktopObserver* observer) {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());

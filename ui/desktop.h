@@ -22,7 +22,7 @@ class Dialog;
 
 // Runs the message loop's waiting: a headless pump or the Qt event loop.
 class LoopDriver {
-public:
+  public:
     virtual ~LoopDriver() = default;
     // Called by a modal loop when the queue is empty: waits for (or produces) more work.
     virtual void waitForWork() = 0;
@@ -35,7 +35,7 @@ enum class ShowCommand { Minimize, Restore, Hide, Show };
 using StringLoader = std::function<std::optional<std::string>(int)>;
 
 class Desktop {
-public:
+  public:
     // `handleBase` makes handles distinct between processes (the single-instance activation
     // compares handles of another process).
     Desktop(platform::Clock& clock, DesktopServices& services, StringLoader strings,
@@ -47,7 +47,9 @@ public:
     void setDriver(LoopDriver* driver) { driver_ = driver; }
     platform::Clock& clock() { return clock_; }
     DesktopServices& services() { return services_; }
-    std::optional<std::string> loadString(int id) const { return strings_ ? strings_(id) : std::nullopt; }
+    std::optional<std::string> loadString(int id) const {
+        return strings_ ? strings_(id) : std::nullopt;
+    }
 
     // Windows. A handle is never reused within a run.
     WindowHandle registerWindow(Dialog& window);
@@ -103,7 +105,7 @@ public:
 
     bool onUiThread() const { return std::this_thread::get_id() == uiThread_; }
 
-private:
+  private:
     struct TimerKey {
         WindowHandle window;
         unsigned id;

@@ -11,8 +11,8 @@ namespace zlx::ui {
 struct ControlTemplate {
     int id = 0;
     ControlKind kind = ControlKind::Static;
-    std::string text;   // used when textId is 0 or the string does not load
-    int textId = 0;     // string table number
+    std::string text;  // used when textId is 0 or the string does not load
+    int textId = 0;    // string table number
     DialogRect rect;
     std::uint32_t style = kStyleNone;
     int iconId = 0;

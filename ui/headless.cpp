@@ -83,7 +83,9 @@ HeadlessDriver::HeadlessDriver(Desktop& desktop, platform::ManualClock& clock)
     desktop_.setDriver(this);
 }
 
-HeadlessDriver::~HeadlessDriver() { desktop_.setDriver(nullptr); }
+HeadlessDriver::~HeadlessDriver() {
+    desktop_.setDriver(nullptr);
+}
 
 void HeadlessDriver::advanceBy(platform::Millis duration) {
     platform::Millis base = target_ ? *target_ : clock_.now();

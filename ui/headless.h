@@ -16,7 +16,7 @@
 namespace zlx::ui {
 
 class HeadlessServices final : public DesktopServices {
-public:
+  public:
     struct MessageBoxRecord {
         MessageBoxRequest request;
         int answer = 0;
@@ -45,7 +45,7 @@ public:
     std::vector<SaveDialogRecord> saveDialogs() const;
     Cursor cursor() const;
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::deque<int> answers_;
     std::deque<std::optional<std::string>> saveAnswers_;
@@ -56,7 +56,7 @@ private:
 
 // The source of the user's actions: one step each time the program is idle.
 class InputSource {
-public:
+  public:
     virtual ~InputSource() = default;
     // Performs the next action; false when there is none left.
     virtual bool runNext() = 0;
@@ -64,7 +64,7 @@ public:
 
 // Steps given as functions, for tests.
 class StepInput final : public InputSource {
-public:
+  public:
     StepInput& then(std::function<void()> step) {
         steps_.push_back(std::move(step));
         return *this;
@@ -72,14 +72,14 @@ public:
     bool runNext() override;
     bool done() const { return steps_.empty(); }
 
-private:
+  private:
     std::deque<std::function<void()>> steps_;
 };
 
 // Before each input step the program is brought to rest: the queue is empty, no thread is
 // busy, nothing is due on the clock, and a pending `advance` has reached its time.
 class HeadlessDriver final : public LoopDriver {
-public:
+  public:
     HeadlessDriver(Desktop& desktop, platform::ManualClock& clock);
     ~HeadlessDriver() override;
 
@@ -93,7 +93,7 @@ public:
     // Brings the program to rest without taking input (for tests that drive windows directly).
     void settle();
 
-private:
+  private:
     bool runClockStep();
 
     Desktop& desktop_;

@@ -41,7 +41,9 @@ enum : int {
 inline constexpr std::uint64_t makeCommandParam(int controlId, std::uint32_t notifyCode) {
     return (static_cast<std::uint64_t>(notifyCode) << 16) | static_cast<std::uint16_t>(controlId);
 }
-inline constexpr int commandId(std::uint64_t wParam) { return static_cast<int>(wParam & 0xFFFF); }
+inline constexpr int commandId(std::uint64_t wParam) {
+    return static_cast<int>(wParam & 0xFFFF);
+}
 inline constexpr std::uint32_t commandCode(std::uint64_t wParam) {
     return static_cast<std::uint32_t>((wParam >> 16) & 0xFFFF);
 }

@@ -6,7 +6,7 @@ namespace zlx::ui {
 
 // Every visible change of the model is announced, so that a renderer can follow it.
 class DesktopObserver {
-public:
+  public:
     virtual ~DesktopObserver() = default;
     virtual void windowCreated(WindowHandle window) = 0;
     virtual void windowDestroyed(WindowHandle window) = 0;

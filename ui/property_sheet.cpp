@@ -38,7 +38,8 @@ void PropertySheet::layout() {
     // OK, Cancel and Help from the left, aligned to the right edge.
     int y = t.height - kMargin - kButtonHeight;
     int x = t.width - kMargin - 3 * kButtonWidth - 2 * 4;
-    const std::pair<int, const char*> buttons[] = {{kIdOk, "OK"}, {kIdCancel, "Cancel"}, {kIdHelp, "Help"}};
+    const std::pair<int, const char*> buttons[] = {
+        {kIdOk, "OK"}, {kIdCancel, "Cancel"}, {kIdHelp, "Help"}};
     t.controls.clear();
     for (auto [id, text] : buttons) {
         t.controls.push_back(ControlTemplate{id, ControlKind::PushButton, text, 0,
@@ -61,8 +62,10 @@ void PropertySheet::setActivePage(int index) {
     }
     active_ = index;
     PropertyPage& page = *pages_[index];
-    if (!page.created()) page.create(handle());
-    else page.setVisible(true);
+    if (!page.created())
+        page.create(handle());
+    else
+        page.setVisible(true);
     updateHelpButton();
     page.onSetActive();
     desktop().notifyWindow(handle());

@@ -12,7 +12,7 @@ namespace zlx::ui {
 class PropertySheet;
 
 class PropertyPage : public Dialog {
-public:
+  public:
     PropertyPage(Desktop& desktop, DialogTemplate tmpl);
     WindowKind kind() const override { return WindowKind::Page; }
     PropertySheet* sheet() const { return sheet_; }
@@ -24,16 +24,16 @@ public:
     virtual void onSetActive() {}
     virtual void onKillActive() {}
 
-private:
+  private:
     PropertySheet* sheet_ = nullptr;
     bool hasHelp_ = true;
     friend class PropertySheet;
 };
 
 class PropertySheet : public Dialog {
-public:
-    static constexpr int kTabHeight = 14;  // dialog units above the page area
-    static constexpr int kButtonBand = 22; // dialog units below it
+  public:
+    static constexpr int kTabHeight = 14;   // dialog units above the page area
+    static constexpr int kButtonBand = 22;  // dialog units below it
 
     PropertySheet(Desktop& desktop, std::string caption);
     WindowKind kind() const override { return WindowKind::Sheet; }
@@ -50,7 +50,7 @@ public:
     // Shows page `index`, creating its window the first time (as a click on its tab).
     void setActivePage(int index);
 
-protected:
+  protected:
     bool onInitDialog() override;
     void onCommand(int id, std::uint32_t code) override;
     // The Help button; the owner of the sheet decides what help is.
@@ -58,7 +58,7 @@ protected:
     void onDestroy() override;
     void beforeCreate() override { layout(); }
 
-private:
+  private:
     void layout();
     void updateHelpButton();
 

@@ -34,7 +34,7 @@ struct SaveFileRequest {
 enum class Cursor { Arrow, Wait };
 
 class DesktopServices {
-public:
+  public:
     virtual ~DesktopServices() = default;
     // Callable from any thread; the caller waits for the answer (kIdOk, kIdYes, kIdNo ...).
     virtual int messageBox(const MessageBoxRequest& request) = 0;

@@ -29,9 +29,9 @@ DriverAnswer DriverChannel::sendDriverRequest(const DriverRequestCode& code) {
     answer.size = std::min<std::uint32_t>(code.answerSize, kMaxDriverAnswer);
     DriverRequestBuffer request = buildDriverRequest(code.code, code.requestSize, code.lengthValue);
     bool opened = withHandle([&](platform::WlanHandle handle) {
-        answer.result = wlan_.ihvControl(handle, selectedInterface_, platform::kWlanIhvControlDriver,
-                                         request.view(), {answer.bytes.data(), answer.size},
-                                         answer.bytesReturned);
+        answer.result = wlan_.ihvControl(handle, selectedInterface_,
+                                         platform::kWlanIhvControlDriver, request.view(),
+                                         {answer.bytes.data(), answer.size}, answer.bytesReturned);
     });
     if (!opened) return answer;
     if (code.code == OID_GEN_VENDOR_DESCRIPTION.code) {
@@ -111,8 +111,8 @@ void DriverChannel::leaveDiagnosticMode() {
     auto message = buildServiceControlMessage(oui_, ServiceOperation::Leave, {});
     withHandle([&](platform::WlanHandle handle) {
         std::uint32_t returned = 0;
-        wlan_.ihvControl(handle, selectedInterface_, platform::kWlanIhvControlService, message,
-                         {}, returned);
+        wlan_.ihvControl(handle, selectedInterface_, platform::kWlanIhvControlService, message, {},
+                         returned);
     });
 }
 

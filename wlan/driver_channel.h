@@ -18,7 +18,7 @@ inline constexpr std::uint32_t kWlanClientVersion = 2;
 struct DriverAnswer {
     bool accepted = false;
     std::array<std::uint8_t, kMaxDriverAnswer> bytes{};  // zero-filled before the call
-    std::uint32_t size = 0;                               // answer size offered
+    std::uint32_t size = 0;                              // answer size offered
     std::uint32_t bytesReturned = 0;
     platform::Win32Error result = platform::kErrorSuccess;
     std::span<const std::uint8_t> view() const { return {bytes.data(), size}; }
@@ -36,7 +36,7 @@ struct CountryCodeAnswer {
 };
 
 class DriverChannel {
-public:
+  public:
     // `selectedInterface` and `serviceControlOff` are the process-wide values; they are read
     // at each request.
     DriverChannel(platform::WlanApi& wlan, const platform::Guid& selectedInterface,
@@ -59,7 +59,7 @@ public:
     void enterDiagnosticMode(std::string_view profileName);
     void leaveDiagnosticMode();
 
-private:
+  private:
     // The handle discipline shared by every call site; false when no handle could be opened.
     template <typename Send>
     bool withHandle(Send&& send);

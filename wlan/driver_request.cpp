@@ -49,19 +49,30 @@ std::uint32_t qualityClass(std::uint32_t raw) {
 
 std::uint32_t phyCapabilityBitsFor(std::uint32_t code) {
     switch (code) {
-        case 1: return 0x0001;
-        case 2: return 0x0004;
-        case 3: return 0x0008;
-        case 5: return 0x0002;
-        case 6: return 0x0010;
-        case 7: return 0x4000;
-        case 8: return 0x8000;
+        case 1:
+            return 0x0001;
+        case 2:
+            return 0x0004;
+        case 3:
+            return 0x0008;
+        case 5:
+            return 0x0002;
+        case 6:
+            return 0x0010;
+        case 7:
+            return 0x4000;
+        case 8:
+            return 0x8000;
         case 9:
-        case 10: return 0x1000;
+        case 10:
+            return 0x1000;
         case 11:
-        case 12: return 0x2000;
-        case 13: return 0x3000;
-        default: return 0;
+        case 12:
+            return 0x2000;
+        case 13:
+            return 0x3000;
+        default:
+            return 0;
     }
 }
 
@@ -85,13 +96,24 @@ LinkStatusBlock decodeLinkStatus(std::span<const std::uint8_t> a) {
 StatisticsBlock decodeStatistics(std::span<const std::uint8_t> a) {
     StatisticsBlock s;
     s.encryptionErrors = readU64(a, 32);
-    std::uint64_t* counters[] = {
-        &s.rtsFrames,           &s.ctsFrames,          &s.noCtsFrames,
-        &s.retriedRtsFrames,    &s.framesRetried,      &s.beaconsReceived,
-        &s.framesReceivedWithErrors, &s.crcErrors,     &s.apMismatches,
-        &s.dataRateMismatches,  &s.authenticationTimeouts, &s.authenticationRejects,
-        &s.associationTimeouts, &s.associationRejects, &s.standardMicOk,
-        &s.standardMicErrors,   &s.ckipMicOk,          &s.ckipMicErrors};
+    std::uint64_t* counters[] = {&s.rtsFrames,
+                                 &s.ctsFrames,
+                                 &s.noCtsFrames,
+                                 &s.retriedRtsFrames,
+                                 &s.framesRetried,
+                                 &s.beaconsReceived,
+                                 &s.framesReceivedWithErrors,
+                                 &s.crcErrors,
+                                 &s.apMismatches,
+                                 &s.dataRateMismatches,
+                                 &s.authenticationTimeouts,
+                                 &s.authenticationRejects,
+                                 &s.associationTimeouts,
+                                 &s.associationRejects,
+                                 &s.standardMicOk,
+                                 &s.standardMicErrors,
+                                 &s.ckipMicOk,
+                                 &s.ckipMicErrors};
     std::size_t offset = 80;  // 40 to 79 are not counters the system shows
     for (std::uint64_t* counter : counters) {
         *counter = readU64(a, offset);

@@ -71,9 +71,9 @@ struct StatisticsBlock {
     std::uint64_t encryptionErrors = 0, rtsFrames = 0, ctsFrames = 0, noCtsFrames = 0,
                   retriedRtsFrames = 0, framesRetried = 0, beaconsReceived = 0,
                   framesReceivedWithErrors = 0, crcErrors = 0, apMismatches = 0,
-                  dataRateMismatches = 0, authenticationTimeouts = 0,
-                  authenticationRejects = 0, associationTimeouts = 0, associationRejects = 0,
-                  standardMicOk = 0, standardMicErrors = 0, ckipMicOk = 0, ckipMicErrors = 0;
+                  dataRateMismatches = 0, authenticationTimeouts = 0, authenticationRejects = 0,
+                  associationTimeouts = 0, associationRejects = 0, standardMicOk = 0,
+                  standardMicErrors = 0, ckipMicOk = 0, ckipMicErrors = 0;
 };
 StatisticsBlock decodeStatistics(std::span<const std::uint8_t> answer);
 

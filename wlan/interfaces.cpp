@@ -66,8 +66,10 @@ std::uint32_t InterfaceQuery::serviceOpcode(std::uint32_t opcode) {
         case 0x10000102:
         case 0x1FFFFFFF:
         case 0x20010000:
-        case 0x2FFFFFFF: return opcode;
-        default: return 0;
+        case 0x2FFFFFFF:
+            return opcode;
+        default:
+            return 0;
     }
 }
 
@@ -75,8 +77,8 @@ platform::Win32Error InterfaceQuery::query(std::uint32_t opcode) {
     data_.clear();
     if (handle_ == platform::kNoWlanHandle) return result_ = platform::kErrorInvalidHandle;
     std::uint32_t valueType = 0;
-    result_ = wlan_.queryInterface(handle_, selectedInterface_, serviceOpcode(opcode), data_,
-                                   valueType);
+    result_ =
+        wlan_.queryInterface(handle_, selectedInterface_, serviceOpcode(opcode), data_, valueType);
     return result_;
 }
 

@@ -15,13 +15,13 @@ namespace zlx::wlan {
 
 // The process-wide selection.
 struct WlanSelection {
-    platform::Guid selectedInterface;     // all zero until a selection succeeds
-    std::string selectedInterfaceText;    // the text it was parsed from (36 characters)
+    platform::Guid selectedInterface;   // all zero until a selection succeeds
+    std::string selectedInterfaceText;  // the text it was parsed from (36 characters)
     std::string selectedAdapterDescription;
 };
 
 class InterfaceList {
-public:
+  public:
     InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc);
     ~InterfaceList();
     InterfaceList(const InterfaceList&) = delete;
@@ -34,7 +34,7 @@ public:
     const std::vector<std::string>& descriptions() const { return descriptions_; }
     const std::vector<std::uint32_t>& states() const { return states_; }
 
-private:
+  private:
     platform::WlanApi& wlan_;
     platform::WlanHandle handle_ = platform::kNoWlanHandle;
     platform::Win32Error result_ = platform::kErrorSuccess;
@@ -49,7 +49,7 @@ int selectInterface(WlanSelection& selection, platform::WlanApi& wlan, platform:
 
 // The interface query wrapper: its own handle, the last result and the data of the last query.
 class InterfaceQuery {
-public:
+  public:
     InterfaceQuery(platform::WlanApi& wlan, const platform::Guid& selectedInterface);
     ~InterfaceQuery();
     InterfaceQuery(const InterfaceQuery&) = delete;
@@ -62,7 +62,7 @@ public:
 
     static std::uint32_t serviceOpcode(std::uint32_t opcode);
 
-private:
+  private:
     platform::WlanApi& wlan_;
     const platform::Guid& selectedInterface_;
     platform::WlanHandle handle_ = platform::kNoWlanHandle;
@@ -71,7 +71,7 @@ private:
 };
 
 class ConnectionSnapshot {
-public:
+  public:
     ConnectionSnapshot(platform::WlanApi& wlan, const platform::Guid& selectedInterface);
     ~ConnectionSnapshot() { close(); }
     ConnectionSnapshot(const ConnectionSnapshot&) = delete;
@@ -90,7 +90,7 @@ public:
     std::uint32_t authAlgorithm = 0;
     std::uint32_t cipherAlgorithm = 0;
 
-private:
+  private:
     platform::WlanApi& wlan_;
     platform::WlanHandle handle_ = platform::kNoWlanHandle;
 };

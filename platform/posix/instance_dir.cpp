@@ -1,14 +1,15 @@
 #include "platform/posix/instance_dir.h"
 
-#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdlib>
 
 namespace zlx::platform::posix {
 
 std::string instanceDirectory() {
     std::string dir;
-    if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR"); explicitDir && *explicitDir) {
+    if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR");
+        explicitDir && *explicitDir) {
         dir = explicitDir;
     } else if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
         dir = std::string(runtime) + "/zlxdiag";

@@ -11,7 +11,7 @@ namespace {
 constexpr Millis kPollInterval = 50;
 
 class PosixNamedMutex final : public NamedMutex {
-public:
+  public:
     PosixNamedMutex(const std::string& path, Clock& clock)
         : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)), clock_(clock) {}
     ~PosixNamedMutex() override {
@@ -39,7 +39,7 @@ public:
         held_ = false;
     }
 
-private:
+  private:
     int fd_;
     Clock& clock_;
     bool held_ = false;

@@ -1,10 +1,10 @@
 #include "platform/posix/saved_files.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace zlx::platform::posix {

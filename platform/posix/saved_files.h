@@ -7,7 +7,7 @@ namespace zlx::platform::posix {
 // Files the user saves, written to this machine's file system: a temporary file beside the
 // target, flushed, then renamed over it, so a failed write never leaves a half-written file.
 class PosixSavedFiles final : public SavedFiles {
-public:
+  public:
     bool replaceFile(const std::string& path, const std::string& bytes,
                      std::string& reason) override;
 };

@@ -1,8 +1,5 @@
 #include "platform/posix/single_instance.h"
 
-#include <atomic>
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -10,6 +7,9 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 
 namespace zlx::platform::posix {
 
@@ -59,8 +59,8 @@ std::uint64_t* PosixSingleInstance::sharedValue() {
     sharedFd_ = ::open((base_ + ".qordexi").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (sharedFd_ < 0) return nullptr;
     if (::ftruncate(sharedFd_, sizeof(std::uint64_t)) != 0) return nullptr;
-    void* mapped = ::mmap(nullptr, sizeof(std::uint64_t), PROT_READ | PROT_WRITE, MAP_SHARED,
-                          sharedFd_, 0);
+    void* mapped =
+        ::mmap(nullptr, sizeof(std::uint64_t), PROT_READ | PROT_WRITE, MAP_SHARED, sharedFd_, 0);
     if (mapped == MAP_FAILED) return nullptr;
     shared_ = mapped;
     return static_cast<std::uint64_t*>(shared_);

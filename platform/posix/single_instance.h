@@ -17,7 +17,7 @@
 namespace zlx::platform::posix {
 
 class PosixSingleInstance final : public SingleInstance {
-public:
+  public:
     // `name` is the mutex's name, the same for every copy of the program.
     explicit PosixSingleInstance(std::string name, std::string directory);
     ~PosixSingleInstance() override;
@@ -29,7 +29,7 @@ public:
     bool requestActivation(std::uint64_t window) override;
     void setActivationHandler(std::function<void(std::uint64_t)> handler) override;
 
-private:
+  private:
     std::uint64_t* sharedValue();
     void stopListening();
     void listen();

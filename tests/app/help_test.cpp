@@ -15,7 +15,9 @@ namespace {
 using platform::sim::Scenario;
 using zlx::testing::ProgramFixture;
 
-Scenario defaultScenario() { return platform::sim::loadDefaultScenario(); }
+Scenario defaultScenario() {
+    return platform::sim::loadDefaultScenario();
+}
 
 void removeFile(Scenario& s, const std::string& path) {
     std::erase_if(s.files, [&](const platform::sim::FileEntry& f) {

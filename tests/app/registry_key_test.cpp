@@ -14,7 +14,8 @@ TEST(ACRegKeyTest, QueryStringByValueType) {
         "Plain": "C:\\Suite",
         "Expand": {"expandSz": "%ProgramFiles%\\Suite"},
         "Number": 7,
-        "Long": ")" + longPath + R"(",
+        "Long": ")" + longPath +
+                             R"(",
         "NoNul": {"type": 1, "raw": "41004200"},
         "Odd": {"type": 1, "raw": "410042"}
     }}]})";

@@ -69,7 +69,8 @@ TEST(StartupTest, RefreshGoesToTheActivePageEveryTwoSeconds) {
 
 TEST(StartupTest, SharedMainWindowIsWrittenWhenTheTroubleshootingPageFirstShows) {
     auto f = ProgramFixture::defaultMachine();
-    platform::posix::PosixSingleInstance other(platform::posix::kInstanceMutexName, f.instanceDir());
+    platform::posix::PosixSingleInstance other(platform::posix::kInstanceMutexName,
+                                               f.instanceDir());
     f.then([&] {
          EXPECT_EQ(other.readSharedMainWindow(), 0u);
          sheetOf(f).setActivePage(1);

@@ -65,7 +65,8 @@ TEST_P(TranscriptTest, MatchesExpected) {
         std::ofstream(expectedPath, std::ios::binary) << transcript;
         GTEST_SKIP() << "rewrote " << expectedPath;
     }
-    ASSERT_TRUE(fs::exists(expectedPath)) << "no expected transcript: run with ZLX_UPDATE_TRANSCRIPTS=1";
+    ASSERT_TRUE(fs::exists(expectedPath))
+        << "no expected transcript: run with ZLX_UPDATE_TRANSCRIPTS=1";
     EXPECT_EQ(transcript, readFile(expectedPath));
 }
 

@@ -13,7 +13,7 @@
 namespace zlx::testing {
 
 class ProgramFixture {
-public:
+  public:
     explicit ProgramFixture(const std::string& scenarioJson)
         : ProgramFixture(platform::sim::parseScenario(scenarioJson, "test.json")) {}
     explicit ProgramFixture(platform::sim::Scenario scenario)
@@ -23,7 +23,9 @@ public:
           driver_(program_.desktop(), clock_) {
         driver_.setInput(&input_);
     }
-    static ProgramFixture defaultMachine() { return ProgramFixture(platform::sim::loadDefaultScenario()); }
+    static ProgramFixture defaultMachine() {
+        return ProgramFixture(platform::sim::loadDefaultScenario());
+    }
 
     // Queues the user's next action; runs when the program is at rest.
     ProgramFixture& then(std::function<void()> step) {
@@ -42,7 +44,7 @@ public:
     platform::ManualClock& clock() { return clock_; }
     const std::string& instanceDir() const { return instanceDir_.path(); }
 
-private:
+  private:
     TempDir instanceDir_;
     platform::sim::Scenario scenario_;
     platform::ManualClock clock_;

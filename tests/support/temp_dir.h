@@ -9,7 +9,7 @@ namespace zlx::testing {
 
 // A folder of its own for one test, removed with everything in it afterwards.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "zlxtest-XXXXXX").string();
         std::vector<char> name(pattern.begin(), pattern.end());
@@ -25,7 +25,7 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

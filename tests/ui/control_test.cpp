@@ -16,7 +16,7 @@ TEST(ComboTest, SortedInsertionIgnoresCaseAndKeepsSelectionOnItsEntry) {
     Control c = sortedList();
     comboAddString(c, " beta");
     comboAddString(c, "*Alpha");
-    comboSetCurSel(c, 0);  // " beta" (blank sorts before the asterisk)
+    comboSetCurSel(c, 0);                       // " beta" (blank sorts before the asterisk)
     EXPECT_EQ(comboAddString(c, " ALPHA"), 0);  // ' ' sorts before '*' and 'b'
     EXPECT_EQ(c.items, (std::vector<std::string>{" ALPHA", " beta", "*Alpha"}));
     EXPECT_EQ(c.items[c.selection], " beta");

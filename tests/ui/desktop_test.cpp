@@ -13,7 +13,7 @@ namespace {
 
 // A dialog that records what reaches it.
 class Recorder : public Dialog {
-public:
+  public:
     explicit Recorder(Desktop& d, DialogTemplate t = {1, "Recorder", 100, 50, {}})
         : Dialog(d, std::move(t)) {}
     std::vector<std::string> texts;
@@ -21,7 +21,7 @@ public:
     std::vector<platform::Millis> tickTimes;
     std::function<void(unsigned)> onTick;
 
-protected:
+  protected:
     std::int64_t onMessage(const Message& m) override {
         if (m.id == kWmUser + 2) texts.push_back(m.text);
         return Dialog::onMessage(m);
@@ -76,7 +76,8 @@ TEST_F(DesktopTest, PostsFromOtherThreadsArriveInOrder) {
     Recorder w(desktop);
     w.create(kNoWindow);
     std::thread worker([&] {
-        for (int i = 0; i < 100; ++i) desktop.post(w.handle(), kWmUser + 2, 0, 0, std::to_string(i));
+        for (int i = 0; i < 100; ++i)
+            desktop.post(w.handle(), kWmUser + 2, 0, 0, std::to_string(i));
     });
     worker.join();
     desktop.dispatchAll();
@@ -120,9 +121,9 @@ TEST_F(DesktopTest, ParentTimerKeepsTickingUnderANestedModalDialog) {
     main.onTick = [&](unsigned) {
         if (main.ticks.size() != 1) return;
         Recorder child(desktop, {2, "Child", 50, 20, {}});
-        input.then([&] { driver.advanceBy(6000); })
-            .then([&] { child.endDialog(kIdOk); })
-            .then([&] { main.endDialog(kIdCancel); });
+        input.then([&] { driver.advanceBy(6000); }).then([&] { child.endDialog(kIdOk); }).then([&] {
+            main.endDialog(kIdCancel);
+        });
         modalResult = child.doModal(main.handle());
     };
     input.then([&] { desktop.setTimer(main.handle(), 7, 2000); }).then([&] {
@@ -176,11 +177,11 @@ TEST_F(DesktopTest, ActivationOfAnUnknownHandleDoesNothing) {
 // ---- property sheet
 
 class Page : public PropertyPage {
-public:
+  public:
     Page(Desktop& d, std::string caption) : PropertyPage(d, {0, std::move(caption), 100, 80, {}}) {}
     int inits = 0;
 
-protected:
+  protected:
     bool onInitDialog() override {
         ++inits;
         return true;

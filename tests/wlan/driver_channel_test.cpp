@@ -31,7 +31,8 @@ TEST(DriverChannelTest, AcceptanceByByteCountAndResult) {
         {R"([{"code": "0xFF000009", "result": 0, "bytesReturned": 0}])", 0},
     };
     for (const Case& c : cases) {
-        Channel ch(driverScenario(std::string(R"({"txRate": 54, "overrides": )") + c.overrides + "}"));
+        Channel ch(
+            driverScenario(std::string(R"({"txRate": 54, "overrides": )") + c.overrides + "}"));
         std::uint32_t rate = 7;
         ch.channel.queryTxRate(rate);
         EXPECT_EQ(rate, c.rate) << c.overrides;
@@ -82,8 +83,8 @@ TEST(DriverChannelTest, EachRequestOpensAndClosesItsOwnHandle) {
 }
 
 TEST(DriverChannelTest, FailedOpenSendsNothingAndClosesAHandleItGotAnyway) {
-    Channel ch(driverScenario(R"({"txRate": 54})",
-                              R"("openResult": 1062, "handleOnFailedOpen": true, )"));
+    Channel ch(
+        driverScenario(R"({"txRate": 54})", R"("openResult": 1062, "handleOnFailedOpen": true, )"));
     std::uint32_t rate = 9;
     ch.channel.queryTxRate(rate);
     EXPECT_EQ(rate, 9u);

@@ -35,13 +35,15 @@ TEST(DriverRequestTest, QualityClassBoundaries) {
 
 TEST(DriverRequestTest, PhyCapabilityCodes) {
     const std::pair<std::uint32_t, std::uint32_t> cases[] = {
-        {0, 0},       {1, 0x0001},  {2, 0x0004},  {3, 0x0008},  {4, 0},
-        {5, 0x0002},  {6, 0x0010},  {7, 0x4000},  {8, 0x8000},  {9, 0x1000},
-        {10, 0x1000}, {11, 0x2000}, {12, 0x2000}, {13, 0x3000}, {14, 0}, {0xFFFFFFFF, 0}};
+        {0, 0},       {1, 0x0001},  {2, 0x0004}, {3, 0x0008},    {4, 0},       {5, 0x0002},
+        {6, 0x0010},  {7, 0x4000},  {8, 0x8000}, {9, 0x1000},    {10, 0x1000}, {11, 0x2000},
+        {12, 0x2000}, {13, 0x3000}, {14, 0},     {0xFFFFFFFF, 0}};
     for (auto [code, bits] : cases) EXPECT_EQ(phyCapabilityBitsFor(code), bits) << code;
 }
 
-std::vector<std::uint8_t> answer(std::size_t size) { return std::vector<std::uint8_t>(size, 0); }
+std::vector<std::uint8_t> answer(std::size_t size) {
+    return std::vector<std::uint8_t>(size, 0);
+}
 
 void put(std::vector<std::uint8_t>& a, std::size_t offset, std::uint64_t value, int width) {
     for (int i = 0; i < width; ++i) a[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));

@@ -28,8 +28,7 @@ struct SimFixture {
 // One interface with the given driver section.
 inline std::string driverScenario(const std::string& driver, const std::string& wlanExtra = "") {
     return R"({"wlan": {)" + wlanExtra + R"("interfaces": [{"guid": ")" + kAdapterGuid +
-           R"(", "description": "Norvane ZLX", "state": "connected", "driver": )" + driver +
-           "}]}}";
+           R"(", "description": "Norvane ZLX", "state": "connected", "driver": )" + driver + "}]}}";
 }
 
 }  // namespace zlx::testing
