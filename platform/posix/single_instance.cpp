@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <atomic>
@@ -80,10 +81,16 @@ bool PosixSingleInstance::requestActivation(std::uint64_t window) {
     if (!socketAddress(base_ + ".sock", address)) return false;
     int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return false;
-    bool sent = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                ::send(fd, &window, sizeof window, MSG_NOSIGNAL) == sizeof window;
+    // The holder answers one byte once its handler has taken the request, so that this copy
+    // ends only after the activation is on its way; a holder that hangs is given up on.
+    timeval patience{5, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+    char ack = 0;
+    bool done = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                ::send(fd, &window, sizeof window, MSG_NOSIGNAL) == sizeof window &&
+                ::recv(fd, &ack, 1, 0) == 1;
     ::close(fd);
-    return sent;
+    return done;
 }
 
 void PosixSingleInstance::setActivationHandler(std::function<void(std::uint64_t)> handler) {
@@ -123,12 +130,17 @@ void PosixSingleInstance::listen() {
         if (!(fds[0].revents & POLLIN)) continue;
         int client = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
         if (client < 0) continue;
+        timeval patience{5, 0};
+        ::setsockopt(client, SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
         std::uint64_t window = 0;
         ssize_t got = ::recv(client, &window, sizeof window, MSG_WAITALL);
+        if (got == sizeof window) {
+            std::lock_guard lock(handlerMutex_);
+            if (handler_) handler_(window);
+            char ack = 1;
+            ::send(client, &ack, 1, MSG_NOSIGNAL);
+        }
         ::close(client);
-        if (got != sizeof window) continue;
-        std::lock_guard lock(handlerMutex_);
-        if (handler_) handler_(window);
     }
 }
 
