@@ -8,14 +8,21 @@ NotificationHub::NotificationHub(Clock& clock, CallLog& log)
     : clock_(clock), log_(log), thread_([this] { run(); }) {}
 
 NotificationHub::~NotificationHub() {
+    stop();
+}
+
+void NotificationHub::stop() {
     {
         std::lock_guard lock(mutex_);
+        if (stopping_) return;
         stopping_ = true;
     }
     wake_.notify_all();
     thread_.join();
     // What was never delivered must not keep a manual clock waiting.
+    std::lock_guard lock(mutex_);
     for (std::size_t i = 0; i < queue_.size(); ++i) clock_.endActivity();
+    queue_.clear();
 }
 
 void NotificationHub::subscribe(WlanHandle handle, std::uint32_t sourceMask,

@@ -33,6 +33,9 @@ class NotificationHub {
     // `label` names it in the call log.
     void post(WlanNotification notification, std::string label);
 
+    // Ends the delivery thread; later posts are ignored. Waits for a callback still running.
+    void stop();
+
   private:
     struct Pending {
         WlanNotification notification;

@@ -34,7 +34,12 @@ SimWlan::SimWlan(const WlanScenario& scenario, Clock& clock, CallLog& log)
       hub_(std::make_shared<NotificationHub>(clock, log)),
       ihvService_(clock, hub_) {}
 
-SimWlan::~SimWlan() = default;
+SimWlan::~SimWlan() {
+    // A clock action that is running right now may still hold the hub; stopping it here makes
+    // sure nothing is delivered once the machine is gone.
+    ihvService_.cancelPending();
+    hub_->stop();
+}
 
 InterfaceScenario* SimWlan::find(const Guid& guid) {
     for (InterfaceScenario& i : scenario_.interfaces) {

@@ -68,6 +68,20 @@ TEST(ShippedScenarios, DefaultIsTheVendorAdapterConnectedThroughAZlxProfile) {
         machine.help().displayTopic(0, "C:\\Program Files\\Norvane\\help\\en-US\\PelornHelp.chm"));
 }
 
+TEST(FormatDocument, ItsExampleIsAValidScenario) {
+    std::ifstream in(SIM_FORMAT_DOC);
+    std::ostringstream text;
+    text << in.rdbuf();
+    std::string doc = text.str();
+    auto start = doc.find("```json\n");
+    ASSERT_NE(start, std::string::npos);
+    start += 8;
+    auto end = doc.find("```", start);
+    Scenario s;
+    ASSERT_NO_THROW(s = parseScenario(doc.substr(start, end - start), "example"));
+    EXPECT_EQ(s.wlan.interfaces.at(0).ihvService.onEnter.size(), 4u);
+}
+
 TEST(ShippedScenarios, NoAdapterHasNoInterfaces) {
     EXPECT_TRUE(load("no-adapter.json").wlan.interfaces.empty());
 }
@@ -99,7 +113,7 @@ TEST(ShippedScenarios, IhvScriptsOfTheRunScenarios) {
 }
 
 TEST(ShippedScenarios, DriverUnknownRequestsRefusesSomeCodes) {
-    const DriverScenario& d = load("driver-unknown-requests.json").wlan.interfaces.at(0).driver;
+    DriverScenario d = load("driver-unknown-requests.json").wlan.interfaces.at(0).driver;
     EXPECT_EQ(d.unsupportedCodes.size(), 3u);
     ASSERT_FALSE(d.overrides.empty());
     EXPECT_EQ(d.overrides[0].bytesReturned, 32u);
