@@ -40,6 +40,7 @@ class SimMachine {
     Processes& processes() { return processes_; }
 
     CallLog& calls() { return log_; }
+    // The scenario as loaded; changes made through updateInterface() are not reflected here.
     const Scenario& scenario() const { return scenario_; }
 
     // Leak checks.
