@@ -2,9 +2,12 @@
 // The process-wide values of one program run, kept together so that every run and every test
 // starts from a fresh state.
 
+#include <atomic>
 #include <string>
 
 #include "platform/platform.h"
+#include "diagchannel/notification_client.h"
+#include "diagchannel/run_state.h"
 #include "ui/desktop.h"
 #include "wlan/driver_channel.h"
 #include "wlan/interfaces.h"
@@ -40,11 +43,18 @@ class AppContext {
     std::string selectedAdapterGuidText;
 
     ui::WindowHandle mainWindow = ui::kNoWindow;
-    ui::WindowHandle troubleshootingPage = ui::kNoWindow;
+    // Written on the user-interface thread, read by the notification thread and workers.
+    std::atomic<ui::WindowHandle> troubleshootingPage{ui::kNoWindow};
+    std::atomic<ui::WindowHandle> testWindowHandle{ui::kNoWindow};
+    std::atomic<ui::WindowHandle> waitDialogHandle{ui::kNoWindow};
+
+    diagchannel::RunStateStore runState;
 
     // Reads the selected interface and the service control flag at each request.
     wlan::DriverChannel driver{platform.wlan, selection.selectedInterface, flags.serviceControlOff,
                                product.networkVendorOui};
+    // Opened at the program's start, before any window.
+    diagchannel::NotificationClient notifications{*this};
 };
 
 }  // namespace zlx::app

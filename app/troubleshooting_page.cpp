@@ -1,6 +1,8 @@
 #include "app/troubleshooting_page.h"
 
 #include "app/about_dialog.h"
+#include "app/profile_eligibility.h"
+#include "app/user_messages.h"
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
 
@@ -13,7 +15,7 @@ CQORDEXDlg::CQORDEXDlg(AppContext& context)
       interfaces_(context.platform.wlan, context.platform.rpc) {}
 
 bool CQORDEXDlg::onInitDialog() {
-    // The control texts come from the string table with the template (loadTemplateTexts).
+    // The control texts come from the string table with the template.
     if (hasSystemMenu()) {
         if (auto about = resources::loadString(resources::kStrAboutMenuItem);
             about && !about->empty())
@@ -24,8 +26,152 @@ bool CQORDEXDlg::onInitDialog() {
     busy_ = false;
     initialised_ = true;
     ctx_.troubleshootingPage = handle();
-    enableItem(16, false);
+    ctx_.notifications.secureIhvControl();
+    ctx_.notifications.registerRoutine();
+    enableItem(kIdStart, false);
+    if (!networkMode_) {
+        checkItem(kIdClientMode, true);
+        selectClientMode();
+    }
     return true;
+}
+
+void CQORDEXDlg::showError(int stringId) {
+    ui::MessageBoxRequest box;
+    box.owner = handle();
+    box.ownerTitle = caption();
+    box.text = resources::stringOr(stringId, "");
+    box.caption = resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
+    desktop().services().messageBox(box);
+}
+
+void CQORDEXDlg::makeCurrent(const std::string& guidText) {
+    ctx_.selectedAdapterGuidText = guidText;
+    wlan::selectInterface(ctx_.selection, ctx_.platform.wlan, ctx_.platform.rpc, guidText);
+}
+
+void CQORDEXDlg::selectNetworkMode() {
+    networkMode_ = true;
+    enableItem(kIdProfileList, true);
+    setItemText(kIdModeText, resources::stringOr(69, ""));
+    setItemText(kIdWarningText, resources::stringOr(70, ""));
+    showItem(kIdWarningText, true);
+    showItem(kIdWarningIcon, true);
+    enableItem(kIdStart, false);
+    comboReset(kIdAdapterList);
+    if (interfaces_.empty()) {
+        comboReset(kIdProfileList);
+        showError(resources::kStrNoSuitableAdapters);
+        return;
+    }
+    for (std::size_t i = 0; i < interfaces_.size(); ++i) {
+        const std::string& guidText = interfaces_.guidTexts()[i];
+        ctx_.selectedAdapterGuidText = guidText;
+        if (!adapterHasZlxProfile(ctx_, guidText)) continue;
+        comboSetSel(kIdAdapterList, comboAdd(kIdAdapterList, interfaces_.descriptions()[i]));
+        networkAdapterGuidText_ = guidText;
+        makeCurrent(guidText);
+        enableItem(kIdStart, true);
+        fillProfileList();
+        return;
+    }
+    comboReset(kIdProfileList);
+    showError(resources::kStrNoZlxProfiles);
+}
+
+void CQORDEXDlg::selectClientMode() {
+    networkMode_ = false;
+    setItemText(kIdModeText, resources::stringOr(68, ""));
+    showItem(kIdWarningText, false);
+    showItem(kIdWarningIcon, false);
+    enableItem(kIdProfileList, false);
+    enableItem(kIdStart, false);
+    comboReset(kIdAdapterList);
+    if (interfaces_.empty()) {
+        showError(resources::kStrNoSuitableAdapters);
+        return;
+    }
+    for (const std::string& description : interfaces_.descriptions())
+        comboAdd(kIdAdapterList, description);
+    comboSetSel(kIdAdapterList, 0);
+    ctx_.selection.selectedAdapterDescription = interfaces_.descriptions()[0];
+    makeCurrent(interfaces_.guidTexts()[0]);
+    fillProfileList();
+    enableItem(kIdStart, true);
+}
+
+void CQORDEXDlg::adapterChanged() {
+    int index = comboGetSel(kIdAdapterList);
+    if (index < 0) return;
+    ctx_.selection.selectedAdapterDescription = comboText(kIdAdapterList, index);
+    // In network mode the list's one entry stands for the adapter found there.
+    const std::string& guidText = networkMode_ ? networkAdapterGuidText_
+                                               : interfaces_.guidTexts().at(index);
+    makeCurrent(guidText);
+    if (!fillProfileList()) {
+        showError(resources::kStrNoZlxProfiles);
+        comboReset(kIdProfileList);
+    }
+}
+
+bool CQORDEXDlg::fillProfileList() {
+    wlan::ConnectionSnapshot snapshot(ctx_.platform.wlan, ctx_.selection.selectedInterface);
+    bool connected = snapshot.result == platform::kErrorSuccess;
+    std::string current = connected ? snapshot.profileName.substr(0, 255) : std::string();
+    snapshot.close();
+    bool connectedEligible = connected && isZlxProfile(ctx_, current);
+    if (connectedEligible) ctx_.selectedProfileName = current;
+
+    comboReset(kIdProfileList);
+    bool chosen = false;
+    std::vector<platform::WlanProfileInfo> profiles;
+    std::uint32_t negotiated = 0;
+    platform::WlanHandle handle = platform::kNoWlanHandle;
+    if (ctx_.platform.wlan.openHandle(wlan::kWlanClientVersion, negotiated, handle) ==
+        platform::kErrorSuccess) {
+        ctx_.platform.wlan.getProfileList(handle, ctx_.selection.selectedInterface, profiles);
+    }
+    if (handle != platform::kNoWlanHandle) ctx_.platform.wlan.closeHandle(handle);
+    for (const auto& profile : profiles) {
+        bool eligible = isZlxProfile(ctx_, profile.name);
+        comboAdd(kIdProfileList, (eligible ? " " : "*") + profile.name);
+        bool isChoice = connectedEligible ? (eligible && profile.name == current)
+                                          : (eligible && !chosen);
+        if (isChoice && !chosen) {
+            ctx_.selectedProfileName = profile.name;
+            chosen = true;
+        }
+    }
+    selectedProfileIndex_ = comboFindExact(kIdProfileList, " " + ctx_.selectedProfileName);
+    comboSetSel(kIdProfileList, selectedProfileIndex_);
+    return chosen;
+}
+
+void CQORDEXDlg::profileChanged() {
+    int index = comboGetSel(kIdProfileList);
+    std::string entry = comboText(kIdProfileList, index);
+    if (!entry.empty() && entry[0] == '*') {
+        showError(resources::kStrSelectUnmarkedProfile);
+        comboSetSel(kIdProfileList, selectedProfileIndex_);
+        return;
+    }
+    entry.erase(0, entry.find_first_not_of(' '));
+    ctx_.selectedProfileName = entry;
+    selectedProfileIndex_ = index;
+}
+
+void CQORDEXDlg::onCommand(int id, std::uint32_t code) {
+    if (code == ui::kBnClicked) {
+        switch (id) {
+            case kIdNetworkMode: return selectNetworkMode();
+            case kIdClientMode: return selectClientMode();
+            case kIdStart: return start();
+            default: break;
+        }
+    } else if (code == ui::kCbnSelChange) {
+        if (id == kIdAdapterList) return adapterChanged();
+        if (id == kIdProfileList) return profileChanged();
+    }
 }
 
 void CQORDEXDlg::onSysCommand(int id) {
@@ -35,12 +181,24 @@ void CQORDEXDlg::onSysCommand(int id) {
     }
 }
 
-std::int64_t CQORDEXDlg::onMessage(const ui::Message& message) {
-    if (message.id == ui::kWmSetCursor && busy_) {
-        desktop().services().setCursor(ui::Cursor::Wait);
-        return 1;
+void CQORDEXDlg::onClose() { ctx_.notifications.unregisterRoutine(); }
+
+std::int64_t CQORDEXDlg::onMessage(const ui::Message& m) {
+    switch (m.id) {
+        case ui::kWmSetCursor:
+            if (!busy_) break;
+            desktop().services().setCursor(ui::Cursor::Wait);
+            return 1;
+        case kWmLeaveMode: ctx_.driver.leaveDiagnosticMode(); return 0;
+        case kWmRunIdle: runIdle(); return 0;
+        case kWmConnectResult: connectionResult(m.lParam != 0); return 0;
+        case kWmShowWaiting: showWaitingDialog(); return 0;
+        case kWmOpenTestWindow: openTestWindow(m.lParam != 0); return 0;
+        case kWmStartClientTests: return 0;  // the client-managed suite arrives with its worker
+        case kWmProfileNotFound: endRunAfterProfileError(); return 0;
+        default: break;
     }
-    return ui::PropertyPage::onMessage(message);
+    return ui::PropertyPage::onMessage(m);
 }
 
 }  // namespace zlx::app

@@ -1,5 +1,7 @@
 #pragma once
-// CQORDEXDlg: the Troubleshooting page of the status sheet.
+// CQORDEXDlg: the Troubleshooting page. The user picks the kind of run, the adapter and, for a
+// network-managed run, the profile, and presses Start; the page then drives the run through
+// its user messages.
 
 #include "app/app_context.h"
 #include "ui/property_sheet.h"
@@ -7,8 +9,21 @@
 
 namespace zlx::app {
 
+inline constexpr int kIdStart = 16;
+inline constexpr int kIdNetworkMode = 1042;
+inline constexpr int kIdClientMode = 1049;
+inline constexpr int kIdModeText = 5400;
+inline constexpr int kIdWarningText = 5401;
+inline constexpr int kIdWarningIcon = 5402;
+inline constexpr int kIdAdapterList = 1004;
+inline constexpr int kIdProfileList = 1024;
+
+inline constexpr unsigned kConnectionTimer = 1;
+inline constexpr platform::Millis kConnectionTick = 30000;
+inline constexpr int kConnectionTicks = 3;
+
 class CQORDEXDlg : public ui::PropertyPage {
-  public:
+public:
     static constexpr int kAboutCommand = 16;
 
     explicit CQORDEXDlg(AppContext& context);
@@ -16,19 +31,47 @@ class CQORDEXDlg : public ui::PropertyPage {
     bool initialised() const { return initialised_; }
     bool busy() const { return busy_; }
     bool networkMode() const { return networkMode_; }
+    int selectedProfileIndex() const { return selectedProfileIndex_; }
     const wlan::InterfaceList& interfaces() const { return interfaces_; }
 
-  protected:
+protected:
     bool onInitDialog() override;
+    void onCommand(int id, std::uint32_t code) override;
     void onSysCommand(int id) override;
+    void onTimer(unsigned id) override;
+    void onClose() override;
     std::int64_t onMessage(const ui::Message& message) override;
 
-  private:
+private:
+    // Lists and modes.
+    void selectNetworkMode();
+    void selectClientMode();
+    void adapterChanged();
+    void profileChanged();
+    bool fillProfileList();
+    void makeCurrent(const std::string& guidText);
+    void showError(int stringId);
+
+    // Runs.
+    void start();
+    void connectionResult(bool connected);
+    void showWaitingDialog();
+    void openTestWindow(bool clientManaged);
+    void runIdle();
+    void endRunAfterProfileError();
+    void setRunControlsEnabled(bool enabled);
+
     AppContext& ctx_;
     bool initialised_ = false;
     bool busy_ = false;
     wlan::InterfaceList interfaces_;
+    bool connectInTime_ = false;
+    int timerTicks_ = 0;
+    bool connectOk_ = false;
     bool networkMode_ = false;
+    int selectedProfileIndex_ = ui::kCbErr;
+    // The adapter that network mode's single list entry stands for.
+    std::string networkAdapterGuidText_;
 };
 
 }  // namespace zlx::app

@@ -59,6 +59,47 @@ DialogTemplate troubleshootingPage() {
     };
 }
 
+DialogTemplate waitingDialog() {
+    using K = ControlKind;
+    return DialogTemplate{
+        kDialogWaiting,
+        "ZLX Client Diagnostics",
+        250,
+        137,
+        {
+            ctl(-1, K::GroupBox, "", 0, {7, 7, 236, 100}),
+            ctl(-2, K::Icon, "", 0, {16, 20, 20, 20}, ui::kStyleNone, kIconWaiting),
+            ctl(5413, K::Static, "", 274, {44, 20, 190, 16}, ui::kStyleMultiLine),
+            ctl(5414, K::Static, "", 275, {44, 42, 190, 58}, ui::kStyleMultiLine),
+            ctl(2, K::PushButton, "Cancel", 0, {100, 115, 50, 14}, ui::kStyleDefault),
+        },
+    };
+}
+
+DialogTemplate testWindow() {
+    using K = ControlKind;
+    return DialogTemplate{
+        kDialogTestWindow,
+        "ZLX Client Diagnostics",
+        350,
+        242,
+        {
+            ctl(5408, K::GroupBox, "Test Window", 268, {7, 7, 336, 58}),
+            ctl(5409, K::Static, "Status:", 269, {14, 20, 56, 8}),
+            ctl(1034, K::Edit, "", 0, {72, 18, 150, 12}, ui::kStyleReadOnly),
+            ctl(1031, K::PushButton, "Stop Test", 271, {286, 17, 50, 14}),
+            ctl(5410, K::Static, "Adapter:", 5409, {14, 36, 56, 8}),
+            ctl(1036, K::Static, "", 0, {72, 36, 264, 8}, ui::kStyleEllipsis),
+            ctl(5411, K::Static, "Network Profile:", 222, {14, 50, 56, 8}),
+            ctl(1038, K::Static, "", 0, {72, 50, 264, 8}, ui::kStyleEllipsis),
+            ctl(5412, K::Static, "Diagnostic Messages:", 270, {7, 71, 120, 8}),
+            ctl(1054, K::RichText, "", 0, {7, 82, 336, 132}, ui::kStyleReadOnly | ui::kStyleMultiLine),
+            ctl(1029, K::PushButton, "Save To File", 272, {7, 221, 60, 14}),
+            ctl(1027, K::PushButton, "Close", 273, {293, 221, 50, 14}),
+        },
+    };
+}
+
 // The status pages get their controls with the status display.
 DialogTemplate statisticsPage() {
     return DialogTemplate{kDialogStatistics, "Diagnostics", 250, 212, {}};
@@ -68,8 +109,8 @@ DialogTemplate linkStatusPage() {
 }
 
 struct Templates {
-    std::array<DialogTemplate, 4> all{aboutBox(), troubleshootingPage(), statisticsPage(),
-                                      linkStatusPage()};
+    std::array<DialogTemplate, 6> all{aboutBox(),      troubleshootingPage(), statisticsPage(),
+                                      linkStatusPage(), waitingDialog(),      testWindow()};
     DialogTemplate none;
 };
 

@@ -13,6 +13,8 @@ inline constexpr int kDialogAbout = 99;
 inline constexpr int kDialogTroubleshooting = 101;
 inline constexpr int kDialogStatistics = 141;
 inline constexpr int kDialogLinkStatus = 151;
+inline constexpr int kDialogWaiting = 130;
+inline constexpr int kDialogTestWindow = 132;
 
 // The template with number `id`; an empty template (id 0) for an unknown number.
 const ui::DialogTemplate& dialogTemplate(int id);

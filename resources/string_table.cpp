@@ -332,6 +332,9 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {5407, "Start"},
     {5408, "Connection"},
     {5409, "Adapter:"},
+
+    // Messages about the files the user saves.
+    {9001, "The diagnostic log could not be saved to %s: %s"},
 });
 // clang-format on
 

@@ -43,6 +43,8 @@ inline constexpr int kStrProgramTitle = 220;
 inline constexpr int kStrHelpNotAvailable = 221;
 inline constexpr int kStrWaitingForTests = 274;
 inline constexpr int kStrWaitingNote = 275;
+// "%s" the file, "%s" the reason.
+inline constexpr int kStrLogNotSaved = 9001;
 
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.

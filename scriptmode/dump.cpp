@@ -82,7 +82,8 @@ void dumpControl(std::ostringstream& out, const ui::Control& c) {
 
 void dumpDialog(std::ostringstream& out, const ui::Desktop& desktop, const ui::Dialog& w) {
     const char* kind = w.kind() == ui::WindowKind::Sheet ? "sheet" : "dialog";
-    out << kind << " " << quoted(w.title()) << " " << (w.minimized() ? "minimised" : "normal");
+    out << kind << " " << quoted(w.title()) << " "
+        << (!w.visible() ? "hidden" : w.minimized() ? "minimised" : "normal");
     if (desktop.foreground() == w.handle()) out << " foreground";
     out << "\n";
     for (const ui::Control& c : w.controls()) dumpControl(out, c);
@@ -95,7 +96,7 @@ void dumpDialog(std::ostringstream& out, const ui::Desktop& desktop, const ui::D
             << (active           ? " active"
                 : page.created() ? " created"
                                  : "")
-            << "\n";
+            << (page.created() && page.minimized() ? " minimised" : "") << "\n";
         if (active)
             for (const ui::Control& c : page.controls()) dumpControl(out, c);
     }

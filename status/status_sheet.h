@@ -6,6 +6,7 @@
 
 #include "app/app_context.h"
 #include "app/troubleshooting_page.h"
+#include "app/user_messages.h"
 #include "status/link_status_page.h"
 #include "status/statistics_page.h"
 #include "ui/property_sheet.h"
@@ -14,7 +15,7 @@ namespace zlx::status {
 
 inline constexpr unsigned kRefreshTimer = 1037;
 inline constexpr platform::Millis kRefreshPeriod = 2000;
-inline constexpr std::uint32_t kWmRefresh = ui::kWmUser + 14;
+using app::kWmRefresh;
 
 class WvAppPropertySheet : public ui::PropertySheet {
   public:

@@ -60,6 +60,9 @@ void Dialog::create(WindowHandle parent) {
 void Dialog::endDialog(int result) {
     ended_ = true;
     result_ = result;
+    // As on Windows, the dialog disappears at once, even while a nested loop keeps its own
+    // loop from returning.
+    if (handle_ != kNoWindow && modal_) setVisible(false);
 }
 
 void Dialog::destroy() {

@@ -1,0 +1,17 @@
+#pragma once
+// Which wireless profiles may be used for a diagnostic run.
+
+#include <string>
+
+#include "app/app_context.h"
+
+namespace zlx::app {
+
+// Whether the named profile of the selected interface is eligible.
+bool isZlxProfile(AppContext& ctx, const std::string& profileName);
+
+// Whether the interface with this GUID text has an eligible profile. Makes that interface the
+// selected one, whatever the answer.
+bool adapterHasZlxProfile(AppContext& ctx, const std::string& guidText);
+
+}  // namespace zlx::app

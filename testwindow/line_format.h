@@ -1,0 +1,29 @@
+#pragma once
+// How the test window writes each kind of line.
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+#include "ui/control.h"
+
+namespace zlx::testwindow {
+
+enum LineKind : std::uint32_t {
+    kLineChannel = 0,
+    kLineName = 10,
+    kLineDescription = 20,
+    kLineDetails = 30,
+    kLinePassed = 40,
+    kLineFailed = 50,
+    kLineAdvice = 60,
+    kLineEndOfBlock = 70,
+};
+
+// Colour and effects of a coloured line; black without effects for kinds not listed.
+ui::CharFormat lineFormat(std::uint32_t kind);
+
+// "%H:%M:%S " of the given local time.
+std::string timePrefix(const std::tm& localTime);
+
+}  // namespace zlx::testwindow

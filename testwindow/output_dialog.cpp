@@ -1,0 +1,115 @@
+#include "testwindow/output_dialog.h"
+
+#include "app/user_messages.h"
+#include "resources/dialogs.h"
+#include "resources/string_table.h"
+#include "testwindow/line_format.h"
+#include "testwindow/log_file.h"
+
+namespace zlx::testwindow {
+
+COutputDialog::COutputDialog(app::AppContext& context, bool clientManaged)
+    : ui::Dialog(context.desktop, resources::dialogTemplate(resources::kDialogTestWindow)),
+      ctx_(context),
+      clientManaged_(clientManaged) {}
+
+std::string COutputDialog::prefix() const {
+    return clientManaged_ ? std::string() : timePrefix(desktop().clock().localTime());
+}
+
+bool COutputDialog::onInitDialog() {
+    setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
+    setIcon(resources::kIconProgram);
+    ctx_.testWindowHandle = handle();
+    setItemText(kIdAdapter, ctx_.selection.selectedAdapterDescription);
+    setItemText(kIdProfile, ctx_.selectedProfileName);
+    setItemText(kIdStatus, resources::stringOr(resources::kStrRunning, "Running"));
+    enableItem(kIdClose, false);
+    enableItem(kIdStopTest, true);
+    richSetText(kIdMessages, richText(kIdMessages) + prefix() + ctx_.runState.pendingFirstLine());
+    desktop().setForeground(handle());
+    setFocus(kIdStopTest);
+    // Used once: a later window must not open complete.
+    if (ctx_.runState.takeCompletedBeforeOpen()) desktop().post(handle(), app::kWmTestsComplete);
+    return true;
+}
+
+std::int64_t COutputDialog::onMessage(const ui::Message& m) {
+    if (m.id == app::kWmAddLine) {
+        addLine(static_cast<std::uint32_t>(m.wParam), m.text);
+        return 0;
+    }
+    if (m.id == app::kWmTestsComplete) {
+        complete();
+        return 0;
+    }
+    return ui::Dialog::onMessage(m);
+}
+
+void COutputDialog::addLine(std::uint32_t kind, const std::string& text) {
+    if (kind == kLineChannel) {
+        // The whole text is written again, which drops the colours shown so far.
+        std::string all = richText(kIdMessages);
+        if (!all.empty()) all += "\r\n";
+        richSetText(kIdMessages, all + prefix() + text);
+    } else {
+        std::string line = kind == kLineEndOfBlock ? "\r\n\r\n" : prefix() + text + "\r\n";
+        richAppend(kIdMessages, line, lineFormat(kind));
+    }
+    richScrollToEnd(kIdMessages);
+}
+
+void COutputDialog::complete() {
+    enableItem(kIdClose, true);
+    setFocus(kIdClose);
+    enableItem(kIdStopTest, false);
+    setItemText(kIdStatus, resources::stringOr(resources::kStrAllTestsComplete, "All Tests Complete"));
+}
+
+void COutputDialog::onCommand(int id, std::uint32_t code) {
+    if (code == ui::kBnClicked) {
+        switch (id) {
+            case kIdStopTest: return stopTest();
+            case kIdClose:
+                desktop().post(ctx_.troubleshootingPage, app::kWmRunIdle);
+                endDialog(ui::kIdOk);
+                return;
+            case kIdSaveToFile: return saveToFile();
+            default: break;
+        }
+    }
+    ui::Dialog::onCommand(id, code);
+}
+
+void COutputDialog::stopTest() {
+    ui::MessageBoxRequest box;
+    box.text = resources::stringOr(resources::kStrConfirmStopTests, "Are you sure you want to stop the tests?");
+    box.caption = resources::stringOr(resources::kStrDiagnosticTests, "ZLX Diagnostic Tests");
+    box.buttons = ui::MessageBoxButtons::YesNo;
+    if (desktop().services().messageBox(box) != ui::kIdYes) return;
+    ctx_.driver.leaveDiagnosticMode();
+    desktop().post(ctx_.troubleshootingPage, app::kWmRunIdle);
+    endDialog(ui::kIdOk);
+}
+
+void COutputDialog::saveToFile() {
+    ui::SaveFileRequest request;
+    request.title = resources::stringOr(resources::kStrSaveLogTitle, "File Open Dialog");
+    request.initialName = kDefaultLogName;
+    request.filters = {{"Text files (*.txt)", "*.txt"},
+                       {"Executable files (*.exe;*.dll)", "*.exe;*.dll"},
+                       {"All files (*.*)", "*.*"}};
+    request.overwritePrompt = false;
+    auto path = desktop().services().saveFileDialog(request);
+    if (!path) return;
+    std::string reason;
+    if (saveLog(ctx_.platform, *path, richText(kIdMessages), reason)) return;
+    ui::MessageBoxRequest box;
+    box.owner = handle();
+    box.ownerTitle = title();
+    box.caption = resources::stringOr(resources::kStrDiagnosticTests, "ZLX Diagnostic Tests");
+    box.text = logNotSavedMessage(*path, reason);
+    desktop().services().messageBox(box);
+}
+
+}  // namespace zlx::testwindow

@@ -1,0 +1,41 @@
+#pragma once
+// COutputDialog, the test window: both kinds of run report their lines here, and the user
+// stops the tests, closes the window or saves what it shows.
+
+#include "app/app_context.h"
+#include "ui/dialog.h"
+
+namespace zlx::testwindow {
+
+inline constexpr int kIdStatus = 1034;
+inline constexpr int kIdStopTest = 1031;
+inline constexpr int kIdAdapter = 1036;
+inline constexpr int kIdProfile = 1038;
+inline constexpr int kIdMessages = 1054;
+inline constexpr int kIdSaveToFile = 1029;
+inline constexpr int kIdClose = 1027;
+
+inline constexpr const char* kDefaultLogName = "ZLXDiagnosticLog.txt";
+
+class COutputDialog : public ui::Dialog {
+public:
+    COutputDialog(app::AppContext& context, bool clientManaged);
+    bool clientManaged() const { return clientManaged_; }
+
+protected:
+    bool onInitDialog() override;
+    void onCommand(int id, std::uint32_t code) override;
+    std::int64_t onMessage(const ui::Message& message) override;
+
+private:
+    std::string prefix() const;
+    void addLine(std::uint32_t kind, const std::string& text);
+    void complete();
+    void stopTest();
+    void saveToFile();
+
+    app::AppContext& ctx_;
+    bool clientManaged_;
+};
+
+}  // namespace zlx::testwindow
