@@ -111,4 +111,11 @@ std::string dumpWindows(const ui::Desktop& desktop) {
     return out.str();
 }
 
+std::string dumpActiveWindow(const ui::Desktop& desktop) {
+    std::ostringstream out;
+    if (const ui::Dialog* w = desktop.activeWindow()) dumpDialog(out, desktop, *w);
+    else out << "(no window)\n";
+    return out.str();
+}
+
 }  // namespace zlx::scriptmode

@@ -10,6 +10,8 @@
 namespace zlx::scriptmode {
 
 std::string dumpWindows(const ui::Desktop& desktop);
+// The active window alone (the top of the modal stack).
+std::string dumpActiveWindow(const ui::Desktop& desktop);
 
 // A text in double quotes with \\, \", \r, \n and \t escaped.
 std::string quoted(std::string_view text);

@@ -16,8 +16,9 @@ const std::map<std::string, Arity>& commandTable() {
     static const std::map<std::string, Arity> table = {
         {"tab", {1, 1}},     {"click", {1, 1}},   {"select", {2, 2}},  {"answer", {1, 1}},
         {"save-as", {1, 1}}, {"close", {0, 0}},   {"advance", {1, 1}}, {"idle", {0, 0}},
-        {"dump", {0, 0}},    {"calls", {0, 0}},   {"sysmenu", {1, 1}}, {"minimize", {0, 0}},
+        {"dump", {0, 1}},    {"calls", {0, 1}},   {"sysmenu", {1, 1}}, {"minimize", {0, 0}},
         {"restore", {0, 0}}, {"details", {0, 0}}, {"shot", {1, 1}},
+        {"show-file", {1, 1}},
     };
     return table;
 }
@@ -40,8 +41,8 @@ std::vector<Command> parseScript(const std::string& text) {
         Command command;
         command.line = number;
         if (!(words >> command.name) || command.name[0] == '#') continue;
-        // save-as keeps the rest of the line, so a path may hold blanks.
-        if (command.name == "save-as") {
+        // A path keeps the rest of the line, so it may hold blanks.
+        if (command.name == "save-as" || command.name == "show-file") {
             std::string rest;
             std::getline(words, rest);
             auto start = rest.find_first_not_of(" \t");

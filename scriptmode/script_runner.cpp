@@ -1,6 +1,8 @@
 #include "scriptmode/script_runner.h"
 
 #include <charconv>
+#include <fstream>
+#include <sstream>
 
 #include "scriptmode/dump.h"
 #include "ui/dialog.h"
@@ -111,13 +113,17 @@ void ScriptRunner::execute(const Command& c) {
     }
     if (name == "idle") return;  // the driver brings the program to rest before every command
     if (name == "dump") {
-        std::string text = dumpWindows(desktop_);
+        if (!c.args.empty() && c.args[0] != "top") fail(c, "dump takes nothing or \"top\"");
+        std::string text = c.args.empty() ? dumpWindows(desktop_) : dumpActiveWindow(desktop_);
         if (!text.empty() && text.back() == '\n') text.pop_back();
         return print(text);
     }
     if (name == "calls") {
-        if (hooks_.takeCalls)
-            for (const std::string& call : hooks_.takeCalls()) print("  " + call);
+        if (!c.args.empty() && c.args[0] != "clear") fail(c, "calls takes nothing or \"clear\"");
+        if (!hooks_.takeCalls) return;
+        auto calls = hooks_.takeCalls();
+        if (c.args.empty())
+            for (const std::string& call : calls) print("  " + call);
         return;
     }
     if (name == "details") {
@@ -125,6 +131,13 @@ void ScriptRunner::execute(const Command& c) {
         if (text.empty()) fail(c, "no adapter details are available");
         if (text.back() == '\n') text.pop_back();
         return print(text);
+    }
+    if (name == "show-file") {
+        std::ifstream in(c.args[0], std::ios::binary);
+        if (!in) return print("  (no file " + quoted(c.args[0]) + ")");
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return print("  " + quoted(bytes.str()));
     }
     if (name == "shot") {
         if (hooks_.shot) hooks_.shot(c.args[0]);

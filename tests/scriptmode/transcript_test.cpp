@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "launcher/headless_run.h"
 #include "support/temp_dir.h"
@@ -53,8 +54,10 @@ launcher::LaunchOptions optionsFor(const std::string& script) {
 class TranscriptTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(TranscriptTest, MatchesExpected) {
-    zlx::testing::TempDir instances;
+    zlx::testing::TempDir instances, work;
     ::setenv("ZLXDIAG_INSTANCE_DIR", instances.path().c_str(), 1);
+    // Files a script saves land in a folder of its own, named by relative paths.
+    ASSERT_EQ(::chdir(work.path().c_str()), 0);
     std::string script = readFile(kCases / (GetParam() + ".script"));
     std::ostringstream out, err;
     int status = launcher::runHeadless(optionsFor(script), script, out, err);
