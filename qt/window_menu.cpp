@@ -40,6 +40,8 @@ QToolButton* createWindowMenuButton(QWidget* parent, ModelInput& input, ui::Wind
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setPopupMode(QToolButton::InstantPopup);
+    // The "?" alone says enough; the style's menu arrow would crowd it in a corner.
+    button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
     auto* menu = new QMenu(button);
     QObject::connect(menu, &QMenu::aboutToShow, button, [menu, &input, window] {
         fillWindowMenu(*menu, windowMenuEntries(input.desktop(), window), input);
