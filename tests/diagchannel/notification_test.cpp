@@ -1,0 +1,147 @@
+// The notification routine: what each event does in each run state.
+
+#include "diagchannel/notification_client.h"
+
+#include <gtest/gtest.h>
+
+#include "app/user_messages.h"
+#include "diagchannel/ihv_events.h"
+#include "support/program_fixture.h"
+#include "ui/dialog.h"
+
+namespace zlx::diagchannel {
+namespace {
+
+using zlx::testing::ProgramFixture;
+
+// Records what reaches it.
+class Sink : public ui::Dialog {
+public:
+    explicit Sink(ui::Desktop& d) : ui::Dialog(d, {0, "sink", 10, 10, {}}) { create(ui::kNoWindow); }
+    std::vector<ui::Message> got;
+
+protected:
+    std::int64_t onMessage(const ui::Message& m) override {
+        if (m.id >= ui::kWmUser) got.push_back(m);
+        return 0;
+    }
+};
+
+platform::WlanNotification ihv(std::uint32_t code) {
+    platform::WlanNotification n;
+    n.source = platform::kWlanNotificationSourceIhv;
+    n.data = {static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(code >> 8),
+              static_cast<std::uint8_t>(code >> 16), static_cast<std::uint8_t>(code >> 24), 0, 0,
+              0, 0};
+    return n;
+}
+
+struct Posted {
+    std::uint32_t message;
+    bool toPage;  // else to the test window
+    std::int64_t lParam;
+};
+
+TEST(NotificationRoutineTest, EachEventInEachState) {
+    struct Case {
+        std::uint32_t code;
+        RunState state;
+        std::vector<Posted> posted;
+    };
+    using enum RunState;
+    const Case cases[] = {
+        {kEventConnected, Idle, {{app::kWmConnectResult, true, 1}}},
+        {kEventConnected, Connecting, {{app::kWmConnectResult, true, 1}}},
+        {kEventConnected, Waiting, {}},
+        {kEventConnected, Testing, {}},
+        {kEventConnectFailed, Testing, {{app::kWmConnectResult, true, 0}}},
+        {kEventReconnectFailed, Connecting, {}},
+        {kEventLeftDiagnosticMode, Testing, {{app::kWmTestsComplete, false, 0}}},
+        {kEventLeftDiagnosticMode, Waiting, {{app::kWmOpenTestWindow, true, 0}}},
+        {kEventLeftDiagnosticMode, Idle, {}},
+        {kEventLeftDiagnosticMode, Connecting, {}},
+        {0x80000007, Testing, {{app::kWmAddLine, false, 0}}},
+        {0x80000007, Waiting, {{app::kWmOpenTestWindow, true, 0}}},
+        {0x80000007, Idle, {{app::kWmOpenTestWindow, true, 0}}},
+        {5, Connecting, {{app::kWmOpenTestWindow, true, 0}}},
+        {0, Testing, {}},
+        {34, Testing, {}},
+        {0x80000011, Testing, {}},
+    };
+    for (const Case& c : cases) {
+        auto f = ProgramFixture::defaultMachine();
+        Sink page(f.desktop()), window(f.desktop());
+        f.context().troubleshootingPage = page.handle();
+        f.context().testWindowHandle = window.handle();
+        f.context().runState.setRunState(c.state);
+        f.context().notifications.onNotification(ihv(c.code));
+        f.desktop().dispatchAll();
+        std::vector<Posted> got;
+        for (const auto& m : page.got) got.push_back({m.id, true, m.lParam});
+        for (const auto& m : window.got) got.push_back({m.id, false, m.lParam});
+        ASSERT_EQ(got.size(), c.posted.size()) << std::hex << c.code << " in " << runStateName(c.state);
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].message, c.posted[i].message) << std::hex << c.code;
+            EXPECT_EQ(got[i].toPage, c.posted[i].toPage) << std::hex << c.code;
+            EXPECT_EQ(got[i].lParam, c.posted[i].lParam) << std::hex << c.code;
+        }
+        bool completed = f.context().runState.takeCompletedBeforeOpen();
+        EXPECT_EQ(completed, c.code == kEventLeftDiagnosticMode && c.state == Waiting);
+    }
+}
+
+TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine) {
+    auto f = ProgramFixture::defaultMachine();
+    Sink page(f.desktop()), window(f.desktop());
+    f.context().troubleshootingPage = page.handle();
+    f.context().testWindowHandle = window.handle();
+    f.context().runState.setRunState(RunState::Waiting);
+    f.context().notifications.onNotification(ihv(0x80000007));
+    EXPECT_EQ(f.context().runState.pendingFirstLine(), "Received DHCP test request.");
+    f.context().runState.setRunState(RunState::Testing);
+    f.context().notifications.onNotification(ihv(5));
+    f.context().notifications.onNotification(ihv(0x8000000A));
+    f.desktop().dispatchAll();
+    ASSERT_EQ(window.got.size(), 2u);
+    EXPECT_EQ(window.got[0].text, "[DiagServ]Please call support.");
+    EXPECT_EQ(window.got[1].text, "Received 802.1x authentication test request.");
+    EXPECT_EQ(f.context().runState.pendingFirstLine(), "Received DHCP test request.");
+}
+
+TEST(NotificationRoutineTest, MalformedNotificationsAreIgnored) {
+    auto f = ProgramFixture::defaultMachine();
+    Sink page(f.desktop());
+    f.context().troubleshootingPage = page.handle();
+    platform::WlanNotification shortPayload = ihv(kEventConnected);
+    shortPayload.data.resize(3);
+    platform::WlanNotification otherSource = ihv(kEventConnected);
+    otherSource.source = 0x8;
+    platform::WlanNotification empty = ihv(kEventConnected);
+    empty.data.clear();
+    for (const auto& n : {shortPayload, otherSource, empty}) f.context().notifications.onNotification(n);
+    f.desktop().dispatchAll();
+    EXPECT_TRUE(page.got.empty());
+    platform::WlanNotification exact = ihv(kEventConnected);
+    exact.data.resize(4);  // the second word is not needed
+    f.context().notifications.onNotification(exact);
+    f.desktop().dispatchAll();
+    EXPECT_EQ(page.got.size(), 1u);
+}
+
+TEST(ProgressLineTest, Texts) {
+    const std::pair<std::uint32_t, const char*> cases[] = {
+        {5, "[DiagServ]Please call support."},
+        {1, "[DiagServ]The SSID is invalid."},
+        {27, "[DiagServ]Test request refused by  the client."},
+        {33, "[DiagServ]The WLAN authentication method is not correct."},
+        {0x80000005, "Received DNS ping test request."},
+        {0x80000007, "Received DHCP test request."},
+        {0x80000010, "Network has concluded all tests."},
+    };
+    for (auto [code, text] : cases) EXPECT_EQ(progressLine(code), text) << std::hex << code;
+    for (std::uint32_t code : {0u, 34u, 0x80000000u, 0x80000002u, 0x80000004u, 0x80000011u})
+        EXPECT_FALSE(progressLine(code)) << std::hex << code;
+}
+
+}  // namespace
+}  // namespace zlx::diagchannel

@@ -1,0 +1,178 @@
+#include "testwindow/output_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/user_messages.h"
+#include "support/program_fixture.h"
+#include "support/temp_dir.h"
+#include "testwindow/line_format.h"
+
+namespace zlx::testwindow {
+namespace {
+
+using zlx::testing::ProgramFixture;
+
+struct Window {
+    explicit Window(bool clientManaged, std::string pending = {}) {
+        f.context().runState.setPendingFirstLine(std::move(pending));
+        f.context().selectedProfileName = "ZLX Office";
+        dialog = std::make_unique<COutputDialog>(f.context(), clientManaged);
+        dialog->create(ui::kNoWindow);
+    }
+    void add(std::uint32_t kind, const std::string& text) {
+        f.desktop().post(dialog->handle(), app::kWmAddLine, kind, 0, text);
+        f.desktop().dispatchAll();
+    }
+    std::string text() const { return dialog->richText(kIdMessages); }
+    const std::vector<ui::TextRun>& runs() const { return dialog->control(kIdMessages)->runs; }
+
+    ProgramFixture f = ProgramFixture::defaultMachine();
+    std::unique_ptr<COutputDialog> dialog;
+};
+
+TEST(OutputDialogTest, OpensRunningWithItsLabelsAndThePendingLine) {
+    Window w(false, "Received DHCP test request.");
+    EXPECT_EQ(w.dialog->itemText(kIdStatus), "Running");
+    EXPECT_EQ(w.dialog->itemText(kIdProfile), "ZLX Office");
+    EXPECT_FALSE(w.dialog->itemEnabled(kIdClose));
+    EXPECT_TRUE(w.dialog->itemEnabled(kIdStopTest));
+    EXPECT_EQ(w.dialog->focusId(), kIdStopTest);
+    EXPECT_EQ(w.text(), "10:00:00 Received DHCP test request.");
+    EXPECT_EQ(w.f.context().testWindowHandle, w.dialog->handle());
+}
+
+TEST(OutputDialogTest, ChannelLinesAreTimedAndSeparatedWithoutATrailingBreak) {
+    Window w(false);
+    w.f.clock().advanceTo(65000, nullptr);
+    w.add(kLineChannel, "one");
+    w.add(kLineChannel, "two");
+    EXPECT_EQ(w.text(), "10:00:00 \r\n10:01:05 one\r\n10:01:05 two");
+}
+
+TEST(OutputDialogTest, ClientManagedLinesHaveNoPrefix) {
+    Window w(true);
+    w.add(kLineChannel, "first");
+    // A coloured line goes at the very end: a channel line never ends with a break.
+    w.add(kLineName, "Driver Test");
+    EXPECT_EQ(w.text(), "firstDriver Test\r\n");
+}
+
+TEST(OutputDialogTest, ColouredLinesByKind) {
+    struct Case {
+        std::uint32_t kind;
+        ui::TextRun run;
+    };
+    const Case cases[] = {
+        {kLineName, {"x\n", 0x0000FF, true, true}},
+        {kLineDescription, {"x\n", 0x000000, false, false}},
+        {kLineDetails, {"x\n", 0x000000, false, false}},
+        {kLinePassed, {"x\n", 0x3C9632, true, false}},
+        {kLineFailed, {"x\n", 0xFF0000, true, false}},
+        {kLineAdvice, {"x\n", 0x00FF00, false, false}},
+        {kLineEndOfBlock, {"\n\n", 0x000000, false, false}},  // whatever the text
+        {99, {"x\n", 0x000000, false, false}},
+    };
+    for (const Case& c : cases) {
+        Window w(true);
+        w.add(c.kind, "x");
+        ASSERT_EQ(w.runs().size(), 1u) << c.kind;
+        EXPECT_EQ(w.runs()[0], c.run) << c.kind;
+    }
+}
+
+TEST(OutputDialogTest, NetworkColouredLinesCarryThePrefixToo) {
+    Window w(false);
+    w.add(kLinePassed, "ok");
+    EXPECT_EQ(w.text(), "10:00:00 10:00:00 ok\r\n");
+}
+
+TEST(OutputDialogTest, ChannelLineAfterColouredLinesDropsTheColours) {
+    Window w(true);
+    w.add(kLineName, "Name");
+    w.add(kLineFailed, "Failed");
+    w.add(kLineChannel, "plain");
+    ASSERT_EQ(w.runs().size(), 1u);
+    EXPECT_EQ(w.runs()[0], (ui::TextRun{"Name\nFailed\n\nplain", 0, false, false}));
+}
+
+TEST(OutputDialogTest, CompletionBeforeAnyLineAndTwice) {
+    Window w(true);
+    for (int i = 0; i < 2; ++i) {
+        w.f.desktop().post(w.dialog->handle(), app::kWmTestsComplete);
+        w.f.desktop().dispatchAll();
+        EXPECT_EQ(w.dialog->itemText(kIdStatus), "All Tests Complete");
+        EXPECT_TRUE(w.dialog->itemEnabled(kIdClose));
+        EXPECT_FALSE(w.dialog->itemEnabled(kIdStopTest));
+        EXPECT_EQ(w.dialog->focusId(), kIdClose);
+    }
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void clickSave(Window& w) {
+    w.f.desktop().send(w.dialog->handle(), ui::kWmCommand,
+                       ui::makeCommandParam(kIdSaveToFile, ui::kBnClicked));
+}
+
+TEST(OutputDialogTest, SaveWritesOneCrLfPerBreakAndOverwrites) {
+    zlx::testing::TempDir dir;
+    std::string path = dir.file("log.txt");
+    std::ofstream(path) << "an older, longer log that must go entirely";
+    Window w(true);
+    w.add(kLineName, "Name");
+    w.add(kLineEndOfBlock, "");
+    w.f.services().queueSaveAnswer(path);
+    clickSave(w);
+    EXPECT_EQ(readFile(path), "Name\r\n\r\n\r\n");
+    auto dialogs = w.f.services().saveDialogs();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].request.initialName, "ZLXDiagnosticLog.txt");
+    EXPECT_EQ(dialogs[0].request.title, "File Open Dialog");
+    EXPECT_EQ(dialogs[0].request.filters.size(), 3u);
+    EXPECT_FALSE(dialogs[0].request.overwritePrompt);
+}
+
+TEST(OutputDialogTest, SavingAnEmptyWindowTruncatesTheFile) {
+    zlx::testing::TempDir dir;
+    std::string path = dir.file("log.txt");
+    std::ofstream(path) << "old";
+    Window w(true);
+    w.f.services().queueSaveAnswer(path);
+    clickSave(w);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+}
+
+TEST(OutputDialogTest, CancelledSaveChangesNothing) {
+    Window w(true);
+    w.f.services().queueSaveAnswer(std::nullopt);
+    clickSave(w);
+    EXPECT_TRUE(w.f.services().messageBoxes().empty());
+}
+
+TEST(OutputDialogTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
+    zlx::testing::TempDir dir;
+    std::string path = dir.file("missing-folder/log.txt");
+    Window w(true);
+    w.add(kLineName, "Name");
+    w.f.services().queueSaveAnswer(path);
+    clickSave(w);
+    auto boxes = w.f.services().messageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].request.text.find(path), std::string::npos);
+    EXPECT_NE(boxes[0].request.text.find("No such file or directory"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    // No temporary file is left behind either.
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace zlx::testwindow
