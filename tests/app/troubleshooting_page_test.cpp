@@ -1,0 +1,187 @@
+// The Troubleshooting page's lists: adapters, profiles, their marks and preselection.
+
+#include "app/troubleshooting_page.h"
+
+#include <gtest/gtest.h>
+
+#include "status/status_sheet.h"
+#include "support/program_fixture.h"
+
+namespace zlx::app {
+namespace {
+
+using zlx::testing::ProgramFixture;
+
+std::string profile(const std::string& name, bool zlx) {
+    std::string xml = "<WLANProfile><name>" + name + "</name>" +
+                      (zlx ? "<IHV><connectivity><ZLX>1</ZLX></connectivity></IHV>" : "") +
+                      "</WLANProfile>";
+    return R"({"name": ")" + name + R"(", "xml": ")" + xml + R"("})";
+}
+
+std::string iface(const std::string& guid, const std::string& description,
+                  const std::vector<std::string>& profiles, const std::string& connectedTo = "") {
+    std::string list;
+    for (const auto& p : profiles) list += (list.empty() ? "" : ", ") + p;
+    std::string connection =
+        connectedTo.empty() ? "" : R"(, "connection": {"profileName": ")" + connectedTo + R"("})";
+    return R"({"guid": ")" + guid + R"(", "description": ")" + description +
+           R"(", "state": "connected", "profiles": [)" + list + "]" + connection + "}";
+}
+
+std::string machine(const std::vector<std::string>& interfaces) {
+    std::string list;
+    for (const auto& i : interfaces) list += (list.empty() ? "" : ", ") + i;
+    return R"({"wlan": {"interfaces": [)" + list + "]}}";
+}
+
+const char* kGuid1 = "11111111-1111-1111-1111-111111111111";
+const char* kGuid2 = "22222222-2222-2222-2222-222222222222";
+const char* kGuid3 = "33333333-3333-3333-3333-333333333333";
+
+// Runs `steps` on the Troubleshooting page once it has been shown.
+struct PageRun {
+    explicit PageRun(const std::string& json) : f(json) {}
+    CQORDEXDlg& page() {
+        auto* sheet = dynamic_cast<status::WvAppPropertySheet*>(f.desktop().find(f.context().mainWindow));
+        return sheet->troubleshootingPage();
+    }
+    void click(int id) {
+        f.desktop().send(page().handle(), ui::kWmCommand, ui::makeCommandParam(id, ui::kBnClicked));
+    }
+    void select(int id, int index) {
+        page().comboSetSel(id, index);
+        f.desktop().send(page().handle(), ui::kWmCommand, ui::makeCommandParam(id, ui::kCbnSelChange));
+    }
+    std::vector<std::string> items(int id) { return page().control(id)->items; }
+    std::vector<std::string> boxTexts() {
+        std::vector<std::string> out;
+        for (const auto& b : f.services().messageBoxes()) out.push_back(b.request.text);
+        return out;
+    }
+    void run(std::function<void()> steps) {
+        f.then([this] {
+             dynamic_cast<ui::PropertySheet*>(f.desktop().activeWindow())->setActivePage(1);
+         }).then(std::move(steps));
+        f.run();
+    }
+    ProgramFixture f;
+};
+
+TEST(TroubleshootingPageTest, ClientModeListsEveryAdapterAndSelectsTheFirst) {
+    PageRun r(machine({iface(kGuid1, "First", {profile("A", false)}),
+                       iface(kGuid2, "Second", {profile("B", true)})}));
+    r.run([&] {
+        EXPECT_TRUE(r.page().itemChecked(kIdClientMode));
+        EXPECT_EQ(r.items(kIdAdapterList), (std::vector<std::string>{"First", "Second"}));
+        EXPECT_EQ(r.page().comboGetSel(kIdAdapterList), 0);
+        EXPECT_EQ(r.f.context().selection.selectedAdapterDescription, "First");
+        EXPECT_EQ(r.f.context().selectedAdapterGuidText, kGuid1);
+        EXPECT_TRUE(r.page().itemEnabled(kIdStart));
+        EXPECT_FALSE(r.page().itemEnabled(kIdProfileList));
+    });
+}
+
+TEST(TroubleshootingPageTest, NetworkModeOffersOnlyTheFirstAdapterWithAnEligibleProfile) {
+    PageRun r(machine({iface(kGuid1, "First", {profile("A", false)}),
+                       iface(kGuid2, "Second", {profile("Office", true), profile("Home", false)}),
+                       iface(kGuid3, "Third", {profile("Lab", true)})}));
+    r.run([&] {
+        r.click(kIdNetworkMode);
+        EXPECT_EQ(r.items(kIdAdapterList), std::vector<std::string>{"Second"});
+        EXPECT_EQ(r.page().comboGetSel(kIdAdapterList), 0);
+        EXPECT_EQ(r.items(kIdProfileList), (std::vector<std::string>{" Office", "*Home"}));
+        EXPECT_EQ(r.f.context().selectedProfileName, "Office");
+        EXPECT_EQ(r.f.context().selectedAdapterGuidText, kGuid2);
+        EXPECT_TRUE(r.page().itemEnabled(kIdStart));
+        // The single entry stands for the adapter found, not for the first interface.
+        r.select(kIdAdapterList, 0);
+        EXPECT_EQ(r.f.context().selectedAdapterGuidText, kGuid2);
+        EXPECT_TRUE(r.boxTexts().empty());
+    });
+}
+
+TEST(TroubleshootingPageTest, PreselectionFollowsTheConnection) {
+    struct Case {
+        const char* name;
+        std::string connectedTo;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {"connected through an eligible profile", "Zeta", "Zeta"},
+        {"connected through an ineligible profile", "Cafe", "Beta"},
+        {"not connected", "", "Beta"},
+    };
+    for (const Case& c : cases) {
+        // The service's order: Cafe, Beta, Alpha, Zeta; the control sorts them.
+        PageRun r(machine({iface(kGuid1, "Adapter",
+                                 {profile("Cafe", false), profile("Beta", true),
+                                  profile("Alpha", true), profile("Zeta", true)},
+                                 c.connectedTo)}));
+        r.run([&] {
+            r.click(kIdNetworkMode);
+            EXPECT_EQ(r.f.context().selectedProfileName, c.chosen) << c.name;
+            int sel = r.page().comboGetSel(kIdProfileList);
+            EXPECT_EQ(r.page().comboText(kIdProfileList, sel), std::string(" ") + c.chosen) << c.name;
+        });
+    }
+}
+
+TEST(TroubleshootingPageTest, AllProfilesIneligible) {
+    PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", false), profile("A", false)})}));
+    r.run([&] {
+        EXPECT_EQ(r.items(kIdProfileList), (std::vector<std::string>{"*A", "*B"}));
+        EXPECT_EQ(r.page().comboGetSel(kIdProfileList), -1);
+        r.select(kIdAdapterList, 0);
+        EXPECT_EQ(r.boxTexts(),
+                  std::vector<std::string>{"There are no ZLX Profiles for this adapter. Please select another"});
+        EXPECT_TRUE(r.items(kIdProfileList).empty());
+        r.click(kIdNetworkMode);
+        EXPECT_TRUE(r.items(kIdAdapterList).empty());
+        EXPECT_FALSE(r.page().itemEnabled(kIdStart));
+        EXPECT_EQ(r.boxTexts().size(), 2u);
+    });
+}
+
+TEST(TroubleshootingPageTest, ChoosingAProfile) {
+    PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", true), profile("A", false), profile("C", true)})}));
+    r.run([&] {
+        r.click(kIdNetworkMode);
+        ASSERT_EQ(r.items(kIdProfileList), (std::vector<std::string>{" B", " C", "*A"}));
+        EXPECT_EQ(r.page().selectedProfileIndex(), 0);
+        r.select(kIdProfileList, 2);  // an asterisk entry
+        EXPECT_EQ(r.boxTexts(), std::vector<std::string>{"Please select a profile not marked with an asterisk"});
+        EXPECT_EQ(r.page().comboGetSel(kIdProfileList), 0);
+        EXPECT_EQ(r.f.context().selectedProfileName, "B");
+        r.select(kIdProfileList, 1);
+        EXPECT_EQ(r.f.context().selectedProfileName, "C");
+        EXPECT_EQ(r.page().selectedProfileIndex(), 1);
+    });
+}
+
+TEST(TroubleshootingPageTest, NoWirelessInterface) {
+    PageRun r("{}");
+    r.run([&] {
+        EXPECT_EQ(r.boxTexts(), std::vector<std::string>{"No suitable adapters found for diagnostics."});
+        EXPECT_FALSE(r.page().itemEnabled(kIdStart));
+        r.click(kIdNetworkMode);
+        EXPECT_EQ(r.boxTexts().size(), 2u);
+        EXPECT_FALSE(r.page().itemEnabled(kIdStart));
+    });
+}
+
+TEST(TroubleshootingPageTest, ClientStartOpensAClientTestWindow) {
+    PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", true)})}));
+    r.run([&] {
+        r.click(kIdStart);
+        r.f.then([&] {
+            EXPECT_EQ(r.f.context().runState.readRunState(), diagchannel::RunState::Testing);
+            EXPECT_EQ(r.f.desktop().activeWindow()->handle(), r.f.context().testWindowHandle.load());
+            EXPECT_TRUE(r.f.machine().ihvRequests().empty());
+        });
+    });
+    EXPECT_EQ(r.f.context().runState.readRunState(), diagchannel::RunState::Idle);
+}
+
+}  // namespace
+}  // namespace zlx::app
