@@ -1,0 +1,82 @@
+// The notification routine per event, and listing the profiles of an adapter with 100 profiles.
+
+#include <benchmark/benchmark.h>
+
+#include "app/app_context.h"
+#include "app/profile_eligibility.h"
+#include "platform/posix/named_mutex.h"
+#include "platform/posix/saved_files.h"
+#include "platform/posix/single_instance.h"
+#include "platform/sim/sim_machine.h"
+#include "ui/headless.h"
+
+namespace {
+
+using namespace zlx;
+
+struct Program {
+    explicit Program(const platform::sim::Scenario& scenario)
+        : machine(scenario, clock),
+          instance(platform::posix::kInstanceMutexName, "/tmp"),
+          mutexes("/tmp", clock),
+          bundle(platform::sim::makePlatform(machine, mutexes, instance, saved)),
+          desktop(clock, services, [](int) -> std::optional<std::string> { return {}; }),
+          context(bundle, desktop) {}
+    platform::ManualClock clock;
+    platform::sim::SimMachine machine;
+    platform::posix::PosixSingleInstance instance;
+    platform::posix::PosixNamedMutexes mutexes;
+    platform::posix::PosixSavedFiles saved;
+    platform::Platform bundle;
+    ui::HeadlessServices services;
+    ui::Desktop desktop;
+    app::AppContext context;
+};
+
+platform::WlanNotification event(std::uint32_t code) {
+    platform::WlanNotification n;
+    n.source = platform::kWlanNotificationSourceIhv;
+    n.data = {static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(code >> 8),
+              static_cast<std::uint8_t>(code >> 16), static_cast<std::uint8_t>(code >> 24), 0, 0,
+              0, 0};
+    return n;
+}
+
+void BM_NotificationRoutine(benchmark::State& state) {
+    Program p(platform::sim::loadDefaultScenario());
+    p.context.runState.setRunState(diagchannel::RunState::Testing);
+    const platform::WlanNotification n = event(0x80000007);
+    for (auto _ : state) {
+        p.context.notifications.onNotification(n);
+        // The posted line waits in the queue; drop it as the window would take it.
+        if (state.iterations() % 1024 == 0) p.desktop.dispatchAll();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_NotificationRoutine);
+
+void BM_ListHundredProfiles(benchmark::State& state) {
+    platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
+    auto& profiles = scenario.wlan.interfaces.at(0).profiles;
+    const auto model = profiles.at(0);
+    profiles.clear();
+    for (int i = 0; i < 100; ++i) {
+        auto p = model;
+        p.name = "Profile " + std::to_string(i);
+        profiles.push_back(p);
+    }
+    Program p(scenario);
+    std::string guid = platform::formatGuid(scenario.wlan.interfaces.at(0).guid);
+    for (auto _ : state) {
+        // Every profile is fetched and parsed, as the page's profile list does.
+        wlan::selectInterface(p.context.selection, p.bundle.wlan, p.bundle.rpc, guid);
+        int eligible = 0;
+        for (int i = 0; i < 100; ++i)
+            eligible += app::isZlxProfile(p.context, "Profile " + std::to_string(i));
+        benchmark::DoNotOptimize(eligible);
+        p.machine.calls().takeNew();
+    }
+}
+BENCHMARK(BM_ListHundredProfiles)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
