@@ -85,7 +85,11 @@ void PropertySheet::onCommand(int id, std::uint32_t code) {
 }
 
 void PropertySheet::onDestroy() {
-    for (PropertyPage* p : pages_) p->destroy();
+    // Each page that exists hears that the sheet closes before its window goes.
+    for (PropertyPage* p : pages_) {
+        if (p->created()) desktop().send(p->handle(), kWmClose);
+        p->destroy();
+    }
     active_ = -1;
 }
 

@@ -19,10 +19,14 @@ class PropertyPage : public Dialog {
     bool hasHelp() const { return hasHelp_; }
     void setHasHelp(bool hasHelp) { hasHelp_ = hasHelp; }
     // The tab's caption: the page template's title.
+    // A page receives WM_CLOSE when its sheet closes; the default does nothing more.
     const std::string& caption() const { return dialogTemplate().title; }
 
     virtual void onSetActive() {}
     virtual void onKillActive() {}
+
+protected:
+    void onClose() override {}
 
   private:
     PropertySheet* sheet_ = nullptr;

@@ -159,3 +159,26 @@ TEST(StartupTest, AboutBoxFromTheWindowMenuOfTheTroubleshootingPage) {
 
 }  // namespace
 }  // namespace zlx::app
+
+namespace zlx::app {
+namespace {
+
+TEST(StartupTest, NotificationRegistrationEndsWhenTheSheetCloses) {
+    auto f = ProgramFixture::defaultMachine();
+    f.then([&] { sheetOf(f).setActivePage(1); }).then([&] {
+        f.desktop().send(f.context().mainWindow, ui::kWmClose);
+    });
+    f.run();
+    auto calls = f.machine().calls().all();
+    std::vector<std::string> registrations;
+    for (const auto& c : calls)
+        if (c.rfind("WlanRegisterNotification", 0) == 0) registrations.push_back(c);
+    ASSERT_EQ(registrations.size(), 2u);
+    EXPECT_NE(registrations[0].find("source=0x40"), std::string::npos);
+    EXPECT_NE(registrations[1].find("source=0x0"), std::string::npos);
+    // Only the notification handle remains: it is closed when the program ends.
+    EXPECT_EQ(f.machine().openWlanHandles(), 1u);
+}
+
+}  // namespace
+}  // namespace zlx::app
