@@ -1,8 +1,21 @@
 #include "qt/renderer.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
 #include "ui/dialog.h"
 
 namespace zlx::qt {
+
+namespace {
+// Platforms that only draw (tests, script mode) keep no window stack, and say so on standard
+// error when asked to raise a window.
+bool platformStacksWindows() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+}  // namespace
 
 Renderer::Renderer(ui::Desktop& desktop, const QFont& font)
     : desktop_(desktop), input_(desktop), font_(font), units_(DialogUnits::fromFont(font)) {
@@ -57,10 +70,18 @@ void Renderer::showTopLevel(WindowView& view, const ui::Dialog& window) {
     if (window.owner() != ui::kNoWindow) over = windowWidget(window.owner());
     if (!over && !desktop_.modalStack().empty())
         over = windowWidget(desktop_.modalStack().back()->handle());
-    if (over && over != &view) {
-        QPoint centre = over->geometry().center();
-        view.move(centre - QPoint(view.width() / 2, view.height() / 2));
+    if (!over || over == &view) return;
+    QRect placed(QPoint(), view.size());
+    placed.moveCenter(over->geometry().center());
+    // A window larger than its owner still opens whole on the owner's screen.
+    if (QScreen* screen = over->screen()) {
+        QRect room = screen->availableGeometry();
+        placed.moveLeft(
+            std::max(room.left(), std::min(placed.left(), room.right() - placed.width() + 1)));
+        placed.moveTop(
+            std::max(room.top(), std::min(placed.top(), room.bottom() - placed.height() + 1)));
     }
+    view.move(placed.topLeft());
 }
 
 void Renderer::windowDestroyed(ui::WindowHandle handle) {
@@ -99,10 +120,10 @@ void Renderer::followForeground() {
     ui::WindowHandle foreground = desktop_.foreground();
     if (foreground == shownForeground_) return;
     shownForeground_ = foreground;
-    if (QWidget* widget = windowWidget(foreground)) {
-        widget->raise();
-        widget->activateWindow();
-    }
+    QWidget* widget = windowWidget(foreground);
+    if (!widget) return;
+    if (platformStacksWindows()) widget->raise();
+    widget->activateWindow();
 }
 
 }  // namespace zlx::qt

@@ -239,6 +239,19 @@ TEST_F(RendererTest, InputFocusFollowsTheModel) {
     EXPECT_EQ(view->focusWidget(), view->controlWidget(11));
 }
 
+TEST_F(RendererTest, TheForegroundWindowIsActivated) {
+    RecordingDialog first(desktop, everyKindTemplate());
+    first.create(ui::kNoWindow);
+    RecordingDialog second(desktop, everyKindTemplate());
+    second.create(ui::kNoWindow);
+    desktop.setForeground(first.handle());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), renderer.view(first.handle()));
+    desktop.setForeground(second.handle());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), renderer.view(second.handle()));
+}
+
 TEST_F(RendererTest, ViewGoesWithItsWindow) {
     ui::WindowHandle handle;
     {
