@@ -71,8 +71,8 @@ void Renderer::showTopLevel(WindowView& view, const ui::Dialog& window) {
     if (!over && !desktop_.modalStack().empty())
         over = windowWidget(desktop_.modalStack().back()->handle());
     if (!over || over == &view) return;
-    QRect placed(QPoint(), view.size());
-    placed.moveCenter(over->geometry().center());
+    QPoint centre = over->geometry().center();
+    QRect placed(centre - QPoint(view.width() / 2, view.height() / 2), view.size());
     // A window larger than its owner still opens whole on the owner's screen.
     if (QScreen* screen = over->screen()) {
         QRect room = screen->availableGeometry();
