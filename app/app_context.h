@@ -5,9 +5,9 @@
 #include <atomic>
 #include <string>
 
-#include "platform/platform.h"
 #include "diagchannel/notification_client.h"
 #include "diagchannel/run_state.h"
+#include "platform/platform.h"
 #include "ui/desktop.h"
 #include "wlan/driver_channel.h"
 #include "wlan/interfaces.h"

@@ -60,8 +60,7 @@ struct Document {
         if (xml.size() > kMaxProfileBytes) return;
         // parse_default leaves out the document type declaration and expands only the
         // predefined and character entities.
-        loaded = doc.load_buffer(xml.data(), xml.size(), pugi::parse_default,
-                                 pugi::encoding_utf8);
+        loaded = doc.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
     }
 };
 
@@ -90,7 +89,8 @@ std::int32_t profileEapMethod(std::string_view profileXml) {
     auto useOneX = elementText(d, "/WLANProfile/MSM/security/authEncryption/useOneX");
     if (!useOneX || *useOneX != "true") return 0;
     if (!elementText(d, "/WLANProfile/MSM/security/OneX")) return 0;
-    auto type = elementText(d, "/WLANProfile/MSM/security/OneX/EAPConfig/EapHostConfig/EapMethod/Type");
+    auto type =
+        elementText(d, "/WLANProfile/MSM/security/OneX/EAPConfig/EapHostConfig/EapMethod/Type");
     if (!type) return 0;
     // As strtol: leading blanks and a sign, then digits up to the first other character.
     long value = std::strtol(type->c_str(), nullptr, 10);

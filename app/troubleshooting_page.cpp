@@ -105,8 +105,8 @@ void CQORDEXDlg::adapterChanged() {
     if (index < 0) return;
     ctx_.selection.selectedAdapterDescription = comboText(kIdAdapterList, index);
     // In network mode the list's one entry stands for the adapter found there.
-    const std::string& guidText = networkMode_ ? networkAdapterGuidText_
-                                               : interfaces_.guidTexts().at(index);
+    const std::string& guidText =
+        networkMode_ ? networkAdapterGuidText_ : interfaces_.guidTexts().at(index);
     makeCurrent(guidText);
     if (!fillProfileList()) {
         showError(resources::kStrNoZlxProfiles);
@@ -125,18 +125,13 @@ bool CQORDEXDlg::fillProfileList() {
     comboReset(kIdProfileList);
     bool chosen = false;
     std::vector<platform::WlanProfileInfo> profiles;
-    std::uint32_t negotiated = 0;
-    platform::WlanHandle handle = platform::kNoWlanHandle;
-    if (ctx_.platform.wlan.openHandle(wlan::kWlanClientVersion, negotiated, handle) ==
-        platform::kErrorSuccess) {
-        ctx_.platform.wlan.getProfileList(handle, ctx_.selection.selectedInterface, profiles);
-    }
-    if (handle != platform::kNoWlanHandle) ctx_.platform.wlan.closeHandle(handle);
+    // A list that cannot be had stays empty: the search below still runs.
+    wlan::getProfileList(ctx_.platform.wlan, ctx_.selection.selectedInterface, profiles);
     for (const auto& profile : profiles) {
         bool eligible = isZlxProfile(ctx_, profile.name);
         comboAdd(kIdProfileList, (eligible ? " " : "*") + profile.name);
-        bool isChoice = connectedEligible ? (eligible && profile.name == current)
-                                          : (eligible && !chosen);
+        bool isChoice =
+            connectedEligible ? (eligible && profile.name == current) : (eligible && !chosen);
         if (isChoice && !chosen) {
             ctx_.selectedProfileName = profile.name;
             chosen = true;
@@ -163,10 +158,14 @@ void CQORDEXDlg::profileChanged() {
 void CQORDEXDlg::onCommand(int id, std::uint32_t code) {
     if (code == ui::kBnClicked) {
         switch (id) {
-            case kIdNetworkMode: return selectNetworkMode();
-            case kIdClientMode: return selectClientMode();
-            case kIdStart: return start();
-            default: break;
+            case kIdNetworkMode:
+                return selectNetworkMode();
+            case kIdClientMode:
+                return selectClientMode();
+            case kIdStart:
+                return start();
+            default:
+                break;
         }
     } else if (code == ui::kCbnSelChange) {
         if (id == kIdAdapterList) return adapterChanged();
@@ -181,7 +180,9 @@ void CQORDEXDlg::onSysCommand(int id) {
     }
 }
 
-void CQORDEXDlg::onClose() { ctx_.notifications.unregisterRoutine(); }
+void CQORDEXDlg::onClose() {
+    ctx_.notifications.unregisterRoutine();
+}
 
 std::int64_t CQORDEXDlg::onMessage(const ui::Message& m) {
     switch (m.id) {
@@ -189,14 +190,28 @@ std::int64_t CQORDEXDlg::onMessage(const ui::Message& m) {
             if (!busy_) break;
             desktop().services().setCursor(ui::Cursor::Wait);
             return 1;
-        case kWmLeaveMode: ctx_.driver.leaveDiagnosticMode(); return 0;
-        case kWmRunIdle: runIdle(); return 0;
-        case kWmConnectResult: connectionResult(m.lParam != 0); return 0;
-        case kWmShowWaiting: showWaitingDialog(); return 0;
-        case kWmOpenTestWindow: openTestWindow(m.lParam != 0); return 0;
-        case kWmStartClientTests: return 0;  // the client-managed suite arrives with its worker
-        case kWmProfileNotFound: endRunAfterProfileError(); return 0;
-        default: break;
+        case kWmLeaveMode:
+            ctx_.driver.leaveDiagnosticMode();
+            return 0;
+        case kWmRunIdle:
+            runIdle();
+            return 0;
+        case kWmConnectResult:
+            connectionResult(m.lParam != 0);
+            return 0;
+        case kWmShowWaiting:
+            showWaitingDialog();
+            return 0;
+        case kWmOpenTestWindow:
+            openTestWindow(m.lParam != 0);
+            return 0;
+        case kWmStartClientTests:
+            return 0;  // the client-managed suite arrives with its worker
+        case kWmProfileNotFound:
+            endRunAfterProfileError();
+            return 0;
+        default:
+            break;
     }
     return ui::PropertyPage::onMessage(m);
 }

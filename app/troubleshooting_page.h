@@ -23,7 +23,7 @@ inline constexpr platform::Millis kConnectionTick = 30000;
 inline constexpr int kConnectionTicks = 3;
 
 class CQORDEXDlg : public ui::PropertyPage {
-public:
+  public:
     static constexpr int kAboutCommand = 16;
 
     explicit CQORDEXDlg(AppContext& context);
@@ -34,7 +34,7 @@ public:
     int selectedProfileIndex() const { return selectedProfileIndex_; }
     const wlan::InterfaceList& interfaces() const { return interfaces_; }
 
-protected:
+  protected:
     bool onInitDialog() override;
     void onCommand(int id, std::uint32_t code) override;
     void onSysCommand(int id) override;
@@ -42,7 +42,7 @@ protected:
     void onClose() override;
     std::int64_t onMessage(const ui::Message& message) override;
 
-private:
+  private:
     // Lists and modes.
     void selectNetworkMode();
     void selectClientMode();

@@ -36,9 +36,14 @@ struct Program {
 platform::WlanNotification event(std::uint32_t code) {
     platform::WlanNotification n;
     n.source = platform::kWlanNotificationSourceIhv;
-    n.data = {static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(code >> 8),
-              static_cast<std::uint8_t>(code >> 16), static_cast<std::uint8_t>(code >> 24), 0, 0,
-              0, 0};
+    n.data = {static_cast<std::uint8_t>(code),
+              static_cast<std::uint8_t>(code >> 8),
+              static_cast<std::uint8_t>(code >> 16),
+              static_cast<std::uint8_t>(code >> 24),
+              0,
+              0,
+              0,
+              0};
     return n;
 }
 

@@ -7,37 +7,25 @@
 
 namespace zlx::diagchannel {
 
-NotificationClient::NotificationClient(app::AppContext& context) : ctx_(context) {
-    std::uint32_t negotiated = 0;
-    platform::WlanApi& wlan = ctx_.platform.wlan;
-    if (wlan.openHandle(wlan::kWlanClientVersion, negotiated, handle_) != platform::kErrorSuccess) {
-        if (handle_ != platform::kNoWlanHandle) wlan.closeHandle(handle_);
-        handle_ = platform::kNoWlanHandle;
-    }
-}
-
-NotificationClient::~NotificationClient() {
-    if (handle_ != platform::kNoWlanHandle) ctx_.platform.wlan.closeHandle(handle_);
-}
+NotificationClient::NotificationClient(app::AppContext& context)
+    : ctx_(context), handle_(context.platform.wlan) {}
 
 void NotificationClient::secureIhvControl() {
-    platform::WlanApi& wlan = ctx_.platform.wlan;
-    std::uint32_t negotiated = 0;
-    platform::WlanHandle handle = platform::kNoWlanHandle;
-    platform::Win32Error opened = wlan.openHandle(wlan::kWlanClientVersion, negotiated, handle);
-    if (opened == platform::kErrorSuccess && negotiated == wlan::kWlanClientVersion)
-        wlan.setSecuritySettings(handle, platform::kWlanSecureIhvControl, kIhvControlSecurity);
-    if (handle != platform::kNoWlanHandle) wlan.closeHandle(handle);
+    wlan::ClientHandle handle(ctx_.platform.wlan);
+    if (handle.ok() && handle.negotiatedVersion() == wlan::kWlanClientVersion)
+        ctx_.platform.wlan.setSecuritySettings(handle.get(), platform::kWlanSecureIhvControl,
+                                               kIhvControlSecurity);
 }
 
 void NotificationClient::registerRoutine() {
     ctx_.platform.wlan.registerNotification(
-        handle_, platform::kWlanNotificationSourceIhv,
+        handle_.get(), platform::kWlanNotificationSourceIhv,
         [this](const platform::WlanNotification& n) { onNotification(n); });
 }
 
 void NotificationClient::unregisterRoutine() {
-    ctx_.platform.wlan.registerNotification(handle_, platform::kWlanNotificationSourceNone, {});
+    ctx_.platform.wlan.registerNotification(handle_.get(), platform::kWlanNotificationSourceNone,
+                                            {});
 }
 
 void NotificationClient::onNotification(const platform::WlanNotification& n) {
@@ -63,7 +51,9 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             if (state == RunState::Idle || state == RunState::Connecting)
                 desktop.post(page, app::kWmConnectResult, 0, 1);
             break;
-        case kEventConnectFailed: desktop.post(page, app::kWmConnectResult, 0, 0); break;
+        case kEventConnectFailed:
+            desktop.post(page, app::kWmConnectResult, 0, 0);
+            break;
         case kEventLeftDiagnosticMode:
             if (state == RunState::Testing) {
                 desktop.post(ctx_.testWindowHandle, app::kWmTestsComplete);
@@ -74,14 +64,16 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             break;
         case kEventProfileNotFound: {
             ui::MessageBoxRequest box;
-            box.text = resources::stringOr(resources::kStrTestCouldNotBeRun, "The test could not be run");
+            box.text =
+                resources::stringOr(resources::kStrTestCouldNotBeRun, "The test could not be run");
             box.caption = resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
             desktop.services().messageBox(box);
             // The run cannot go on: the page ends it cleanly.
             desktop.post(page, app::kWmProfileNotFound);
             break;
         }
-        default: break;  // failed to reconnect, and codes the system does not know
+        default:
+            break;  // failed to reconnect, and codes the system does not know
     }
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "platform/wlan.h"
+#include "wlan/client_handle.h"
 
 namespace zlx::app {
 class AppContext;
@@ -19,10 +20,8 @@ inline constexpr const char* kIhvControlSecurity =
     "(A;;CCRC;;;BA)(A;;CCDCWPSDRCWD;;;BA)(D;;FA;;;WD)";
 
 class NotificationClient {
-public:
-    // Opens the handle; it stays open for the program's life.
+  public:
     explicit NotificationClient(app::AppContext& context);
-    ~NotificationClient();
     NotificationClient(const NotificationClient&) = delete;
     NotificationClient& operator=(const NotificationClient&) = delete;
 
@@ -36,9 +35,9 @@ public:
 
     std::uint32_t lastEventCode() const { return lastEventCode_; }
 
-private:
+  private:
     app::AppContext& ctx_;
-    platform::WlanHandle handle_ = platform::kNoWlanHandle;
+    wlan::ClientHandle handle_;  // open for the program's life
     std::atomic<std::uint32_t> lastEventCode_{0};
 };
 

@@ -4,10 +4,14 @@ namespace zlx::diagchannel {
 
 const char* runStateName(RunState state) {
     switch (state) {
-        case RunState::Idle: return "Idle";
-        case RunState::Connecting: return "Connecting";
-        case RunState::Waiting: return "Waiting";
-        case RunState::Testing: return "Testing";
+        case RunState::Idle:
+            return "Idle";
+        case RunState::Connecting:
+            return "Connecting";
+        case RunState::Waiting:
+            return "Waiting";
+        case RunState::Testing:
+            return "Testing";
     }
     return "?";
 }

@@ -13,7 +13,7 @@ enum class RunState : std::uint32_t { Idle = 0, Connecting = 1, Waiting = 2, Tes
 const char* runStateName(RunState state);
 
 class RunStateStore {
-public:
+  public:
     // The lock is held for the single read or write only: a caller acts on the value it read.
     RunState readRunState() const;
     void setRunState(RunState state);
@@ -28,7 +28,7 @@ public:
     bool takeCompletedBeforeOpen();
     void clearCompletedBeforeOpen();
 
-private:
+  private:
     mutable std::mutex stateLock_;
     RunState state_ = RunState::Idle;
     // The line and the flag cross threads too; a lock of their own keeps each access whole.

@@ -27,8 +27,10 @@ void CWaitDialog::onCancel() {
 
 std::int64_t CWaitDialog::onMessage(const ui::Message& m) {
     if (m.id == app::kWmWaitClose) {
-        if (m.lParam != 0) endDialog(ui::kIdOk);
-        else onCancel();
+        if (m.lParam != 0)
+            endDialog(ui::kIdOk);
+        else
+            onCancel();
         return 0;
     }
     if (m.id == app::kWmWaitCloseQuiet) {

@@ -8,15 +8,15 @@
 namespace zlx::diagchannel {
 
 class CWaitDialog : public ui::Dialog {
-public:
+  public:
     explicit CWaitDialog(app::AppContext& context);
 
-protected:
+  protected:
     bool onInitDialog() override;
     void onCancel() override;
     std::int64_t onMessage(const ui::Message& message) override;
 
-private:
+  private:
     app::AppContext& ctx_;
 };
 

@@ -93,7 +93,8 @@ DialogTemplate testWindow() {
             ctl(5411, K::Static, "Network Profile:", 222, {14, 50, 56, 8}),
             ctl(1038, K::Static, "", 0, {72, 50, 264, 8}, ui::kStyleEllipsis),
             ctl(5412, K::Static, "Diagnostic Messages:", 270, {7, 71, 120, 8}),
-            ctl(1054, K::RichText, "", 0, {7, 82, 336, 132}, ui::kStyleReadOnly | ui::kStyleMultiLine),
+            ctl(1054, K::RichText, "", 0, {7, 82, 336, 132},
+                ui::kStyleReadOnly | ui::kStyleMultiLine),
             ctl(1029, K::PushButton, "Save To File", 272, {7, 221, 60, 14}),
             ctl(1027, K::PushButton, "Close", 273, {293, 221, 50, 14}),
         },
@@ -109,8 +110,8 @@ DialogTemplate linkStatusPage() {
 }
 
 struct Templates {
-    std::array<DialogTemplate, 6> all{aboutBox(),      troubleshootingPage(), statisticsPage(),
-                                      linkStatusPage(), waitingDialog(),      testWindow()};
+    std::array<DialogTemplate, 6> all{aboutBox(),       troubleshootingPage(), statisticsPage(),
+                                      linkStatusPage(), waitingDialog(),       testWindow()};
     DialogTemplate none;
 };
 

@@ -83,7 +83,9 @@ void dumpControl(std::ostringstream& out, const ui::Control& c) {
 void dumpDialog(std::ostringstream& out, const ui::Desktop& desktop, const ui::Dialog& w) {
     const char* kind = w.kind() == ui::WindowKind::Sheet ? "sheet" : "dialog";
     out << kind << " " << quoted(w.title()) << " "
-        << (!w.visible() ? "hidden" : w.minimized() ? "minimised" : "normal");
+        << (!w.visible()    ? "hidden"
+            : w.minimized() ? "minimised"
+                            : "normal");
     if (desktop.foreground() == w.handle()) out << " foreground";
     out << "\n";
     for (const ui::Control& c : w.controls()) dumpControl(out, c);
@@ -113,8 +115,10 @@ std::string dumpWindows(const ui::Desktop& desktop) {
 
 std::string dumpActiveWindow(const ui::Desktop& desktop) {
     std::ostringstream out;
-    if (const ui::Dialog* w = desktop.activeWindow()) dumpDialog(out, desktop, *w);
-    else out << "(no window)\n";
+    if (const ui::Dialog* w = desktop.activeWindow())
+        dumpDialog(out, desktop, *w);
+    else
+        out << "(no window)\n";
     return out.str();
 }
 

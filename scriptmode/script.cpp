@@ -17,8 +17,7 @@ const std::map<std::string, Arity>& commandTable() {
         {"tab", {1, 1}},     {"click", {1, 1}},   {"select", {2, 2}},  {"answer", {1, 1}},
         {"save-as", {1, 1}}, {"close", {0, 0}},   {"advance", {1, 1}}, {"idle", {0, 0}},
         {"dump", {0, 1}},    {"calls", {0, 1}},   {"sysmenu", {1, 1}}, {"minimize", {0, 0}},
-        {"restore", {0, 0}}, {"details", {0, 0}}, {"shot", {1, 1}},
-        {"show-file", {1, 1}},
+        {"restore", {0, 0}}, {"details", {0, 0}}, {"shot", {1, 1}},    {"show-file", {1, 1}},
     };
     return table;
 }

@@ -4,11 +4,16 @@ namespace zlx::testwindow {
 
 ui::CharFormat lineFormat(std::uint32_t kind) {
     switch (kind) {
-        case kLineName: return {0x0000FF, true, true};
-        case kLinePassed: return {0x3C9632, true, false};
-        case kLineFailed: return {0xFF0000, true, false};
-        case kLineAdvice: return {0x00FF00, false, false};
-        default: return {0x000000, false, false};
+        case kLineName:
+            return {0x0000FF, true, true};
+        case kLinePassed:
+            return {0x3C9632, true, false};
+        case kLineFailed:
+            return {0xFF0000, true, false};
+        case kLineAdvice:
+            return {0x00FF00, false, false};
+        default:
+            return {0x000000, false, false};
     }
 }
 

@@ -63,19 +63,23 @@ void COutputDialog::complete() {
     enableItem(kIdClose, true);
     setFocus(kIdClose);
     enableItem(kIdStopTest, false);
-    setItemText(kIdStatus, resources::stringOr(resources::kStrAllTestsComplete, "All Tests Complete"));
+    setItemText(kIdStatus,
+                resources::stringOr(resources::kStrAllTestsComplete, "All Tests Complete"));
 }
 
 void COutputDialog::onCommand(int id, std::uint32_t code) {
     if (code == ui::kBnClicked) {
         switch (id) {
-            case kIdStopTest: return stopTest();
+            case kIdStopTest:
+                return stopTest();
             case kIdClose:
                 desktop().post(ctx_.troubleshootingPage, app::kWmRunIdle);
                 endDialog(ui::kIdOk);
                 return;
-            case kIdSaveToFile: return saveToFile();
-            default: break;
+            case kIdSaveToFile:
+                return saveToFile();
+            default:
+                break;
         }
     }
     ui::Dialog::onCommand(id, code);
@@ -83,7 +87,8 @@ void COutputDialog::onCommand(int id, std::uint32_t code) {
 
 void COutputDialog::stopTest() {
     ui::MessageBoxRequest box;
-    box.text = resources::stringOr(resources::kStrConfirmStopTests, "Are you sure you want to stop the tests?");
+    box.text = resources::stringOr(resources::kStrConfirmStopTests,
+                                   "Are you sure you want to stop the tests?");
     box.caption = resources::stringOr(resources::kStrDiagnosticTests, "ZLX Diagnostic Tests");
     box.buttons = ui::MessageBoxButtons::YesNo;
     if (desktop().services().messageBox(box) != ui::kIdYes) return;

@@ -18,16 +18,16 @@ inline constexpr int kIdClose = 1027;
 inline constexpr const char* kDefaultLogName = "ZLXDiagnosticLog.txt";
 
 class COutputDialog : public ui::Dialog {
-public:
+  public:
     COutputDialog(app::AppContext& context, bool clientManaged);
     bool clientManaged() const { return clientManaged_; }
 
-protected:
+  protected:
     bool onInitDialog() override;
     void onCommand(int id, std::uint32_t code) override;
     std::int64_t onMessage(const ui::Message& message) override;
 
-private:
+  private:
     std::string prefix() const;
     void addLine(std::uint32_t kind, const std::string& text);
     void complete();

@@ -25,7 +25,7 @@ class PropertyPage : public Dialog {
     virtual void onSetActive() {}
     virtual void onKillActive() {}
 
-protected:
+  protected:
     void onClose() override {}
 
   private:

@@ -9,31 +9,16 @@ DriverChannel::DriverChannel(platform::WlanApi& wlan, const platform::Guid& sele
       serviceControlOff_(serviceControlOff),
       oui_(networkVendorOui) {}
 
-template <typename Send>
-bool DriverChannel::withHandle(Send&& send) {
-    std::uint32_t negotiated = 0;
-    platform::WlanHandle handle = platform::kNoWlanHandle;
-    platform::Win32Error opened = wlan_.openHandle(kWlanClientVersion, negotiated, handle);
-    if (opened != platform::kErrorSuccess) {
-        // A failed open may still hand back a handle; it is closed, and nothing is sent.
-        if (handle != platform::kNoWlanHandle) wlan_.closeHandle(handle);
-        return false;
-    }
-    send(handle);
-    wlan_.closeHandle(handle);
-    return true;
-}
-
 DriverAnswer DriverChannel::sendDriverRequest(const DriverRequestCode& code) {
     DriverAnswer answer;
     answer.size = std::min<std::uint32_t>(code.answerSize, kMaxDriverAnswer);
     DriverRequestBuffer request = buildDriverRequest(code.code, code.requestSize, code.lengthValue);
-    bool opened = withHandle([&](platform::WlanHandle handle) {
-        answer.result = wlan_.ihvControl(handle, selectedInterface_,
-                                         platform::kWlanIhvControlDriver, request.view(),
-                                         {answer.bytes.data(), answer.size}, answer.bytesReturned);
-    });
-    if (!opened) return answer;
+    ClientHandle handle(wlan_);
+    if (!handle.ok()) return answer;  // nothing is sent
+    answer.result =
+        wlan_.ihvControl(handle.get(), selectedInterface_, platform::kWlanIhvControlDriver,
+                         request.view(), {answer.bytes.data(), answer.size}, answer.bytesReturned);
+    handle.close();
     if (code.code == OID_GEN_VENDOR_DESCRIPTION.code) {
         // Only the byte count decides: a header alone holds no text.
         answer.accepted = answer.bytesReturned > kDriverHeaderSize;
@@ -99,21 +84,21 @@ void DriverChannel::enterDiagnosticMode(std::string_view profileName) {
     if (serviceControlOff_) return;
     auto message = buildServiceControlMessage(oui_, ServiceOperation::Enter, profileName);
     std::array<std::uint8_t, kEnterAnswerSize> answer{};
-    withHandle([&](platform::WlanHandle handle) {
-        std::uint32_t returned = 0;
-        wlan_.ihvControl(handle, selectedInterface_, platform::kWlanIhvControlService, message,
-                         answer, returned);
-    });
+    ClientHandle handle(wlan_);
+    if (!handle.ok()) return;
+    std::uint32_t returned = 0;
+    wlan_.ihvControl(handle.get(), selectedInterface_, platform::kWlanIhvControlService, message,
+                     answer, returned);
 }
 
 void DriverChannel::leaveDiagnosticMode() {
     if (serviceControlOff_) return;
     auto message = buildServiceControlMessage(oui_, ServiceOperation::Leave, {});
-    withHandle([&](platform::WlanHandle handle) {
-        std::uint32_t returned = 0;
-        wlan_.ihvControl(handle, selectedInterface_, platform::kWlanIhvControlService, message, {},
-                         returned);
-    });
+    ClientHandle handle(wlan_);
+    if (!handle.ok()) return;
+    std::uint32_t returned = 0;
+    wlan_.ihvControl(handle.get(), selectedInterface_, platform::kWlanIhvControlService, message,
+                     {}, returned);
 }
 
 bool isVendorDescription(std::string_view text) {

@@ -9,11 +9,10 @@
 #include <string>
 
 #include "platform/wlan.h"
+#include "wlan/client_handle.h"
 #include "wlan/driver_request.h"
 
 namespace zlx::wlan {
-
-inline constexpr std::uint32_t kWlanClientVersion = 2;
 
 struct DriverAnswer {
     bool accepted = false;
@@ -60,10 +59,6 @@ class DriverChannel {
     void leaveDiagnosticMode();
 
   private:
-    // The handle discipline shared by every call site; false when no handle could be opened.
-    template <typename Send>
-    bool withHandle(Send&& send);
-
     platform::WlanApi& wlan_;
     const platform::Guid& selectedInterface_;
     const bool& serviceControlOff_;

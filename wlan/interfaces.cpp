@@ -3,20 +3,14 @@
 #include <algorithm>
 
 #include "platform/wlan_types.h"
-#include "wlan/driver_channel.h"
 
 namespace zlx::wlan {
 
-InterfaceList::InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc) : wlan_(wlan) {
-    std::uint32_t negotiated = 0;
-    result_ = wlan_.openHandle(kWlanClientVersion, negotiated, handle_);
-    if (result_ != platform::kErrorSuccess) {
-        if (handle_ != platform::kNoWlanHandle) wlan_.closeHandle(handle_);
-        handle_ = platform::kNoWlanHandle;
-        return;
-    }
+InterfaceList::InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc)
+    : handle_(wlan), result_(handle_.result()) {
+    if (!handle_.ok()) return;
     std::vector<platform::WlanInterfaceInfo> interfaces;
-    result_ = wlan_.enumInterfaces(handle_, interfaces);
+    result_ = wlan.enumInterfaces(handle_.get(), interfaces);
     if (result_ != platform::kErrorSuccess) return;
     for (const auto& info : interfaces) {
         std::string text;
@@ -26,10 +20,6 @@ InterfaceList::InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc) : wlan
         descriptions_.push_back(info.description.substr(0, 255));
         states_.push_back(info.state);
     }
-}
-
-InterfaceList::~InterfaceList() {
-    if (handle_ != platform::kNoWlanHandle) wlan_.closeHandle(handle_);
 }
 
 int selectInterface(WlanSelection& selection, platform::WlanApi& wlan, platform::Rpc& rpc,
@@ -45,19 +35,25 @@ int selectInterface(WlanSelection& selection, platform::WlanApi& wlan, platform:
     return 0;
 }
 
-InterfaceQuery::InterfaceQuery(platform::WlanApi& wlan, const platform::Guid& selectedInterface)
-    : wlan_(wlan), selectedInterface_(selectedInterface) {
-    std::uint32_t negotiated = 0;
-    result_ = wlan_.openHandle(kWlanClientVersion, negotiated, handle_);
-    if (result_ != platform::kErrorSuccess && handle_ != platform::kNoWlanHandle) {
-        wlan_.closeHandle(handle_);
-        handle_ = platform::kNoWlanHandle;
-    }
+platform::Win32Error getProfileList(platform::WlanApi& wlan, const platform::Guid& interfaceGuid,
+                                    std::vector<platform::WlanProfileInfo>& profiles) {
+    ClientHandle handle(wlan);
+    if (!handle.ok()) return handle.result();
+    return wlan.getProfileList(handle.get(), interfaceGuid, profiles);
 }
 
-InterfaceQuery::~InterfaceQuery() {
-    if (handle_ != platform::kNoWlanHandle) wlan_.closeHandle(handle_);
+platform::Win32Error getProfileXml(platform::WlanApi& wlan, const platform::Guid& interfaceGuid,
+                                   const std::string& profileName, std::string& xml) {
+    ClientHandle handle(wlan);
+    if (!handle.ok()) return handle.result();
+    return wlan.getProfile(handle.get(), interfaceGuid, profileName, xml);
 }
+
+InterfaceQuery::InterfaceQuery(platform::WlanApi& wlan, const platform::Guid& selectedInterface)
+    : wlan_(wlan),
+      selectedInterface_(selectedInterface),
+      handle_(wlan),
+      result_(handle_.result()) {}
 
 std::uint32_t InterfaceQuery::serviceOpcode(std::uint32_t opcode) {
     if (opcode >= 1 && opcode <= 12) return opcode;
@@ -75,29 +71,26 @@ std::uint32_t InterfaceQuery::serviceOpcode(std::uint32_t opcode) {
 
 platform::Win32Error InterfaceQuery::query(std::uint32_t opcode) {
     data_.clear();
-    if (handle_ == platform::kNoWlanHandle) return result_ = platform::kErrorInvalidHandle;
+    if (!handle_.ok()) return result_ = platform::kErrorInvalidHandle;
     std::uint32_t valueType = 0;
-    result_ =
-        wlan_.queryInterface(handle_, selectedInterface_, serviceOpcode(opcode), data_, valueType);
+    result_ = wlan_.queryInterface(handle_.get(), selectedInterface_, serviceOpcode(opcode), data_,
+                                   valueType);
     return result_;
 }
 
 ConnectionSnapshot::ConnectionSnapshot(platform::WlanApi& wlan,
                                        const platform::Guid& selectedInterface)
-    : wlan_(wlan) {
-    std::uint32_t negotiated = 0;
-    result = wlan_.openHandle(kWlanClientVersion, negotiated, handle_);
-    platform::WlanHandle temporary = platform::kNoWlanHandle;
-    platform::Win32Error opened = wlan_.openHandle(kWlanClientVersion, negotiated, temporary);
-    if (opened != platform::kErrorSuccess) {
-        if (temporary != platform::kNoWlanHandle) wlan_.closeHandle(temporary);
-        result = opened;
+    : handle_(wlan) {
+    result = handle_.result();
+    ClientHandle temporary(wlan);
+    if (!temporary.ok()) {
+        result = temporary.result();
         return;
     }
     std::vector<std::uint8_t> data;
     std::uint32_t valueType = 0;
-    result = wlan_.queryInterface(temporary, selectedInterface,
-                                  platform::kWlanOpcodeCurrentConnection, data, valueType);
+    result = wlan.queryInterface(temporary.get(), selectedInterface,
+                                 platform::kWlanOpcodeCurrentConnection, data, valueType);
     if (result == platform::kErrorSuccess) {
         if (auto attributes = platform::decodeConnectionAttributes(data)) {
             interfaceState = attributes->state;
@@ -115,12 +108,6 @@ ConnectionSnapshot::ConnectionSnapshot(platform::WlanApi& wlan,
             result = platform::kErrorInvalidParameter;
         }
     }
-    wlan_.closeHandle(temporary);
-}
-
-void ConnectionSnapshot::close() {
-    if (handle_ != platform::kNoWlanHandle) wlan_.closeHandle(handle_);
-    handle_ = platform::kNoWlanHandle;
 }
 
 }  // namespace zlx::wlan

@@ -10,6 +10,7 @@
 
 #include "platform/system.h"
 #include "platform/wlan.h"
+#include "wlan/client_handle.h"
 
 namespace zlx::wlan {
 
@@ -23,7 +24,6 @@ struct WlanSelection {
 class InterfaceList {
   public:
     InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc);
-    ~InterfaceList();
     InterfaceList(const InterfaceList&) = delete;
     InterfaceList& operator=(const InterfaceList&) = delete;
 
@@ -35,8 +35,7 @@ class InterfaceList {
     const std::vector<std::uint32_t>& states() const { return states_; }
 
   private:
-    platform::WlanApi& wlan_;
-    platform::WlanHandle handle_ = platform::kNoWlanHandle;
+    ClientHandle handle_;  // open while the list lives
     platform::Win32Error result_ = platform::kErrorSuccess;
     std::vector<std::string> guidTexts_;
     std::vector<std::string> descriptions_;
@@ -47,11 +46,17 @@ class InterfaceList {
 int selectInterface(WlanSelection& selection, platform::WlanApi& wlan, platform::Rpc& rpc,
                     const std::string& guidText);
 
+// The interface's profiles, through a client handle of their own.
+platform::Win32Error getProfileList(platform::WlanApi& wlan, const platform::Guid& interfaceGuid,
+                                    std::vector<platform::WlanProfileInfo>& profiles);
+// One profile's XML document, through a client handle of its own.
+platform::Win32Error getProfileXml(platform::WlanApi& wlan, const platform::Guid& interfaceGuid,
+                                   const std::string& profileName, std::string& xml);
+
 // The interface query wrapper: its own handle, the last result and the data of the last query.
 class InterfaceQuery {
   public:
     InterfaceQuery(platform::WlanApi& wlan, const platform::Guid& selectedInterface);
-    ~InterfaceQuery();
     InterfaceQuery(const InterfaceQuery&) = delete;
     InterfaceQuery& operator=(const InterfaceQuery&) = delete;
 
@@ -65,7 +70,7 @@ class InterfaceQuery {
   private:
     platform::WlanApi& wlan_;
     const platform::Guid& selectedInterface_;
-    platform::WlanHandle handle_ = platform::kNoWlanHandle;
+    ClientHandle handle_;
     platform::Win32Error result_ = platform::kErrorSuccess;
     std::vector<std::uint8_t> data_;
 };
@@ -73,11 +78,10 @@ class InterfaceQuery {
 class ConnectionSnapshot {
   public:
     ConnectionSnapshot(platform::WlanApi& wlan, const platform::Guid& selectedInterface);
-    ~ConnectionSnapshot() { close(); }
     ConnectionSnapshot(const ConnectionSnapshot&) = delete;
     ConnectionSnapshot& operator=(const ConnectionSnapshot&) = delete;
 
-    void close();
+    void close() { handle_.close(); }
 
     // 0 when the connection attributes were read; the other fields are valid only then.
     platform::Win32Error result = platform::kErrorSuccess;
@@ -91,8 +95,7 @@ class ConnectionSnapshot {
     std::uint32_t cipherAlgorithm = 0;
 
   private:
-    platform::WlanApi& wlan_;
-    platform::WlanHandle handle_ = platform::kNoWlanHandle;
+    ClientHandle handle_;  // the snapshot's own, kept open until closed
 };
 
 }  // namespace zlx::wlan

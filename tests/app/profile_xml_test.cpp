@@ -22,18 +22,29 @@ TEST(ProfileXmlTest, EligibleExactlyWithTheZlxElement) {
         bool eligible;
     };
     const Case cases[] = {
-        {"with text", "<WLANProfile><IHV><connectivity><ZLX>on</ZLX></connectivity></IHV></WLANProfile>", true},
-        {"empty element", "<WLANProfile><IHV><connectivity><ZLX/></connectivity></IHV></WLANProfile>", true},
+        {"with text",
+         "<WLANProfile><IHV><connectivity><ZLX>on</ZLX></connectivity></IHV></WLANProfile>", true},
+        {"empty element",
+         "<WLANProfile><IHV><connectivity><ZLX/></connectivity></IHV></WLANProfile>", true},
         {"default namespace",
          R"(<WLANProfile xmlns="http://www.microsoft.com/networking/WLAN/profile/v1"><IHV><connectivity><ZLX>1</ZLX></connectivity></IHV></WLANProfile>)",
          true},
-        {"prefixed names", R"(<p:WLANProfile xmlns:p="urn:x"><p:IHV><p:connectivity><p:ZLX>1</p:ZLX></p:connectivity></p:IHV></p:WLANProfile>)", true},
+        {"prefixed names",
+         R"(<p:WLANProfile xmlns:p="urn:x"><p:IHV><p:connectivity><p:ZLX>1</p:ZLX></p:connectivity></p:IHV></p:WLANProfile>)",
+         true},
         {"second IHV section has it",
-         "<WLANProfile><IHV><other/></IHV><IHV><connectivity><ZLX>1</ZLX></connectivity></IHV></WLANProfile>", true},
+         "<WLANProfile><IHV><other/></IHV><IHV><connectivity><ZLX>1</ZLX></connectivity></IHV></"
+         "WLANProfile>",
+         true},
         {"no IHV section", "<WLANProfile><MSM/></WLANProfile>", false},
-        {"IHV without ZLX", "<WLANProfile><IHV><connectivity><Other/></connectivity></IHV></WLANProfile>", false},
-        {"wrong case", "<WLANProfile><IHV><connectivity><zlx>1</zlx></connectivity></IHV></WLANProfile>", false},
-        {"not at the root", "<Wrapper><WLANProfile><IHV><connectivity><ZLX/></connectivity></IHV></WLANProfile></Wrapper>", false},
+        {"IHV without ZLX",
+         "<WLANProfile><IHV><connectivity><Other/></connectivity></IHV></WLANProfile>", false},
+        {"wrong case",
+         "<WLANProfile><IHV><connectivity><zlx>1</zlx></connectivity></IHV></WLANProfile>", false},
+        {"not at the root",
+         "<Wrapper><WLANProfile><IHV><connectivity><ZLX/></connectivity></IHV></WLANProfile></"
+         "Wrapper>",
+         false},
         {"does not parse", dataFile("not-closed.xml"), false},
         {"empty text", "", false},
     };
@@ -42,7 +53,8 @@ TEST(ProfileXmlTest, EligibleExactlyWithTheZlxElement) {
 
 TEST(ProfileXmlTest, TextIsTheConcatenatedCharacterContent) {
     auto text = zlxElementText(
-        "<WLANProfile><IHV><connectivity><ZLX>a<b>b</b><![CDATA[c]]>d</ZLX></connectivity></IHV></WLANProfile>");
+        "<WLANProfile><IHV><connectivity><ZLX>a<b>b</b><![CDATA[c]]>d</ZLX></connectivity></IHV></"
+        "WLANProfile>");
     EXPECT_EQ(text, "abcd");
 }
 
@@ -62,7 +74,9 @@ std::string eapProfile(const std::string& useOneX, const std::string& oneX) {
 }
 
 TEST(ProfileXmlTest, EapMethod) {
-    const std::string peap = "<OneX><EAPConfig><EapHostConfig><EapMethod><Type>25</Type></EapMethod></EapHostConfig></EAPConfig></OneX>";
+    const std::string peap =
+        "<OneX><EAPConfig><EapHostConfig><EapMethod><Type>25</Type></EapMethod></EapHostConfig></"
+        "EAPConfig></OneX>";
     auto withType = [](const std::string& type) {
         return "<OneX><EAPConfig><EapHostConfig><EapMethod><Type>" + type +
                "</Type></EapMethod></EapHostConfig></EAPConfig></OneX>";

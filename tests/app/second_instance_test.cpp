@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <filesystem>
 
 #include "status/status_sheet.h"
 #include "support/program_fixture.h"
@@ -40,7 +40,7 @@ int runSecondCopy(const std::string& instanceDir) {
 }
 
 class SecondInstanceTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!std::filesystem::exists(kProgram)) GTEST_SKIP() << "no program binary in this build";
     }

@@ -43,7 +43,8 @@ const char* kGuid3 = "33333333-3333-3333-3333-333333333333";
 struct PageRun {
     explicit PageRun(const std::string& json) : f(json) {}
     CQORDEXDlg& page() {
-        auto* sheet = dynamic_cast<status::WvAppPropertySheet*>(f.desktop().find(f.context().mainWindow));
+        auto* sheet =
+            dynamic_cast<status::WvAppPropertySheet*>(f.desktop().find(f.context().mainWindow));
         return sheet->troubleshootingPage();
     }
     void click(int id) {
@@ -51,7 +52,8 @@ struct PageRun {
     }
     void select(int id, int index) {
         page().comboSetSel(id, index);
-        f.desktop().send(page().handle(), ui::kWmCommand, ui::makeCommandParam(id, ui::kCbnSelChange));
+        f.desktop().send(page().handle(), ui::kWmCommand,
+                         ui::makeCommandParam(id, ui::kCbnSelChange));
     }
     std::vector<std::string> items(int id) { return page().control(id)->items; }
     std::vector<std::string> boxTexts() {
@@ -122,7 +124,8 @@ TEST(TroubleshootingPageTest, PreselectionFollowsTheConnection) {
             r.click(kIdNetworkMode);
             EXPECT_EQ(r.f.context().selectedProfileName, c.chosen) << c.name;
             int sel = r.page().comboGetSel(kIdProfileList);
-            EXPECT_EQ(r.page().comboText(kIdProfileList, sel), std::string(" ") + c.chosen) << c.name;
+            EXPECT_EQ(r.page().comboText(kIdProfileList, sel), std::string(" ") + c.chosen)
+                << c.name;
         });
     }
 }
@@ -134,7 +137,8 @@ TEST(TroubleshootingPageTest, AllProfilesIneligible) {
         EXPECT_EQ(r.page().comboGetSel(kIdProfileList), -1);
         r.select(kIdAdapterList, 0);
         EXPECT_EQ(r.boxTexts(),
-                  std::vector<std::string>{"There are no ZLX Profiles for this adapter. Please select another"});
+                  std::vector<std::string>{
+                      "There are no ZLX Profiles for this adapter. Please select another"});
         EXPECT_TRUE(r.items(kIdProfileList).empty());
         r.click(kIdNetworkMode);
         EXPECT_TRUE(r.items(kIdAdapterList).empty());
@@ -144,13 +148,15 @@ TEST(TroubleshootingPageTest, AllProfilesIneligible) {
 }
 
 TEST(TroubleshootingPageTest, ChoosingAProfile) {
-    PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", true), profile("A", false), profile("C", true)})}));
+    PageRun r(machine(
+        {iface(kGuid1, "Adapter", {profile("B", true), profile("A", false), profile("C", true)})}));
     r.run([&] {
         r.click(kIdNetworkMode);
         ASSERT_EQ(r.items(kIdProfileList), (std::vector<std::string>{" B", " C", "*A"}));
         EXPECT_EQ(r.page().selectedProfileIndex(), 0);
         r.select(kIdProfileList, 2);  // an asterisk entry
-        EXPECT_EQ(r.boxTexts(), std::vector<std::string>{"Please select a profile not marked with an asterisk"});
+        EXPECT_EQ(r.boxTexts(),
+                  std::vector<std::string>{"Please select a profile not marked with an asterisk"});
         EXPECT_EQ(r.page().comboGetSel(kIdProfileList), 0);
         EXPECT_EQ(r.f.context().selectedProfileName, "B");
         r.select(kIdProfileList, 1);
@@ -162,7 +168,8 @@ TEST(TroubleshootingPageTest, ChoosingAProfile) {
 TEST(TroubleshootingPageTest, NoWirelessInterface) {
     PageRun r("{}");
     r.run([&] {
-        EXPECT_EQ(r.boxTexts(), std::vector<std::string>{"No suitable adapters found for diagnostics."});
+        EXPECT_EQ(r.boxTexts(),
+                  std::vector<std::string>{"No suitable adapters found for diagnostics."});
         EXPECT_FALSE(r.page().itemEnabled(kIdStart));
         r.click(kIdNetworkMode);
         EXPECT_EQ(r.boxTexts().size(), 2u);
@@ -176,7 +183,8 @@ TEST(TroubleshootingPageTest, ClientStartOpensAClientTestWindow) {
         r.click(kIdStart);
         r.f.then([&] {
             EXPECT_EQ(r.f.context().runState.readRunState(), diagchannel::RunState::Testing);
-            EXPECT_EQ(r.f.desktop().activeWindow()->handle(), r.f.context().testWindowHandle.load());
+            EXPECT_EQ(r.f.desktop().activeWindow()->handle(),
+                      r.f.context().testWindowHandle.load());
             EXPECT_TRUE(r.f.machine().ihvRequests().empty());
         });
     });

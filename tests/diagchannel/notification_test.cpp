@@ -16,11 +16,13 @@ using zlx::testing::ProgramFixture;
 
 // Records what reaches it.
 class Sink : public ui::Dialog {
-public:
-    explicit Sink(ui::Desktop& d) : ui::Dialog(d, {0, "sink", 10, 10, {}}) { create(ui::kNoWindow); }
+  public:
+    explicit Sink(ui::Desktop& d) : ui::Dialog(d, {0, "sink", 10, 10, {}}) {
+        create(ui::kNoWindow);
+    }
     std::vector<ui::Message> got;
 
-protected:
+  protected:
     std::int64_t onMessage(const ui::Message& m) override {
         if (m.id >= ui::kWmUser) got.push_back(m);
         return 0;
@@ -30,9 +32,14 @@ protected:
 platform::WlanNotification ihv(std::uint32_t code) {
     platform::WlanNotification n;
     n.source = platform::kWlanNotificationSourceIhv;
-    n.data = {static_cast<std::uint8_t>(code), static_cast<std::uint8_t>(code >> 8),
-              static_cast<std::uint8_t>(code >> 16), static_cast<std::uint8_t>(code >> 24), 0, 0,
-              0, 0};
+    n.data = {static_cast<std::uint8_t>(code),
+              static_cast<std::uint8_t>(code >> 8),
+              static_cast<std::uint8_t>(code >> 16),
+              static_cast<std::uint8_t>(code >> 24),
+              0,
+              0,
+              0,
+              0};
     return n;
 }
 
@@ -79,7 +86,8 @@ TEST(NotificationRoutineTest, EachEventInEachState) {
         std::vector<Posted> got;
         for (const auto& m : page.got) got.push_back({m.id, true, m.lParam});
         for (const auto& m : window.got) got.push_back({m.id, false, m.lParam});
-        ASSERT_EQ(got.size(), c.posted.size()) << std::hex << c.code << " in " << runStateName(c.state);
+        ASSERT_EQ(got.size(), c.posted.size())
+            << std::hex << c.code << " in " << runStateName(c.state);
         for (std::size_t i = 0; i < got.size(); ++i) {
             EXPECT_EQ(got[i].message, c.posted[i].message) << std::hex << c.code;
             EXPECT_EQ(got[i].toPage, c.posted[i].toPage) << std::hex << c.code;
@@ -118,7 +126,8 @@ TEST(NotificationRoutineTest, MalformedNotificationsAreIgnored) {
     otherSource.source = 0x8;
     platform::WlanNotification empty = ihv(kEventConnected);
     empty.data.clear();
-    for (const auto& n : {shortPayload, otherSource, empty}) f.context().notifications.onNotification(n);
+    for (const auto& n : {shortPayload, otherSource, empty})
+        f.context().notifications.onNotification(n);
     f.desktop().dispatchAll();
     EXPECT_TRUE(page.got.empty());
     platform::WlanNotification exact = ihv(kEventConnected);

@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "launcher/headless_run.h"
 #include "support/temp_dir.h"

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <atomic>
 
 #include "support/temp_dir.h"
 
