@@ -65,6 +65,11 @@ void ManualClock::cancel(ScheduleId id) {
 }
 
 void ManualClock::sleepFor(Millis duration) {
+    if (std::this_thread::get_id() == driver_) {
+        Millis target = now() + (duration > 0 ? duration : 0);
+        while (runNextDue(target)) waitForQuiet();
+        return;
+    }
     bool woken = false;
     std::unique_lock lock(mutex_);
     ScheduleId id = nextId_++;

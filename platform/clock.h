@@ -58,13 +58,17 @@ class ActivityScope {
 
 class ManualClock final : public Clock {
   public:
-    // `wallStart` is the local time at clock reading 0.
+    // `wallStart` is the local time at clock reading 0. The thread that makes the clock is the
+    // one that drives it (the headless loop, a test).
     explicit ManualClock(std::tm wallStart = defaultWallStart());
 
     Millis now() const override;
     std::tm localTime() const override;
     ScheduleId schedule(Millis due, std::function<void()> action) override;
     void cancel(ScheduleId id) override;
+    // Other threads wait until the driving thread advances the clock. The driving thread itself
+    // (a bounded wait on the user-interface thread) moves the clock by `duration`: nobody else
+    // would, and what falls due meanwhile runs as it would on a real clock.
     void sleepFor(Millis duration) override;
 
     // Moves time to `target`. Each scheduled action due on the way runs at its own time, in
@@ -90,6 +94,7 @@ class ManualClock final : public Clock {
     ScheduleId nextId_ = 1;
     std::map<Key, std::function<void()>> queue_;
     std::time_t wallStart_;
+    std::thread::id driver_ = std::this_thread::get_id();
 };
 
 class RealClock final : public Clock {

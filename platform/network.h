@@ -58,16 +58,31 @@ class IpHelper {
                                          std::vector<IpAdapterAddresses>& adapters) = 0;
 };
 
+// Device registry properties (SPDRP_*).
+inline constexpr std::uint32_t kSpdrpDeviceDesc = 0;
+inline constexpr std::uint32_t kSpdrpService = 4;
+inline constexpr std::uint32_t kSpdrpDriver = 9;
+inline constexpr std::uint32_t kSpdrpFriendlyName = 12;
+
 // One device of the network class as SetupDiGetClassDevs / SetupDiGetDeviceRegistryProperty
 // show it.
 struct NetworkDevice {
-    std::string instanceId;
+    std::string instanceId;  // empty when SetupDiGetDeviceInstanceIdW gives nothing
     std::vector<std::string> hardwareIds;
     std::string description;   // SPDRP_DEVICEDESC
     std::string friendlyName;  // SPDRP_FRIENDLYNAME, empty when the device has none
     std::string driverKey;     // SPDRP_DRIVER
     std::string service;       // SPDRP_SERVICE
     bool present = true;
+    // The SPDRP_* codes of the properties the device does not have: reading one fails with
+    // ERROR_INVALID_DATA. Every other property reads as its text above, even an empty one.
+    std::vector<std::uint32_t> missingProperties;
+
+    bool hasProperty(std::uint32_t property) const {
+        for (std::uint32_t missing : missingProperties)
+            if (missing == property) return false;
+        return true;
+    }
 };
 
 class DeviceManager {

@@ -3,6 +3,7 @@
 // HTML Help.
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 #include "platform/win32.h"
@@ -36,6 +37,10 @@ class SystemInfo {
     virtual std::uint16_t defaultLangId() = 0;
     // GetComputerNameExW.
     virtual bool computerName(std::uint32_t format, std::string& name) = 0;
+    // The C runtime's 64-bit local-time conversion (_localtime64) in the machine's time zone:
+    // seconds since 1970-01-01 UTC to local calendar time. False for a time it does not
+    // convert (before 1970, after the year 3000).
+    virtual bool localTimeOf(std::int64_t utcSeconds, std::tm& local) = 0;
 };
 
 // "ANSI" and "OEM" code pages: bytes of the machine's narrow interfaces to UTF-8.

@@ -50,7 +50,13 @@ struct MachineScenario {
     std::int32_t timeZoneOffsetMinutes = 0;
     // Wow64DisableWow64FsRedirection and its partner exist.
     bool wow64Redirection = true;
+    // Another program of the vendor holds kNicMutexName from clock reading 0 for this long
+    // (0: nobody does).
+    Millis nicMutexHeldMs = 0;
 };
+
+// The named mutex the vendor's programs take around a walk of the network devices.
+inline constexpr const char* kNicMutexName = "NORVANE_NIC_MUTEX";
 
 struct FoldersScenario {
     std::string programFiles = "C:\\Program Files";
@@ -196,10 +202,19 @@ struct WlanScenario {
     std::vector<InterfaceScenario> interfaces;
 };
 
+// What a table's size query (a call whose buffer is too small) answers instead of the size
+// needed; nothing for the usual answer.
+struct SizeQueryFailures {
+    std::optional<Win32Error> adaptersInfo;
+    std::optional<Win32Error> ifTable;
+    std::optional<Win32Error> adaptersAddresses;
+};
+
 struct NetworkScenario {
     std::vector<IpAdapterInfo> adaptersInfo;
     std::vector<IfRow> ifTable;
     std::vector<IpAdapterAddresses> adaptersAddresses;
+    SizeQueryFailures sizeQueryFailures;
 };
 
 struct Scenario {
@@ -212,6 +227,9 @@ struct Scenario {
     WlanScenario wlan;
     NetworkScenario network;
     std::vector<NetworkDevice> devices;
+    // The product data this machine's program uses instead of the built-in values: the
+    // "product" section as JSON text, its keys and forms checked; empty when there is none.
+    std::string product;
 };
 
 // `name` is used in error messages only.

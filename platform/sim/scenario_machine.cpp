@@ -107,6 +107,9 @@ void readMachine(ObjectReader& r, MachineScenario& m) {
         m.timeZoneOffsetMinutes = static_cast<std::int32_t>(readSigned(n, -24 * 60, 24 * 60));
     });
     r.boolean("wow64Redirection", m.wow64Redirection);
+    r.optional("nicMutexHeldMs", [&](const Node& n) {
+        m.nicMutexHeldMs = static_cast<Millis>(readUnsigned(n, 24ull * 60 * 60 * 1000));
+    });
 }
 
 void readFolders(ObjectReader& r, FoldersScenario& f) {

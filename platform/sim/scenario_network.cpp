@@ -68,8 +68,23 @@ NetworkDevice readDevice(const Node& node) {
         r.string("driverKey", d.driverKey);
         r.string("service", d.service);
         r.boolean("present", d.present);
+        r.array("missingProperties", [&](const Node& n) {
+            d.missingProperties.push_back(readNamed(n, {{"description", kSpdrpDeviceDesc},
+                                                        {"service", kSpdrpService},
+                                                        {"driverKey", kSpdrpDriver},
+                                                        {"friendlyName", kSpdrpFriendlyName}}));
+        });
     });
     return d;
+}
+
+void readSizeQueryFailures(ObjectReader& r, SizeQueryFailures& failures) {
+    auto result = [&](std::string_view key, std::optional<Win32Error>& out) {
+        r.optional(key, [&](const Node& n) { out = readNumber<Win32Error>(n); });
+    };
+    result("adaptersInfo", failures.adaptersInfo);
+    result("ifTable", failures.ifTable);
+    result("adaptersAddresses", failures.adaptersAddresses);
 }
 
 }  // namespace
@@ -80,6 +95,8 @@ void readNetwork(ObjectReader& r, NetworkScenario& n) {
     r.array("ifTable", [&](const Node& item) { n.ifTable.push_back(readIfRow(item)); });
     r.array("adaptersAddresses",
             [&](const Node& item) { n.adaptersAddresses.push_back(readAdapterAddresses(item)); });
+    r.object("sizeQueryFailures",
+             [&](ObjectReader& failures) { readSizeQueryFailures(failures, n.sizeQueryFailures); });
 }
 
 std::vector<NetworkDevice> readDevices(const Node& node) {

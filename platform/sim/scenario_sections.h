@@ -16,5 +16,6 @@ void readDriver(ObjectReader& section, DriverScenario& driver);
 void readIhvService(ObjectReader& section, IhvServiceScenario& service);
 void readNetwork(ObjectReader& section, NetworkScenario& network);
 std::vector<NetworkDevice> readDevices(const Node& node);
+std::string readProduct(const Node& node);
 
 }  // namespace zlx::platform::sim

@@ -1,20 +1,23 @@
 #include "platform/sim/sim_network.h"
 
+#include <optional>
+
 namespace zlx::platform::sim {
 
 namespace {
 
 // The two-call protocol shared by the three tables: a buffer too small gets `tooSmall` and the
-// size needed; an empty table is `emptyResult`.
+// size needed, or the scenario's `refusal` without a size; an empty table is `emptyResult`.
 template <typename Record>
 Win32Error fillTable(const std::vector<Record>& table, std::uint32_t header,
                      std::uint32_t recordSize, Win32Error tooSmall, Win32Error emptyResult,
-                     std::uint32_t bufferSize, std::uint32_t& neededSize,
-                     std::vector<Record>& out) {
+                     const std::optional<Win32Error>& refusal, std::uint32_t bufferSize,
+                     std::uint32_t& neededSize, std::vector<Record>& out) {
     out.clear();
     if (table.empty() && emptyResult != kErrorSuccess) return emptyResult;
     std::uint32_t needed = header + static_cast<std::uint32_t>(table.size()) * recordSize;
     if (bufferSize < needed) {
+        if (refusal) return *refusal;
         neededSize = needed;
         return tooSmall;
     }
@@ -39,9 +42,9 @@ SimIpHelper::SimIpHelper(const NetworkScenario& network, CallLog& log)
 
 Win32Error SimIpHelper::adaptersInfo(std::uint32_t bufferSize, std::uint32_t& neededSize,
                                      std::vector<IpAdapterInfo>& adapters) {
-    Win32Error result =
-        fillTable(network_.adaptersInfo, 0, kAdapterInfoRecordSize, kErrorBufferOverflow,
-                  kErrorNoData, bufferSize, neededSize, adapters);
+    Win32Error result = fillTable(
+        network_.adaptersInfo, 0, kAdapterInfoRecordSize, kErrorBufferOverflow, kErrorNoData,
+        network_.sizeQueryFailures.adaptersInfo, bufferSize, neededSize, adapters);
     log_.record(tableLine("GetAdaptersInfo", bufferSize, result, neededSize, adapters.size()));
     return result;
 }
@@ -50,7 +53,7 @@ Win32Error SimIpHelper::ifTable(std::uint32_t bufferSize, std::uint32_t& neededS
                                 std::vector<IfRow>& rows) {
     Win32Error result =
         fillTable(network_.ifTable, kIfTableHeaderSize, kIfRowRecordSize, kErrorInsufficientBuffer,
-                  kErrorSuccess, bufferSize, neededSize, rows);
+                  kErrorSuccess, network_.sizeQueryFailures.ifTable, bufferSize, neededSize, rows);
     log_.record(tableLine("GetIfTable", bufferSize, result, neededSize, rows.size()));
     return result;
 }
@@ -59,7 +62,8 @@ Win32Error SimIpHelper::adaptersAddresses(std::uint32_t bufferSize, std::uint32_
                                           std::vector<IpAdapterAddresses>& adapters) {
     Win32Error result =
         fillTable(network_.adaptersAddresses, 0, kAdapterAddressesRecordSize, kErrorBufferOverflow,
-                  kErrorNoData, bufferSize, neededSize, adapters);
+                  kErrorNoData, network_.sizeQueryFailures.adaptersAddresses, bufferSize,
+                  neededSize, adapters);
     log_.record(tableLine("GetAdaptersAddresses", bufferSize, result, neededSize, adapters.size()));
     return result;
 }

@@ -19,6 +19,7 @@ class SimSystemInfo final : public SystemInfo {
     std::uint16_t processorArchitecture() override;
     std::uint16_t defaultLangId() override;
     bool computerName(std::uint32_t format, std::string& name) override;
+    bool localTimeOf(std::int64_t utcSeconds, std::tm& local) override;
 
   private:
     MachineScenario machine_;

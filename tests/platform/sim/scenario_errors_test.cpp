@@ -73,7 +73,21 @@ INSTANTIATE_TEST_SUITE_P(
                       "GUID used twice (also at /wlan/interfaces/0)"},
         MalformedCase{"negative-number.json", "/wlan/negotiatedVersion",
                       "expected a number from 0 to 4294967295, got -1"},
-        MalformedCase{"long-ssid.json", "/wlan/interfaces/0/connection/ssid", "at most 32 octets"}),
+        MalformedCase{"long-ssid.json", "/wlan/interfaces/0/connection/ssid", "at most 32 octets"},
+        MalformedCase{"product-lower-case.json", "/product/vendorPciPrefix",
+                      "expected the form \"PCI\\VEN_1B7A\" (upper-case hexadecimal digits), "
+                      "got \"PCI\\VEN_1b7a\""},
+        MalformedCase{"product-three-subsystems.json", "/product/excludedSubsystems",
+                      "expected a list of four subsystem fragments"},
+        MalformedCase{"product-short-oui.json", "/product/networkVendorOui",
+                      "expected three octets"},
+        MalformedCase{"product-unknown-key.json", "/product/vendorName", "unknown key"},
+        MalformedCase{"unknown-device-property.json", "/devices/0/missingProperties/1",
+                      "unknown name \"location\" (expected one of description, service,"},
+        MalformedCase{"size-query-unknown-table.json", "/network/sizeQueryFailures/ipNetTable",
+                      "unknown key"},
+        MalformedCase{"nic-mutex-negative.json", "/machine/nicMutexHeldMs",
+                      "expected a number from 0 to 86400000, got -5"}),
     [](const auto& info) {
         std::string name = info.param.file;
         name = name.substr(0, name.find('.'));

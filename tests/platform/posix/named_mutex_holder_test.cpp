@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "platform/posix/named_mutex.h"
+#include "platform/posix/named_mutex_holder.h"
+#include "support/temp_dir.h"
+
+namespace zlx::platform::posix {
+namespace {
+
+using zlx::testing::TempDir;
+
+class NamedMutexHolderTest : public ::testing::Test {
+  protected:
+    bool free() {
+        auto mutex = mutexes_.create("NORVANE_NIC_MUTEX");
+        bool taken = mutex->wait(0) == kWaitObject0;
+        if (taken) mutex->release();
+        return taken;
+    }
+
+    TempDir dir_;
+    ManualClock clock_;
+    PosixNamedMutexes mutexes_{dir_.path(), clock_};
+};
+
+TEST_F(NamedMutexHolderTest, HoldsUntilItsTimeOnTheClock) {
+    NamedMutexHolder holder(mutexes_, "NORVANE_NIC_MUTEX", clock_, 3000);
+    EXPECT_TRUE(holder.holding());
+    EXPECT_FALSE(free());
+    clock_.advanceTo(2999, {});
+    EXPECT_TRUE(holder.holding());
+    EXPECT_FALSE(free());
+    clock_.advanceTo(3000, {});
+    // The clock settles only once the release took effect.
+    EXPECT_FALSE(holder.holding());
+    EXPECT_TRUE(free());
+}
+
+TEST_F(NamedMutexHolderTest, LetsGoWhenDestroyedEarly) {
+    {
+        NamedMutexHolder holder(mutexes_, "NORVANE_NIC_MUTEX", clock_, 60000);
+        EXPECT_FALSE(free());
+    }
+    EXPECT_TRUE(free());
+    clock_.advanceTo(60000, {});  // the cancelled release does nothing
+    EXPECT_TRUE(free());
+}
+
+TEST_F(NamedMutexHolderTest, HoldsNothingWhenSomeoneElseHasTheMutex) {
+    auto first = mutexes_.create("NORVANE_NIC_MUTEX");
+    ASSERT_EQ(first->wait(0), kWaitObject0);
+    NamedMutexHolder holder(mutexes_, "NORVANE_NIC_MUTEX", clock_, 1000);
+    EXPECT_FALSE(holder.holding());
+    clock_.advanceTo(1000, {});
+    EXPECT_FALSE(free());  // still the first owner's
+    first->release();
+    EXPECT_TRUE(free());
+}
+
+TEST_F(NamedMutexHolderTest, AWaiterOnAnotherThreadGetsTheMutexAtTheReleaseTime) {
+    NamedMutexHolder holder(mutexes_, "NORVANE_NIC_MUTEX", clock_, 1200);
+    std::uint32_t result = 0;
+    Millis when = -1;
+    clock_.beginActivity();
+    std::thread waiter([&] {
+        ActivityScope running(clock_);
+        clock_.endActivity();
+        auto mutex = mutexes_.create("NORVANE_NIC_MUTEX");
+        result = mutex->wait(2000);
+        when = clock_.now();
+        mutex->release();
+    });
+    clock_.waitForQuiet();
+    clock_.advanceTo(5000, {});
+    waiter.join();
+    EXPECT_EQ(result, kWaitObject0);
+    EXPECT_EQ(when, 1200);
+}
+
+TEST_F(NamedMutexHolderTest, AWaitOnTheClocksOwnThreadMovesTheClock) {
+    NamedMutexHolder holder(mutexes_, "NORVANE_NIC_MUTEX", clock_, 700);
+    auto mutex = mutexes_.create("NORVANE_NIC_MUTEX");
+    EXPECT_EQ(mutex->wait(300), kWaitTimeout);
+    EXPECT_EQ(clock_.now(), 300);
+    EXPECT_EQ(mutex->wait(2000), kWaitObject0);
+    EXPECT_EQ(clock_.now(), 700);
+    mutex->release();
+}
+
+}  // namespace
+}  // namespace zlx::platform::posix
