@@ -2,9 +2,12 @@
 // The process-wide values of one program run, kept together so that every run and every test
 // starts from a fresh state.
 
+#include <array>
 #include <atomic>
+#include <cstdint>
 #include <string>
 
+#include "adapterinfo/product_defaults.h"  // generated from resources/product.json
 #include "diagchannel/notification_client.h"
 #include "diagchannel/run_state.h"
 #include "platform/platform.h"
@@ -19,11 +22,23 @@ struct CommandLineFlags {
     bool serviceControlForced = false;  // "-d": wins over "-u"
 };
 
-// Facts of the product that are not the system's decisions.
+// Facts of the product that are not the system's decisions. The defaults come from
+// resources/product.json; adapterinfo::productDataFor() applies a machine's own values.
 struct ProductData {
     // The network vendor's identifier at the start of every service control message. A locally
     // administered value, so it can never be mistaken for a registered vendor.
-    wlan::Oui networkVendorOui{0x02, 0x5A, 0x58};
+    wlan::Oui networkVendorOui = adapterinfo::defaults::kNetworkVendorOui;
+    // The hardware identifiers, in upper case, by which the vendor's adapters are told from
+    // others': its PCI and USB vendor prefixes ("PCI\VEN_xxxx", "USB\VID_xxxx"), four boards
+    // of other makers built on its chips ("SUBSYS_" and seven hex digits) and one partner's USB
+    // adapter ("USB\VID_xxxx&PID_xxxx").
+    std::string vendorPciPrefix = adapterinfo::defaults::kVendorPciPrefix;
+    std::string vendorUsbPrefix = adapterinfo::defaults::kVendorUsbPrefix;
+    std::array<std::string, 4> excludedSubsystems{adapterinfo::defaults::kExcludedSubsystems[0],
+                                                  adapterinfo::defaults::kExcludedSubsystems[1],
+                                                  adapterinfo::defaults::kExcludedSubsystems[2],
+                                                  adapterinfo::defaults::kExcludedSubsystems[3]};
+    std::string partnerUsbId = adapterinfo::defaults::kPartnerUsbId;
 };
 
 class AppContext {
@@ -37,6 +52,10 @@ class AppContext {
     ui::Desktop& desktop;
     ProductData product;
     CommandLineFlags flags;
+    // The Windows version classification (adapterinfo::classifyAtStartUp): written once at
+    // start-up, before any other thread starts.
+    std::uint32_t osVersionCode = 0;
+    std::uint32_t servicePackMajor = 0;
 
     wlan::WlanSelection selection;
     std::string selectedProfileName;

@@ -1,5 +1,6 @@
 #include "launcher/headless_run.h"
 
+#include "adapterinfo/details_text.h"
 #include "launcher/simulated_program.h"
 #include "platform/posix/instance_dir.h"
 #include "scriptmode/script_runner.h"
@@ -42,6 +43,11 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks;
     hooks.takeCalls = [&program] { return program.machine().calls().takeNew(); };
+    hooks.details = [&program] {
+        app::AppContext& ctx = program.context();
+        return adapterinfo::formatAdapterDetails(
+            adapterinfo::buildAdapterDetails(ctx, ctx.selection.selectedAdapterDescription));
+    };
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
     driver.setInput(&runner);

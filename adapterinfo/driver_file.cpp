@@ -1,0 +1,133 @@
+#include "adapterinfo/driver_file.h"
+
+#include <cstdio>
+
+#include "adapterinfo/windows_version.h"
+#include "app/registry_key.h"
+#include "platform/text.h"
+
+namespace zlx::adapterinfo {
+
+namespace {
+
+constexpr std::int64_t kTicksPerSecond = 10000000;
+constexpr std::int64_t kFileTimeEpochToUnix = 11644473600;
+
+// Both gatherers open their key with every right, and settle for reading.
+bool openKey(app::ACRegKey& key, const std::string& path) {
+    if (key.open(platform::kHkeyLocalMachine, path, platform::kKeyAllAccess) == 0) return true;
+    return key.open(platform::kHkeyLocalMachine, path, platform::kKeyRead) == 0;
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           platform::toLowerAscii(text.substr(0, prefix.size())) == platform::toLowerAscii(prefix);
+}
+
+// File-system redirection of the 32-bit emulation is switched off around driver file accesses
+// on Windows XP x64 only, and only for files below the system directory. It is switched back
+// on only when switching it off worked, so nothing is reverted that was never changed.
+class RedirectionOff {
+  public:
+    RedirectionOff(const GatherContext& context, const std::string& path)
+        : files_(context.platform.files) {
+        if (context.osVersionCode == kOsWindowsXpX64 &&
+            isInSystemDirectory(context.platform.folders, path))
+            off_ = files_.disableRedirection() == platform::kErrorSuccess;
+    }
+    ~RedirectionOff() {
+        if (off_) files_.revertRedirection();
+    }
+    RedirectionOff(const RedirectionOff&) = delete;
+    RedirectionOff& operator=(const RedirectionOff&) = delete;
+
+  private:
+    platform::FileSystem& files_;
+    bool off_ = false;
+};
+
+}  // namespace
+
+void readNetCfgInstanceId(const GatherContext& context, AdapterInfo& info) {
+    if (info.driverInstance.empty()) return;
+    app::ACRegKey key(context.platform.registry);
+    if (!openKey(key, std::string(kNetClassKey) + "\\" + info.driverInstance)) return;
+    key.queryString("NetCfgInstanceId", info.netCfgInstanceId);
+}
+
+std::string driverImagePath(const std::string& windowsDirectory, const std::string& imagePath) {
+    auto below = [&](std::size_t skip) { return windowsDirectory + "\\" + imagePath.substr(skip); };
+    if (startsWithIgnoringCase(imagePath, "\\SystemRoot\\")) return below(12);
+    if (startsWithIgnoringCase(imagePath, "%SystemRoot%\\")) return below(13);
+    if (startsWithIgnoringCase(imagePath, "%windir%\\")) return below(9);
+    if (imagePath.rfind("\\??\\", 0) == 0) return imagePath.substr(4);
+    bool drive = imagePath.size() >= 3 && imagePath[1] == ':' && imagePath[2] == '\\';
+    if (drive) return imagePath;
+    return windowsDirectory + "\\" + imagePath;
+}
+
+bool gatherDriverFile(const GatherContext& context, AdapterInfo& info) {
+    {
+        app::ACRegKey key(context.platform.registry);
+        std::string imagePath;
+        std::string windows;
+        if (openKey(key, std::string(kServicesKey) + info.serviceName) &&
+            key.queryString("ImagePath", imagePath) && !imagePath.empty() &&
+            context.platform.folders.windowsDirectory(windows) == platform::kErrorSuccess)
+            info.driverPath = driverImagePath(windows, imagePath);
+    }
+    if (info.driverPath.empty()) return false;
+    {
+        RedirectionOff redirection(context, info.driverPath);
+        platform::FindData found;
+        // A folder of that name is no driver file: it has no date to show as the driver's.
+        if (context.platform.files.findFile(info.driverPath, found) == platform::kErrorSuccess &&
+            !found.directory)
+            info.driverFileDate =
+                formatFileDate(context.platform.system, unixSecondsOf(found.lastWrite));
+    }
+    platform::FileVersion parts;
+    return readFileVersion(context, info.driverPath, info.driverFileVersion, parts);
+}
+
+bool readFileVersion(const GatherContext& context, const std::string& path, std::string& text,
+                     platform::FileVersion& parts) {
+    if (path.empty()) return false;
+    RedirectionOff redirection(context, path);
+    platform::FileVersion version;
+    if (context.platform.files.fileVersion(path, version) != platform::kErrorSuccess) return false;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%u.%u.%u.%u", unsigned{version.major},
+                  unsigned{version.minor}, unsigned{version.build}, unsigned{version.revision});
+    text = buffer;
+    parts = version;
+    return true;
+}
+
+std::string formatFileDate(platform::SystemInfo& system, std::int64_t unixSeconds) {
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::tm local{};
+    if (!system.localTimeOf(unixSeconds, local)) return {};
+    if (local.tm_mon < 0 || local.tm_mon > 11) return {};
+    char buffer[128];
+    int written = std::snprintf(buffer, sizeof buffer, "%02d %s %04d %02d:%02d:%02d", local.tm_mday,
+                                kMonths[local.tm_mon], local.tm_year + 1900, local.tm_hour,
+                                local.tm_min, local.tm_sec);
+    if (written <= 0 || static_cast<std::size_t>(written) >= sizeof buffer) return {};
+    return buffer;
+}
+
+bool isInSystemDirectory(platform::Folders& folders, const std::string& path) {
+    std::string system;
+    if (folders.systemDirectory(system) != platform::kErrorSuccess || system.empty()) return false;
+    return startsWithIgnoringCase(path, system);
+}
+
+std::int64_t unixSecondsOf(platform::FileTime time) {
+    // Whole seconds towards the earlier time, as the runtime's file status reports them.
+    std::int64_t ticks = static_cast<std::int64_t>(time / kTicksPerSecond);
+    return ticks - kFileTimeEpochToUnix;
+}
+
+}  // namespace zlx::adapterinfo

@@ -1,0 +1,58 @@
+// One adapter details build on the built-in machine: the device walk under the NIC mutex,
+// the registry keys, the IP Helper tables, the driver file and the two wireless queries.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "adapterinfo/adapter_details.h"
+#include "adapterinfo/windows_version.h"
+#include "platform/clock.h"
+#include "platform/posix/named_mutex.h"
+#include "platform/posix/saved_files.h"
+#include "platform/posix/single_instance.h"
+#include "platform/sim/scenario.h"
+#include "platform/sim/sim_machine.h"
+
+namespace {
+
+using namespace zlx;
+
+void BM_BuildAdapterDetails(benchmark::State& state) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zlxbench-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) {
+        state.SkipWithError("no temporary folder for the named mutexes");
+        return;
+    }
+    {
+        platform::ManualClock clock;
+        platform::sim::SimMachine machine(platform::sim::loadDefaultScenario(), clock);
+        platform::posix::PosixNamedMutexes mutexes(pattern, clock);
+        platform::posix::PosixSingleInstance instance("{adapter-details-bench}", pattern);
+        platform::posix::PosixSavedFiles saved;
+        platform::Platform platform =
+            platform::sim::makePlatform(machine, mutexes, instance, saved);
+        app::ProductData product;
+        std::uint32_t servicePack = 0;
+        std::uint32_t code = adapterinfo::classifyWindowsVersion(machine.system(), servicePack);
+        adapterinfo::GatherContext context{platform, product, code, servicePack};
+        const auto& adapter = machine.scenario().wlan.interfaces.at(0);
+        wlan::WlanSelection selection{adapter.guid, platform::formatGuid(adapter.guid),
+                                      adapter.description};
+        for (auto _ : state) {
+            adapterinfo::AdapterDetails details =
+                adapterinfo::buildAdapterDetails(context, selection, adapter.description);
+            benchmark::DoNotOptimize(details);
+            // The machine records every call; keep the record from growing without end.
+            if (state.iterations() % 256 == 0) machine.calls().takeNew();
+        }
+        state.SetItemsProcessed(state.iterations());
+    }
+    std::filesystem::remove_all(pattern);
+}
+
+BENCHMARK(BM_BuildAdapterDetails);
+
+}  // namespace

@@ -1,0 +1,84 @@
+#pragma once
+// A simulated machine with the real named mutexes in a private folder, the selection of its
+// first wireless interface and the version classification it reports: what one adapter
+// details build reads.
+
+#include <memory>
+#include <string>
+
+#include "adapterinfo/adapter_details.h"
+#include "adapterinfo/windows_version.h"
+#include "app/app_context.h"
+#include "platform/posix/named_mutex.h"
+#include "platform/posix/saved_files.h"
+#include "platform/posix/single_instance.h"
+#include "platform/sim/scenario.h"
+#include "platform/sim/sim_machine.h"
+#include "support/temp_dir.h"
+
+namespace zlx::testing {
+
+inline std::string scenarioPath(const std::string& name) {
+    return std::string(ZLX_SOURCE_DIR) + "/scenarios/" + name;
+}
+
+class DetailsFixture {
+  public:
+    explicit DetailsFixture(platform::sim::Scenario scenario)
+        : scenario_(std::move(scenario)),
+          clock_(scenario_.machine.localTimeStart),
+          machine_(std::make_unique<platform::sim::SimMachine>(scenario_, clock_)),
+          mutexes_(dir_.path(), clock_),
+          instance_("{adapterinfo-test}", dir_.path()),
+          platform_(platform::sim::makePlatform(*machine_, mutexes_, instance_, saved_)) {
+        osVersionCode = adapterinfo::classifyWindowsVersion(machine_->system(), servicePackMajor);
+        machine_->calls().takeNew();
+        if (!scenario_.wlan.interfaces.empty()) {
+            const auto& first = scenario_.wlan.interfaces.front();
+            selection.selectedInterface = first.guid;
+            selection.selectedInterfaceText = platform::formatGuid(first.guid);
+            selection.selectedAdapterDescription = first.description;
+        }
+    }
+    static DetailsFixture shipped(const std::string& name) {
+        return DetailsFixture(platform::sim::loadScenarioFile(scenarioPath(name)));
+    }
+    static DetailsFixture fromJson(const std::string& json) {
+        return DetailsFixture(platform::sim::parseScenario(json, "test.json"));
+    }
+    DetailsFixture(const DetailsFixture&) = delete;
+    DetailsFixture& operator=(const DetailsFixture&) = delete;
+
+    adapterinfo::GatherContext context() {
+        return adapterinfo::GatherContext{platform_, product, osVersionCode, servicePackMajor};
+    }
+    adapterinfo::AdapterDetails build(const std::string& requestedName) {
+        return adapterinfo::buildAdapterDetails(context(), selection, requestedName);
+    }
+    adapterinfo::AdapterDetails build() { return build(selection.selectedAdapterDescription); }
+
+    platform::sim::SimMachine& machine() { return *machine_; }
+    platform::ManualClock& clock() { return clock_; }
+    platform::NamedMutexes& mutexes() { return mutexes_; }
+    platform::Platform& platform() { return platform_; }
+    const platform::sim::Scenario& scenario() const { return scenario_; }
+    // The calls made since the previous look.
+    std::vector<std::string> calls() { return machine_->calls().takeNew(); }
+
+    app::ProductData product;
+    wlan::WlanSelection selection;
+    std::uint32_t osVersionCode = 0;
+    std::uint32_t servicePackMajor = 0;
+
+  private:
+    TempDir dir_;
+    platform::sim::Scenario scenario_;
+    platform::ManualClock clock_;
+    std::unique_ptr<platform::sim::SimMachine> machine_;
+    platform::posix::PosixNamedMutexes mutexes_;
+    platform::posix::PosixSingleInstance instance_;
+    platform::posix::PosixSavedFiles saved_;
+    platform::Platform platform_;
+};
+
+}  // namespace zlx::testing
