@@ -181,11 +181,7 @@ void ScriptRunner::click(const Command& c) {
               (control.enabled ? " is hidden)" : " is disabled)"));
         return;
     }
-    if (control.kind == ui::ControlKind::RadioButton) {
-        for (const ui::Control& other : owner->controls())
-            if (other.kind == ui::ControlKind::RadioButton) owner->checkItem(other.id, false);
-        owner->checkItem(control.id, true);
-    }
+    owner->autoCheckRadio(control.id);
     desktop_.send(owner->handle(), ui::kWmCommand,
                   ui::makeCommandParam(control.id, ui::kBnClicked));
 }

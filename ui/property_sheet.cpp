@@ -84,6 +84,10 @@ void PropertySheet::onCommand(int id, std::uint32_t code) {
     Dialog::onCommand(id, code);
 }
 
+void PropertySheet::onClose() {
+    if (itemEnabled(kIdCancel)) onCancel();
+}
+
 void PropertySheet::onDestroy() {
     // Each page that exists hears that the sheet closes before its window goes.
     for (PropertyPage* p : pages_) {

@@ -60,6 +60,9 @@ class PropertySheet : public Dialog {
     // The Help button; the owner of the sheet decides what help is.
     virtual void onHelp() {}
     void onDestroy() override;
+    // The close box and Escape act as the Cancel button, and like it do nothing while it is
+    // disabled (a page disables it during work that must not be cut short).
+    void onClose() override;
     void beforeCreate() override { layout(); }
 
   private:
