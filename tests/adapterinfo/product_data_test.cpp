@@ -38,14 +38,6 @@ TEST(ProductData, AnOverrideReplacesOnlyTheValuesItNames) {
     EXPECT_EQ(productDataFor("{}").partnerUsbId, app::ProductData{}.partnerUsbId);
 }
 
-TEST(ProductData, AllFourExcludedSubsystemsAtOnce) {
-    app::ProductData product = productDataFor(
-        R"({"excludedSubsystems": ["SUBSYS_1111111", "SUBSYS_2222222", "SUBSYS_3333333",
-                                   "SUBSYS_ABCDEF0"], "partnerUsbId": "USB\\VID_1234&PID_5678"})");
-    EXPECT_EQ(product.excludedSubsystems[3], "SUBSYS_ABCDEF0");
-    EXPECT_EQ(product.partnerUsbId, "USB\\VID_1234&PID_5678");
-}
-
 TEST(ProductData, UnusableOverridesNameThePlace) {
     struct Case {
         const char* json;

@@ -82,17 +82,5 @@ TEST(Classification, NoReportAtAllLeavesTheServicePackAlone) {
     EXPECT_EQ(servicePack, 2u);
 }
 
-TEST(Classification, AsksTheBasicRecordOnlyWhenTheExtendedOneFails) {
-    auto scenario = platform::sim::parseScenario(R"({"machine": {"osVersion": {"major": 5,
-        "minor": 1}}})",
-                                                 "test.json");
-    platform::ManualClock clock;
-    platform::sim::SimMachine machine(scenario, clock);
-    std::uint32_t servicePack = 0;
-    classifyWindowsVersion(machine.system(), servicePack);
-    EXPECT_EQ(machine.calls().count("GetVersionEx(extended)"), 1u);
-    EXPECT_EQ(machine.calls().count("GetVersionEx(basic)"), 0u);
-}
-
 }  // namespace
 }  // namespace zlx::adapterinfo

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "platform/posix/named_mutex.h"
 #include "platform/posix/named_mutex_holder.h"
 #include "support/temp_dir.h"
@@ -57,26 +55,6 @@ TEST_F(NamedMutexHolderTest, HoldsNothingWhenSomeoneElseHasTheMutex) {
     EXPECT_FALSE(free());  // still the first owner's
     first->release();
     EXPECT_TRUE(free());
-}
-
-TEST_F(NamedMutexHolderTest, AWaiterOnAnotherThreadGetsTheMutexAtTheReleaseTime) {
-    NamedMutexHolder holder(mutexes_, "NORVANE_NIC_MUTEX", clock_, 1200);
-    std::uint32_t result = 0;
-    Millis when = -1;
-    clock_.beginActivity();
-    std::thread waiter([&] {
-        ActivityScope running(clock_);
-        clock_.endActivity();
-        auto mutex = mutexes_.create("NORVANE_NIC_MUTEX");
-        result = mutex->wait(2000);
-        when = clock_.now();
-        mutex->release();
-    });
-    clock_.waitForQuiet();
-    clock_.advanceTo(5000, {});
-    waiter.join();
-    EXPECT_EQ(result, kWaitObject0);
-    EXPECT_EQ(when, 1200);
 }
 
 TEST_F(NamedMutexHolderTest, AWaitOnTheClocksOwnThreadMovesTheClock) {
