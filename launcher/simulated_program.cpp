@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "adapterinfo/product_data.h"
+#include "app/process_start.h"
 #include "resources/string_table.h"
 
 namespace zlx::launcher {
@@ -23,12 +25,17 @@ SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario, plat
       mutexes_(instanceDirectory, clock),
       platform_(platform::sim::makePlatform(machine_, mutexes_, instance_, savedFiles_)),
       desktop_(clock, services, &loadResourceString, handleBase),
-      context_(platform_, desktop_),
-      application_(context_) {}
+      context_(platform_, desktop_, adapterinfo::productDataFor(scenario.product)),
+      application_(context_) {
+    if (scenario.machine.nicMutexHeldMs > 0)
+        nicHolder_.emplace(mutexes_, platform::sim::kNicMutexName, clock,
+                           scenario.machine.nicMutexHeldMs);
+}
 
 SimulatedProgram::~SimulatedProgram() = default;
 
 int SimulatedProgram::run(const std::vector<std::string>& systemArguments) {
+    app::initialiseProcess(context_);
     application_.initInstance(systemArguments);
     return 0;
 }

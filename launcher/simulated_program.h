@@ -3,12 +3,14 @@
 // the desktop and the system's application object, wired together.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/app_context.h"
 #include "app/application.h"
 #include "platform/posix/named_mutex.h"
+#include "platform/posix/named_mutex_holder.h"
 #include "platform/posix/saved_files.h"
 #include "platform/posix/single_instance.h"
 #include "platform/sim/scenario.h"
@@ -36,6 +38,8 @@ class SimulatedProgram {
     platform::sim::SimMachine machine_;
     platform::posix::PosixSingleInstance instance_;
     platform::posix::PosixNamedMutexes mutexes_;
+    // Another program of the vendor holding the NIC mutex, when the scenario says so.
+    std::optional<platform::posix::NamedMutexHolder> nicHolder_;
     platform::posix::PosixSavedFiles savedFiles_;
     platform::Platform platform_;
     ui::Desktop desktop_;
