@@ -1,6 +1,5 @@
 #include "launcher/headless_run.h"
 
-#include "adapterinfo/details_text.h"
 #include "launcher/simulated_program.h"
 #include "platform/posix/instance_dir.h"
 #include "scriptmode/script_runner.h"
@@ -41,13 +40,7 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
     SimulatedProgram program(*scenario, clock, services, platform::posix::instanceDirectory(),
                              processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
-    scriptmode::ScriptHooks hooks;
-    hooks.takeCalls = [&program] { return program.machine().calls().takeNew(); };
-    hooks.details = [&program] {
-        app::AppContext& ctx = program.context();
-        return adapterinfo::formatAdapterDetails(
-            adapterinfo::buildAdapterDetails(ctx, ctx.selection.selectedAdapterDescription));
-    };
+    scriptmode::ScriptHooks hooks = program.scriptHooks();
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
     driver.setInput(&runner);

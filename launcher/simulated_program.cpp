@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "adapterinfo/adapter_details.h"
+#include "adapterinfo/details_text.h"
 #include "adapterinfo/product_data.h"
 #include "app/process_start.h"
 #include "resources/string_table.h"
@@ -38,6 +40,16 @@ int SimulatedProgram::run(const std::vector<std::string>& systemArguments) {
     app::initialiseProcess(context_);
     application_.initInstance(systemArguments);
     return 0;
+}
+
+scriptmode::ScriptHooks SimulatedProgram::scriptHooks() {
+    scriptmode::ScriptHooks hooks;
+    hooks.takeCalls = [this] { return machine_.calls().takeNew(); };
+    hooks.details = [this] {
+        return adapterinfo::formatAdapterDetails(adapterinfo::buildAdapterDetails(
+            context_, context_.selection.selectedAdapterDescription));
+    };
+    return hooks;
 }
 
 ui::WindowHandle processHandleBase() {

@@ -15,6 +15,7 @@
 #include "platform/posix/single_instance.h"
 #include "platform/sim/scenario.h"
 #include "platform/sim/sim_machine.h"
+#include "scriptmode/script_runner.h"
 #include "ui/desktop.h"
 
 namespace zlx::launcher {
@@ -33,6 +34,10 @@ class SimulatedProgram {
     app::AppContext& context() { return context_; }
     app::CQORDEXApp& application() { return application_; }
     platform::sim::SimMachine& machine() { return machine_; }
+
+    // What a script reads of this run: the recorded calls and the adapter details. Every front
+    // end uses these, so their transcripts agree.
+    scriptmode::ScriptHooks scriptHooks();
 
   private:
     platform::sim::SimMachine machine_;

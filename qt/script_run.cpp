@@ -27,8 +27,7 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
     ui::HeadlessDriver driver(program.desktop(), clock);
-    scriptmode::ScriptHooks hooks;
-    hooks.takeCalls = [&program] { return program.machine().calls().takeNew(); };
+    scriptmode::ScriptHooks hooks = program.scriptHooks();
     if (options.screenshotDir) {
         QString dir = QString::fromStdString(*options.screenshotDir);
         hooks.shot = [&renderer, dir, &err](const std::string& name) {
