@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/text.h"
+
 namespace zlx::adapterinfo {
 
 namespace {
@@ -15,18 +17,6 @@ constexpr std::string_view kUsbForm = "USB\\VID_hhhh";
 constexpr std::string_view kSubsystemForm = "SUBSYS_hhhhhhh";
 constexpr std::string_view kPartnerForm = "USB\\VID_hhhh&PID_hhhh";
 
-// `form` is the text expected, with 'h' standing for one upper-case hexadecimal digit: the
-// identifiers are compared in upper case, so a lower-case digit here would never match.
-bool hasForm(std::string_view text, std::string_view form) {
-    if (text.size() != form.size()) return false;
-    for (std::size_t i = 0; i < form.size(); ++i) {
-        bool hexDigit =
-            std::isdigit(static_cast<unsigned char>(text[i])) || (text[i] >= 'A' && text[i] <= 'F');
-        if (form[i] == 'h' ? !hexDigit : text[i] != form[i]) return false;
-    }
-    return true;
-}
-
 std::string formProblem(const std::string& text, std::string_view form) {
     return "expected the form \"" + std::string(form) +
            "\" (h: an upper-case hexadecimal digit), got \"" + text + "\"";
@@ -35,7 +25,8 @@ std::string formProblem(const std::string& text, std::string_view form) {
 std::string identifier(const Json& value, const std::string& pointer, std::string_view form) {
     if (!value.is_string()) throw ProductDataError(pointer, "expected a string");
     std::string text = value.get<std::string>();
-    if (!hasForm(text, form)) throw ProductDataError(pointer, formProblem(text, form));
+    if (!platform::matchesHexForm(text, form))
+        throw ProductDataError(pointer, formProblem(text, form));
     return text;
 }
 
@@ -97,7 +88,8 @@ app::ProductData productDataFor(std::string_view overrideJson) {
 
 std::string productDataProblem(const app::ProductData& product) {
     auto check = [](const std::string& text, std::string_view form, const std::string& where) {
-        return hasForm(text, form) ? std::string() : where + ": " + formProblem(text, form);
+        return platform::matchesHexForm(text, form) ? std::string()
+                                                    : where + ": " + formProblem(text, form);
     };
     std::string problem = check(product.vendorPciPrefix, kPciForm, "/vendorPciPrefix");
     if (problem.empty()) problem = check(product.vendorUsbPrefix, kUsbForm, "/vendorUsbPrefix");

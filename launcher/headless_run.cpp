@@ -44,8 +44,13 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
     driver.setInput(&runner);
+    return runScripted(program, options.systemArguments, out, err);
+}
+
+int runScripted(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
+                std::ostream& out, std::ostream& err) {
     try {
-        return program.run(options.systemArguments);
+        return program.run(systemArguments);
     } catch (const scriptmode::ScriptError& e) {
         out.flush();
         err << "zlxdiag: " << e.what() << "\n";

@@ -22,6 +22,13 @@ std::optional<platform::sim::Scenario> loadScenario(const LaunchOptions& options
 std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& scriptText,
                                                            std::ostream& err);
 
+class SimulatedProgram;
+
+// Runs `program` with the system's arguments while a script feeds it; a script error ends the
+// run with its message on `err` and status 2.
+int runScripted(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
+                std::ostream& out, std::ostream& err);
+
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err);
 

@@ -196,4 +196,13 @@ std::string toLowerAscii(std::string_view text) {
     return out;
 }
 
+bool matchesHexForm(std::string_view text, std::string_view form) {
+    if (text.size() != form.size()) return false;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        bool hexDigit = (text[i] >= '0' && text[i] <= '9') || (text[i] >= 'A' && text[i] <= 'F');
+        if (form[i] == 'h' ? !hexDigit : text[i] != form[i]) return false;
+    }
+    return true;
+}
+
 }  // namespace zlx::platform

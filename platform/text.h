@@ -26,4 +26,8 @@ std::string sanitizeUtf8(std::string_view bytes);
 
 std::string toLowerAscii(std::string_view text);
 
+// Whether `text` has the shape `form`, in which 'h' stands for one upper-case hexadecimal digit
+// and every other character for itself ("PCI\\VEN_hhhh").
+bool matchesHexForm(std::string_view text, std::string_view form);
+
 }  // namespace zlx::platform

@@ -38,13 +38,7 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
                                     std::move(hooks), out);
     SettledQtInput input(runner);
     driver.setInput(&input);
-    try {
-        return program.run(options.systemArguments);
-    } catch (const scriptmode::ScriptError& e) {
-        out.flush();
-        err << "zlxdiag: " << e.what() << "\n";
-        return 2;
-    }
+    return launcher::runScripted(program, options.systemArguments, out, err);
 }
 
 }  // namespace zlx::qt

@@ -6,25 +6,15 @@
 #include <cctype>
 
 #include "platform/sim/scenario_sections.h"
+#include "platform/text.h"
 
 namespace zlx::platform::sim {
 
 namespace {
 
-// `form` is the text expected, with 'h' standing for one upper-case hexadecimal digit.
-bool hasForm(std::string_view text, std::string_view form) {
-    if (text.size() != form.size()) return false;
-    for (std::size_t i = 0; i < form.size(); ++i) {
-        bool hexDigit =
-            std::isdigit(static_cast<unsigned char>(text[i])) || (text[i] >= 'A' && text[i] <= 'F');
-        if (form[i] == 'h' ? !hexDigit : text[i] != form[i]) return false;
-    }
-    return true;
-}
-
 std::string readIdentifier(const Node& n, std::string_view form, std::string_view example) {
     std::string text = readString(n);
-    if (!hasForm(text, form)) {
+    if (!matchesHexForm(text, form)) {
         failAt(n.pointer, "expected the form \"" + std::string(example) +
                               "\" (upper-case hexadecimal digits), got \"" + text + "\"");
     }
