@@ -7,6 +7,11 @@ namespace zlx::platform::sim {
 
 void CallLog::record(std::string line) {
     std::lock_guard lock(mutex_);
+    if (lines_.size() >= kMaxLines) {
+        std::size_t dropped = lines_.size() / 2;
+        lines_.erase(lines_.begin(), lines_.begin() + static_cast<std::ptrdiff_t>(dropped));
+        taken_ = taken_ > dropped ? taken_ - dropped : 0;
+    }
     lines_.push_back(std::move(line));
 }
 

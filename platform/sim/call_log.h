@@ -12,6 +12,10 @@ namespace zlx::platform::sim {
 
 class CallLog {
   public:
+    // A program that runs for hours on the simulated machine must not fill its memory with
+    // the record: past this many lines the oldest half is dropped.
+    static constexpr std::size_t kMaxLines = 200000;
+
     void record(std::string line);
     // The lines recorded since the previous takeNew().
     std::vector<std::string> takeNew();

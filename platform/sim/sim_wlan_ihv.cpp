@@ -32,6 +32,11 @@ Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std
                                std::span<std::uint8_t> answer, std::uint32_t& bytesReturned) {
     std::lock_guard lock(mutex_);
     bytesReturned = 0;
+    // Bounded like the call log, for long runs.
+    if (ihvRequests_.size() >= CallLog::kMaxLines / 4)
+        ihvRequests_.erase(
+            ihvRequests_.begin(),
+            ihvRequests_.begin() + static_cast<std::ptrdiff_t>(ihvRequests_.size() / 2));
     ihvRequests_.push_back(IhvRequest{handle, interfaceGuid, type,
                                       std::vector<std::uint8_t>(request.begin(), request.end()),
                                       answer.size()});
