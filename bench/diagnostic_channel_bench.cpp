@@ -7,6 +7,7 @@
 #include "platform/posix/named_mutex.h"
 #include "platform/posix/saved_files.h"
 #include "platform/posix/single_instance.h"
+#include "platform/sim/ihv_service.h"
 #include "platform/sim/sim_machine.h"
 #include "ui/headless.h"
 
@@ -33,24 +34,10 @@ struct Program {
     app::AppContext context;
 };
 
-platform::WlanNotification event(std::uint32_t code) {
-    platform::WlanNotification n;
-    n.source = platform::kWlanNotificationSourceIhv;
-    n.data = {static_cast<std::uint8_t>(code),
-              static_cast<std::uint8_t>(code >> 8),
-              static_cast<std::uint8_t>(code >> 16),
-              static_cast<std::uint8_t>(code >> 24),
-              0,
-              0,
-              0,
-              0};
-    return n;
-}
-
 void BM_NotificationRoutine(benchmark::State& state) {
     Program p(platform::sim::loadDefaultScenario());
     p.context.runState.setRunState(diagchannel::RunState::Testing);
-    const platform::WlanNotification n = event(0x80000007);
+    const platform::WlanNotification n = platform::sim::ihvNotification(0x80000007);
     for (auto _ : state) {
         p.context.notifications.onNotification(n);
         // The posted line waits in the queue; drop it as the window would take it.

@@ -76,4 +76,15 @@ void IhvService::start(const Guid& interfaceGuid, const std::vector<IhvEvent>& s
     }
 }
 
+std::vector<std::uint8_t> ihvEventPayload(std::uint32_t event, std::uint32_t second) {
+    std::vector<std::uint8_t> payload(8, 0);
+    storeLe<std::uint32_t>(payload, 0, event);
+    storeLe<std::uint32_t>(payload, 4, second);
+    return payload;
+}
+
+WlanNotification ihvNotification(std::uint32_t event, std::uint32_t second) {
+    return WlanNotification{kWlanNotificationSourceIhv, 0, Guid{}, ihvEventPayload(event, second)};
+}
+
 }  // namespace zlx::platform::sim

@@ -34,6 +34,11 @@ std::optional<ServiceControl> decodeServiceControl(std::span<const std::uint8_t>
 // The call-log name of one scripted event.
 std::string describeIhvEvent(const IhvEvent& event);
 
+// The data of an IHV notification: the event code and the second word, little-endian.
+std::vector<std::uint8_t> ihvEventPayload(std::uint32_t event, std::uint32_t second = 0);
+// An IHV notification as the service delivers it.
+WlanNotification ihvNotification(std::uint32_t event, std::uint32_t second = 0);
+
 class IhvService {
   public:
     IhvService(Clock& clock, std::weak_ptr<NotificationHub> hub);

@@ -2,6 +2,7 @@
 
 #include "platform/bytes.h"
 #include "platform/sim/driver_requests.h"
+#include "platform/sim/ihv_service.h"
 #include "platform/sim/scenario_sections.h"
 
 namespace zlx::platform::sim {
@@ -50,13 +51,6 @@ DriverOverride readOverride(const Node& node) {
     return o;
 }
 
-std::vector<std::uint8_t> eventPayload(std::uint32_t event, std::uint32_t second) {
-    std::vector<std::uint8_t> payload(8, 0);
-    storeLe<std::uint32_t>(payload, 0, event);
-    storeLe<std::uint32_t>(payload, 4, second);
-    return payload;
-}
-
 IhvEvent readEvent(const Node& node) {
     IhvEvent e;
     readObject(node, [&](ObjectReader& r) {
@@ -73,7 +67,7 @@ IhvEvent readEvent(const Node& node) {
         std::uint32_t event = 0, second = 0;
         r.optional("event", [&](const Node& n) { event = readNumber<std::uint32_t>(n); });
         r.number("second", second);
-        if (hasEvent) e.payload = eventPayload(event, second);
+        if (hasEvent) e.payload = ihvEventPayload(event, second);
         r.optional("payload", [&](const Node& n) {
             e.payload = readHexBytes(n);
             e.raw = true;

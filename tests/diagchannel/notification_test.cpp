@@ -6,6 +6,7 @@
 
 #include "app/user_messages.h"
 #include "diagchannel/ihv_events.h"
+#include "platform/sim/ihv_service.h"
 #include "support/program_fixture.h"
 #include "ui/dialog.h"
 
@@ -28,20 +29,6 @@ class Sink : public ui::Dialog {
         return 0;
     }
 };
-
-platform::WlanNotification ihv(std::uint32_t code) {
-    platform::WlanNotification n;
-    n.source = platform::kWlanNotificationSourceIhv;
-    n.data = {static_cast<std::uint8_t>(code),
-              static_cast<std::uint8_t>(code >> 8),
-              static_cast<std::uint8_t>(code >> 16),
-              static_cast<std::uint8_t>(code >> 24),
-              0,
-              0,
-              0,
-              0};
-    return n;
-}
 
 struct Posted {
     std::uint32_t message;
@@ -81,7 +68,7 @@ TEST(NotificationRoutineTest, EachEventInEachState) {
         f.context().troubleshootingPage = page.handle();
         f.context().testWindowHandle = window.handle();
         f.context().runState.setRunState(c.state);
-        f.context().notifications.onNotification(ihv(c.code));
+        f.context().notifications.onNotification(platform::sim::ihvNotification(c.code));
         f.desktop().dispatchAll();
         std::vector<Posted> got;
         for (const auto& m : page.got) got.push_back({m.id, true, m.lParam});
@@ -104,11 +91,11 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     f.context().troubleshootingPage = page.handle();
     f.context().testWindowHandle = window.handle();
     f.context().runState.setRunState(RunState::Waiting);
-    f.context().notifications.onNotification(ihv(0x80000007));
+    f.context().notifications.onNotification(platform::sim::ihvNotification(0x80000007));
     EXPECT_EQ(f.context().runState.pendingFirstLine(), "Received DHCP test request.");
     f.context().runState.setRunState(RunState::Testing);
-    f.context().notifications.onNotification(ihv(5));
-    f.context().notifications.onNotification(ihv(0x8000000A));
+    f.context().notifications.onNotification(platform::sim::ihvNotification(5));
+    f.context().notifications.onNotification(platform::sim::ihvNotification(0x8000000A));
     f.desktop().dispatchAll();
     ASSERT_EQ(window.got.size(), 2u);
     EXPECT_EQ(window.got[0].text, "[DiagServ]Please call support.");
@@ -120,17 +107,17 @@ TEST(NotificationRoutineTest, MalformedNotificationsAreIgnored) {
     auto f = ProgramFixture::defaultMachine();
     Sink page(f.desktop());
     f.context().troubleshootingPage = page.handle();
-    platform::WlanNotification shortPayload = ihv(kEventConnected);
+    platform::WlanNotification shortPayload = platform::sim::ihvNotification(kEventConnected);
     shortPayload.data.resize(3);
-    platform::WlanNotification otherSource = ihv(kEventConnected);
+    platform::WlanNotification otherSource = platform::sim::ihvNotification(kEventConnected);
     otherSource.source = 0x8;
-    platform::WlanNotification empty = ihv(kEventConnected);
+    platform::WlanNotification empty = platform::sim::ihvNotification(kEventConnected);
     empty.data.clear();
     for (const auto& n : {shortPayload, otherSource, empty})
         f.context().notifications.onNotification(n);
     f.desktop().dispatchAll();
     EXPECT_TRUE(page.got.empty());
-    platform::WlanNotification exact = ihv(kEventConnected);
+    platform::WlanNotification exact = platform::sim::ihvNotification(kEventConnected);
     exact.data.resize(4);  // the second word is not needed
     f.context().notifications.onNotification(exact);
     f.desktop().dispatchAll();
