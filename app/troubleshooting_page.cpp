@@ -53,8 +53,8 @@ void CQORDEXDlg::makeCurrent(const std::string& guidText) {
 void CQORDEXDlg::selectNetworkMode() {
     networkMode_ = true;
     enableItem(kIdProfileList, true);
-    setItemText(kIdModeText, resources::stringOr(69, ""));
-    setItemText(kIdWarningText, resources::stringOr(70, ""));
+    setItemText(kIdModeText, resources::stringOr(resources::kStrNetworkModeText, ""));
+    setItemText(kIdWarningText, resources::stringOr(resources::kStrDiagnosticModeWarning, ""));
     showItem(kIdWarningText, true);
     showItem(kIdWarningIcon, true);
     enableItem(kIdStart, false);
@@ -81,7 +81,7 @@ void CQORDEXDlg::selectNetworkMode() {
 
 void CQORDEXDlg::selectClientMode() {
     networkMode_ = false;
-    setItemText(kIdModeText, resources::stringOr(68, ""));
+    setItemText(kIdModeText, resources::stringOr(resources::kStrClientModeText, ""));
     showItem(kIdWarningText, false);
     showItem(kIdWarningIcon, false);
     enableItem(kIdProfileList, false);

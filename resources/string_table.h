@@ -26,6 +26,9 @@ std::span<const StringEntry> allStrings();
 
 // Message box texts and captions, window titles.
 inline constexpr int kStrNone = 51;
+inline constexpr int kStrClientModeText = 68;
+inline constexpr int kStrNetworkModeText = 69;
+inline constexpr int kStrDiagnosticModeWarning = 70;
 inline constexpr int kStrNoZlxProfiles = 71;
 inline constexpr int kStrDiagnosticsError = 72;
 inline constexpr int kStrNoSuitableAdapters = 73;
