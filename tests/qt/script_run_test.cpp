@@ -11,35 +11,12 @@
 #include "launcher/headless_run.h"
 #include "qt/script_run.h"
 #include "support/temp_dir.h"
+#include "support/transcript_cases.h"
 
 namespace zlx::qt {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kCases = fs::path(ZLX_SOURCE_DIR) / "tests/scriptmode/cases";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-// A case's scenario and system arguments, from its "# scenario:" and "# args:" lines.
-launcher::LaunchOptions optionsFor(const std::string& script) {
-    launcher::LaunchOptions options;
-    std::istringstream in(script);
-    for (std::string line; std::getline(in, line) && line.rfind("#", 0) == 0;) {
-        if (line.rfind("# scenario: ", 0) == 0)
-            options.scenarioPath = (fs::path(ZLX_SOURCE_DIR) / line.substr(12)).string();
-        if (line.rfind("# args: ", 0) == 0) {
-            std::istringstream args(line.substr(8));
-            for (std::string a; args >> a;) options.systemArguments.push_back(a);
-        }
-    }
-    return options;
-}
 
 using Runner = int (*)(const launcher::LaunchOptions&, const std::string&, std::ostream&,
                        std::ostream&);
@@ -53,27 +30,19 @@ std::string transcriptOf(Runner run, launcher::LaunchOptions options, const std:
     return out.str() + err.str() + "exit " + std::to_string(status) + "\n";
 }
 
-std::vector<std::string> caseNames() {
-    std::vector<std::string> names;
-    if (fs::exists(kCases))
-        for (const auto& entry : fs::directory_iterator(kCases))
-            if (entry.path().extension() == ".script")
-                names.push_back(entry.path().stem().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class SameTranscriptTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(SameTranscriptTest, QtRunPrintsWhatTheHeadlessRunPrints) {
-    std::string script = readFile(kCases / (GetParam() + ".script"));
-    launcher::LaunchOptions options = optionsFor(script);
+    std::string script =
+        zlx::testing::readWholeFile(zlx::testing::kTranscriptCases / (GetParam() + ".script"));
+    launcher::LaunchOptions options = zlx::testing::caseOptions(script);
     std::string onQt = transcriptOf(&runScriptOnQt, options, script);
     options.headless = true;
     EXPECT_EQ(onQt, transcriptOf(&launcher::runHeadless, options, script));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SameTranscriptTest, ::testing::ValuesIn(caseNames()),
+INSTANTIATE_TEST_SUITE_P(Cases, SameTranscriptTest,
+                         ::testing::ValuesIn(zlx::testing::transcriptCaseNames()),
                          [](const auto& info) {
                              std::string name = info.param;
                              for (char& c : name)
