@@ -3,7 +3,7 @@
 #include "adapterinfo/address_lookup.h"
 #include "adapterinfo/device_binding.h"
 #include "adapterinfo/driver_file.h"
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "platform/text.h"
 #include "platform/wlan_types.h"
 
@@ -41,7 +41,7 @@ AdapterDetails AdapterDetails::copyValues() const {
 }
 
 AdapterDetails buildAdapterDetails(const GatherContext& context,
-                                   const wlan::WlanSelection& selection,
+                                   const context::WlanSelection& selection,
                                    const std::string& requestedName) {
     AdapterDetails details;
     details.client = std::make_unique<wlan::ClientHandle>(context.platform.wlan);
@@ -80,7 +80,7 @@ AdapterDetails buildAdapterDetails(const GatherContext& context,
     return details;
 }
 
-AdapterDetails buildAdapterDetails(app::AppContext& ctx, const std::string& requestedName) {
+AdapterDetails buildAdapterDetails(context::AppContext& ctx, const std::string& requestedName) {
     return buildAdapterDetails(gatherContextOf(ctx), ctx.selection, requestedName);
 }
 

@@ -12,7 +12,7 @@
 #include "wlan/client_handle.h"
 #include "wlan/interfaces.h"
 
-namespace zlx::app {
+namespace zlx::context {
 class AppContext;
 }
 
@@ -48,9 +48,9 @@ struct AdapterDetails {
 // and whether the radio is asked. Never fails: what cannot be found stays empty. Waits up
 // to 2 s for the vendor's NIC mutex.
 AdapterDetails buildAdapterDetails(const GatherContext& context,
-                                   const wlan::WlanSelection& selection,
+                                   const context::WlanSelection& selection,
                                    const std::string& requestedName);
-AdapterDetails buildAdapterDetails(app::AppContext& ctx, const std::string& requestedName);
+AdapterDetails buildAdapterDetails(context::AppContext& ctx, const std::string& requestedName);
 
 std::string driverInstanceOf(const AdapterDetails& details);
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "platform/platform.h"
 
 namespace zlx::adapterinfo {
@@ -27,12 +27,12 @@ struct AdapterInfo {
 // The platform, the product's hardware identifiers and the Windows version classification.
 struct GatherContext {
     platform::Platform& platform;
-    const app::ProductData& product;
+    const context::ProductData& product;
     std::uint32_t osVersionCode = 0;
     std::uint32_t servicePackMajor = 0;
 };
 
-inline GatherContext gatherContextOf(app::AppContext& ctx) {
+inline GatherContext gatherContextOf(context::AppContext& ctx) {
     return GatherContext{ctx.platform, ctx.product, ctx.osVersionCode, ctx.servicePackMajor};
 }
 

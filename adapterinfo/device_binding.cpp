@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/registry_key.h"
+#include "platform/registry_key.h"
 #include "platform/text.h"
 
 namespace zlx::adapterinfo {
@@ -29,8 +29,8 @@ bool contains(std::string_view text, std::string_view needle) {
 
 }  // namespace
 
-std::string usbPrefixInForce(platform::Registry& registry, const app::ProductData& product) {
-    app::ACRegKey key(registry);
+std::string usbPrefixInForce(platform::Registry& registry, const context::ProductData& product) {
+    platform::RegistryKey key(registry);
     std::string value;
     if (key.open(platform::kHkeyLocalMachine, kInstallerKey, platform::kKeyRead) == 0)
         key.queryString(kUsbPrefixValue, value);
@@ -38,7 +38,7 @@ std::string usbPrefixInForce(platform::Registry& registry, const app::ProductDat
 }
 
 bool matchesVendorHardwareId(std::string_view id, std::string_view usbPrefix,
-                             const app::ProductData& product) {
+                             const context::ProductData& product) {
     std::string normal(id);
     std::replace(normal.begin(), normal.end(), '#', '\\');
     normal = upperAscii(normal);

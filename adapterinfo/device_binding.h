@@ -38,11 +38,11 @@ bool isVendorHardwareId(const GatherContext& context, const std::optional<std::s
 
 // "USBVIDPID" of the installer's key when it exists and is not empty, else the product's
 // vendorUsbPrefix.
-std::string usbPrefixInForce(platform::Registry& registry, const app::ProductData& product);
+std::string usbPrefixInForce(platform::Registry& registry, const context::ProductData& product);
 
 // The judgement itself, for an identifier and a USB prefix; compared without regard to case,
 // with "#" read as "\".
 bool matchesVendorHardwareId(std::string_view id, std::string_view usbPrefix,
-                             const app::ProductData& product);
+                             const context::ProductData& product);
 
 }  // namespace zlx::adapterinfo

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "adapterinfo/windows_version.h"
-#include "app/registry_key.h"
+#include "platform/registry_key.h"
 #include "platform/text.h"
 
 namespace zlx::adapterinfo {
@@ -14,7 +14,7 @@ constexpr std::int64_t kTicksPerSecond = 10000000;
 constexpr std::int64_t kFileTimeEpochToUnix = 11644473600;
 
 // Both gatherers open their key with every right, and settle for reading.
-bool openKey(app::ACRegKey& key, const std::string& path) {
+bool openKey(platform::RegistryKey& key, const std::string& path) {
     if (key.open(platform::kHkeyLocalMachine, path, platform::kKeyAllAccess) == 0) return true;
     return key.open(platform::kHkeyLocalMachine, path, platform::kKeyRead) == 0;
 }
@@ -50,7 +50,7 @@ class RedirectionOff {
 
 void readNetCfgInstanceId(const GatherContext& context, AdapterInfo& info) {
     if (info.driverInstance.empty()) return;
-    app::ACRegKey key(context.platform.registry);
+    platform::RegistryKey key(context.platform.registry);
     if (!openKey(key, std::string(kNetClassKey) + "\\" + info.driverInstance)) return;
     key.queryString("NetCfgInstanceId", info.netCfgInstanceId);
 }
@@ -68,7 +68,7 @@ std::string driverImagePath(const std::string& windowsDirectory, const std::stri
 
 bool gatherDriverFile(const GatherContext& context, AdapterInfo& info) {
     {
-        app::ACRegKey key(context.platform.registry);
+        platform::RegistryKey key(context.platform.registry);
         std::string imagePath;
         std::string windows;
         if (openKey(key, std::string(kServicesKey) + info.serviceName) &&

@@ -1,6 +1,6 @@
 #include "adapterinfo/windows_version.h"
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 
 namespace zlx::adapterinfo {
 
@@ -68,7 +68,7 @@ std::uint32_t classifyWindowsVersion(platform::SystemInfo& system,
     }
 }
 
-void classifyAtStartUp(app::AppContext& ctx) {
+void classifyAtStartUp(context::AppContext& ctx) {
     ctx.osVersionCode = classifyWindowsVersion(ctx.platform.system, ctx.servicePackMajor);
 }
 

@@ -7,7 +7,7 @@
 
 #include "platform/system.h"
 
-namespace zlx::app {
+namespace zlx::context {
 class AppContext;
 }
 
@@ -30,6 +30,6 @@ std::uint32_t classifyWindowsVersion(platform::SystemInfo& system, std::uint32_t
 
 // Sets ctx.osVersionCode and ctx.servicePackMajor. Runs once at start-up, after the adapter
 // selection (whose details therefore see code 0) and before the application object starts.
-void classifyAtStartUp(app::AppContext& ctx);
+void classifyAtStartUp(context::AppContext& ctx);
 
 }  // namespace zlx::adapterinfo

@@ -6,9 +6,9 @@
 namespace zlx::app {
 
 // The About box: icon, version line, one more line and OK.
-class CAboutDlg : public ui::Dialog {
+class AboutDialog : public ui::Dialog {
   public:
-    explicit CAboutDlg(ui::Desktop& desktop)
+    explicit AboutDialog(ui::Desktop& desktop)
         : ui::Dialog(desktop, resources::dialogTemplate(resources::kDialogAbout)) {}
 
   protected:

@@ -2,15 +2,15 @@
 
 #include "app/command_line.h"
 #include "app/help_locale.h"
-#include "app/registry_key.h"
 #include "app/termination.h"
+#include "platform/registry_key.h"
 #include "resources/string_table.h"
 #include "status/status_sheet.h"
 #include "ui/dialog.h"
 
 namespace zlx::app {
 
-bool CQORDEXApp::initInstance(const std::vector<std::string>& arguments) {
+bool Application::initInstance(const std::vector<std::string>& arguments) {
     platform::SingleInstance& instance = ctx_.platform.instance;
     if (!instance.createMutex()) {
         // Another copy runs: it brings its window forward when the shared value names one.
@@ -40,15 +40,15 @@ bool CQORDEXApp::initInstance(const std::vector<std::string>& arguments) {
     return false;
 }
 
-bool CQORDEXApp::runMainWindow() {
-    status::WvAppPropertySheet sheet(ctx_, helpAvailable(), [this] { onHelp(); });
+bool Application::runMainWindow() {
+    status::StatusSheet sheet(ctx_, helpAvailable(), [this] { onHelp(); });
     sheet.doModal();
     ctx_.mainWindow = ui::kNoWindow;
     return false;
 }
 
-std::string CQORDEXApp::installPath() {
-    ACRegKey key(ctx_.platform.registry);
+std::string Application::installPath() {
+    platform::RegistryKey key(ctx_.platform.registry);
     if (key.open(platform::kHkeyLocalMachine, "Software\\Norvane\\Pelorn",
                  platform::kKeyAllAccess) != 0)
         key.open(platform::kHkeyLocalMachine, "Software\\Norvane\\Pelorn", platform::kKeyRead);
@@ -58,7 +58,7 @@ std::string CQORDEXApp::installPath() {
     return path + "\\";
 }
 
-bool CQORDEXApp::helpAvailable() {
+bool Application::helpAvailable() {
     std::string programFiles;
     if (ctx_.platform.folders.knownFolderPath(platform::KnownFolder::ProgramFiles, programFiles) !=
         0)
@@ -68,7 +68,7 @@ bool CQORDEXApp::helpAvailable() {
            platform::kErrorSuccess;
 }
 
-void CQORDEXApp::onHelp() {
+void Application::onHelp() {
     ui::Dialog* main = ctx_.desktop.find(ctx_.mainWindow);
     if (!main) return;
     std::string path =

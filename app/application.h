@@ -1,16 +1,16 @@
 #pragma once
-// CQORDEXApp: one instance only, the command line, the status sheet run modally, help.
+// Application: one instance only, the command line, the status sheet run modally, help.
 
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 
 namespace zlx::app {
 
-class CQORDEXApp {
+class Application {
   public:
-    explicit CQORDEXApp(AppContext& context) : ctx_(context) {}
+    explicit Application(context::AppContext& context) : ctx_(context) {}
 
     // Runs the program; always false, so the process ends when it returns.
     bool initInstance(const std::vector<std::string>& arguments);
@@ -25,7 +25,7 @@ class CQORDEXApp {
   private:
     bool runMainWindow();
 
-    AppContext& ctx_;
+    context::AppContext& ctx_;
 };
 
 }  // namespace zlx::app

@@ -4,7 +4,7 @@
 
 namespace zlx::app {
 
-void applyCommandLine(const std::vector<std::string>& arguments, CommandLineFlags& flags) {
+void applyCommandLine(const std::vector<std::string>& arguments, context::CommandLineFlags& flags) {
     for (const std::string& argument : arguments) {
         std::string option = platform::toLowerAscii(argument);
         if (option == "-u") {

@@ -4,7 +4,7 @@
 
 namespace zlx::app {
 
-void initialiseProcess(AppContext& ctx) {
+void initialiseProcess(context::AppContext& ctx) {
     // The Windows version comes after the adapter selection at start, so the details built
     // during that selection see version code 0.
     adapterinfo::classifyAtStartUp(ctx);

@@ -2,10 +2,10 @@
 // What happens when the process starts, before the application object runs: the values every
 // later step relies on are set up in their fixed order.
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 
 namespace zlx::app {
 
-void initialiseProcess(AppContext& ctx);
+void initialiseProcess(context::AppContext& ctx);
 
 }  // namespace zlx::app

@@ -34,13 +34,13 @@ void BM_BuildAdapterDetails(benchmark::State& state) {
         platform::posix::PosixSavedFiles saved;
         platform::Platform platform =
             platform::sim::makePlatform(machine, mutexes, instance, saved);
-        app::ProductData product;
+        context::ProductData product;
         std::uint32_t servicePack = 0;
         std::uint32_t code = adapterinfo::classifyWindowsVersion(machine.system(), servicePack);
         adapterinfo::GatherContext context{platform, product, code, servicePack};
         const auto& adapter = machine.scenario().wlan.interfaces.at(0);
-        wlan::WlanSelection selection{adapter.guid, platform::formatGuid(adapter.guid),
-                                      adapter.description};
+        context::WlanSelection selection{adapter.guid, platform::formatGuid(adapter.guid),
+                                         adapter.description};
         for (auto _ : state) {
             adapterinfo::AdapterDetails details =
                 adapterinfo::buildAdapterDetails(context, selection, adapter.description);

@@ -2,14 +2,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/app_context.h"
-#include "app/profile_eligibility.h"
+#include "context/app_context.h"
 #include "platform/posix/named_mutex.h"
 #include "platform/posix/saved_files.h"
 #include "platform/posix/single_instance.h"
 #include "platform/sim/ihv_service.h"
 #include "platform/sim/sim_machine.h"
+#include "troubleshooting/profile_eligibility.h"
 #include "ui/headless.h"
+#include "wlan/interfaces.h"
 
 namespace {
 
@@ -31,12 +32,12 @@ struct Program {
     platform::Platform bundle;
     ui::HeadlessServices services;
     ui::Desktop desktop;
-    app::AppContext context;
+    context::AppContext context;
 };
 
 void BM_NotificationRoutine(benchmark::State& state) {
     Program p(platform::sim::loadDefaultScenario());
-    p.context.runState.setRunState(diagchannel::RunState::Testing);
+    p.context.runState.setRunState(context::RunState::Testing);
     const platform::WlanNotification n = platform::sim::ihvNotification(0x80000007);
     for (auto _ : state) {
         p.context.notifications.onNotification(n);
@@ -64,7 +65,7 @@ void BM_ListHundredProfiles(benchmark::State& state) {
         wlan::selectInterface(p.context.selection, p.bundle.wlan, p.bundle.rpc, guid);
         int eligible = 0;
         for (int i = 0; i < 100; ++i)
-            eligible += app::isZlxProfile(p.context, "Profile " + std::to_string(i));
+            eligible += troubleshooting::isZlxProfile(p.context, "Profile " + std::to_string(i));
         benchmark::DoNotOptimize(eligible);
         p.machine.calls().takeNew();
     }

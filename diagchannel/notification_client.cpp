@@ -1,13 +1,15 @@
 #include "diagchannel/notification_client.h"
 
-#include "app/app_context.h"
-#include "app/user_messages.h"
+#include "context/app_context.h"
+#include "context/user_messages.h"
 #include "diagchannel/ihv_events.h"
 #include "resources/string_table.h"
 
 namespace zlx::diagchannel {
 
-NotificationClient::NotificationClient(app::AppContext& context)
+using context::RunState;
+
+NotificationClient::NotificationClient(context::AppContext& context)
     : ctx_(context), handle_(context.platform.wlan) {}
 
 void NotificationClient::secureIhvControl() {
@@ -39,27 +41,27 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
 
     if (auto line = progressLine(*code)) {
         if (state == RunState::Testing) {
-            desktop.post(ctx_.testWindowHandle, app::kWmAddLine, 0, 0, *line);
+            desktop.post(ctx_.testWindowHandle, context::kWmAddLine, 0, 0, *line);
         } else {
             ctx_.runState.setPendingFirstLine(*line);
-            desktop.post(page, app::kWmOpenTestWindow, 0, 0);
+            desktop.post(page, context::kWmOpenTestWindow, 0, 0);
         }
         return;
     }
     switch (*code) {
         case kEventConnected:
             if (state == RunState::Idle || state == RunState::Connecting)
-                desktop.post(page, app::kWmConnectResult, 0, 1);
+                desktop.post(page, context::kWmConnectResult, 0, 1);
             break;
         case kEventConnectFailed:
-            desktop.post(page, app::kWmConnectResult, 0, 0);
+            desktop.post(page, context::kWmConnectResult, 0, 0);
             break;
         case kEventLeftDiagnosticMode:
             if (state == RunState::Testing) {
-                desktop.post(ctx_.testWindowHandle, app::kWmTestsComplete);
+                desktop.post(ctx_.testWindowHandle, context::kWmTestsComplete);
             } else if (state == RunState::Waiting) {
                 ctx_.runState.setCompletedBeforeOpen();
-                desktop.post(page, app::kWmOpenTestWindow, 0, 0);
+                desktop.post(page, context::kWmOpenTestWindow, 0, 0);
             }
             break;
         case kEventProfileNotFound: {
@@ -69,7 +71,7 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             box.caption = resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
             desktop.services().messageBox(box);
             // The run cannot go on: the page ends it cleanly.
-            desktop.post(page, app::kWmProfileNotFound);
+            desktop.post(page, context::kWmProfileNotFound);
             break;
         }
         default:

@@ -9,7 +9,7 @@
 #include "platform/wlan.h"
 #include "wlan/client_handle.h"
 
-namespace zlx::app {
+namespace zlx::context {
 class AppContext;
 }
 
@@ -21,7 +21,7 @@ inline constexpr const char* kIhvControlSecurity =
 
 class NotificationClient {
   public:
-    explicit NotificationClient(app::AppContext& context);
+    explicit NotificationClient(context::AppContext& context);
     NotificationClient(const NotificationClient&) = delete;
     NotificationClient& operator=(const NotificationClient&) = delete;
 
@@ -36,7 +36,7 @@ class NotificationClient {
     std::uint32_t lastEventCode() const { return lastEventCode_; }
 
   private:
-    app::AppContext& ctx_;
+    context::AppContext& ctx_;
     wlan::ClientHandle handle_;  // open for the program's life
     std::atomic<std::uint32_t> lastEventCode_{0};
 };

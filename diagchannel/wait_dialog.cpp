@@ -1,16 +1,16 @@
 #include "diagchannel/wait_dialog.h"
 
-#include "app/user_messages.h"
+#include "context/user_messages.h"
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
 
 namespace zlx::diagchannel {
 
-CWaitDialog::CWaitDialog(app::AppContext& context)
+WaitDialog::WaitDialog(context::AppContext& context)
     : ui::Dialog(context.desktop, resources::dialogTemplate(resources::kDialogWaiting)),
       ctx_(context) {}
 
-bool CWaitDialog::onInitDialog() {
+bool WaitDialog::onInitDialog() {
     setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
     setIcon(resources::kIconProgram);
     ctx_.waitDialogHandle = handle();
@@ -19,21 +19,21 @@ bool CWaitDialog::onInitDialog() {
 }
 
 // The button, Escape and the close box.
-void CWaitDialog::onCancel() {
+void WaitDialog::onCancel() {
     ctx_.driver.leaveDiagnosticMode();
-    desktop().post(ctx_.troubleshootingPage, app::kWmRunIdle);
+    desktop().post(ctx_.troubleshootingPage, context::kWmRunIdle);
     endDialog(ui::kIdOk);
 }
 
-std::int64_t CWaitDialog::onMessage(const ui::Message& m) {
-    if (m.id == app::kWmWaitClose) {
+std::int64_t WaitDialog::onMessage(const ui::Message& m) {
+    if (m.id == context::kWmWaitClose) {
         if (m.lParam != 0)
             endDialog(ui::kIdOk);
         else
             onCancel();
         return 0;
     }
-    if (m.id == app::kWmWaitCloseQuiet) {
+    if (m.id == context::kWmWaitCloseQuiet) {
         endDialog(ui::kIdOk);
         return 0;
     }

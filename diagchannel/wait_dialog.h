@@ -1,15 +1,15 @@
 #pragma once
-// CWaitDialog: shown while connected to the diagnostic channel until the network begins its
+// WaitDialog: shown while connected to the diagnostic channel until the network begins its
 // tests. Cancel takes the adapter out of diagnostic mode.
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "ui/dialog.h"
 
 namespace zlx::diagchannel {
 
-class CWaitDialog : public ui::Dialog {
+class WaitDialog : public ui::Dialog {
   public:
-    explicit CWaitDialog(app::AppContext& context);
+    explicit WaitDialog(context::AppContext& context);
 
   protected:
     bool onInitDialog() override;
@@ -17,7 +17,7 @@ class CWaitDialog : public ui::Dialog {
     std::int64_t onMessage(const ui::Message& message) override;
 
   private:
-    app::AppContext& ctx_;
+    context::AppContext& ctx_;
 };
 
 }  // namespace zlx::diagchannel

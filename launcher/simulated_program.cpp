@@ -4,8 +4,8 @@
 
 #include "adapterinfo/adapter_details.h"
 #include "adapterinfo/details_text.h"
-#include "adapterinfo/product_data.h"
 #include "app/process_start.h"
+#include "context/product_data.h"
 #include "resources/string_table.h"
 
 namespace zlx::launcher {
@@ -27,7 +27,7 @@ SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario, plat
       mutexes_(instanceDirectory, clock),
       platform_(platform::sim::makePlatform(machine_, mutexes_, instance_, savedFiles_)),
       desktop_(clock, services, &loadResourceString, handleBase),
-      context_(platform_, desktop_, adapterinfo::productDataFor(scenario.product)),
+      context_(platform_, desktop_, context::productDataFor(scenario.product)),
       application_(context_) {
     if (scenario.machine.nicMutexHeldMs > 0)
         nicHolder_.emplace(mutexes_, platform::sim::kNicMutexName, clock,

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
 #include "app/application.h"
+#include "context/app_context.h"
 #include "platform/posix/named_mutex.h"
 #include "platform/posix/named_mutex_holder.h"
 #include "platform/posix/saved_files.h"
@@ -31,8 +31,8 @@ class SimulatedProgram {
     int run(const std::vector<std::string>& systemArguments);
 
     ui::Desktop& desktop() { return desktop_; }
-    app::AppContext& context() { return context_; }
-    app::CQORDEXApp& application() { return application_; }
+    context::AppContext& context() { return context_; }
+    app::Application& application() { return application_; }
     platform::sim::SimMachine& machine() { return machine_; }
 
     // What a script reads of this run: the recorded calls and the adapter details. Every front
@@ -48,8 +48,8 @@ class SimulatedProgram {
     platform::posix::PosixSavedFiles savedFiles_;
     platform::Platform platform_;
     ui::Desktop desktop_;
-    app::AppContext context_;
-    app::CQORDEXApp application_;
+    context::AppContext context_;
+    app::Application application_;
 };
 
 // A window-handle base that differs between processes, so that a handle read by another copy

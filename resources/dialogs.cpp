@@ -102,7 +102,7 @@ DialogTemplate testWindow() {
 }
 
 // The status pages get their controls with the status display.
-DialogTemplate statisticsPage() {
+DialogTemplate diagnosticsPage() {
     return DialogTemplate{kDialogStatistics, "Diagnostics", 250, 212, {}};
 }
 DialogTemplate linkStatusPage() {
@@ -110,7 +110,7 @@ DialogTemplate linkStatusPage() {
 }
 
 struct Templates {
-    std::array<DialogTemplate, 6> all{aboutBox(),       troubleshootingPage(), statisticsPage(),
+    std::array<DialogTemplate, 6> all{aboutBox(),       troubleshootingPage(), diagnosticsPage(),
                                       linkStatusPage(), waitingDialog(),       testWindow()};
     DialogTemplate none;
 };

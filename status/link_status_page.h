@@ -5,9 +5,9 @@
 namespace zlx::status {
 
 // The Current Status page; its values arrive with the status display.
-class WvLinkStatusPage : public RefreshingPage {
+class LinkStatusPage : public RefreshingPage {
   public:
-    explicit WvLinkStatusPage(app::AppContext& context);
+    explicit LinkStatusPage(context::AppContext& context);
 };
 
 }  // namespace zlx::status

@@ -1,13 +1,13 @@
 #include "resources/dialogs.h"
+#include "status/diagnostics_page.h"
 #include "status/link_status_page.h"
-#include "status/statistics_page.h"
 
 namespace zlx::status {
 
-WvLinkStatusPage::WvLinkStatusPage(app::AppContext& context)
+LinkStatusPage::LinkStatusPage(context::AppContext& context)
     : RefreshingPage(context, resources::kDialogLinkStatus) {}
 
-WvStatisticsPage::WvStatisticsPage(app::AppContext& context)
+DiagnosticsPage::DiagnosticsPage(context::AppContext& context)
     : RefreshingPage(context, resources::kDialogStatistics) {}
 
 }  // namespace zlx::status

@@ -5,7 +5,7 @@
 
 namespace zlx::status {
 
-RefreshingPage::RefreshingPage(app::AppContext& context, int templateId)
+RefreshingPage::RefreshingPage(context::AppContext& context, int templateId)
     : ui::PropertyPage(context.desktop, resources::dialogTemplate(templateId)), ctx_(context) {}
 
 std::int64_t RefreshingPage::onMessage(const ui::Message& message) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "ui/property_sheet.h"
 
 namespace zlx::status {
@@ -8,7 +8,7 @@ namespace zlx::status {
 // A status page that refreshes itself on the sheet's timer.
 class RefreshingPage : public ui::PropertyPage {
   public:
-    RefreshingPage(app::AppContext& context, int templateId);
+    RefreshingPage(context::AppContext& context, int templateId);
 
     int refreshCount() const { return refreshes_; }
     // The data exchange in the saving direction after each refresh: the page reads its
@@ -19,7 +19,7 @@ class RefreshingPage : public ui::PropertyPage {
     std::int64_t onMessage(const ui::Message& message) override;
     virtual void refresh() {}
 
-    app::AppContext& ctx_;
+    context::AppContext& ctx_;
 
   private:
     int refreshes_ = 0;

@@ -5,18 +5,18 @@
 
 namespace zlx::status {
 
-WvAppPropertySheet::WvAppPropertySheet(app::AppContext& context, bool helpAvailable,
-                                       std::function<void()> help)
+StatusSheet::StatusSheet(context::AppContext& context, bool helpAvailable,
+                         std::function<void()> help)
     : ui::PropertySheet(context.desktop,
                         resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics")),
       ctx_(context),
       help_(std::move(help)),
       linkStatus_(context),
       troubleshooting_(context),
-      statistics_(context) {
+      diagnostics_(context) {
     addPage(linkStatus_);
     addPage(troubleshooting_);
-    addPage(statistics_);
+    addPage(diagnostics_);
     setStartPage(0);
     if (!helpAvailable) {
         // The Diagnostics page decides about its own button.
@@ -26,7 +26,7 @@ WvAppPropertySheet::WvAppPropertySheet(app::AppContext& context, bool helpAvaila
     }
 }
 
-bool WvAppPropertySheet::onInitDialog() {
+bool StatusSheet::onInitDialog() {
     ctx_.mainWindow = handle();
     setIcon(resources::kIconProgram);
     ui::PropertySheet::onInitDialog();
@@ -35,7 +35,7 @@ bool WvAppPropertySheet::onInitDialog() {
     return true;
 }
 
-void WvAppPropertySheet::onTimer(unsigned id) {
+void StatusSheet::onTimer(unsigned id) {
     if (id != kRefreshTimer) return;
     ui::PropertyPage* page = activePage();
     if (!page) return;
@@ -43,7 +43,7 @@ void WvAppPropertySheet::onTimer(unsigned id) {
     if (auto* refreshing = dynamic_cast<RefreshingPage*>(page)) refreshing->saveControls();
 }
 
-void WvAppPropertySheet::onHelp() {
+void StatusSheet::onHelp() {
     if (help_) help_();
 }
 

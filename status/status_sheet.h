@@ -1,29 +1,29 @@
 #pragma once
-// WvAppPropertySheet: the main window. Three pages, and a two-second timer that makes the
+// StatusSheet: the main window. Three pages, and a two-second timer that makes the
 // visible page refresh itself.
 
 #include <functional>
 
-#include "app/app_context.h"
-#include "app/troubleshooting_page.h"
-#include "app/user_messages.h"
+#include "context/app_context.h"
+#include "context/user_messages.h"
+#include "status/diagnostics_page.h"
 #include "status/link_status_page.h"
-#include "status/statistics_page.h"
+#include "troubleshooting/troubleshooting_page.h"
 #include "ui/property_sheet.h"
 
 namespace zlx::status {
 
 inline constexpr unsigned kRefreshTimer = 1037;
 inline constexpr platform::Millis kRefreshPeriod = 2000;
-using app::kWmRefresh;
+using context::kWmRefresh;
 
-class WvAppPropertySheet : public ui::PropertySheet {
+class StatusSheet : public ui::PropertySheet {
   public:
-    WvAppPropertySheet(app::AppContext& context, bool helpAvailable, std::function<void()> help);
+    StatusSheet(context::AppContext& context, bool helpAvailable, std::function<void()> help);
 
-    WvLinkStatusPage& linkStatusPage() { return linkStatus_; }
-    app::CQORDEXDlg& troubleshootingPage() { return troubleshooting_; }
-    WvStatisticsPage& statisticsPage() { return statistics_; }
+    LinkStatusPage& linkStatusPage() { return linkStatus_; }
+    troubleshooting::TroubleshootingPage& troubleshootingPage() { return troubleshooting_; }
+    DiagnosticsPage& diagnosticsPage() { return diagnostics_; }
 
   protected:
     bool onInitDialog() override;
@@ -31,11 +31,11 @@ class WvAppPropertySheet : public ui::PropertySheet {
     void onHelp() override;
 
   private:
-    app::AppContext& ctx_;
+    context::AppContext& ctx_;
     std::function<void()> help_;
-    WvLinkStatusPage linkStatus_;
-    app::CQORDEXDlg troubleshooting_;
-    WvStatisticsPage statistics_;
+    LinkStatusPage linkStatus_;
+    troubleshooting::TroubleshootingPage troubleshooting_;
+    DiagnosticsPage diagnostics_;
 };
 
 }  // namespace zlx::status

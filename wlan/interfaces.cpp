@@ -22,7 +22,7 @@ InterfaceList::InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc)
     }
 }
 
-int selectInterface(WlanSelection& selection, platform::WlanApi& wlan, platform::Rpc& rpc,
+int selectInterface(context::WlanSelection& selection, platform::WlanApi& wlan, platform::Rpc& rpc,
                     const std::string& guidText) {
     InterfaceList list(wlan, rpc);
     const auto& texts = list.guidTexts();

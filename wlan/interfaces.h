@@ -8,18 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "context/wlan_selection.h"
 #include "platform/system.h"
 #include "platform/wlan.h"
 #include "wlan/client_handle.h"
 
 namespace zlx::wlan {
-
-// The process-wide selection.
-struct WlanSelection {
-    platform::Guid selectedInterface;   // all zero until a selection succeeds
-    std::string selectedInterfaceText;  // the text it was parsed from (36 characters)
-    std::string selectedAdapterDescription;
-};
 
 class InterfaceList {
   public:
@@ -43,7 +37,7 @@ class InterfaceList {
 };
 
 // 0 when selected, -1 when no interface has exactly this text, -2 when it does not parse.
-int selectInterface(WlanSelection& selection, platform::WlanApi& wlan, platform::Rpc& rpc,
+int selectInterface(context::WlanSelection& selection, platform::WlanApi& wlan, platform::Rpc& rpc,
                     const std::string& guidText);
 
 // The interface's profiles, through a client handle of their own.

@@ -8,7 +8,7 @@
 
 #include "adapterinfo/adapter_details.h"
 #include "adapterinfo/windows_version.h"
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "platform/posix/named_mutex.h"
 #include "platform/posix/saved_files.h"
 #include "platform/posix/single_instance.h"
@@ -65,8 +65,8 @@ class DetailsFixture {
     // The calls made since the previous look.
     std::vector<std::string> calls() { return machine_->calls().takeNew(); }
 
-    app::ProductData product;
-    wlan::WlanSelection selection;
+    context::ProductData product;
+    context::WlanSelection selection;
     std::uint32_t osVersionCode = 0;
     std::uint32_t servicePackMajor = 0;
 

@@ -25,7 +25,7 @@ std::string scenarioPath(const std::string& name) {
 TEST(StartUp, TheClassificationLandsInTheContext) {
     zlx::testing::ProgramFixture program(
         platform::sim::loadScenarioFile(scenarioPath("xp-sp2.json")));
-    app::AppContext& ctx = program.context();
+    context::AppContext& ctx = program.context();
     EXPECT_EQ(ctx.osVersionCode, 0u);
     classifyAtStartUp(ctx);
     EXPECT_EQ(ctx.osVersionCode, kOsWindowsXp);
@@ -35,7 +35,7 @@ TEST(StartUp, TheClassificationLandsInTheContext) {
 TEST(StartUp, DetailsBeforeTheClassificationSeeCodeZero) {
     zlx::testing::ProgramFixture program(
         platform::sim::loadScenarioFile(scenarioPath("xp-sp2.json")));
-    app::AppContext& ctx = program.context();
+    context::AppContext& ctx = program.context();
     ctx.selection.selectedAdapterDescription = "Norvane ZLX 802.11n Wireless Adapter";
     // Code 0 takes the legacy tables, which give an IP address; XP SP2's address list does not.
     EXPECT_EQ(buildAdapterDetails(ctx, "").ipAddress, "192.168.10.57");

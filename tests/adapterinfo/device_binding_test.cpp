@@ -25,7 +25,7 @@ class HardwareIdTest : public ::testing::TestWithParam<IdCase> {};
 
 TEST_P(HardwareIdTest, TellsTheVendorsAdapters) {
     const IdCase& c = GetParam();
-    EXPECT_EQ(matchesVendorHardwareId(c.id, c.usbPrefix, app::ProductData{}), c.vendor);
+    EXPECT_EQ(matchesVendorHardwareId(c.id, c.usbPrefix, context::ProductData{}), c.vendor);
 }
 
 constexpr const char* kUsb = "USB\\VID_2F1A";

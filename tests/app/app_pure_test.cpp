@@ -25,7 +25,7 @@ TEST(CommandLineTest, ServiceControlIsOffExactlyWithUAndWithoutD) {
         {{"--scenario-file", "-u"}, true},
     };
     for (const Case& c : cases) {
-        CommandLineFlags flags;
+        context::CommandLineFlags flags;
         applyCommandLine(c.args, flags);
         std::string joined;
         for (const auto& a : c.args) joined += a + " ";

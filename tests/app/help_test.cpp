@@ -98,7 +98,7 @@ TEST(HelpTest, NoHelpFolderMeansNoHelpButtonOnTheSheetAndItsFirstPages) {
         visible.push_back(f.desktop().find(f.context().mainWindow)->control(ui::kIdHelp)->visible);
     };
     auto sheet = [&] {
-        return dynamic_cast<status::WvAppPropertySheet*>(f.desktop().find(f.context().mainWindow));
+        return dynamic_cast<status::StatusSheet*>(f.desktop().find(f.context().mainWindow));
     };
     f.then(record).then([&] { sheet()->setActivePage(1); }).then(record);
     f.run();

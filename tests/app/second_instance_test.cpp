@@ -49,7 +49,7 @@ class SecondInstanceTest : public ::testing::Test {
 TEST_F(SecondInstanceTest, BringsTheFirstWindowForwardOnceTheTroubleshootingPageWasShown) {
     auto f = ProgramFixture::defaultMachine();
     auto sheet = [&] {
-        return dynamic_cast<status::WvAppPropertySheet*>(f.desktop().find(f.context().mainWindow));
+        return dynamic_cast<status::StatusSheet*>(f.desktop().find(f.context().mainWindow));
     };
     int early = -2, late = -2;
     f.then([&] {

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <exception>
 
-#include "app/troubleshooting_page.h"
 #include "platform/posix/single_instance.h"
 #include "status/status_sheet.h"
 #include "support/program_fixture.h"
+#include "troubleshooting/troubleshooting_page.h"
 #include "ui/dialog.h"
 
 namespace zlx::app {
@@ -16,8 +16,8 @@ namespace {
 
 using zlx::testing::ProgramFixture;
 
-status::WvAppPropertySheet& sheetOf(ProgramFixture& f) {
-    return *dynamic_cast<status::WvAppPropertySheet*>(f.desktop().find(f.context().mainWindow));
+status::StatusSheet& sheetOf(ProgramFixture& f) {
+    return *dynamic_cast<status::StatusSheet*>(f.desktop().find(f.context().mainWindow));
 }
 
 TEST(StartupTest, SheetOpensOnCurrentStatusWithThreePagesInOrder) {
@@ -40,7 +40,7 @@ TEST(StartupTest, SheetOpensOnCurrentStatusWithThreePagesInOrder) {
 
 TEST(StartupTest, RefreshGoesToTheActivePageEveryTwoSeconds) {
     auto f = ProgramFixture::defaultMachine();
-    status::WvAppPropertySheet* sheet = nullptr;
+    status::StatusSheet* sheet = nullptr;
     f.then([&] {
          sheet = &sheetOf(f);
          f.driver().advanceBy(1999);
@@ -56,13 +56,13 @@ TEST(StartupTest, RefreshGoesToTheActivePageEveryTwoSeconds) {
         })
         .then([&] {
             EXPECT_EQ(sheet->linkStatusPage().refreshCount(), 1);
-            EXPECT_EQ(sheet->statisticsPage().refreshCount(), 2);
+            EXPECT_EQ(sheet->diagnosticsPage().refreshCount(), 2);
             sheet->setActivePage(1);  // the troubleshooting page ignores the refresh
             f.driver().advanceBy(2000);
         })
         .then([&] {
             EXPECT_EQ(sheet->linkStatusPage().refreshCount(), 1);
-            EXPECT_EQ(sheet->statisticsPage().refreshCount(), 2);
+            EXPECT_EQ(sheet->diagnosticsPage().refreshCount(), 2);
         });
     f.run();
 }

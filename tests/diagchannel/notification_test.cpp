@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/user_messages.h"
+#include "context/user_messages.h"
 #include "diagchannel/ihv_events.h"
 #include "platform/sim/ihv_service.h"
 #include "support/program_fixture.h"
@@ -13,6 +13,8 @@
 namespace zlx::diagchannel {
 namespace {
 
+using context::RunState;
+using context::runStateName;
 using zlx::testing::ProgramFixture;
 
 // Records what reaches it.
@@ -44,20 +46,20 @@ TEST(NotificationRoutineTest, EachEventInEachState) {
     };
     using enum RunState;
     const Case cases[] = {
-        {kEventConnected, Idle, {{app::kWmConnectResult, true, 1}}},
-        {kEventConnected, Connecting, {{app::kWmConnectResult, true, 1}}},
+        {kEventConnected, Idle, {{context::kWmConnectResult, true, 1}}},
+        {kEventConnected, Connecting, {{context::kWmConnectResult, true, 1}}},
         {kEventConnected, Waiting, {}},
         {kEventConnected, Testing, {}},
-        {kEventConnectFailed, Testing, {{app::kWmConnectResult, true, 0}}},
+        {kEventConnectFailed, Testing, {{context::kWmConnectResult, true, 0}}},
         {kEventReconnectFailed, Connecting, {}},
-        {kEventLeftDiagnosticMode, Testing, {{app::kWmTestsComplete, false, 0}}},
-        {kEventLeftDiagnosticMode, Waiting, {{app::kWmOpenTestWindow, true, 0}}},
+        {kEventLeftDiagnosticMode, Testing, {{context::kWmTestsComplete, false, 0}}},
+        {kEventLeftDiagnosticMode, Waiting, {{context::kWmOpenTestWindow, true, 0}}},
         {kEventLeftDiagnosticMode, Idle, {}},
         {kEventLeftDiagnosticMode, Connecting, {}},
-        {0x80000007, Testing, {{app::kWmAddLine, false, 0}}},
-        {0x80000007, Waiting, {{app::kWmOpenTestWindow, true, 0}}},
-        {0x80000007, Idle, {{app::kWmOpenTestWindow, true, 0}}},
-        {5, Connecting, {{app::kWmOpenTestWindow, true, 0}}},
+        {0x80000007, Testing, {{context::kWmAddLine, false, 0}}},
+        {0x80000007, Waiting, {{context::kWmOpenTestWindow, true, 0}}},
+        {0x80000007, Idle, {{context::kWmOpenTestWindow, true, 0}}},
+        {5, Connecting, {{context::kWmOpenTestWindow, true, 0}}},
         {0, Testing, {}},
         {34, Testing, {}},
         {0x80000011, Testing, {}},

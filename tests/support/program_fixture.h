@@ -36,7 +36,7 @@ class ProgramFixture {
     int run(std::vector<std::string> arguments = {}) { return program_.run(arguments); }
 
     launcher::SimulatedProgram& program() { return program_; }
-    app::AppContext& context() { return program_.context(); }
+    context::AppContext& context() { return program_.context(); }
     ui::Desktop& desktop() { return program_.desktop(); }
     platform::sim::SimMachine& machine() { return program_.machine(); }
     ui::HeadlessServices& services() { return services_; }

@@ -51,7 +51,7 @@ TEST(SelectInterfaceTest, ExactCaseSensitiveMatchOnly) {
         {"aaaaaaaa-bbbb-cccc-dddd-eeeeeeeeeeee", 0},
     };
     for (const Case& c : cases) {
-        WlanSelection selection;
+        context::WlanSelection selection;
         EXPECT_EQ(selectInterface(selection, sim.machine->wlan(), sim.machine->rpc(), c.text),
                   c.result)
             << c.text;

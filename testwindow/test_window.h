@@ -1,8 +1,8 @@
 #pragma once
-// COutputDialog, the test window: both kinds of run report their lines here, and the user
+// TestWindow, the test window: both kinds of run report their lines here, and the user
 // stops the tests, closes the window or saves what it shows.
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "ui/dialog.h"
 
 namespace zlx::testwindow {
@@ -17,9 +17,9 @@ inline constexpr int kIdClose = 1027;
 
 inline constexpr const char* kDefaultLogName = "ZLXDiagnosticLog.txt";
 
-class COutputDialog : public ui::Dialog {
+class TestWindow : public ui::Dialog {
   public:
-    COutputDialog(app::AppContext& context, bool clientManaged);
+    TestWindow(context::AppContext& context, bool clientManaged);
     bool clientManaged() const { return clientManaged_; }
 
   protected:
@@ -34,7 +34,7 @@ class COutputDialog : public ui::Dialog {
     void stopTest();
     void saveToFile();
 
-    app::AppContext& ctx_;
+    context::AppContext& ctx_;
     bool clientManaged_;
 };
 

@@ -1,19 +1,19 @@
 #pragma once
-// ACRegKey: an open registry key that reads string values.
+// RegistryKey: an open registry key that reads string values.
 
 #include <cstdint>
 #include <string>
 
 #include "platform/registry.h"
 
-namespace zlx::app {
+namespace zlx::platform {
 
-class ACRegKey {
+class RegistryKey {
   public:
-    explicit ACRegKey(platform::Registry& registry) : registry_(registry) {}
-    virtual ~ACRegKey() { close(); }
-    ACRegKey(const ACRegKey&) = delete;
-    ACRegKey& operator=(const ACRegKey&) = delete;
+    explicit RegistryKey(platform::Registry& registry) : registry_(registry) {}
+    virtual ~RegistryKey() { close(); }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
 
     // RegOpenKeyExW into this key; the result is kept.
     std::int32_t open(platform::RegKey parent, const std::string& subKey, std::uint32_t access);
@@ -32,4 +32,4 @@ class ACRegKey {
     platform::RegKey key_ = platform::kNoRegKey;
 };
 
-}  // namespace zlx::app
+}  // namespace zlx::platform

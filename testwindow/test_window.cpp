@@ -1,6 +1,6 @@
-#include "testwindow/output_dialog.h"
+#include "testwindow/test_window.h"
 
-#include "app/user_messages.h"
+#include "context/user_messages.h"
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
 #include "testwindow/line_format.h"
@@ -8,16 +8,16 @@
 
 namespace zlx::testwindow {
 
-COutputDialog::COutputDialog(app::AppContext& context, bool clientManaged)
+TestWindow::TestWindow(context::AppContext& context, bool clientManaged)
     : ui::Dialog(context.desktop, resources::dialogTemplate(resources::kDialogTestWindow)),
       ctx_(context),
       clientManaged_(clientManaged) {}
 
-std::string COutputDialog::prefix() const {
+std::string TestWindow::prefix() const {
     return clientManaged_ ? std::string() : timePrefix(desktop().clock().localTime());
 }
 
-bool COutputDialog::onInitDialog() {
+bool TestWindow::onInitDialog() {
     setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
     setIcon(resources::kIconProgram);
     ctx_.testWindowHandle = handle();
@@ -30,23 +30,24 @@ bool COutputDialog::onInitDialog() {
     desktop().setForeground(handle());
     setFocus(kIdStopTest);
     // Used once: a later window must not open complete.
-    if (ctx_.runState.takeCompletedBeforeOpen()) desktop().post(handle(), app::kWmTestsComplete);
+    if (ctx_.runState.takeCompletedBeforeOpen())
+        desktop().post(handle(), context::kWmTestsComplete);
     return true;
 }
 
-std::int64_t COutputDialog::onMessage(const ui::Message& m) {
-    if (m.id == app::kWmAddLine) {
+std::int64_t TestWindow::onMessage(const ui::Message& m) {
+    if (m.id == context::kWmAddLine) {
         addLine(static_cast<std::uint32_t>(m.wParam), m.text);
         return 0;
     }
-    if (m.id == app::kWmTestsComplete) {
+    if (m.id == context::kWmTestsComplete) {
         complete();
         return 0;
     }
     return ui::Dialog::onMessage(m);
 }
 
-void COutputDialog::addLine(std::uint32_t kind, const std::string& text) {
+void TestWindow::addLine(std::uint32_t kind, const std::string& text) {
     if (kind == kLineChannel) {
         // The whole text is written again, which drops the colours shown so far.
         std::string all = richText(kIdMessages);
@@ -59,7 +60,7 @@ void COutputDialog::addLine(std::uint32_t kind, const std::string& text) {
     richScrollToEnd(kIdMessages);
 }
 
-void COutputDialog::complete() {
+void TestWindow::complete() {
     enableItem(kIdClose, true);
     setFocus(kIdClose);
     enableItem(kIdStopTest, false);
@@ -67,13 +68,13 @@ void COutputDialog::complete() {
                 resources::stringOr(resources::kStrAllTestsComplete, "All Tests Complete"));
 }
 
-void COutputDialog::onCommand(int id, std::uint32_t code) {
+void TestWindow::onCommand(int id, std::uint32_t code) {
     if (code == ui::kBnClicked) {
         switch (id) {
             case kIdStopTest:
                 return stopTest();
             case kIdClose:
-                desktop().post(ctx_.troubleshootingPage, app::kWmRunIdle);
+                desktop().post(ctx_.troubleshootingPage, context::kWmRunIdle);
                 endDialog(ui::kIdOk);
                 return;
             case kIdSaveToFile:
@@ -85,7 +86,7 @@ void COutputDialog::onCommand(int id, std::uint32_t code) {
     ui::Dialog::onCommand(id, code);
 }
 
-void COutputDialog::stopTest() {
+void TestWindow::stopTest() {
     ui::MessageBoxRequest box;
     box.text = resources::stringOr(resources::kStrConfirmStopTests,
                                    "Are you sure you want to stop the tests?");
@@ -93,11 +94,11 @@ void COutputDialog::stopTest() {
     box.buttons = ui::MessageBoxButtons::YesNo;
     if (desktop().services().messageBox(box) != ui::kIdYes) return;
     ctx_.driver.leaveDiagnosticMode();
-    desktop().post(ctx_.troubleshootingPage, app::kWmRunIdle);
+    desktop().post(ctx_.troubleshootingPage, context::kWmRunIdle);
     endDialog(ui::kIdOk);
 }
 
-void COutputDialog::saveToFile() {
+void TestWindow::saveToFile() {
     ui::SaveFileRequest request;
     request.title = resources::stringOr(resources::kStrSaveLogTitle, "File Open Dialog");
     request.initialName = kDefaultLogName;

@@ -1,13 +1,13 @@
 #pragma once
-// CQORDEXDlg: the Troubleshooting page. The user picks the kind of run, the adapter and, for a
-// network-managed run, the profile, and presses Start; the page then drives the run through
+// TroubleshootingPage: the Troubleshooting page. The user picks the kind of run, the adapter and,
+// for a network-managed run, the profile, and presses Start; the page then drives the run through
 // its user messages.
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "ui/property_sheet.h"
 #include "wlan/interfaces.h"
 
-namespace zlx::app {
+namespace zlx::troubleshooting {
 
 inline constexpr int kIdStart = 16;
 inline constexpr int kIdNetworkMode = 1042;
@@ -22,11 +22,11 @@ inline constexpr unsigned kConnectionTimer = 1;
 inline constexpr platform::Millis kConnectionTick = 30000;
 inline constexpr int kConnectionTicks = 3;
 
-class CQORDEXDlg : public ui::PropertyPage {
+class TroubleshootingPage : public ui::PropertyPage {
   public:
     static constexpr int kAboutCommand = 16;
 
-    explicit CQORDEXDlg(AppContext& context);
+    explicit TroubleshootingPage(context::AppContext& context);
 
     bool initialised() const { return initialised_; }
     bool busy() const { return busy_; }
@@ -61,7 +61,7 @@ class CQORDEXDlg : public ui::PropertyPage {
     void endRunAfterProfileError();
     void setRunControlsEnabled(bool enabled);
 
-    AppContext& ctx_;
+    context::AppContext& ctx_;
     bool initialised_ = false;
     bool busy_ = false;
     wlan::InterfaceList interfaces_;
@@ -74,4 +74,4 @@ class CQORDEXDlg : public ui::PropertyPage {
     std::string networkAdapterGuidText_;
 };
 
-}  // namespace zlx::app
+}  // namespace zlx::troubleshooting

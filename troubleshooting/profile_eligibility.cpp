@@ -1,11 +1,11 @@
-#include "app/profile_eligibility.h"
+#include "troubleshooting/profile_eligibility.h"
 
-#include "app/profile_xml.h"
+#include "troubleshooting/profile_xml.h"
 #include "wlan/interfaces.h"
 
-namespace zlx::app {
+namespace zlx::troubleshooting {
 
-bool isZlxProfile(AppContext& ctx, const std::string& profileName) {
+bool isZlxProfile(context::AppContext& ctx, const std::string& profileName) {
     std::string xml;
     if (wlan::getProfileXml(ctx.platform.wlan, ctx.selection.selectedInterface, profileName, xml) !=
         platform::kErrorSuccess)
@@ -13,7 +13,7 @@ bool isZlxProfile(AppContext& ctx, const std::string& profileName) {
     return zlxElementText(xml).has_value();
 }
 
-bool adapterHasZlxProfile(AppContext& ctx, const std::string& guidText) {
+bool adapterHasZlxProfile(context::AppContext& ctx, const std::string& guidText) {
     wlan::selectInterface(ctx.selection, ctx.platform.wlan, ctx.platform.rpc, guidText);
     std::vector<platform::WlanProfileInfo> profiles;
     if (wlan::getProfileList(ctx.platform.wlan, ctx.selection.selectedInterface, profiles) !=
@@ -25,4 +25,4 @@ bool adapterHasZlxProfile(AppContext& ctx, const std::string& guidText) {
     return false;
 }
 
-}  // namespace zlx::app
+}  // namespace zlx::troubleshooting

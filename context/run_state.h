@@ -6,7 +6,7 @@
 #include <mutex>
 #include <string>
 
-namespace zlx::diagchannel {
+namespace zlx::context {
 
 enum class RunState : std::uint32_t { Idle = 0, Connecting = 1, Waiting = 2, Testing = 3 };
 
@@ -37,4 +37,4 @@ class RunStateStore {
     bool completedBeforeOpen_ = false;
 };
 
-}  // namespace zlx::diagchannel
+}  // namespace zlx::context

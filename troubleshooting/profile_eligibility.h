@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 
-namespace zlx::app {
+namespace zlx::troubleshooting {
 
 // Whether the named profile of the selected interface is eligible.
-bool isZlxProfile(AppContext& ctx, const std::string& profileName);
+bool isZlxProfile(context::AppContext& ctx, const std::string& profileName);
 
 // Whether the interface with this GUID text has an eligible profile. Makes that interface the
 // selected one, whatever the answer.
-bool adapterHasZlxProfile(AppContext& ctx, const std::string& guidText);
+bool adapterHasZlxProfile(context::AppContext& ctx, const std::string& guidText);
 
-}  // namespace zlx::app
+}  // namespace zlx::troubleshooting

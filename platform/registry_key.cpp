@@ -1,11 +1,11 @@
-#include "app/registry_key.h"
+#include "platform/registry_key.h"
 
 #include "platform/text.h"
 
-namespace zlx::app {
+namespace zlx::platform {
 
-std::int32_t ACRegKey::open(platform::RegKey parent, const std::string& subKey,
-                            std::uint32_t access) {
+std::int32_t RegistryKey::open(platform::RegKey parent, const std::string& subKey,
+                               std::uint32_t access) {
     close();
     platform::RegKey key = platform::kNoRegKey;
     result_ = registry_.openKey(parent, subKey, access, key);
@@ -13,13 +13,13 @@ std::int32_t ACRegKey::open(platform::RegKey parent, const std::string& subKey,
     return result_;
 }
 
-void ACRegKey::close() {
+void RegistryKey::close() {
     if (key_ == platform::kNoRegKey) return;
     result_ = registry_.closeKey(key_);
     key_ = platform::kNoRegKey;
 }
 
-bool ACRegKey::queryString(const std::string& valueName, std::string& text) {
+bool RegistryKey::queryString(const std::string& valueName, std::string& text) {
     constexpr std::uint32_t kInitialBytes = 1024 * 2;
     std::uint32_t type = platform::kRegNone;
     std::uint32_t size = 0;
@@ -35,4 +35,4 @@ bool ACRegKey::queryString(const std::string& valueName, std::string& text) {
     return true;
 }
 
-}  // namespace zlx::app
+}  // namespace zlx::platform

@@ -1,4 +1,4 @@
-#include "adapterinfo/product_data.h"
+#include "context/product_data.h"
 
 #include <cctype>
 
@@ -6,7 +6,7 @@
 
 #include "platform/text.h"
 
-namespace zlx::adapterinfo {
+namespace zlx::context {
 
 namespace {
 
@@ -50,7 +50,7 @@ wlan::Oui oui(const Json& value, const std::string& pointer) {
     return out;
 }
 
-void applyOverride(const Json& document, app::ProductData& product) {
+void applyOverride(const Json& document, ProductData& product) {
     if (!document.is_object()) throw ProductDataError("", "expected an object");
     for (const auto& [key, value] : document.items()) {
         std::string pointer = "/" + key;
@@ -77,8 +77,8 @@ void applyOverride(const Json& document, app::ProductData& product) {
 
 }  // namespace
 
-app::ProductData productDataFor(std::string_view overrideJson) {
-    app::ProductData product;
+ProductData productDataFor(std::string_view overrideJson) {
+    ProductData product;
     if (overrideJson.empty()) return product;
     Json document = Json::parse(overrideJson, nullptr, /*allow_exceptions=*/false);
     if (document.is_discarded()) throw ProductDataError("", "not JSON text");
@@ -86,7 +86,7 @@ app::ProductData productDataFor(std::string_view overrideJson) {
     return product;
 }
 
-std::string productDataProblem(const app::ProductData& product) {
+std::string productDataProblem(const ProductData& product) {
     auto check = [](const std::string& text, std::string_view form, const std::string& where) {
         return platform::matchesHexForm(text, form) ? std::string()
                                                     : where + ": " + formProblem(text, form);
@@ -101,4 +101,4 @@ std::string productDataProblem(const app::ProductData& product) {
     return problem;
 }
 
-}  // namespace zlx::adapterinfo
+}  // namespace zlx::context

@@ -1,20 +1,20 @@
-#include "app/troubleshooting_page.h"
+#include "troubleshooting/troubleshooting_page.h"
 
 #include "app/about_dialog.h"
-#include "app/profile_eligibility.h"
-#include "app/user_messages.h"
+#include "context/user_messages.h"
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
+#include "troubleshooting/profile_eligibility.h"
 
-namespace zlx::app {
+namespace zlx::troubleshooting {
 
-CQORDEXDlg::CQORDEXDlg(AppContext& context)
+TroubleshootingPage::TroubleshootingPage(context::AppContext& context)
     : ui::PropertyPage(context.desktop,
                        resources::dialogTemplate(resources::kDialogTroubleshooting)),
       ctx_(context),
       interfaces_(context.platform.wlan, context.platform.rpc) {}
 
-bool CQORDEXDlg::onInitDialog() {
+bool TroubleshootingPage::onInitDialog() {
     // The control texts come from the string table with the template.
     if (hasSystemMenu()) {
         if (auto about = resources::loadString(resources::kStrAboutMenuItem);
@@ -36,7 +36,7 @@ bool CQORDEXDlg::onInitDialog() {
     return true;
 }
 
-void CQORDEXDlg::showError(int stringId) {
+void TroubleshootingPage::showError(int stringId) {
     ui::MessageBoxRequest box;
     box.owner = handle();
     box.ownerTitle = caption();
@@ -45,12 +45,12 @@ void CQORDEXDlg::showError(int stringId) {
     desktop().services().messageBox(box);
 }
 
-void CQORDEXDlg::makeCurrent(const std::string& guidText) {
+void TroubleshootingPage::makeCurrent(const std::string& guidText) {
     ctx_.selectedAdapterGuidText = guidText;
     wlan::selectInterface(ctx_.selection, ctx_.platform.wlan, ctx_.platform.rpc, guidText);
 }
 
-void CQORDEXDlg::selectNetworkMode() {
+void TroubleshootingPage::selectNetworkMode() {
     networkMode_ = true;
     enableItem(kIdProfileList, true);
     setItemText(kIdModeText, resources::stringOr(resources::kStrNetworkModeText, ""));
@@ -79,7 +79,7 @@ void CQORDEXDlg::selectNetworkMode() {
     showError(resources::kStrNoZlxProfiles);
 }
 
-void CQORDEXDlg::selectClientMode() {
+void TroubleshootingPage::selectClientMode() {
     networkMode_ = false;
     setItemText(kIdModeText, resources::stringOr(resources::kStrClientModeText, ""));
     showItem(kIdWarningText, false);
@@ -100,7 +100,7 @@ void CQORDEXDlg::selectClientMode() {
     enableItem(kIdStart, true);
 }
 
-void CQORDEXDlg::adapterChanged() {
+void TroubleshootingPage::adapterChanged() {
     int index = comboGetSel(kIdAdapterList);
     if (index < 0) return;
     ctx_.selection.selectedAdapterDescription = comboText(kIdAdapterList, index);
@@ -114,7 +114,7 @@ void CQORDEXDlg::adapterChanged() {
     }
 }
 
-bool CQORDEXDlg::fillProfileList() {
+bool TroubleshootingPage::fillProfileList() {
     wlan::ConnectionSnapshot snapshot(ctx_.platform.wlan, ctx_.selection.selectedInterface);
     bool connected = snapshot.result == platform::kErrorSuccess;
     std::string current = connected ? snapshot.profileName.substr(0, 255) : std::string();
@@ -142,7 +142,7 @@ bool CQORDEXDlg::fillProfileList() {
     return chosen;
 }
 
-void CQORDEXDlg::profileChanged() {
+void TroubleshootingPage::profileChanged() {
     int index = comboGetSel(kIdProfileList);
     std::string entry = comboText(kIdProfileList, index);
     if (!entry.empty() && entry[0] == '*') {
@@ -155,7 +155,7 @@ void CQORDEXDlg::profileChanged() {
     selectedProfileIndex_ = index;
 }
 
-void CQORDEXDlg::onCommand(int id, std::uint32_t code) {
+void TroubleshootingPage::onCommand(int id, std::uint32_t code) {
     if (code == ui::kBnClicked) {
         switch (id) {
             case kIdNetworkMode:
@@ -173,41 +173,41 @@ void CQORDEXDlg::onCommand(int id, std::uint32_t code) {
     }
 }
 
-void CQORDEXDlg::onSysCommand(int id) {
+void TroubleshootingPage::onSysCommand(int id) {
     if ((id & ~0xF) == kAboutCommand) {
-        CAboutDlg about(desktop());
+        app::AboutDialog about(desktop());
         about.doModal(handle());
     }
 }
 
-void CQORDEXDlg::onClose() {
+void TroubleshootingPage::onClose() {
     ctx_.notifications.unregisterRoutine();
 }
 
-std::int64_t CQORDEXDlg::onMessage(const ui::Message& m) {
+std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
     switch (m.id) {
         case ui::kWmSetCursor:
             if (!busy_) break;
             desktop().services().setCursor(ui::Cursor::Wait);
             return 1;
-        case kWmLeaveMode:
+        case context::kWmLeaveMode:
             ctx_.driver.leaveDiagnosticMode();
             return 0;
-        case kWmRunIdle:
+        case context::kWmRunIdle:
             runIdle();
             return 0;
-        case kWmConnectResult:
+        case context::kWmConnectResult:
             connectionResult(m.lParam != 0);
             return 0;
-        case kWmShowWaiting:
+        case context::kWmShowWaiting:
             showWaitingDialog();
             return 0;
-        case kWmOpenTestWindow:
+        case context::kWmOpenTestWindow:
             openTestWindow(m.lParam != 0);
             return 0;
-        case kWmStartClientTests:
+        case context::kWmStartClientTests:
             return 0;  // the client-managed suite arrives with its worker
-        case kWmProfileNotFound:
+        case context::kWmProfileNotFound:
             endRunAfterProfileError();
             return 0;
         default:
@@ -216,4 +216,4 @@ std::int64_t CQORDEXDlg::onMessage(const ui::Message& m) {
     return ui::PropertyPage::onMessage(m);
 }
 
-}  // namespace zlx::app
+}  // namespace zlx::troubleshooting

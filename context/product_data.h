@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 
-namespace zlx::adapterinfo {
+namespace zlx::context {
 
 // Product data that cannot be used; pointer() is the place in the JSON text ("/partnerUsbId").
 class ProductDataError : public std::runtime_error {
@@ -25,10 +25,10 @@ class ProductDataError : public std::runtime_error {
 // with some of the keys of resources/product.json ("vendorPciPrefix", "vendorUsbPrefix",
 // "excludedSubsystems", "partnerUsbId", "networkVendorOui"). Empty text: the built-in data.
 // Throws ProductDataError for text that is not such an object.
-app::ProductData productDataFor(std::string_view overrideJson);
+ProductData productDataFor(std::string_view overrideJson);
 
 // What is wrong with `product`, the first problem as "/key: problem"; empty when every value
 // has its form.
-std::string productDataProblem(const app::ProductData& product);
+std::string productDataProblem(const ProductData& product);
 
-}  // namespace zlx::adapterinfo
+}  // namespace zlx::context

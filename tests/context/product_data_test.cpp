@@ -6,9 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "adapterinfo/product_data.h"
+#include "context/product_data.h"
 
-namespace zlx::adapterinfo {
+namespace zlx::context {
 namespace {
 
 using ::testing::HasSubstr;
@@ -16,7 +16,7 @@ using ::testing::HasSubstr;
 TEST(ProductData, TheBuiltInValuesAreThoseOfTheProductFile) {
     std::ifstream in(std::string(ZLX_SOURCE_DIR) + "/resources/product.json");
     auto file = nlohmann::json::parse(in);
-    app::ProductData builtIn;
+    context::ProductData builtIn;
     EXPECT_EQ(builtIn.vendorPciPrefix, file["vendorPciPrefix"]);
     EXPECT_EQ(builtIn.vendorUsbPrefix, file["vendorUsbPrefix"]);
     for (std::size_t i = 0; i < 4; ++i)
@@ -28,14 +28,14 @@ TEST(ProductData, TheBuiltInValuesAreThoseOfTheProductFile) {
 }
 
 TEST(ProductData, AnOverrideReplacesOnlyTheValuesItNames) {
-    app::ProductData product =
+    context::ProductData product =
         productDataFor(R"({"vendorPciPrefix": "PCI\\VEN_ABCD", "networkVendorOui": "0A-0B-0c"})");
     EXPECT_EQ(product.vendorPciPrefix, "PCI\\VEN_ABCD");
     EXPECT_EQ(product.networkVendorOui, (wlan::Oui{0x0A, 0x0B, 0x0C}));
-    EXPECT_EQ(product.vendorUsbPrefix, app::ProductData{}.vendorUsbPrefix);
-    EXPECT_EQ(product.excludedSubsystems, app::ProductData{}.excludedSubsystems);
-    EXPECT_EQ(productDataFor("").vendorPciPrefix, app::ProductData{}.vendorPciPrefix);
-    EXPECT_EQ(productDataFor("{}").partnerUsbId, app::ProductData{}.partnerUsbId);
+    EXPECT_EQ(product.vendorUsbPrefix, context::ProductData{}.vendorUsbPrefix);
+    EXPECT_EQ(product.excludedSubsystems, context::ProductData{}.excludedSubsystems);
+    EXPECT_EQ(productDataFor("").vendorPciPrefix, context::ProductData{}.vendorPciPrefix);
+    EXPECT_EQ(productDataFor("{}").partnerUsbId, context::ProductData{}.partnerUsbId);
 }
 
 TEST(ProductData, UnusableOverridesNameThePlace) {
@@ -70,13 +70,13 @@ TEST(ProductData, UnusableOverridesNameThePlace) {
 }
 
 TEST(ProductData, ProblemsOfHandMadeData) {
-    app::ProductData product;
+    context::ProductData product;
     product.excludedSubsystems[1] = "subsys_00431c4";
     EXPECT_THAT(productDataProblem(product), HasSubstr("/excludedSubsystems/1: expected the form"));
-    product = app::ProductData{};
+    product = context::ProductData{};
     product.vendorUsbPrefix.clear();
     EXPECT_THAT(productDataProblem(product), HasSubstr("/vendorUsbPrefix"));
 }
 
 }  // namespace
-}  // namespace zlx::adapterinfo
+}  // namespace zlx::context

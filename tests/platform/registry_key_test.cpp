@@ -1,14 +1,14 @@
-#include "app/registry_key.h"
+#include "platform/registry_key.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/sim/sim_machine.h"
 #include "platform/text.h"
 
-namespace zlx::app {
+namespace zlx::platform {
 namespace {
 
-TEST(ACRegKeyTest, QueryStringByValueType) {
+TEST(RegistryKeyTest, QueryStringByValueType) {
     const std::string longPath(1500, 'p');
     const std::string json = R"({"registry": [{"key": "HKLM\\Software\\Test", "values": {
         "Plain": "C:\\Suite",
@@ -38,7 +38,7 @@ TEST(ACRegKeyTest, QueryStringByValueType) {
         {"Odd", true, "A\xEF\xBF\xBD"},  // a lone last byte: U+FFFD, nothing read past the data
     };
     for (const Case& c : cases) {
-        ACRegKey key(machine.registry());
+        RegistryKey key(machine.registry());
         ASSERT_EQ(key.open(platform::kHkeyLocalMachine, "software\\TEST", platform::kKeyRead), 0);
         std::string text = "unchanged";
         EXPECT_EQ(key.queryString(c.value, text), c.found) << c.value;
@@ -48,4 +48,4 @@ TEST(ACRegKeyTest, QueryStringByValueType) {
 }
 
 }  // namespace
-}  // namespace zlx::app
+}  // namespace zlx::platform

@@ -1,6 +1,6 @@
-#include "diagchannel/run_state.h"
+#include "context/run_state.h"
 
-namespace zlx::diagchannel {
+namespace zlx::context {
 
 const char* runStateName(RunState state) {
     switch (state) {
@@ -53,4 +53,4 @@ void RunStateStore::clearCompletedBeforeOpen() {
     completedBeforeOpen_ = false;
 }
 
-}  // namespace zlx::diagchannel
+}  // namespace zlx::context

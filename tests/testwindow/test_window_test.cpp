@@ -1,11 +1,11 @@
-#include "testwindow/output_dialog.h"
+#include "testwindow/test_window.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "app/user_messages.h"
+#include "context/user_messages.h"
 #include "support/program_fixture.h"
 #include "support/temp_dir.h"
 #include "testwindow/line_format.h"
@@ -19,21 +19,21 @@ struct Window {
     explicit Window(bool clientManaged, std::string pending = {}) {
         f.context().runState.setPendingFirstLine(std::move(pending));
         f.context().selectedProfileName = "ZLX Office";
-        dialog = std::make_unique<COutputDialog>(f.context(), clientManaged);
+        dialog = std::make_unique<TestWindow>(f.context(), clientManaged);
         dialog->create(ui::kNoWindow);
     }
     void add(std::uint32_t kind, const std::string& text) {
-        f.desktop().post(dialog->handle(), app::kWmAddLine, kind, 0, text);
+        f.desktop().post(dialog->handle(), context::kWmAddLine, kind, 0, text);
         f.desktop().dispatchAll();
     }
     std::string text() const { return dialog->richText(kIdMessages); }
     const std::vector<ui::TextRun>& runs() const { return dialog->control(kIdMessages)->runs; }
 
     ProgramFixture f = ProgramFixture::defaultMachine();
-    std::unique_ptr<COutputDialog> dialog;
+    std::unique_ptr<TestWindow> dialog;
 };
 
-TEST(OutputDialogTest, OpensRunningWithItsLabelsAndThePendingLine) {
+TEST(TestWindowTest, OpensRunningWithItsLabelsAndThePendingLine) {
     Window w(false, "Received DHCP test request.");
     EXPECT_EQ(w.dialog->itemText(kIdStatus), "Running");
     EXPECT_EQ(w.dialog->itemText(kIdProfile), "ZLX Office");
@@ -44,7 +44,7 @@ TEST(OutputDialogTest, OpensRunningWithItsLabelsAndThePendingLine) {
     EXPECT_EQ(w.f.context().testWindowHandle, w.dialog->handle());
 }
 
-TEST(OutputDialogTest, ChannelLinesAreTimedAndSeparatedWithoutATrailingBreak) {
+TEST(TestWindowTest, ChannelLinesAreTimedAndSeparatedWithoutATrailingBreak) {
     Window w(false);
     w.f.clock().advanceTo(65000, nullptr);
     w.add(kLineChannel, "one");
@@ -52,7 +52,7 @@ TEST(OutputDialogTest, ChannelLinesAreTimedAndSeparatedWithoutATrailingBreak) {
     EXPECT_EQ(w.text(), "10:00:00 \r\n10:01:05 one\r\n10:01:05 two");
 }
 
-TEST(OutputDialogTest, ClientManagedLinesHaveNoPrefix) {
+TEST(TestWindowTest, ClientManagedLinesHaveNoPrefix) {
     Window w(true);
     w.add(kLineChannel, "first");
     // A coloured line goes at the very end: a channel line never ends with a break.
@@ -60,7 +60,7 @@ TEST(OutputDialogTest, ClientManagedLinesHaveNoPrefix) {
     EXPECT_EQ(w.text(), "firstDriver Test\r\n");
 }
 
-TEST(OutputDialogTest, ColouredLinesByKind) {
+TEST(TestWindowTest, ColouredLinesByKind) {
     struct Case {
         std::uint32_t kind;
         ui::TextRun run;
@@ -83,13 +83,13 @@ TEST(OutputDialogTest, ColouredLinesByKind) {
     }
 }
 
-TEST(OutputDialogTest, NetworkColouredLinesCarryThePrefixToo) {
+TEST(TestWindowTest, NetworkColouredLinesCarryThePrefixToo) {
     Window w(false);
     w.add(kLinePassed, "ok");
     EXPECT_EQ(w.text(), "10:00:00 10:00:00 ok\r\n");
 }
 
-TEST(OutputDialogTest, ChannelLineAfterColouredLinesDropsTheColours) {
+TEST(TestWindowTest, ChannelLineAfterColouredLinesDropsTheColours) {
     Window w(true);
     w.add(kLineName, "Name");
     w.add(kLineFailed, "Failed");
@@ -98,10 +98,10 @@ TEST(OutputDialogTest, ChannelLineAfterColouredLinesDropsTheColours) {
     EXPECT_EQ(w.runs()[0], (ui::TextRun{"Name\nFailed\n\nplain", 0, false, false}));
 }
 
-TEST(OutputDialogTest, CompletionBeforeAnyLineAndTwice) {
+TEST(TestWindowTest, CompletionBeforeAnyLineAndTwice) {
     Window w(true);
     for (int i = 0; i < 2; ++i) {
-        w.f.desktop().post(w.dialog->handle(), app::kWmTestsComplete);
+        w.f.desktop().post(w.dialog->handle(), context::kWmTestsComplete);
         w.f.desktop().dispatchAll();
         EXPECT_EQ(w.dialog->itemText(kIdStatus), "All Tests Complete");
         EXPECT_TRUE(w.dialog->itemEnabled(kIdClose));
@@ -122,7 +122,7 @@ void clickSave(Window& w) {
                        ui::makeCommandParam(kIdSaveToFile, ui::kBnClicked));
 }
 
-TEST(OutputDialogTest, SaveWritesOneCrLfPerBreakAndOverwrites) {
+TEST(TestWindowTest, SaveWritesOneCrLfPerBreakAndOverwrites) {
     zlx::testing::TempDir dir;
     std::string path = dir.file("log.txt");
     std::ofstream(path) << "an older, longer log that must go entirely";
@@ -140,7 +140,7 @@ TEST(OutputDialogTest, SaveWritesOneCrLfPerBreakAndOverwrites) {
     EXPECT_FALSE(dialogs[0].request.overwritePrompt);
 }
 
-TEST(OutputDialogTest, SavingAnEmptyWindowTruncatesTheFile) {
+TEST(TestWindowTest, SavingAnEmptyWindowTruncatesTheFile) {
     zlx::testing::TempDir dir;
     std::string path = dir.file("log.txt");
     std::ofstream(path) << "old";
@@ -151,14 +151,14 @@ TEST(OutputDialogTest, SavingAnEmptyWindowTruncatesTheFile) {
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
 }
 
-TEST(OutputDialogTest, CancelledSaveChangesNothing) {
+TEST(TestWindowTest, CancelledSaveChangesNothing) {
     Window w(true);
     w.f.services().queueSaveAnswer(std::nullopt);
     clickSave(w);
     EXPECT_TRUE(w.f.services().messageBoxes().empty());
 }
 
-TEST(OutputDialogTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
+TEST(TestWindowTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     zlx::testing::TempDir dir;
     std::string path = dir.file("missing-folder/log.txt");
     Window w(true);

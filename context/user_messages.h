@@ -5,7 +5,7 @@
 
 #include "ui/messages.h"
 
-namespace zlx::app {
+namespace zlx::context {
 
 enum : std::uint32_t {
     kWmWaitClose = ui::kWmUser + 1,          // waiting dialog: lParam 1 close, 0 leave and close
@@ -22,4 +22,4 @@ enum : std::uint32_t {
     kWmProfileNotFound = ui::kWmUser + 15,   // page: the service knows no such profile
 };
 
-}  // namespace zlx::app
+}  // namespace zlx::context

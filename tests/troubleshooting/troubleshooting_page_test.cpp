@@ -1,13 +1,13 @@
 // The Troubleshooting page's lists: adapters, profiles, their marks and preselection.
 
-#include "app/troubleshooting_page.h"
+#include "troubleshooting/troubleshooting_page.h"
 
 #include <gtest/gtest.h>
 
 #include "status/status_sheet.h"
 #include "support/program_fixture.h"
 
-namespace zlx::app {
+namespace zlx::troubleshooting {
 namespace {
 
 using zlx::testing::ProgramFixture;
@@ -42,9 +42,8 @@ const char* kGuid3 = "33333333-3333-3333-3333-333333333333";
 // Runs `steps` on the Troubleshooting page once it has been shown.
 struct PageRun {
     explicit PageRun(const std::string& json) : f(json) {}
-    CQORDEXDlg& page() {
-        auto* sheet =
-            dynamic_cast<status::WvAppPropertySheet*>(f.desktop().find(f.context().mainWindow));
+    TroubleshootingPage& page() {
+        auto* sheet = dynamic_cast<status::StatusSheet*>(f.desktop().find(f.context().mainWindow));
         return sheet->troubleshootingPage();
     }
     void click(int id) {
@@ -182,14 +181,14 @@ TEST(TroubleshootingPageTest, ClientStartOpensAClientTestWindow) {
     r.run([&] {
         r.click(kIdStart);
         r.f.then([&] {
-            EXPECT_EQ(r.f.context().runState.readRunState(), diagchannel::RunState::Testing);
+            EXPECT_EQ(r.f.context().runState.readRunState(), context::RunState::Testing);
             EXPECT_EQ(r.f.desktop().activeWindow()->handle(),
                       r.f.context().testWindowHandle.load());
             EXPECT_TRUE(r.f.machine().ihvRequests().empty());
         });
     });
-    EXPECT_EQ(r.f.context().runState.readRunState(), diagchannel::RunState::Idle);
+    EXPECT_EQ(r.f.context().runState.readRunState(), context::RunState::Idle);
 }
 
 }  // namespace
-}  // namespace zlx::app
+}  // namespace zlx::troubleshooting

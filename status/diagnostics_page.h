@@ -5,9 +5,9 @@
 namespace zlx::status {
 
 // The Diagnostics page; its counters arrive with the status display.
-class WvStatisticsPage : public RefreshingPage {
+class DiagnosticsPage : public RefreshingPage {
   public:
-    explicit WvStatisticsPage(app::AppContext& context);
+    explicit DiagnosticsPage(context::AppContext& context);
 };
 
 }  // namespace zlx::status

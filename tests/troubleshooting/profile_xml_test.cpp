@@ -1,15 +1,16 @@
-#include "app/profile_xml.h"
+#include "troubleshooting/profile_xml.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-namespace zlx::app {
+namespace zlx::troubleshooting {
 namespace {
 
 std::string dataFile(const std::string& name) {
-    std::ifstream in(std::string(ZLX_SOURCE_DIR) + "/tests/app/data/" + name, std::ios::binary);
+    std::ifstream in(std::string(ZLX_SOURCE_DIR) + "/tests/troubleshooting/data/" + name,
+                     std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
@@ -102,4 +103,4 @@ TEST(ProfileXmlTest, EapMethod) {
 }
 
 }  // namespace
-}  // namespace zlx::app
+}  // namespace zlx::troubleshooting

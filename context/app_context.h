@@ -7,15 +7,15 @@
 #include <cstdint>
 #include <string>
 
-#include "adapterinfo/product_defaults.h"  // generated from resources/product.json
+#include "context/product_defaults.h"  // generated from resources/product.json
+#include "context/run_state.h"
+#include "context/wlan_selection.h"
 #include "diagchannel/notification_client.h"
-#include "diagchannel/run_state.h"
 #include "platform/platform.h"
 #include "ui/desktop.h"
 #include "wlan/driver_channel.h"
-#include "wlan/interfaces.h"
 
-namespace zlx::app {
+namespace zlx::context {
 
 struct CommandLineFlags {
     bool serviceControlOff = false;     // "-u": the enter and leave requests are not sent
@@ -23,22 +23,21 @@ struct CommandLineFlags {
 };
 
 // Facts of the product that are not the system's decisions. The defaults come from
-// resources/product.json; adapterinfo::productDataFor() applies a machine's own values.
+// resources/product.json; context::productDataFor() applies a machine's own values.
 struct ProductData {
     // The network vendor's identifier at the start of every service control message. A locally
     // administered value, so it can never be mistaken for a registered vendor.
-    wlan::Oui networkVendorOui = adapterinfo::defaults::kNetworkVendorOui;
+    wlan::Oui networkVendorOui = defaults::kNetworkVendorOui;
     // The hardware identifiers, in upper case, by which the vendor's adapters are told from
     // others': its PCI and USB vendor prefixes ("PCI\VEN_xxxx", "USB\VID_xxxx"), four boards
     // of other makers built on its chips ("SUBSYS_" and seven hex digits) and one partner's USB
     // adapter ("USB\VID_xxxx&PID_xxxx").
-    std::string vendorPciPrefix = adapterinfo::defaults::kVendorPciPrefix;
-    std::string vendorUsbPrefix = adapterinfo::defaults::kVendorUsbPrefix;
-    std::array<std::string, 4> excludedSubsystems{adapterinfo::defaults::kExcludedSubsystems[0],
-                                                  adapterinfo::defaults::kExcludedSubsystems[1],
-                                                  adapterinfo::defaults::kExcludedSubsystems[2],
-                                                  adapterinfo::defaults::kExcludedSubsystems[3]};
-    std::string partnerUsbId = adapterinfo::defaults::kPartnerUsbId;
+    std::string vendorPciPrefix = defaults::kVendorPciPrefix;
+    std::string vendorUsbPrefix = defaults::kVendorUsbPrefix;
+    std::array<std::string, 4> excludedSubsystems{
+        defaults::kExcludedSubsystems[0], defaults::kExcludedSubsystems[1],
+        defaults::kExcludedSubsystems[2], defaults::kExcludedSubsystems[3]};
+    std::string partnerUsbId = defaults::kPartnerUsbId;
 };
 
 class AppContext {
@@ -57,7 +56,7 @@ class AppContext {
     std::uint32_t osVersionCode = 0;
     std::uint32_t servicePackMajor = 0;
 
-    wlan::WlanSelection selection;
+    WlanSelection selection;
     std::string selectedProfileName;
     std::string selectedAdapterGuidText;
 
@@ -67,7 +66,7 @@ class AppContext {
     std::atomic<ui::WindowHandle> testWindowHandle{ui::kNoWindow};
     std::atomic<ui::WindowHandle> waitDialogHandle{ui::kNoWindow};
 
-    diagchannel::RunStateStore runState;
+    RunStateStore runState;
 
     // Reads the selected interface and the service control flag at each request.
     wlan::DriverChannel driver{platform.wlan, selection.selectedInterface, flags.serviceControlOff,
@@ -76,4 +75,4 @@ class AppContext {
     diagchannel::NotificationClient notifications{*this};
 };
 
-}  // namespace zlx::app
+}  // namespace zlx::context
