@@ -41,7 +41,7 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
 
     if (auto line = progressLine(*code)) {
         if (state == RunState::Testing) {
-            desktop.post(ctx_.testWindowHandle, context::kWmAddLine, 0, 0, *line);
+            desktop.post(ctx_.testWindowHandle, context::kWmAddTestLine, 0, 0, *line);
         } else {
             ctx_.runState.setPendingFirstLine(*line);
             desktop.post(page, context::kWmOpenTestWindow, 0, 0);
@@ -51,14 +51,14 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
     switch (*code) {
         case kEventConnected:
             if (state == RunState::Idle || state == RunState::Connecting)
-                desktop.post(page, context::kWmConnectResult, 0, 1);
+                desktop.post(page, context::kWmConnectionResult, 0, 1);
             break;
         case kEventConnectFailed:
-            desktop.post(page, context::kWmConnectResult, 0, 0);
+            desktop.post(page, context::kWmConnectionResult, 0, 0);
             break;
         case kEventLeftDiagnosticMode:
             if (state == RunState::Testing) {
-                desktop.post(ctx_.testWindowHandle, context::kWmTestsComplete);
+                desktop.post(ctx_.testWindowHandle, context::kWmShowTestsComplete);
             } else if (state == RunState::Waiting) {
                 ctx_.runState.setCompletedBeforeOpen();
                 desktop.post(page, context::kWmOpenTestWindow, 0, 0);
@@ -71,7 +71,7 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             box.caption = resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
             desktop.services().messageBox(box);
             // The run cannot go on: the page ends it cleanly.
-            desktop.post(page, context::kWmProfileNotFound);
+            desktop.post(page, context::kWmEndRunProfileNotFound);
             break;
         }
         default:

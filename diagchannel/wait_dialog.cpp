@@ -21,19 +21,19 @@ bool WaitDialog::onInitDialog() {
 // The button, Escape and the close box.
 void WaitDialog::onCancel() {
     ctx_.driver.leaveDiagnosticMode();
-    desktop().post(ctx_.troubleshootingPage, context::kWmRunIdle);
+    desktop().post(ctx_.troubleshootingPage, context::kWmReturnToIdle);
     endDialog(ui::kIdOk);
 }
 
 std::int64_t WaitDialog::onMessage(const ui::Message& m) {
-    if (m.id == context::kWmWaitClose) {
+    if (m.id == context::kWmCloseWaitingDialog) {
         if (m.lParam != 0)
             endDialog(ui::kIdOk);
         else
             onCancel();
         return 0;
     }
-    if (m.id == context::kWmWaitCloseQuiet) {
+    if (m.id == context::kWmCloseWaitingDialogQuietly) {
         endDialog(ui::kIdOk);
         return 0;
     }

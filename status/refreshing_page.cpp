@@ -9,7 +9,7 @@ RefreshingPage::RefreshingPage(context::AppContext& context, int templateId)
     : ui::PropertyPage(context.desktop, resources::dialogTemplate(templateId)), ctx_(context) {}
 
 std::int64_t RefreshingPage::onMessage(const ui::Message& message) {
-    if (message.id == kWmRefresh) {
+    if (message.id == kWmRefreshPage) {
         ++refreshes_;
         refresh();
         return 0;

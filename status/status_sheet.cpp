@@ -39,7 +39,7 @@ void StatusSheet::onTimer(unsigned id) {
     if (id != kRefreshTimer) return;
     ui::PropertyPage* page = activePage();
     if (!page) return;
-    desktop().send(page->handle(), kWmRefresh);
+    desktop().send(page->handle(), kWmRefreshPage);
     if (auto* refreshing = dynamic_cast<RefreshingPage*>(page)) refreshing->saveControls();
 }
 

@@ -15,7 +15,7 @@ namespace zlx::status {
 
 inline constexpr unsigned kRefreshTimer = 1037;
 inline constexpr platform::Millis kRefreshPeriod = 2000;
-using context::kWmRefresh;
+using context::kWmRefreshPage;
 
 class StatusSheet : public ui::PropertySheet {
   public:

@@ -31,16 +31,16 @@ bool TestWindow::onInitDialog() {
     setFocus(kIdStopTest);
     // Used once: a later window must not open complete.
     if (ctx_.runState.takeCompletedBeforeOpen())
-        desktop().post(handle(), context::kWmTestsComplete);
+        desktop().post(handle(), context::kWmShowTestsComplete);
     return true;
 }
 
 std::int64_t TestWindow::onMessage(const ui::Message& m) {
-    if (m.id == context::kWmAddLine) {
+    if (m.id == context::kWmAddTestLine) {
         addLine(static_cast<std::uint32_t>(m.wParam), m.text);
         return 0;
     }
-    if (m.id == context::kWmTestsComplete) {
+    if (m.id == context::kWmShowTestsComplete) {
         complete();
         return 0;
     }
@@ -74,7 +74,7 @@ void TestWindow::onCommand(int id, std::uint32_t code) {
             case kIdStopTest:
                 return stopTest();
             case kIdClose:
-                desktop().post(ctx_.troubleshootingPage, context::kWmRunIdle);
+                desktop().post(ctx_.troubleshootingPage, context::kWmReturnToIdle);
                 endDialog(ui::kIdOk);
                 return;
             case kIdSaveToFile:
@@ -94,7 +94,7 @@ void TestWindow::stopTest() {
     box.buttons = ui::MessageBoxButtons::YesNo;
     if (desktop().services().messageBox(box) != ui::kIdYes) return;
     ctx_.driver.leaveDiagnosticMode();
-    desktop().post(ctx_.troubleshootingPage, context::kWmRunIdle);
+    desktop().post(ctx_.troubleshootingPage, context::kWmReturnToIdle);
     endDialog(ui::kIdOk);
 }
 

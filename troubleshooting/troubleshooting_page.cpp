@@ -190,16 +190,16 @@ std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
             if (!busy_) break;
             desktop().services().setCursor(ui::Cursor::Wait);
             return 1;
-        case context::kWmLeaveMode:
+        case context::kWmLeaveDiagnosticMode:
             ctx_.driver.leaveDiagnosticMode();
             return 0;
-        case context::kWmRunIdle:
+        case context::kWmReturnToIdle:
             runIdle();
             return 0;
-        case context::kWmConnectResult:
+        case context::kWmConnectionResult:
             connectionResult(m.lParam != 0);
             return 0;
-        case context::kWmShowWaiting:
+        case context::kWmShowWaitingDialog:
             showWaitingDialog();
             return 0;
         case context::kWmOpenTestWindow:
@@ -207,7 +207,7 @@ std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
             return 0;
         case context::kWmStartClientTests:
             return 0;  // the client-managed suite arrives with its worker
-        case context::kWmProfileNotFound:
+        case context::kWmEndRunProfileNotFound:
             endRunAfterProfileError();
             return 0;
         default:

@@ -38,7 +38,7 @@ void TroubleshootingPage::start() {
 void TroubleshootingPage::onTimer(unsigned) {
     if (++timerTicks_ >= kConnectionTicks) {
         connectInTime_ = false;
-        desktop().post(handle(), context::kWmConnectResult, 0, 0);
+        desktop().post(handle(), context::kWmConnectionResult, 0, 0);
     }
 }
 
@@ -49,7 +49,7 @@ void TroubleshootingPage::connectionResult(bool connected) {
     desktop().killTimer(handle(), kConnectionTimer);
     if (connectInTime_ && connectOk_) {
         desktop().showWindow(handle(), ui::ShowCommand::Minimize);
-        desktop().post(handle(), context::kWmShowWaiting);
+        desktop().post(handle(), context::kWmShowWaitingDialog);
         return;
     }
     showError(resources::kStrCouldNotConnect);
@@ -66,7 +66,7 @@ void TroubleshootingPage::openTestWindow(bool clientManaged) {
     RunState state = ctx_.runState.readRunState();
     if (state == RunState::Testing) return;
     if (state == RunState::Waiting)
-        desktop().post(ctx_.waitDialogHandle, context::kWmWaitClose, 0, 1);
+        desktop().post(ctx_.waitDialogHandle, context::kWmCloseWaitingDialog, 0, 1);
     testwindow::TestWindow window(ctx_, clientManaged);
     ctx_.runState.setRunState(RunState::Testing);
     int result = window.doModal(handle());

@@ -46,17 +46,17 @@ TEST(NotificationRoutineTest, EachEventInEachState) {
     };
     using enum RunState;
     const Case cases[] = {
-        {kEventConnected, Idle, {{context::kWmConnectResult, true, 1}}},
-        {kEventConnected, Connecting, {{context::kWmConnectResult, true, 1}}},
+        {kEventConnected, Idle, {{context::kWmConnectionResult, true, 1}}},
+        {kEventConnected, Connecting, {{context::kWmConnectionResult, true, 1}}},
         {kEventConnected, Waiting, {}},
         {kEventConnected, Testing, {}},
-        {kEventConnectFailed, Testing, {{context::kWmConnectResult, true, 0}}},
+        {kEventConnectFailed, Testing, {{context::kWmConnectionResult, true, 0}}},
         {kEventReconnectFailed, Connecting, {}},
-        {kEventLeftDiagnosticMode, Testing, {{context::kWmTestsComplete, false, 0}}},
+        {kEventLeftDiagnosticMode, Testing, {{context::kWmShowTestsComplete, false, 0}}},
         {kEventLeftDiagnosticMode, Waiting, {{context::kWmOpenTestWindow, true, 0}}},
         {kEventLeftDiagnosticMode, Idle, {}},
         {kEventLeftDiagnosticMode, Connecting, {}},
-        {0x80000007, Testing, {{context::kWmAddLine, false, 0}}},
+        {0x80000007, Testing, {{context::kWmAddTestLine, false, 0}}},
         {0x80000007, Waiting, {{context::kWmOpenTestWindow, true, 0}}},
         {0x80000007, Idle, {{context::kWmOpenTestWindow, true, 0}}},
         {5, Connecting, {{context::kWmOpenTestWindow, true, 0}}},

@@ -23,7 +23,7 @@ struct Window {
         dialog->create(ui::kNoWindow);
     }
     void add(std::uint32_t kind, const std::string& text) {
-        f.desktop().post(dialog->handle(), context::kWmAddLine, kind, 0, text);
+        f.desktop().post(dialog->handle(), context::kWmAddTestLine, kind, 0, text);
         f.desktop().dispatchAll();
     }
     std::string text() const { return dialog->richText(kIdMessages); }
@@ -101,7 +101,7 @@ TEST(TestWindowTest, ChannelLineAfterColouredLinesDropsTheColours) {
 TEST(TestWindowTest, CompletionBeforeAnyLineAndTwice) {
     Window w(true);
     for (int i = 0; i < 2; ++i) {
-        w.f.desktop().post(w.dialog->handle(), context::kWmTestsComplete);
+        w.f.desktop().post(w.dialog->handle(), context::kWmShowTestsComplete);
         w.f.desktop().dispatchAll();
         EXPECT_EQ(w.dialog->itemText(kIdStatus), "All Tests Complete");
         EXPECT_TRUE(w.dialog->itemEnabled(kIdClose));
