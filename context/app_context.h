@@ -2,12 +2,11 @@
 // The process-wide values of one program run, kept together so that every run and every test
 // starts from a fresh state.
 
-#include <array>
 #include <atomic>
 #include <cstdint>
 #include <string>
 
-#include "context/product_defaults.h"  // generated from resources/product.json
+#include "context/product_data.h"
 #include "context/run_state.h"
 #include "context/wlan_selection.h"
 #include "diagchannel/notification_client.h"
@@ -20,24 +19,6 @@ namespace zlx::context {
 struct CommandLineFlags {
     bool serviceControlOff = false;     // "-u": the enter and leave requests are not sent
     bool serviceControlForced = false;  // "-d": wins over "-u"
-};
-
-// Facts of the product that are not the system's decisions. The defaults come from
-// resources/product.json; context::productDataFor() applies a machine's own values.
-struct ProductData {
-    // The network vendor's identifier at the start of every service control message. A locally
-    // administered value, so it can never be mistaken for a registered vendor.
-    wlan::Oui networkVendorOui = defaults::kNetworkVendorOui;
-    // The hardware identifiers, in upper case, by which the vendor's adapters are told from
-    // others': its PCI and USB vendor prefixes ("PCI\VEN_xxxx", "USB\VID_xxxx"), four boards
-    // of other makers built on its chips ("SUBSYS_" and seven hex digits) and one partner's USB
-    // adapter ("USB\VID_xxxx&PID_xxxx").
-    std::string vendorPciPrefix = defaults::kVendorPciPrefix;
-    std::string vendorUsbPrefix = defaults::kVendorUsbPrefix;
-    std::array<std::string, 4> excludedSubsystems{
-        defaults::kExcludedSubsystems[0], defaults::kExcludedSubsystems[1],
-        defaults::kExcludedSubsystems[2], defaults::kExcludedSubsystems[3]};
-    std::string partnerUsbId = defaults::kPartnerUsbId;
 };
 
 class AppContext {

@@ -37,9 +37,9 @@ int hexValue(char c) {
     return -1;
 }
 
-wlan::Oui oui(const Json& value, const std::string& pointer) {
+Oui oui(const Json& value, const std::string& pointer) {
     std::string text = value.is_string() ? value.get<std::string>() : std::string();
-    wlan::Oui out{};
+    Oui out{};
     bool ok = text.size() == 8 && text[2] == '-' && text[5] == '-';
     for (std::size_t i = 0; ok && i < 3; ++i) {
         int high = hexValue(text[i * 3]), low = hexValue(text[i * 3 + 1]);

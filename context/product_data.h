@@ -2,13 +2,36 @@
 // The product data: the built-in values of resources/product.json, and a machine's own values
 // in their place (a scenario's "product" section).
 
+#include <array>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include "context/app_context.h"
+#include "context/product_defaults.h"  // generated from resources/product.json
 
 namespace zlx::context {
+
+// An organisationally unique identifier: three octets.
+using Oui = std::array<std::uint8_t, 3>;
+
+// Facts of the product that are not the system's decisions. The defaults come from
+// resources/product.json; productDataFor() applies a machine's own values.
+struct ProductData {
+    // The network vendor's identifier at the start of every service control message. A locally
+    // administered value, so it can never be mistaken for a registered vendor.
+    Oui networkVendorOui = defaults::kNetworkVendorOui;
+    // The hardware identifiers, in upper case, by which the vendor's adapters are told from
+    // others': its PCI and USB vendor prefixes ("PCI\VEN_xxxx", "USB\VID_xxxx"), four boards
+    // of other makers built on its chips ("SUBSYS_" and seven hex digits) and one partner's USB
+    // adapter ("USB\VID_xxxx&PID_xxxx").
+    std::string vendorPciPrefix = defaults::kVendorPciPrefix;
+    std::string vendorUsbPrefix = defaults::kVendorUsbPrefix;
+    std::array<std::string, 4> excludedSubsystems{
+        defaults::kExcludedSubsystems[0], defaults::kExcludedSubsystems[1],
+        defaults::kExcludedSubsystems[2], defaults::kExcludedSubsystems[3]};
+    std::string partnerUsbId = defaults::kPartnerUsbId;
+};
 
 // Product data that cannot be used; pointer() is the place in the JSON text ("/partnerUsbId").
 class ProductDataError : public std::runtime_error {

@@ -23,7 +23,7 @@ TEST(ProductData, TheBuiltInValuesAreThoseOfTheProductFile) {
         EXPECT_EQ(builtIn.excludedSubsystems[i], file["excludedSubsystems"][i]);
     EXPECT_EQ(builtIn.partnerUsbId, file["partnerUsbId"]);
     EXPECT_EQ(file["networkVendorOui"], "02-5A-58");
-    EXPECT_EQ(builtIn.networkVendorOui, (wlan::Oui{0x02, 0x5A, 0x58}));
+    EXPECT_EQ(builtIn.networkVendorOui, (Oui{0x02, 0x5A, 0x58}));
     EXPECT_EQ(productDataProblem(builtIn), "");
 }
 
@@ -31,7 +31,7 @@ TEST(ProductData, AnOverrideReplacesOnlyTheValuesItNames) {
     context::ProductData product =
         productDataFor(R"({"vendorPciPrefix": "PCI\\VEN_ABCD", "networkVendorOui": "0A-0B-0c"})");
     EXPECT_EQ(product.vendorPciPrefix, "PCI\\VEN_ABCD");
-    EXPECT_EQ(product.networkVendorOui, (wlan::Oui{0x0A, 0x0B, 0x0C}));
+    EXPECT_EQ(product.networkVendorOui, (Oui{0x0A, 0x0B, 0x0C}));
     EXPECT_EQ(product.vendorUsbPrefix, context::ProductData{}.vendorUsbPrefix);
     EXPECT_EQ(product.excludedSubsystems, context::ProductData{}.excludedSubsystems);
     EXPECT_EQ(productDataFor("").vendorPciPrefix, context::ProductData{}.vendorPciPrefix);
