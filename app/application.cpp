@@ -1,14 +1,22 @@
 #include "app/application.h"
 
+#include "app/about_dialog.h"
 #include "app/command_line.h"
 #include "app/help_locale.h"
 #include "app/termination.h"
 #include "platform/registry_key.h"
 #include "resources/string_table.h"
 #include "status/status_sheet.h"
+#include "troubleshooting/troubleshooting_page.h"
 #include "ui/dialog.h"
 
 namespace zlx::app {
+
+Application::Application(context::AppContext& context)
+    : ctx_(context),
+      driver_(context.platform.wlan, context.selection.selectedInterface,
+              context.flags.serviceControlOff, context.product.networkVendorOui),
+      notifications_(context) {}
 
 bool Application::initInstance(const std::vector<std::string>& arguments) {
     platform::SingleInstance& instance = ctx_.platform.instance;
@@ -27,11 +35,11 @@ bool Application::initInstance(const std::vector<std::string>& arguments) {
     applyCommandLine(arguments, ctx_.flags);
 
     {
-        TerminationGuard guard([this] { ctx_.driver.leaveDiagnosticMode(); });
+        TerminationGuard guard([this] { driver_.leaveDiagnosticMode(); });
         try {
             runMainWindow();
         } catch (int) {
-            ctx_.driver.leaveDiagnosticMode();
+            driver_.leaveDiagnosticMode();
         }
     }
 
@@ -41,7 +49,11 @@ bool Application::initInstance(const std::vector<std::string>& arguments) {
 }
 
 bool Application::runMainWindow() {
-    status::StatusSheet sheet(ctx_, helpAvailable(), [this] { onHelp(); });
+    // Help is looked for before the pages list the adapters.
+    bool help = helpAvailable();
+    troubleshooting::TroubleshootingPage troubleshooting(
+        ctx_, driver_, notifications_, [this](ui::WindowHandle owner) { showAbout(owner); });
+    status::StatusSheet sheet(ctx_, troubleshooting, help, [this] { onHelp(); });
     sheet.doModal();
     ctx_.mainWindow = ui::kNoWindow;
     return false;
@@ -66,6 +78,11 @@ bool Application::helpAvailable() {
     platform::FindData found;
     return ctx_.platform.files.findFile(programFiles + "\\Norvane\\" + "Help", found) ==
            platform::kErrorSuccess;
+}
+
+void Application::showAbout(ui::WindowHandle owner) {
+    AboutDialog about(ctx_.desktop);
+    about.doModal(owner);
 }
 
 void Application::onHelp() {

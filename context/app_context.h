@@ -9,10 +9,8 @@
 #include "context/product_data.h"
 #include "context/run_state.h"
 #include "context/wlan_selection.h"
-#include "diagchannel/notification_client.h"
 #include "platform/platform.h"
 #include "ui/desktop.h"
-#include "wlan/driver_channel.h"
 
 namespace zlx::context {
 
@@ -48,12 +46,6 @@ class AppContext {
     std::atomic<ui::WindowHandle> waitDialogHandle{ui::kNoWindow};
 
     RunStateStore runState;
-
-    // Reads the selected interface and the service control flag at each request.
-    wlan::DriverChannel driver{platform.wlan, selection.selectedInterface, flags.serviceControlOff,
-                               product.networkVendorOui};
-    // Opened at the program's start, before any window.
-    diagchannel::NotificationClient notifications{*this};
 };
 
 }  // namespace zlx::context

@@ -6,9 +6,10 @@
 
 namespace zlx::diagchannel {
 
-WaitDialog::WaitDialog(context::AppContext& context)
+WaitDialog::WaitDialog(context::AppContext& context, wlan::DriverChannel& driver)
     : ui::Dialog(context.desktop, resources::dialogTemplate(resources::kDialogWaiting)),
-      ctx_(context) {}
+      ctx_(context),
+      driver_(driver) {}
 
 bool WaitDialog::onInitDialog() {
     setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
@@ -20,7 +21,7 @@ bool WaitDialog::onInitDialog() {
 
 // The button, Escape and the close box.
 void WaitDialog::onCancel() {
-    ctx_.driver.leaveDiagnosticMode();
+    driver_.leaveDiagnosticMode();
     desktop().post(ctx_.troubleshootingPage, context::kWmReturnToIdle);
     endDialog(ui::kIdOk);
 }

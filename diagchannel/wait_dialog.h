@@ -4,12 +4,13 @@
 
 #include "context/app_context.h"
 #include "ui/dialog.h"
+#include "wlan/driver_channel.h"
 
 namespace zlx::diagchannel {
 
 class WaitDialog : public ui::Dialog {
   public:
-    explicit WaitDialog(context::AppContext& context);
+    WaitDialog(context::AppContext& context, wlan::DriverChannel& driver);
 
   protected:
     bool onInitDialog() override;
@@ -18,6 +19,7 @@ class WaitDialog : public ui::Dialog {
 
   private:
     context::AppContext& ctx_;
+    wlan::DriverChannel& driver_;
 };
 
 }  // namespace zlx::diagchannel

@@ -5,14 +5,14 @@
 
 namespace zlx::status {
 
-StatusSheet::StatusSheet(context::AppContext& context, bool helpAvailable,
-                         std::function<void()> help)
+StatusSheet::StatusSheet(context::AppContext& context, ui::PropertyPage& troubleshootingPage,
+                         bool helpAvailable, std::function<void()> help)
     : ui::PropertySheet(context.desktop,
                         resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics")),
       ctx_(context),
       help_(std::move(help)),
       linkStatus_(context),
-      troubleshooting_(context),
+      troubleshooting_(troubleshootingPage),
       diagnostics_(context) {
     addPage(linkStatus_);
     addPage(troubleshooting_);

@@ -1,6 +1,6 @@
 #pragma once
-// StatusSheet: the main window. Three pages, and a two-second timer that makes the
-// visible page refresh itself.
+// StatusSheet: the main window. The status pages with the Troubleshooting page between them,
+// and a two-second timer that makes the visible page refresh itself.
 
 #include <functional>
 
@@ -8,7 +8,6 @@
 #include "context/user_messages.h"
 #include "status/diagnostics_page.h"
 #include "status/link_status_page.h"
-#include "troubleshooting/troubleshooting_page.h"
 #include "ui/property_sheet.h"
 
 namespace zlx::status {
@@ -19,10 +18,12 @@ using context::kWmRefreshPage;
 
 class StatusSheet : public ui::PropertySheet {
   public:
-    StatusSheet(context::AppContext& context, bool helpAvailable, std::function<void()> help);
+    // The Troubleshooting page is made by whoever puts the sheet together and outlives it.
+    StatusSheet(context::AppContext& context, ui::PropertyPage& troubleshootingPage,
+                bool helpAvailable, std::function<void()> help);
 
     LinkStatusPage& linkStatusPage() { return linkStatus_; }
-    troubleshooting::TroubleshootingPage& troubleshootingPage() { return troubleshooting_; }
+    ui::PropertyPage& troubleshootingPage() { return troubleshooting_; }
     DiagnosticsPage& diagnosticsPage() { return diagnostics_; }
 
   protected:
@@ -34,7 +35,7 @@ class StatusSheet : public ui::PropertySheet {
     context::AppContext& ctx_;
     std::function<void()> help_;
     LinkStatusPage linkStatus_;
-    troubleshooting::TroubleshootingPage troubleshooting_;
+    ui::PropertyPage& troubleshooting_;
     DiagnosticsPage diagnostics_;
 };
 

@@ -8,9 +8,11 @@
 
 namespace zlx::testwindow {
 
-TestWindow::TestWindow(context::AppContext& context, bool clientManaged)
+TestWindow::TestWindow(context::AppContext& context, wlan::DriverChannel& driver,
+                       bool clientManaged)
     : ui::Dialog(context.desktop, resources::dialogTemplate(resources::kDialogTestWindow)),
       ctx_(context),
+      driver_(driver),
       clientManaged_(clientManaged) {}
 
 std::string TestWindow::prefix() const {
@@ -93,7 +95,7 @@ void TestWindow::stopTest() {
     box.caption = resources::stringOr(resources::kStrDiagnosticTests, "ZLX Diagnostic Tests");
     box.buttons = ui::MessageBoxButtons::YesNo;
     if (desktop().services().messageBox(box) != ui::kIdYes) return;
-    ctx_.driver.leaveDiagnosticMode();
+    driver_.leaveDiagnosticMode();
     desktop().post(ctx_.troubleshootingPage, context::kWmReturnToIdle);
     endDialog(ui::kIdOk);
 }

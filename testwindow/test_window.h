@@ -4,6 +4,7 @@
 
 #include "context/app_context.h"
 #include "ui/dialog.h"
+#include "wlan/driver_channel.h"
 
 namespace zlx::testwindow {
 
@@ -19,7 +20,7 @@ inline constexpr const char* kDefaultLogName = "ZLXDiagnosticLog.txt";
 
 class TestWindow : public ui::Dialog {
   public:
-    TestWindow(context::AppContext& context, bool clientManaged);
+    TestWindow(context::AppContext& context, wlan::DriverChannel& driver, bool clientManaged);
     bool clientManaged() const { return clientManaged_; }
 
   protected:
@@ -35,6 +36,7 @@ class TestWindow : public ui::Dialog {
     void saveToFile();
 
     context::AppContext& ctx_;
+    wlan::DriverChannel& driver_;
     bool clientManaged_;
 };
 

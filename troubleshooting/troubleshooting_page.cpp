@@ -1,6 +1,5 @@
 #include "troubleshooting/troubleshooting_page.h"
 
-#include "app/about_dialog.h"
 #include "context/user_messages.h"
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
@@ -8,10 +7,15 @@
 
 namespace zlx::troubleshooting {
 
-TroubleshootingPage::TroubleshootingPage(context::AppContext& context)
+TroubleshootingPage::TroubleshootingPage(context::AppContext& context, wlan::DriverChannel& driver,
+                                         diagchannel::NotificationClient& notifications,
+                                         std::function<void(ui::WindowHandle owner)> showAbout)
     : ui::PropertyPage(context.desktop,
                        resources::dialogTemplate(resources::kDialogTroubleshooting)),
       ctx_(context),
+      driver_(driver),
+      notifications_(notifications),
+      showAbout_(std::move(showAbout)),
       interfaces_(context.platform.wlan, context.platform.rpc) {}
 
 bool TroubleshootingPage::onInitDialog() {
@@ -26,8 +30,8 @@ bool TroubleshootingPage::onInitDialog() {
     busy_ = false;
     initialised_ = true;
     ctx_.troubleshootingPage = handle();
-    ctx_.notifications.secureIhvControl();
-    ctx_.notifications.registerRoutine();
+    notifications_.secureIhvControl();
+    notifications_.registerRoutine();
     enableItem(kIdStart, false);
     if (!networkMode_) {
         checkItem(kIdClientMode, true);
@@ -174,14 +178,11 @@ void TroubleshootingPage::onCommand(int id, std::uint32_t code) {
 }
 
 void TroubleshootingPage::onSysCommand(int id) {
-    if ((id & ~0xF) == kAboutCommand) {
-        app::AboutDialog about(desktop());
-        about.doModal(handle());
-    }
+    if ((id & ~0xF) == kAboutCommand && showAbout_) showAbout_(handle());
 }
 
 void TroubleshootingPage::onClose() {
-    ctx_.notifications.unregisterRoutine();
+    notifications_.unregisterRoutine();
 }
 
 std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
@@ -191,7 +192,7 @@ std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
             desktop().services().setCursor(ui::Cursor::Wait);
             return 1;
         case context::kWmLeaveDiagnosticMode:
-            ctx_.driver.leaveDiagnosticMode();
+            driver_.leaveDiagnosticMode();
             return 0;
         case context::kWmReturnToIdle:
             runIdle();

@@ -3,8 +3,12 @@
 // for a network-managed run, the profile, and presses Start; the page then drives the run through
 // its user messages.
 
+#include <functional>
+
 #include "context/app_context.h"
+#include "diagchannel/notification_client.h"
 #include "ui/property_sheet.h"
+#include "wlan/driver_channel.h"
 #include "wlan/interfaces.h"
 
 namespace zlx::troubleshooting {
@@ -26,7 +30,10 @@ class TroubleshootingPage : public ui::PropertyPage {
   public:
     static constexpr int kAboutCommand = 16;
 
-    explicit TroubleshootingPage(context::AppContext& context);
+    // `showAbout` opens the About box over the given owner.
+    TroubleshootingPage(context::AppContext& context, wlan::DriverChannel& driver,
+                        diagchannel::NotificationClient& notifications,
+                        std::function<void(ui::WindowHandle owner)> showAbout);
 
     bool initialised() const { return initialised_; }
     bool busy() const { return busy_; }
@@ -62,6 +69,9 @@ class TroubleshootingPage : public ui::PropertyPage {
     void setRunControlsEnabled(bool enabled);
 
     context::AppContext& ctx_;
+    wlan::DriverChannel& driver_;
+    diagchannel::NotificationClient& notifications_;
+    std::function<void(ui::WindowHandle owner)> showAbout_;
     bool initialised_ = false;
     bool busy_ = false;
     wlan::InterfaceList interfaces_;

@@ -26,7 +26,7 @@ void TroubleshootingPage::start() {
         desktop().post(handle(), context::kWmStartClientTests, 0, 0);
         return;
     }
-    ctx_.driver.enterDiagnosticMode(ctx_.selectedProfileName);
+    driver_.enterDiagnosticMode(ctx_.selectedProfileName);
     ctx_.runState.setRunState(RunState::Connecting);
     busy_ = true;
     connectInTime_ = true;
@@ -53,11 +53,11 @@ void TroubleshootingPage::connectionResult(bool connected) {
         return;
     }
     showError(resources::kStrCouldNotConnect);
-    ctx_.driver.leaveDiagnosticMode();
+    driver_.leaveDiagnosticMode();
 }
 
 void TroubleshootingPage::showWaitingDialog() {
-    diagchannel::WaitDialog waiting(ctx_);
+    diagchannel::WaitDialog waiting(ctx_, driver_);
     ctx_.runState.setRunState(RunState::Waiting);
     waiting.doModal(handle());
 }
@@ -67,10 +67,10 @@ void TroubleshootingPage::openTestWindow(bool clientManaged) {
     if (state == RunState::Testing) return;
     if (state == RunState::Waiting)
         desktop().post(ctx_.waitDialogHandle, context::kWmCloseWaitingDialog, 0, 1);
-    testwindow::TestWindow window(ctx_, clientManaged);
+    testwindow::TestWindow window(ctx_, driver_, clientManaged);
     ctx_.runState.setRunState(RunState::Testing);
     int result = window.doModal(handle());
-    if (result == ui::kIdCancel) ctx_.driver.leaveDiagnosticMode();
+    if (result == ui::kIdCancel) driver_.leaveDiagnosticMode();
     runIdle();
 }
 
@@ -84,7 +84,7 @@ void TroubleshootingPage::endRunAfterProfileError() {
     desktop().killTimer(handle(), kConnectionTimer);
     busy_ = false;
     setRunControlsEnabled(true);
-    ctx_.driver.leaveDiagnosticMode();
+    driver_.leaveDiagnosticMode();
     runIdle();
 }
 

@@ -70,7 +70,8 @@ TEST(NotificationRoutineTest, EachEventInEachState) {
         f.context().troubleshootingPage = page.handle();
         f.context().testWindowHandle = window.handle();
         f.context().runState.setRunState(c.state);
-        f.context().notifications.onNotification(platform::sim::ihvNotification(c.code));
+        f.program().application().notifications().onNotification(
+            platform::sim::ihvNotification(c.code));
         f.desktop().dispatchAll();
         std::vector<Posted> got;
         for (const auto& m : page.got) got.push_back({m.id, true, m.lParam});
@@ -93,11 +94,13 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     f.context().troubleshootingPage = page.handle();
     f.context().testWindowHandle = window.handle();
     f.context().runState.setRunState(RunState::Waiting);
-    f.context().notifications.onNotification(platform::sim::ihvNotification(0x80000007));
+    f.program().application().notifications().onNotification(
+        platform::sim::ihvNotification(0x80000007));
     EXPECT_EQ(f.context().runState.pendingFirstLine(), "Received DHCP test request.");
     f.context().runState.setRunState(RunState::Testing);
-    f.context().notifications.onNotification(platform::sim::ihvNotification(5));
-    f.context().notifications.onNotification(platform::sim::ihvNotification(0x8000000A));
+    f.program().application().notifications().onNotification(platform::sim::ihvNotification(5));
+    f.program().application().notifications().onNotification(
+        platform::sim::ihvNotification(0x8000000A));
     f.desktop().dispatchAll();
     ASSERT_EQ(window.got.size(), 2u);
     EXPECT_EQ(window.got[0].text, "[DiagServ]Please call support.");
@@ -116,12 +119,12 @@ TEST(NotificationRoutineTest, MalformedNotificationsAreIgnored) {
     platform::WlanNotification empty = platform::sim::ihvNotification(kEventConnected);
     empty.data.clear();
     for (const auto& n : {shortPayload, otherSource, empty})
-        f.context().notifications.onNotification(n);
+        f.program().application().notifications().onNotification(n);
     f.desktop().dispatchAll();
     EXPECT_TRUE(page.got.empty());
     platform::WlanNotification exact = platform::sim::ihvNotification(kEventConnected);
     exact.data.resize(4);  // the second word is not needed
-    f.context().notifications.onNotification(exact);
+    f.program().application().notifications().onNotification(exact);
     f.desktop().dispatchAll();
     EXPECT_EQ(page.got.size(), 1u);
 }

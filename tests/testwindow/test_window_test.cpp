@@ -19,7 +19,8 @@ struct Window {
     explicit Window(bool clientManaged, std::string pending = {}) {
         f.context().runState.setPendingFirstLine(std::move(pending));
         f.context().selectedProfileName = "ZLX Office";
-        dialog = std::make_unique<TestWindow>(f.context(), clientManaged);
+        dialog = std::make_unique<TestWindow>(f.context(), f.program().application().driver(),
+                                              clientManaged);
         dialog->create(ui::kNoWindow);
     }
     void add(std::uint32_t kind, const std::string& text) {

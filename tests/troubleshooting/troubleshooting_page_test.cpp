@@ -44,7 +44,7 @@ struct PageRun {
     explicit PageRun(const std::string& json) : f(json) {}
     TroubleshootingPage& page() {
         auto* sheet = dynamic_cast<status::StatusSheet*>(f.desktop().find(f.context().mainWindow));
-        return sheet->troubleshootingPage();
+        return dynamic_cast<TroubleshootingPage&>(sheet->troubleshootingPage());
     }
     void click(int id) {
         f.desktop().send(page().handle(), ui::kWmCommand, ui::makeCommandParam(id, ui::kBnClicked));
