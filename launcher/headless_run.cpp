@@ -28,17 +28,37 @@ std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& sc
     }
 }
 
+std::optional<std::string> instanceFolder(std::ostream& err) {
+    try {
+        return platform::posix::instanceDirectory();
+    } catch (const platform::posix::InstanceError& e) {
+        err << "zlxdiag: " << e.what() << "\n";
+        return std::nullopt;
+    }
+}
+
+int runProgram(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
+               std::ostream& err) {
+    try {
+        return program.run(systemArguments);
+    } catch (const platform::posix::InstanceError& e) {
+        err << "zlxdiag: " << e.what() << "\n";
+        return 1;
+    }
+}
+
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err) {
     auto scenario = loadScenario(options, err);
     if (!scenario) return 1;
     auto commands = loadScript(scriptText, err);
     if (!commands) return 2;
+    auto folder = instanceFolder(err);
+    if (!folder) return 1;
 
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, platform::posix::instanceDirectory(),
-                             processHandleBase());
+    SimulatedProgram program(*scenario, clock, services, *folder, processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
@@ -50,7 +70,7 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
 int runScripted(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
                 std::ostream& out, std::ostream& err) {
     try {
-        return program.run(systemArguments);
+        return runProgram(program, systemArguments, err);
     } catch (const scriptmode::ScriptError& e) {
         out.flush();
         err << "zlxdiag: " << e.what() << "\n";

@@ -188,6 +188,53 @@ std::string sanitizeUtf8(std::string_view bytes) {
     return out;
 }
 
+namespace {
+
+// Characters a terminal acts on, or that reorder what it shows around them.
+bool needsEscape(char32_t cp) {
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x200E || cp == 0x200F ||
+           (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
+void appendHexEscape(std::string& out, const char* prefix, unsigned value, int digits) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    out += prefix;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        out += kDigits[(value >> shift) & 0xF];
+}
+
+}  // namespace
+
+std::string escapeControls(std::string_view text, Escape quotesAndBackslashes, Escape lineBreaks) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        Decoded d = decodeOne(text, pos);
+        std::string_view bytes = text.substr(pos, d.length);
+        pos += d.length;
+        bool invalid = d.codePoint == kReplacement && bytes != "\xEF\xBF\xBD";
+        char32_t cp = d.codePoint;
+        if (invalid) {
+            for (char byte : bytes)
+                appendHexEscape(out, "\\x", static_cast<unsigned char>(byte), 2);
+        } else if ((cp == '"' || cp == '\\') && quotesAndBackslashes == Escape::Yes) {
+            out += '\\';
+            out += static_cast<char>(cp);
+        } else if (cp == '\n' && lineBreaks == Escape::No) {
+            out += '\n';
+        } else if (!needsEscape(cp)) {
+            out += bytes;
+        } else if (cp == '\n' || cp == '\r' || cp == '\t') {
+            out += cp == '\n' ? "\\n" : cp == '\r' ? "\\r" : "\\t";
+        } else if (cp < 0x80) {
+            appendHexEscape(out, "\\x", static_cast<unsigned>(cp), 2);
+        } else {
+            appendHexEscape(out, "\\u", static_cast<unsigned>(cp), 4);
+        }
+    }
+    return out;
+}
+
 std::string toLowerAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out) {

@@ -24,6 +24,14 @@ std::size_t utf16Length(std::string_view text);
 // Replaces every invalid UTF-8 sequence by U+FFFD.
 std::string sanitizeUtf8(std::string_view bytes);
 
+enum class Escape { No, Yes };
+// `text` made safe to show in a terminal or a one-line record: C0 and C1 controls, DEL and the
+// bidirectional controls become \n, \r, \t, \x1b or \u202e, and bytes that are not UTF-8
+// become \xff. Other text is kept as it is, so escaping twice changes nothing unless quotes and
+// backslashes are escaped too. Line breaks may be kept for text that is several lines on purpose.
+std::string escapeControls(std::string_view text, Escape quotesAndBackslashes = Escape::No,
+                           Escape lineBreaks = Escape::Yes);
+
 std::string toLowerAscii(std::string_view text);
 
 // Whether `text` has the shape `form`, in which 'h' stands for one upper-case hexadecimal digit

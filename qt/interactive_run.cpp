@@ -4,7 +4,6 @@
 
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
-#include "platform/posix/instance_dir.h"
 #include "qt/qt_loop_driver.h"
 #include "qt/qt_services.h"
 #include "qt/renderer.h"
@@ -14,17 +13,18 @@ namespace zlx::qt {
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     auto scenario = launcher::loadScenario(options, err);
     if (!scenario) return 1;
+    auto folder = launcher::instanceFolder(err);
+    if (!folder) return 1;
 
     platform::RealClock clock;
     QtServices services;
-    launcher::SimulatedProgram program(*scenario, clock, services,
-                                       platform::posix::instanceDirectory(),
+    launcher::SimulatedProgram program(*scenario, clock, services, *folder,
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
     services.setOwnerLookup(
         [&renderer](ui::WindowHandle window) { return renderer.windowWidget(window); });
     QtLoopDriver driver(program.desktop());
-    return program.run(options.systemArguments);
+    return launcher::runProgram(program, options.systemArguments, err);
 }
 
 }  // namespace zlx::qt

@@ -4,7 +4,6 @@
 
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
-#include "platform/posix/instance_dir.h"
 #include "qt/qt_input.h"
 #include "qt/renderer.h"
 #include "qt/screenshots.h"
@@ -19,11 +18,12 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
     if (!scenario) return 1;
     auto commands = launcher::loadScript(scriptText, err);
     if (!commands) return 2;
+    auto folder = launcher::instanceFolder(err);
+    if (!folder) return 1;
 
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::SimulatedProgram program(*scenario, clock, services,
-                                       platform::posix::instanceDirectory(),
+    launcher::SimulatedProgram program(*scenario, clock, services, *folder,
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
     ui::HeadlessDriver driver(program.desktop(), clock);

@@ -3,35 +3,14 @@
 #include <cstdio>
 #include <sstream>
 
+#include "platform/text.h"
 #include "ui/dialog.h"
 #include "ui/property_sheet.h"
 
 namespace zlx::scriptmode {
 
 std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out + "\"";
+    return "\"" + platform::escapeControls(text, platform::Escape::Yes) + "\"";
 }
 
 namespace {

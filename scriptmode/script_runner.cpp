@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/text.h"
 #include "scriptmode/dump.h"
 #include "ui/dialog.h"
 #include "ui/property_sheet.h"
@@ -64,8 +65,11 @@ ScriptRunner::~ScriptRunner() {
 }
 
 void ScriptRunner::print(const std::string& text) {
+    // Values already come quoted; this also keeps the multi-line reports (details) and echoed
+    // commands from carrying a control character to the terminal.
+    std::string safe = platform::escapeControls(text, platform::Escape::No, platform::Escape::No);
     std::lock_guard lock(outMutex_);
-    out_ << text << "\n";
+    out_ << safe << "\n";
     out_.flush();
 }
 

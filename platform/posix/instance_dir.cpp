@@ -2,22 +2,57 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace zlx::platform::posix {
 
+namespace {
+
+std::string octal(mode_t mode) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+    return text;
+}
+
+[[noreturn]] void refuse(const std::string& path, const std::string& why) {
+    throw InstanceError("the instance folder " + path + " " + why +
+                        "; remove it, or set ZLXDIAG_INSTANCE_DIR to a private folder");
+}
+
+}  // namespace
+
+std::string privateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+        refuse(path, std::string("cannot be created: ") + std::strerror(errno));
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        refuse(path, std::string("cannot be examined: ") + std::strerror(errno));
+    if (S_ISLNK(info.st_mode)) refuse(path, "is a symbolic link");
+    if (!S_ISDIR(info.st_mode)) refuse(path, "is not a folder");
+    if (info.st_uid != ::getuid())
+        refuse(path, "belongs to user " + std::to_string(info.st_uid) + ", not to this user (" +
+                         std::to_string(::getuid()) + ")");
+    if ((info.st_mode & 07777) != 0700)
+        refuse(path, "has mode " + octal(info.st_mode) + " instead of 0700");
+    return path;
+}
+
 std::string instanceDirectory() {
-    std::string dir;
     if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR");
         explicitDir && *explicitDir) {
-        dir = explicitDir;
-    } else if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
-        dir = std::string(runtime) + "/zlxdiag";
-    } else {
-        dir = "/tmp/zlxdiag-" + std::to_string(getuid());
+        ::mkdir(explicitDir, 0700);
+        return explicitDir;
     }
-    ::mkdir(dir.c_str(), 0700);
-    return dir;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+        // The runtime folder is the user's own and private, and so is what is made in it.
+        std::string dir = std::string(runtime) + "/zlxdiag";
+        ::mkdir(dir.c_str(), 0700);
+        return dir;
+    }
+    return privateFolder("/tmp/zlxdiag-" + std::to_string(::getuid()));
 }
 
 }  // namespace zlx::platform::posix

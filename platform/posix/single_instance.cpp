@@ -1,5 +1,7 @@
 #include "platform/posix/single_instance.h"
 
+#include "platform/posix/instance_dir.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -36,11 +38,17 @@ PosixSingleInstance::~PosixSingleInstance() {
 
 bool PosixSingleInstance::createMutex() {
     if (lockFd_ >= 0) return true;
-    int fd = ::open((base_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return true;  // no way to tell: behave as the only copy rather than never start
+    // Without the lock nobody can tell whether another copy runs: that is an error to report,
+    // never a reason to run as the only copy or to end quietly as the second one.
+    std::string path = base_ + ".lock";
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        throw InstanceError("the lock " + path + " cannot be opened: " + std::strerror(errno));
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        int error = errno;
         ::close(fd);
-        return false;
+        if (error == EWOULDBLOCK) return false;
+        throw InstanceError("the lock " + path + " cannot be taken: " + std::strerror(error));
     }
     lockFd_ = fd;
     // The shared value starts at zero for a new first copy, as a freshly loaded section does.
@@ -57,7 +65,8 @@ void PosixSingleInstance::releaseMutex() {
 
 std::uint64_t* PosixSingleInstance::sharedValue() {
     if (shared_) return static_cast<std::uint64_t*>(shared_);
-    sharedFd_ = ::open((base_ + ".qordexi").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    sharedFd_ =
+        ::open((base_ + ".qordexi").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (sharedFd_ < 0) return nullptr;
     if (::ftruncate(sharedFd_, sizeof(std::uint64_t)) != 0) return nullptr;
     void* mapped =

@@ -22,6 +22,8 @@ class PosixSingleInstance final : public SingleInstance {
     explicit PosixSingleInstance(std::string name, std::string directory);
     ~PosixSingleInstance() override;
 
+    // Throws InstanceError when the lock cannot be opened or taken for another reason than a
+    // copy holding it.
     bool createMutex() override;
     void releaseMutex() override;
     std::uint64_t readSharedMainWindow() override;

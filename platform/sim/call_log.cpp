@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/text.h"
+
 namespace zlx::platform::sim {
 
 void CallLog::record(std::string line) {
+    // Values in a line come from scenarios and from the program; whoever prints the log to a
+    // terminal must not have its escape sequences run.
+    line = escapeControls(line);
     std::lock_guard lock(mutex_);
     if (lines_.size() >= kMaxLines) {
         std::size_t dropped = lines_.size() / 2;

@@ -6,10 +6,44 @@ namespace zlx::platform::sim {
 
 namespace {
 
-// A short quotation of the offending value for messages.
+// The start of `value` as compact JSON, for messages. Written piece by piece and stopped at the
+// cut, so that neither a huge nor a deeply nested value is serialised whole or recursed into.
 std::string quote(const Json& value) {
-    std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
     constexpr std::size_t kMax = 60;
+    auto scalar = [](const Json& v) {
+        if (v.is_string() && v.get_ref<const std::string&>().size() > kMax)
+            return Json(v.get_ref<const std::string&>().substr(0, kMax))
+                .dump(-1, ' ', false, Json::error_handler_t::replace);
+        return v.dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
+    struct Open {
+        const Json& container;
+        Json::const_iterator next;
+    };
+    std::vector<Open> open;
+    std::string text;
+    const Json* pending = &value;
+    while (text.size() <= kMax) {
+        if (pending) {
+            if (pending->is_structured()) {
+                text += pending->is_object() ? '{' : '[';
+                open.push_back({*pending, pending->cbegin()});
+            } else {
+                text += scalar(*pending);
+            }
+            pending = nullptr;
+        } else if (open.empty()) {
+            break;
+        } else if (Open& top = open.back(); top.next == top.container.cend()) {
+            text += top.container.is_object() ? '}' : ']';
+            open.pop_back();
+        } else {
+            if (top.next != top.container.cbegin()) text += ',';
+            if (top.container.is_object()) text += scalar(Json(top.next.key())) + ':';
+            pending = &*top.next;
+            ++top.next;
+        }
+    }
     if (text.size() > kMax) text = text.substr(0, kMax - 3) + "...";
     return text;
 }
@@ -142,6 +176,22 @@ std::vector<std::uint8_t> readHexBytes(const Node& node) {
     return out;
 }
 
+std::string readHexOctets(const Node& node) {
+    const std::string text = readString(node);
+    if (text.size() % 2 != 0)
+        failAt(node.pointer, "odd number of hex digits (" + std::to_string(text.size()) + ")");
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        int high = hexDigit(text[i]);
+        int low = hexDigit(text[i + 1]);
+        if (high < 0 || low < 0)
+            failAt(node.pointer, "not a hex digit at " + std::to_string(high < 0 ? i : i + 1) +
+                                     " in " + quote(node.value));
+        out += static_cast<char>(high << 4 | low);
+    }
+    return out;
+}
+
 std::array<std::uint8_t, 6> readMacAddress(const Node& node) {
     std::vector<std::uint8_t> bytes;
     try {
@@ -195,6 +245,14 @@ void ObjectReader::boolean(std::string_view key, bool& out) {
 
 void ObjectReader::string(std::string_view key, std::string& out) {
     optional(key, [&](const Node& n) { out = readString(n); });
+}
+
+void ObjectReader::octets(std::string_view key, std::string_view hexKey, std::string& out) {
+    if (has(key) && has(hexKey))
+        failAt(childPointer(pointer_, hexKey),
+               "give either \"" + std::string(key) + "\" or \"" + std::string(hexKey) + "\"");
+    string(key, out);
+    optional(hexKey, [&](const Node& n) { out = readHexOctets(n); });
 }
 
 void ObjectReader::object(std::string_view key, const std::function<void(ObjectReader&)>& read) {

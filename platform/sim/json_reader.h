@@ -65,6 +65,9 @@ std::vector<std::string> readStringList(const Node& node);
 Guid readGuid(const Node& node);
 // Hex digits in pairs; spaces, '-' and ':' between pairs are allowed.
 std::vector<std::uint8_t> readHexBytes(const Node& node);
+// Octets written as hex digit pairs with nothing between them ("00ff1b"), for text that is not
+// (or not only) UTF-8.
+std::string readHexOctets(const Node& node);
 std::array<std::uint8_t, 6> readMacAddress(const Node& node);
 std::uint32_t readNamed(const Node& node, std::initializer_list<NamedValue> names);
 
@@ -82,6 +85,8 @@ class ObjectReader {
     }
     void boolean(std::string_view key, bool& out);
     void string(std::string_view key, std::string& out);
+    // `key` as text or `hexKey` as raw octets (readHexOctets), not both.
+    void octets(std::string_view key, std::string_view hexKey, std::string& out);
     void object(std::string_view key, const std::function<void(ObjectReader&)>& read);
     void array(std::string_view key, const std::function<void(const Node&)>& readItem);
 

@@ -3,22 +3,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/sim/json_text.h"
 #include "platform/sim/scenario.h"
 #include "platform/sim/scenario_sections.h"
 
 namespace zlx::platform::sim {
 
 namespace {
-
-// nlohmann reports "[json.exception.parse_error.101] parse error at line L, column C: what";
-// the file's own message keeps only the place and the problem.
-std::string syntaxMessage(const std::string& name, const Json::parse_error& e) {
-    std::string text = e.what();
-    auto at = text.find("at line ");
-    if (at != std::string::npos) return name + ": " + text.substr(at + 3);
-    auto colon = text.find("] ");
-    return name + ": " + (colon == std::string::npos ? text : text.substr(colon + 2));
-}
 
 Scenario readScenario(const Json& document, const std::string& name) {
     Scenario s;
@@ -50,15 +41,20 @@ Scenario readScenario(const Json& document, const std::string& name) {
 Scenario parseScenario(std::string_view text, const std::string& name) {
     Json document;
     try {
-        document = Json::parse(text, nullptr, true, /*ignore_comments=*/true);
-    } catch (const Json::parse_error& e) {
-        throw ScenarioError(syntaxMessage(name, e));
+        document = parseJsonText(text);
+    } catch (const JsonTextError& e) {
+        throw ScenarioError(name + ": line " + std::to_string(e.place.line) + ", column " +
+                            std::to_string(e.place.column) + ": " + e.problem);
     }
     try {
         return readScenario(document, name);
     } catch (const PlaceError& e) {
         std::string place = e.pointer().empty() ? "/" : e.pointer();
         throw ScenarioError(name + ": " + place + ": " + e.what());
+    } catch (const Json::exception& e) {
+        // The readers check types before they convert, so this is a reader's oversight; the
+        // file is still refused in one line rather than ending the program.
+        throw ScenarioError(name + ": " + jsonProblem(e.what()));
     }
 }
 

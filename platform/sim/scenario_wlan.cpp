@@ -28,11 +28,12 @@ std::uint32_t readSecurityFlag(const Node& n) {
 }
 
 void readAssociation(ObjectReader& r, WlanAssociationAttributes& a) {
-    r.optional("ssid", [&](const Node& n) {
-        std::string ssid = readString(n);
-        if (ssid.size() > 32) failAt(n.pointer, "an SSID has at most 32 octets");
-        a.ssid.assign(ssid.begin(), ssid.end());
-    });
+    std::string ssid(a.ssid.begin(), a.ssid.end());
+    r.octets("ssid", "ssidHex", ssid);
+    if (ssid.size() > 32)
+        failAt(childPointer(r.pointer(), r.has("ssid") ? "ssid" : "ssidHex"),
+               "an SSID has at most 32 octets, got " + std::to_string(ssid.size()));
+    a.ssid.assign(ssid.begin(), ssid.end());
     r.optional("bssType", [&](const Node& n) {
         a.bssType = readNamed(n, {{"infrastructure", 1}, {"independent", 2}, {"any", 3}});
     });
@@ -60,7 +61,8 @@ void readAssociation(ObjectReader& r, WlanAssociationAttributes& a) {
 ProfileScenario readProfile(const Node& node) {
     ProfileScenario p;
     readObject(node, [&](ObjectReader& r) {
-        r.required("name", [&](const Node& n) { p.name = readString(n); });
+        if (!r.has("nameHex")) r.required("name", [](const Node&) {});
+        r.octets("name", "nameHex", p.name);
         r.number("flags", p.flags);
         r.string("xml", p.xml);
     });
@@ -121,7 +123,7 @@ InterfaceScenario readInterface(const Node& node) {
 
 void readConnection(ObjectReader& r, ConnectionScenario& c) {
     WlanConnectionAttributes& a = c.attributes;
-    r.string("profileName", a.profileName);
+    r.octets("profileName", "profileNameHex", a.profileName);
     r.optional("mode", [&](const Node& n) {
         a.connectionMode = readNamed(n, {{"profile", 0},
                                          {"temporary_profile", 1},

@@ -1,0 +1,81 @@
+// The IHV service's notifications drive the Troubleshooting run. The whole headless program
+// runs on the default machine while the service answers the diagnostics request with a script
+// made from the fuzzer's bytes: event codes the program knows, unknown ones and raw payloads.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+
+#include "launcher/headless_run.h"
+#include "launcher/simulated_program.h"
+#include "platform/sim/ihv_service.h"
+#include "platform/sim/scenario.h"
+#include "scriptmode/script_runner.h"
+#include "ui/headless.h"
+
+namespace {
+
+using namespace zlx;
+
+constexpr std::uint32_t kKnownEvents[] = {
+    0x80000000, 0x80000001, 0x80000002, 0x80000003, 0x80000004, 0x80000005, 0x80000010, 1, 5, 33};
+
+std::vector<platform::sim::IhvEvent> eventsFrom(FuzzedDataProvider& in) {
+    std::vector<platform::sim::IhvEvent> events;
+    while (in.remaining_bytes() > 0 && events.size() < 64) {
+        platform::sim::IhvEvent e;
+        e.delayMs = in.ConsumeIntegralInRange<platform::Millis>(0, 40000);
+        switch (in.ConsumeIntegralInRange(0, 2)) {
+            case 0:
+                e.payload = platform::sim::ihvEventPayload(in.PickValueInArray(kKnownEvents),
+                                                           in.ConsumeIntegral<std::uint32_t>());
+                break;
+            case 1:
+                e.payload = platform::sim::ihvEventPayload(in.ConsumeIntegral<std::uint32_t>(),
+                                                           in.ConsumeIntegral<std::uint32_t>());
+                break;
+            default:
+                e.payload = in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegralInRange(0, 64));
+                e.raw = true;
+        }
+        events.push_back(std::move(e));
+    }
+    return events;
+}
+
+// One folder for the whole campaign: every run takes and releases the same lock in it.
+const std::string& instanceFolder() {
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/zlxdiag-fuzz-XXXXXX";
+        if (!::mkdtemp(pattern)) std::abort();
+        return std::string(pattern);
+    }();
+    return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
+    if (scenario.wlan.interfaces.empty()) std::abort();
+    // The service's answers to the leave request stay empty until the page ends a run after
+    // at most one leave request: today such answers start it again without end.
+    scenario.wlan.interfaces.front().ihvService.onEnter = eventsFrom(in);
+
+    platform::ManualClock clock(scenario.machine.localTimeStart);
+    ui::HeadlessServices services;
+    launcher::SimulatedProgram program(scenario, clock, services, instanceFolder(),
+                                       launcher::processHandleBase());
+    ui::HeadlessDriver driver(program.desktop(), clock);
+    std::ostringstream transcript, errors;
+    scriptmode::ScriptRunner runner(
+        scriptmode::parseScript("tab 1\nclick 1042\nclick 16\nadvance 2000000\ndump\nclick 2\n"),
+        program.desktop(), driver, services, program.scriptHooks(), transcript);
+    driver.setInput(&runner);
+    launcher::runScripted(program, {}, transcript, errors);
+    return 0;
+}

@@ -1,0 +1,77 @@
+#include "platform/posix/instance_dir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/posix/single_instance.h"
+#include "support/temp_dir.h"
+
+namespace zlx::platform::posix {
+namespace {
+
+using ::testing::HasSubstr;
+using zlx::testing::TempDir;
+
+std::string refusal(const std::string& path) {
+    try {
+        privateFolder(path);
+    } catch (const InstanceError& e) {
+        return e.what();
+    }
+    return "(trusted)";
+}
+
+// A folder in /tmp that anybody could have made first is used only when it is ours alone.
+TEST(InstanceFolderTest, OnlyAPrivateFolderOfThisUserIsTrusted) {
+    TempDir dir;
+    std::string fresh = dir.file("fresh");
+    EXPECT_EQ(refusal(fresh), "(trusted)");
+    struct stat info {};
+    ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+
+    std::string open = dir.file("open");
+    ASSERT_EQ(::mkdir(open.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(open.c_str(), 0755), 0);
+    EXPECT_THAT(refusal(open), HasSubstr("has mode 0755 instead of 0700"));
+
+    std::string link = dir.file("link");
+    ASSERT_EQ(::symlink(fresh.c_str(), link.c_str()), 0);
+    EXPECT_THAT(refusal(link), HasSubstr("is a symbolic link"));
+
+    std::string file = dir.file("file");
+    ASSERT_EQ(::close(::creat(file.c_str(), 0600)), 0);
+    EXPECT_THAT(refusal(file), HasSubstr("is not a folder"));
+
+    EXPECT_THAT(refusal(dir.file("no/such/parent")), HasSubstr("cannot be created"));
+}
+
+TEST(InstanceFolderTest, AFolderOfAnotherUserIsRefused) {
+    if (::getuid() != 0) GTEST_SKIP() << "only root can give a folder to another user";
+    TempDir dir;
+    std::string theirs = dir.file("theirs");
+    ASSERT_EQ(::mkdir(theirs.c_str(), 0700), 0);
+    ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+    EXPECT_THAT(refusal(theirs), HasSubstr("belongs to user 65534, not to this user (0)"));
+}
+
+// Without its lock nobody can tell whether another copy runs: that is reported.
+TEST(InstanceFolderTest, ALockThatCannotBeOpenedIsAnError) {
+    TempDir dir;
+    std::string lock = dir.file("{guid}.lock");
+    ASSERT_EQ(::symlink("/nonexistent/target", lock.c_str()), 0);  // O_NOFOLLOW refuses it
+    PosixSingleInstance instance("{guid}", dir.path());
+    try {
+        instance.createMutex();
+        FAIL() << "a lock that cannot be opened was taken";
+    } catch (const InstanceError& e) {
+        EXPECT_THAT(e.what(), HasSubstr("the lock " + lock + " cannot be opened"));
+    }
+}
+
+}  // namespace
+}  // namespace zlx::platform::posix
