@@ -1,5 +1,7 @@
 #include "launcher/headless_run.h"
 
+#include <cstdlib>
+
 #include "launcher/simulated_program.h"
 #include "platform/posix/instance_dir.h"
 #include "scriptmode/script_runner.h"
@@ -28,6 +30,22 @@ std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& sc
     }
 }
 
+ScriptedInstanceFolder::ScriptedInstanceFolder() {
+    if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR");
+        explicitDir && *explicitDir) {
+        path_ = platform::posix::instanceDirectory();
+        return;
+    }
+    private_.emplace();
+    path_ = private_->path();
+}
+
+bool ScriptedInstanceFolder::usable(std::ostream& err) const {
+    if (!path_.empty()) return true;
+    err << "zlxdiag: no folder for the program's instance files: " << error() << "\n";
+    return false;
+}
+
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err) {
     auto scenario = loadScenario(options, err);
@@ -35,27 +53,43 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
     auto commands = loadScript(scriptText, err);
     if (!commands) return 2;
 
+    ScriptedInstanceFolder instanceFolder;
+    if (!instanceFolder.usable(err)) return 1;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, platform::posix::instanceDirectory(),
+    SimulatedProgram program(*scenario, clock, services, instanceFolder.path(),
                              processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
     driver.setInput(&runner);
-    return runScripted(program, options.systemArguments, out, err);
+    return runScripted(program, runner, options.systemArguments, out, err);
 }
 
-int runScripted(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
-                std::ostream& out, std::ostream& err) {
+int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
+                const std::vector<std::string>& systemArguments, std::ostream& out,
+                std::ostream& err) {
+    int status = 0;
     try {
-        return program.run(systemArguments);
+        status = program.run(systemArguments);
     } catch (const scriptmode::ScriptError& e) {
         out.flush();
         err << "zlxdiag: " << e.what() << "\n";
         return 2;
     }
+    // A run that never asked for input is a second copy that handed over to the first: silent,
+    // as the interactive program is. A run that ended part-way through the script leaves
+    // commands that the user expected to run.
+    std::size_t unrun = runner.unrunCount();
+    if (unrun != 0 && unrun != runner.commandCount()) {
+        out.flush();
+        err << "zlxdiag: script line " << runner.firstUnrunLine()
+            << ": the program ended before this command; " << unrun
+            << (unrun == 1 ? " command was" : " commands were") << " not run\n";
+        return 2;
+    }
+    return status;
 }
 
 }  // namespace zlx::launcher

@@ -4,7 +4,6 @@
 
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
-#include "platform/posix/instance_dir.h"
 #include "qt/qt_input.h"
 #include "qt/renderer.h"
 #include "qt/screenshots.h"
@@ -20,10 +19,11 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
     auto commands = launcher::loadScript(scriptText, err);
     if (!commands) return 2;
 
+    launcher::ScriptedInstanceFolder instanceFolder;
+    if (!instanceFolder.usable(err)) return 1;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::SimulatedProgram program(*scenario, clock, services,
-                                       platform::posix::instanceDirectory(),
+    launcher::SimulatedProgram program(*scenario, clock, services, instanceFolder.path(),
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
     ui::HeadlessDriver driver(program.desktop(), clock);
@@ -38,7 +38,7 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
                                     std::move(hooks), out);
     SettledQtInput input(runner);
     driver.setInput(&input);
-    return launcher::runScripted(program, options.systemArguments, out, err);
+    return launcher::runScripted(program, runner, options.systemArguments, out, err);
 }
 
 }  // namespace zlx::qt
