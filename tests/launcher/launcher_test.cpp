@@ -16,10 +16,10 @@ namespace {
 
 struct OptionCase {
     std::vector<std::string> arguments;
-    std::string scenario;       // expected --scenario value ("" for none)
-    std::string script;         // expected --script value
-    std::string systemWords;    // expected system arguments, joined by blanks
-    std::string error;          // expected usage error ("" when accepted)
+    std::string scenario;     // expected --scenario value ("" for none)
+    std::string script;       // expected --script value
+    std::string systemWords;  // expected system arguments, joined by blanks
+    std::string error;        // expected usage error ("" when accepted)
 };
 
 TEST(LaunchOptionsTest, AcceptsBothValueFormsAndRefusesUnknownLongOptions) {
