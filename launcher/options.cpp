@@ -49,6 +49,9 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
     }
     if (options.headless && !options.scriptPath && !options.report)
         throw UsageError("--headless needs --script FILE");
+    if (options.screenshotDir && (options.headless || options.report))
+        throw UsageError("--screenshot needs the Qt front end: it cannot be used with " +
+                         std::string(options.headless ? "--headless" : "--report"));
     return options;
 }
 

@@ -30,8 +30,10 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     if (options.screenshotDir) {
         QString dir = QString::fromStdString(*options.screenshotDir);
-        hooks.shot = [&renderer, dir, &err](const std::string& name) {
-            writeScreenshots(renderer, dir, QString::fromStdString(name), err);
+        hooks.shot = [&renderer, dir](const std::string& name) {
+            ScreenshotResult result = writeScreenshots(renderer, dir, QString::fromStdString(name));
+            if (!result.error.empty())
+                throw scriptmode::ScriptError("shot " + name + ": " + result.error);
         };
     }
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,

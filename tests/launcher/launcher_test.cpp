@@ -34,6 +34,11 @@ TEST(LaunchOptionsTest, AcceptsBothValueFormsAndRefusesUnknownLongOptions) {
         {{"--frobnicate"}, "", "", "", "unknown option --frobnicate"},
         {{"--Scenario", "a.json"}, "", "", "", "unknown option --Scenario"},
         {{"--headless"}, "", "", "", "--headless needs --script FILE"},
+        {{"--headless", "--script", "s", "--screenshot", "d"},
+         "",
+         "",
+         "",
+         "--screenshot needs the Qt front end: it cannot be used with --headless"},
     };
     for (const auto& c : cases) {
         std::string context;
