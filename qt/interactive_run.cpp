@@ -5,6 +5,7 @@
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
 #include "platform/posix/instance_dir.h"
+#include "qt/help_stand_in.h"
 #include "qt/qt_loop_driver.h"
 #include "qt/qt_services.h"
 #include "qt/renderer.h"
@@ -21,6 +22,8 @@ int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
                                        platform::posix::instanceDirectory(),
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
+    HelpStandIn help;
+    program.machine().setHelpViewer([&help](const std::string& path) { help.showFor(path); });
     services.setOwnerLookup(
         [&renderer](ui::WindowHandle window) { return renderer.windowWidget(window); });
     QtLoopDriver driver(program.desktop());

@@ -71,8 +71,13 @@ ScreenshotResult writeScreenshots(const Renderer& renderer, const QString& dir,
         result.error = "cannot create " + dir.toStdString() + ": " + error.message();
         return result;
     }
+    // The model's windows, and the front end's stand-in for the help viewer when it shows.
+    std::vector<WindowView*> views = renderer.topLevelViews();
+    std::vector<QWidget*> windows(views.begin(), views.end());
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QStringLiteral("simulated-help")) windows.push_back(widget);
     QSet<QString> used;
-    for (WindowView* view : renderer.topLevelViews()) {
+    for (QWidget* view : windows) {
         if (!view->isVisible() || view->isMinimized()) continue;
         QString slug = titleSlug(view->windowTitle());
         QString unique = slug;

@@ -4,6 +4,7 @@
 
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
+#include "qt/help_stand_in.h"
 #include "qt/qt_input.h"
 #include "qt/renderer.h"
 #include "qt/screenshots.h"
@@ -26,6 +27,8 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
     launcher::SimulatedProgram program(*scenario, clock, services, instanceFolder.path(),
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
+    HelpStandIn help;
+    program.machine().setHelpViewer([&help](const std::string& path) { help.showFor(path); });
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     if (options.screenshotDir) {
