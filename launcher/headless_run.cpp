@@ -1,5 +1,7 @@
 #include "launcher/headless_run.h"
 
+#include <cstdlib>
+
 #include "launcher/simulated_program.h"
 #include "platform/posix/instance_dir.h"
 #include "scriptmode/script_runner.h"
@@ -28,13 +30,28 @@ std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& sc
     }
 }
 
-std::optional<std::string> instanceFolder(std::ostream& err) {
+std::optional<std::string> sharedInstanceFolder(std::ostream& err) {
     try {
         return platform::posix::instanceDirectory();
     } catch (const platform::posix::InstanceError& e) {
         err << "zlxdiag: " << e.what() << "\n";
         return std::nullopt;
     }
+}
+
+ScriptedInstanceFolder::ScriptedInstanceFolder() {
+    if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR");
+        explicitDir && *explicitDir) {
+        try {
+            path_ = platform::posix::instanceDirectory();
+        } catch (const platform::posix::InstanceError& e) {
+            error_ = e.what();
+        }
+        return;
+    }
+    private_.emplace();
+    path_ = private_->path();
+    error_ = private_->error();
 }
 
 int runProgram(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
@@ -47,35 +64,55 @@ int runProgram(SimulatedProgram& program, const std::vector<std::string>& system
     }
 }
 
+bool ScriptedInstanceFolder::usable(std::ostream& err) const {
+    if (!path_.empty()) return true;
+    err << "zlxdiag: no folder for the program's instance files: " << error_ << "\n";
+    return false;
+}
+
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err) {
     auto scenario = loadScenario(options, err);
     if (!scenario) return 1;
     auto commands = loadScript(scriptText, err);
     if (!commands) return 2;
-    auto folder = instanceFolder(err);
-    if (!folder) return 1;
-
+    ScriptedInstanceFolder instanceFolder;
+    if (!instanceFolder.usable(err)) return 1;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, *folder, processHandleBase());
+    SimulatedProgram program(*scenario, clock, services, instanceFolder.path(),
+                             processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
     driver.setInput(&runner);
-    return runScripted(program, options.systemArguments, out, err);
+    return runScripted(program, runner, options.systemArguments, out, err);
 }
 
-int runScripted(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
-                std::ostream& out, std::ostream& err) {
+int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
+                const std::vector<std::string>& systemArguments, std::ostream& out,
+                std::ostream& err) {
+    int status = 0;
     try {
-        return runProgram(program, systemArguments, err);
+        status = runProgram(program, systemArguments, err);
     } catch (const scriptmode::ScriptError& e) {
         out.flush();
         err << "zlxdiag: " << e.what() << "\n";
         return 2;
     }
+    // A run that never asked for input is a second copy that handed over to the first: silent,
+    // as the interactive program is. A run that ended part-way through the script leaves
+    // commands that the user expected to run.
+    std::size_t unrun = runner.unrunCount();
+    if (unrun != 0 && unrun != runner.commandCount()) {
+        out.flush();
+        err << "zlxdiag: script line " << runner.firstUnrunLine()
+            << ": the program ended before this command; " << unrun
+            << (unrun == 1 ? " command was" : " commands were") << " not run\n";
+        return 2;
+    }
+    return status;
 }
 
 }  // namespace zlx::launcher

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "launcher/options.h"
+#include "platform/posix/private_instance_dir.h"
 #include "platform/sim/scenario.h"
 #include "scriptmode/script.h"
+#include "scriptmode/script_runner.h"
 
 namespace zlx::launcher {
 
@@ -22,20 +24,40 @@ std::optional<platform::sim::Scenario> loadScenario(const LaunchOptions& options
 std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& scriptText,
                                                            std::ostream& err);
 
-// The instance folder; nothing (and a message on `err`) when it cannot be trusted.
-std::optional<std::string> instanceFolder(std::ostream& err);
-
 class SimulatedProgram;
+
+// The folder every copy of the interactive program shares; nothing (and a message on `err`)
+// when it cannot be trusted.
+std::optional<std::string> sharedInstanceFolder(std::ostream& err);
+
+// Where a scripted or report run keeps the files of its kernel objects. Such a run works on a
+// simulated machine, so by default it has a private folder of its own and an open copy of the
+// program never turns it into a silent second instance. Only a folder that ZLXDIAG_INSTANCE_DIR
+// names explicitly makes it take part in the single-instance protocol, as the interactive
+// program does.
+class ScriptedInstanceFolder {
+  public:
+    ScriptedInstanceFolder();
+    const std::string& path() const { return path_; }
+    // False, with the reason on `err`, when no folder could be had.
+    bool usable(std::ostream& err) const;
+
+  private:
+    std::optional<platform::posix::PrivateInstanceDirectory> private_;
+    std::string path_;
+    std::string error_;
+};
+
+// Runs `program` with the system's arguments while `runner` feeds it; a script error, or
+// commands left when the program ends, end the run with a message on `err` and status 2.
+int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
+                const std::vector<std::string>& systemArguments, std::ostream& out,
+                std::ostream& err);
 
 // Runs `program`; a single-instance lock that cannot be used ends it with its message on `err`
 // and status 1.
 int runProgram(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
                std::ostream& err);
-
-// Runs `program` with the system's arguments while a script feeds it; a script error ends the
-// run with its message on `err` and status 2.
-int runScripted(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
-                std::ostream& out, std::ostream& err);
 
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err);

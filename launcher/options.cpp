@@ -1,34 +1,57 @@
 #include "launcher/options.h"
 
+#include <optional>
+
 namespace zlx::launcher {
 
 LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
     LaunchOptions options;
-    auto value = [&](std::size_t& i) -> std::string {
-        if (i + 1 >= arguments.size()) throw UsageError(arguments[i] + " needs a value");
-        return arguments[++i];
-    };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& a = arguments[i];
-        if (a == "--scenario")
-            options.scenarioPath = value(i);
-        else if (a == "--script")
-            options.scriptPath = value(i);
-        else if (a == "--screenshot")
-            options.screenshotDir = value(i);
-        else if (a == "--headless")
-            options.headless = true;
-        else if (a == "--report")
-            options.report = true;
-        else if (a == "--help")
-            options.help = true;
-        else if (a == "--version")
-            options.version = true;
+        const std::string& argument = arguments[i];
+        // The system's own flags ("-u", "-d", "-a") and whatever it ignores are single-dash or
+        // bare words; every word that starts with "--" is ours and must be known.
+        if (!argument.starts_with("--")) {
+            options.systemArguments.push_back(argument);
+            continue;
+        }
+        auto equals = argument.find('=');
+        std::string name = argument.substr(0, equals);
+        std::optional<std::string> attached;
+        if (equals != std::string::npos) attached = argument.substr(equals + 1);
+        auto value = [&]() -> std::string {
+            if (attached) {
+                if (attached->empty()) throw UsageError(name + " needs a value");
+                return *attached;
+            }
+            if (i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
+            return arguments[++i];
+        };
+        auto flag = [&](bool& target) {
+            if (attached) throw UsageError(name + " takes no value");
+            target = true;
+        };
+        if (name == "--scenario")
+            options.scenarioPath = value();
+        else if (name == "--script")
+            options.scriptPath = value();
+        else if (name == "--screenshot")
+            options.screenshotDir = value();
+        else if (name == "--headless")
+            flag(options.headless);
+        else if (name == "--report")
+            flag(options.report);
+        else if (name == "--help")
+            flag(options.help);
+        else if (name == "--version")
+            flag(options.version);
         else
-            options.systemArguments.push_back(a);
+            throw UsageError("unknown option " + name);
     }
     if (options.headless && !options.scriptPath && !options.report)
         throw UsageError("--headless needs --script FILE");
+    if (options.screenshotDir && (options.headless || options.report))
+        throw UsageError("--screenshot needs the Qt front end: it cannot be used with " +
+                         std::string(options.headless ? "--headless" : "--report"));
     return options;
 }
 
@@ -44,7 +67,15 @@ std::string usageText() {
            "  --report          print what the program shows and exit\n"
            "  -u                send no service control message to the IHV service\n"
            "  -d                send them even with -u\n"
-           "  --help, --version\n";
+           "  -a                accepted for compatibility; changes nothing\n"
+           "  --help            this text\n"
+           "  --version         the program's version\n"
+           "\n"
+           "Options take their value as \"--scenario FILE\" or \"--scenario=FILE\". Other words\n"
+           "that do not start with \"--\" are the system's own and are ignored when unknown.\n"
+           "\n"
+           "Exit status: 0 done; 1 the scenario or the instance folder cannot be used; 2 the\n"
+           "script cannot be read or fails; 64 a usage error.\n";
 }
 
 }  // namespace zlx::launcher

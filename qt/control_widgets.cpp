@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QStringList>
 
+#include "qt/eliding_combo_box.h"
 #include "qt/icons.h"
 #include "qt/rich_text_view.h"
 #include "qt/text_fit.h"
@@ -103,9 +104,7 @@ QWidget* createControlWidget(const ui::Control& control, QWidget* parent) {
         case ui::ControlKind::GroupBox:
             return new QGroupBox(parent);
         case ui::ControlKind::DropDownList: {
-            auto* combo = new QComboBox(parent);
-            combo->setEditable(false);
-            return combo;
+            return new ElidingComboBox(parent);
         }
         case ui::ControlKind::Edit: {
             // The model takes no text from the user, so even a writable edit only shows.

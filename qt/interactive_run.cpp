@@ -4,6 +4,7 @@
 
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
+#include "qt/help_stand_in.h"
 #include "qt/qt_loop_driver.h"
 #include "qt/qt_services.h"
 #include "qt/renderer.h"
@@ -13,7 +14,7 @@ namespace zlx::qt {
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     auto scenario = launcher::loadScenario(options, err);
     if (!scenario) return 1;
-    auto folder = launcher::instanceFolder(err);
+    auto folder = launcher::sharedInstanceFolder(err);
     if (!folder) return 1;
 
     platform::RealClock clock;
@@ -21,6 +22,8 @@ int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     launcher::SimulatedProgram program(*scenario, clock, services, *folder,
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
+    HelpStandIn help;
+    program.machine().setHelpViewer([&help](const std::string& path) { help.showFor(path); });
     services.setOwnerLookup(
         [&renderer](ui::WindowHandle window) { return renderer.windowWidget(window); });
     QtLoopDriver driver(program.desktop());

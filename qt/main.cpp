@@ -51,5 +51,10 @@ int main(int argc, char** argv) {
         return runHeadless(options, kReportScript, std::cout, std::cerr);
     }
     zlx::qt::QtApplication app(argv[0], false);
+    if (app.displayUnavailable()) {
+        std::cerr << "zlxdiag: the display " << zlx::qt::displayName(zlx::qt::processEnvironment)
+                  << " cannot be opened; showing the window as text.\n";
+        return runHeadless(options, kReportScript, std::cout, std::cerr);
+    }
     return zlx::qt::runInteractive(options, std::cerr);
 }

@@ -8,14 +8,10 @@
 
 namespace zlx::qt {
 
-namespace {
-// Platforms that only draw (tests, script mode) keep no window stack, and say so on standard
-// error when asked to raise a window.
 bool platformStacksWindows() {
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
-}  // namespace
 
 Renderer::Renderer(ui::Desktop& desktop, const QFont& font)
     : desktop_(desktop), input_(desktop), font_(font), units_(DialogUnits::fromFont(font)) {

@@ -16,6 +16,10 @@
 
 namespace zlx::qt {
 
+// Platforms that only draw (tests, script mode) keep no window stack, and say so on standard
+// error when asked to raise a window.
+bool platformStacksWindows();
+
 class Renderer final : public ui::DesktopObserver {
   public:
     // Draws the windows of `desktop` with `font` as the dialog font. Windows that exist already

@@ -1,7 +1,10 @@
 #include "qt/rich_text_view.h"
 
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
+#include <QtMath>
 
 #include "qt/text_fit.h"
 
@@ -33,6 +36,30 @@ RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
     setLineWrapMode(QTextEdit::WidgetWidth);
 }
 
+int RichTextView::lineHeight() const {
+    QTextBlock block = document()->firstBlock();
+    if (block.isValid() && block.layout() && block.layout()->lineCount() > 0)
+        return qCeil(block.layout()->lineAt(0).height());
+    return QFontMetrics(font()).height();
+}
+
+void RichTextView::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    fitWholeLines();
+}
+
+void RichTextView::fitWholeLines() {
+    // Scrolled to the end, the view's top edge lies (height - margin) above the end of the last
+    // line; a whole number of lines there puts the top edge on the top of a line.
+    int margin = qRound(document()->documentMargin());
+    int available = contentsRect().height();
+    if (horizontalScrollBar()->isVisible()) available -= horizontalScrollBar()->height();
+    int line = lineHeight();
+    if (line <= 0 || available <= margin + line) return;
+    int spare = (available - margin) % line;
+    if (viewportMargins().bottom() != spare) setViewportMargins(0, 0, 0, spare);
+}
+
 void RichTextView::appendRun(const ui::TextRun& run, std::size_t from) {
     QTextCharFormat format;
     format.setForeground(QColor::fromRgb(run.color));
@@ -58,6 +85,7 @@ void RichTextView::showRuns(const std::vector<ui::TextRun>& runs, bool scrolledT
         }
         for (std::size_t i = keep; i < runs.size(); ++i) appendRun(runs[i], 0);
         shown_ = runs;
+        fitWholeLines();
     }
     if (scrolledToEnd) {
         moveCursor(QTextCursor::End);

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPainter>
 #include <QSet>
+#include <filesystem>
 
 namespace zlx::qt {
 
@@ -57,18 +59,25 @@ QImage framedPicture(QWidget& window) {
     return picture;
 }
 
-std::vector<QString> writeScreenshots(const Renderer& renderer, const QString& dir,
-                                      const QString& name, std::ostream& err) {
+ScreenshotResult writeScreenshots(const Renderer& renderer, const QString& dir,
+                                  const QString& name) {
     // Pending layout and paint requests first, so the picture shows the model as it is now.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-    std::vector<QString> written;
-    if (!QDir().mkpath(dir)) {
-        err << "zlxdiag: cannot create " << dir.toStdString() << "\n";
-        return written;
+    ScreenshotResult result;
+    std::error_code error;
+    std::filesystem::create_directories(dir.toStdString(), error);
+    if (error) {
+        result.error = "cannot create " + dir.toStdString() + ": " + error.message();
+        return result;
     }
+    // The model's windows, and the front end's stand-in for the help viewer when it shows.
+    std::vector<WindowView*> views = renderer.topLevelViews();
+    std::vector<QWidget*> windows(views.begin(), views.end());
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QStringLiteral("simulated-help")) windows.push_back(widget);
     QSet<QString> used;
-    for (WindowView* view : renderer.topLevelViews()) {
+    for (QWidget* view : windows) {
         if (!view->isVisible() || view->isMinimized()) continue;
         QString slug = titleSlug(view->windowTitle());
         QString unique = slug;
@@ -76,12 +85,15 @@ std::vector<QString> writeScreenshots(const Renderer& renderer, const QString& d
         used.insert(unique);
         QString path =
             QDir(dir).filePath(name + QLatin1Char('-') + unique + QStringLiteral(".png"));
-        if (framedPicture(*view).save(path, "PNG"))
-            written.push_back(path);
-        else
-            err << "zlxdiag: cannot write " << path.toStdString() << "\n";
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !framedPicture(*view).save(&file, "PNG")) {
+            result.error =
+                "cannot write " + path.toStdString() + ": " + file.errorString().toStdString();
+            return result;
+        }
+        result.written.push_back(path);
     }
-    return written;
+    return result;
 }
 
 }  // namespace zlx::qt

@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QString>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,10 +18,17 @@ QString titleSlug(const QString& title);
 // which window it is even where the platform draws no frame.
 QImage framedPicture(QWidget& window);
 
+struct ScreenshotResult {
+    std::vector<QString> written;
+    // Why a picture could not be written (the folder or the file, and the system's reason);
+    // empty when every picture was written.
+    std::string error;
+};
+
 // Writes `dir`/`name`-<slug>.png for every visible, not minimised top-level window, creating
-// `dir` when needed; a second window of the same title gets "-2", "-3" ... Returns the paths
-// written; a file that cannot be written is reported on `err`.
-std::vector<QString> writeScreenshots(const Renderer& renderer, const QString& dir,
-                                      const QString& name, std::ostream& err);
+// `dir` when needed; a second window of the same title gets "-2", "-3" ... It stops at the
+// first picture that cannot be written.
+ScreenshotResult writeScreenshots(const Renderer& renderer, const QString& dir,
+                                  const QString& name);
 
 }  // namespace zlx::qt

@@ -4,6 +4,7 @@
 
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
+#include "qt/help_stand_in.h"
 #include "qt/qt_input.h"
 #include "qt/renderer.h"
 #include "qt/screenshots.h"
@@ -18,27 +19,30 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
     if (!scenario) return 1;
     auto commands = launcher::loadScript(scriptText, err);
     if (!commands) return 2;
-    auto folder = launcher::instanceFolder(err);
-    if (!folder) return 1;
-
+    launcher::ScriptedInstanceFolder instanceFolder;
+    if (!instanceFolder.usable(err)) return 1;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::SimulatedProgram program(*scenario, clock, services, *folder,
+    launcher::SimulatedProgram program(*scenario, clock, services, instanceFolder.path(),
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
+    HelpStandIn help;
+    program.machine().setHelpViewer([&help](const std::string& path) { help.showFor(path); });
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     if (options.screenshotDir) {
         QString dir = QString::fromStdString(*options.screenshotDir);
-        hooks.shot = [&renderer, dir, &err](const std::string& name) {
-            writeScreenshots(renderer, dir, QString::fromStdString(name), err);
+        hooks.shot = [&renderer, dir](const std::string& name) {
+            ScreenshotResult result = writeScreenshots(renderer, dir, QString::fromStdString(name));
+            if (!result.error.empty())
+                throw scriptmode::ScriptError("shot " + name + ": " + result.error);
         };
     }
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
     SettledQtInput input(runner);
     driver.setInput(&input);
-    return launcher::runScripted(program, options.systemArguments, out, err);
+    return launcher::runScripted(program, runner, options.systemArguments, out, err);
 }
 
 }  // namespace zlx::qt

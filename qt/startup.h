@@ -15,6 +15,14 @@ std::string processEnvironment(const char* name);
 // A display to show windows on: X11, Wayland, or a Qt platform chosen explicitly.
 bool hasDisplay(const Environment& environment);
 
+// The display the environment names, quoted, for messages: Wayland's when set, else X11's.
+std::string displayName(const Environment& environment);
+
+// The Qt platforms to try, in order, for a window on the display the environment names,
+// ending with the offscreen one so that a display that cannot be opened is a fact the program
+// can act on rather than the end of the process.
+std::string platformsWithFallback(const Environment& environment);
+
 // The application object. Qt sees none of the program's own arguments, only its name.
 class QtApplication {
   public:
@@ -22,6 +30,10 @@ class QtApplication {
     // platform was chosen explicitly.
     QtApplication(const char* programName, bool offscreen);
     ~QtApplication();
+
+    // True when a window was asked for but the display named by DISPLAY or WAYLAND_DISPLAY
+    // could not be opened: Qt then came up offscreen instead of ending the process.
+    bool displayUnavailable() const { return displayUnavailable_; }
     QtApplication(const QtApplication&) = delete;
     QtApplication& operator=(const QtApplication&) = delete;
 
@@ -31,6 +43,7 @@ class QtApplication {
     int argc_ = 1;
     char* argv_[2] = {nullptr, nullptr};
     std::unique_ptr<QApplication> app_;
+    bool displayUnavailable_ = false;
 };
 
 }  // namespace zlx::qt

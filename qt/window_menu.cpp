@@ -14,21 +14,41 @@ std::vector<WindowMenuEntry> windowMenuEntries(const ui::Desktop& desktop,
     for (const auto& item : dialog->systemMenu()) entries.push_back({window, item.id, item.text});
     if (dialog->kind() == ui::WindowKind::Sheet) {
         const auto* sheet = static_cast<const ui::PropertySheet*>(dialog);
-        if (const ui::PropertyPage* page = sheet->activePage(); page && page->created())
-            for (const auto& item : page->systemMenu())
-                entries.push_back({page->handle(), item.id, item.text});
+        for (int i = 0; i < sheet->pageCount(); ++i) {
+            const ui::PropertyPage& page = sheet->page(i);
+            if (!page.created()) continue;
+            for (const auto& item : page.systemMenu())
+                entries.push_back({page.handle(), item.id, item.text});
+        }
     }
+    using Action = WindowMenuEntry::Action;
+    if (dialog->owner() == ui::kNoWindow)
+        entries.push_back({window, 0, "Mi&nimize", Action::Minimize});
+    entries.push_back({window, 0, "&Close", Action::Close});
     return entries;
 }
 
 void fillWindowMenu(QMenu& menu, const std::vector<WindowMenuEntry>& entries, ModelInput& input) {
     menu.clear();
+    bool standardPart = false;
     for (const WindowMenuEntry& entry : entries) {
+        bool standard = entry.action != WindowMenuEntry::Action::SysCommand;
+        if (standard && !standardPart && !menu.isEmpty()) menu.addSeparator();
+        standardPart = standard;
         QAction* action = menu.addAction(fromModel(entry.text));
-        ui::WindowHandle target = entry.target;
-        int id = entry.id;
-        QObject::connect(action, &QAction::triggered, &menu,
-                         [&input, target, id] { input.sysCommand(target, id); });
+        QObject::connect(action, &QAction::triggered, &menu, [&input, entry] {
+            switch (entry.action) {
+                case WindowMenuEntry::Action::SysCommand:
+                    input.sysCommand(entry.target, entry.id);
+                    break;
+                case WindowMenuEntry::Action::Minimize:
+                    input.setMinimized(entry.target, true);
+                    break;
+                case WindowMenuEntry::Action::Close:
+                    input.close(entry.target);
+                    break;
+            }
+        });
     }
 }
 
@@ -37,7 +57,8 @@ QToolButton* createWindowMenuButton(QWidget* parent, ModelInput& input, ui::Wind
     button->setObjectName(QStringLiteral("window-menu"));
     button->setText(QStringLiteral("?"));
     button->setToolTip(QObject::tr("Window menu"));
-    button->setAutoRaise(true);
+    // A framed button, so it reads as a button and not as a stray character in the corner.
+    button->setAutoRaise(false);
     button->setFocusPolicy(Qt::NoFocus);
     button->setPopupMode(QToolButton::InstantPopup);
     // The "?" alone says enough; the style's menu arrow would crowd it in a corner.

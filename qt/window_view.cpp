@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 
 #include "qt/control_widgets.h"
 #include "qt/icons.h"
@@ -18,6 +19,11 @@ namespace zlx::qt {
 namespace {
 constexpr int kMenuButtonSize = 18;
 constexpr int kMenuButtonInset = 2;
+// The box of an iconic child window, and the program icon drawn in it.
+constexpr int kIconicBoxSize = 40;
+constexpr int kIconicIconSize = 32;
+constexpr int kIconicInset = 2;
+constexpr int kProgramIconId = 128;
 }  // namespace
 
 WindowView::WindowView(const ui::Dialog& window, ModelInput& input, const DialogUnits& units,
@@ -99,7 +105,39 @@ void WindowView::syncControl(int controlId) {
     if (!window) return;
     const auto& controls = window->controls();
     for (std::size_t i = 0; i < controls.size() && i < widgets_.size(); ++i)
-        if (controls[i].id == controlId) applyControl(*widgets_[i], controls[i]);
+        if (controls[i].id == controlId) {
+            applyControl(*widgets_[i], controls[i]);
+            if (iconic_) widgets_[i]->hide();
+        }
+}
+
+void WindowView::setIconic(bool iconic) {
+    if (iconic == iconic_) return;
+    iconic_ = iconic;
+    const ui::Dialog* window = model();
+    if (!window) return;
+    const auto& controls = window->controls();
+    for (std::size_t i = 0; i < controls.size() && i < widgets_.size(); ++i)
+        widgets_[i]->setVisible(!iconic_ && controls[i].visible);
+    update();
+}
+
+QRect WindowView::iconicBox() const {
+    return QRect(kIconicInset, height() - kIconicBoxSize - kIconicInset, kIconicBoxSize,
+                 kIconicBoxSize);
+}
+
+void WindowView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!iconic_) return;
+    QPainter painter(this);
+    QRect box = iconicBox();
+    painter.fillRect(box, palette().color(QPalette::Button));
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.drawPixmap(box.x() + (box.width() - kIconicIconSize + 1) / 2,
+                       box.y() + (box.height() - kIconicIconSize + 1) / 2,
+                       iconPixmap(kProgramIconId, kIconicIconSize));
 }
 
 void WindowView::syncWindow() {
@@ -107,10 +145,12 @@ void WindowView::syncWindow() {
     if (!window) return;
     syncing_ = true;
     if (tabs_) tabs_->sync(static_cast<const ui::PropertySheet&>(*window));
-    if (isWindow())
+    if (isWindow()) {
         syncFrame(*window);
-    else
+    } else {
         setVisible(window->visible());
+        setIconic(window->minimized());
+    }
     if (window->focusId() != shownFocusId_) {
         shownFocusId_ = window->focusId();
         if (QWidget* focus = controlWidget(shownFocusId_)) focus->setFocus(Qt::OtherFocusReason);
@@ -137,10 +177,10 @@ void WindowView::syncFrame(const ui::Dialog& window) {
 
 void WindowView::syncMenuButton() {
     if (!menuButton_) return;
-    bool hasItems = !windowMenuEntries(input_.desktop(), handle_).empty();
+    // Every window menu has at least "Close", so the button is always there.
     menuButton_->move(width() - kMenuButtonSize - kMenuButtonInset, kMenuButtonInset);
     menuButton_->raise();
-    menuButton_->setVisible(hasItems);
+    menuButton_->setVisible(true);
 }
 
 void WindowView::closeEvent(QCloseEvent* event) {

@@ -35,6 +35,11 @@ class WindowView final : public QWidget {
     void syncControl(int controlId);
     void syncWindow();
 
+    // A child window the model minimised is drawn as Windows draws an iconic child: its
+    // controls gone and the program icon in a small box at the bottom left of its area.
+    bool iconic() const { return iconic_; }
+    QRect iconicBox() const;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -43,6 +48,7 @@ class WindowView final : public QWidget {
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -51,6 +57,7 @@ class WindowView final : public QWidget {
     void connectInput(QWidget& widget, const ui::Control& control);
     void syncFrame(const ui::Dialog& window);
     void syncMenuButton();
+    void setIconic(bool iconic);
     void askCursor();
     void clickDefaultButton();
 
@@ -63,6 +70,7 @@ class WindowView final : public QWidget {
     int shownIconId_ = -1;
     int shownFocusId_ = 0;
     bool syncing_ = false;
+    bool iconic_ = false;
 };
 
 }  // namespace zlx::qt

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <sstream>
+#include <string_view>
 
 namespace zlx::scriptmode {
 
@@ -30,7 +31,11 @@ std::string lineError(int line, const std::string& what) {
 
 std::vector<Command> parseScript(const std::string& text) {
     std::vector<Command> commands;
-    std::istringstream in(text);
+    // Editors on Windows start UTF-8 files with a byte-order mark; it is not part of the first
+    // command.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream in(text.starts_with(kByteOrderMark) ? text.substr(kByteOrderMark.size())
+                                                           : text);
     std::string line;
     int number = 0;
     while (std::getline(in, line)) {

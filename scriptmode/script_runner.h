@@ -30,6 +30,12 @@ class ScriptRunner final : public ui::InputSource {
 
     bool runNext() override;
 
+    std::size_t commandCount() const { return commands_.size(); }
+    // The commands the program never asked for, because it ended before them.
+    std::size_t unrunCount() const { return commands_.size() - next_; }
+    // The line of the first of them; only meaningful while unrunCount() is not 0.
+    int firstUnrunLine() const { return commands_[next_].line; }
+
   private:
     void execute(const Command& command);
     void click(const Command& command);

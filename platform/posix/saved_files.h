@@ -6,6 +6,8 @@ namespace zlx::platform::posix {
 
 // Files the user saves, written to this machine's file system: a temporary file beside the
 // target, flushed, then renamed over it, so a failed write never leaves a half-written file.
+// Saving over a symbolic link replaces the file the link points to; an existing file keeps
+// its permissions.
 class PosixSavedFiles final : public SavedFiles {
   public:
     bool replaceFile(const std::string& path, const std::string& bytes,

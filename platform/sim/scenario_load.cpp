@@ -1,5 +1,6 @@
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -59,6 +60,9 @@ Scenario parseScenario(std::string_view text, const std::string& name) {
 }
 
 Scenario loadScenarioFile(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        throw ScenarioError(path + ": is a folder, not a scenario file");
     std::ifstream in(path, std::ios::binary);
     if (!in) throw ScenarioError(path + ": cannot be read: " + std::strerror(errno));
     std::ostringstream text;

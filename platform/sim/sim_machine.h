@@ -34,6 +34,7 @@ class SimMachine {
     SystemInfo& system() { return system_; }
     CodePages& codePages() { return codePages_; }
     HelpDisplay& help() { return help_; }
+    void setHelpViewer(SimHelpDisplay::Viewer viewer) { help_.setViewer(std::move(viewer)); }
     Rpc& rpc() { return rpc_; }
     IpHelper& ipHelper() { return ipHelper_; }
     DeviceManager& devices() { return devices_; }

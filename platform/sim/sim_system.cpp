@@ -96,6 +96,7 @@ SimHelpDisplay::SimHelpDisplay(const SimFiles& files, CallLog& log) : files_(fil
 bool SimHelpDisplay::displayTopic(std::uint64_t, const std::string& path) {
     bool shown = files_.isFile(path);
     log_.record("HtmlHelp(path=" + quoted(path) + ") -> " + (shown ? "window" : "none"));
+    if (shown && viewer_) viewer_(path);
     return shown;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // Facts of the simulated Windows installation, its code pages, HTML Help and RPC GUID strings.
 
+#include <functional>
+#include <string>
+
 #include "platform/sim/call_log.h"
 #include "platform/sim/scenario.h"
 #include "platform/system.h"
@@ -35,15 +38,20 @@ class SimCodePages final : public CodePages {
     std::string oemToUtf8(std::string_view bytes) override;
 };
 
-// A help window opens exactly when the path names a file of the machine.
+// A help window opens exactly when the path names a file of the machine. The machine has no
+// help viewer; a front end that draws windows may show a stand-in naming what would open.
 class SimHelpDisplay final : public HelpDisplay {
   public:
+    using Viewer = std::function<void(const std::string& path)>;
+
     SimHelpDisplay(const SimFiles& files, CallLog& log);
     bool displayTopic(std::uint64_t ownerWindow, const std::string& path) override;
+    void setViewer(Viewer viewer) { viewer_ = std::move(viewer); }
 
   private:
     const SimFiles& files_;
     CallLog& log_;
+    Viewer viewer_;
 };
 
 // UuidToStringW fails for the interfaces whose scenario says so.

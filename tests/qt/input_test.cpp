@@ -106,18 +106,19 @@ TEST_F(InputTest, WindowMenuItemsSendWmSysCommandToTheWindowThatAddedThem) {
     WindowView* view = renderer.view(sheet.handle());
     auto* button = view->findChild<QToolButton*>("window-menu");
     ASSERT_NE(button, nullptr);
-    EXPECT_FALSE(button->isVisible());  // nothing to offer yet
     page.appendSystemMenuItem(16, "&About...");
-    EXPECT_TRUE(button->isVisible());
     QMenu* menu = button->menu();
     emit menu->aboutToShow();
-    ASSERT_EQ(menu->actions().size(), 1);
-    EXPECT_EQ(menu->actions()[0]->text(), "&About...");
+    QStringList texts;
+    for (QAction* action : menu->actions()) texts << action->text();
+    EXPECT_EQ(texts, (QStringList{"&About...", "", "Mi&nimize", "&Close"}));
     menu->actions()[0]->trigger();
     EXPECT_EQ(page.sysCommands, std::vector<int>{16});
+    menu->actions()[2]->trigger();
+    EXPECT_TRUE(sheet.minimized());
 }
 
-TEST_F(InputTest, WindowMenuEntriesIncludeTheSheetsAndTheActivePagesItems) {
+TEST_F(InputTest, TheWindowMenuIsTheWholeWindowsOnEveryPageBehindAFramedButton) {
     RecordingPage first(desktop, ui::DialogTemplate{611, "One", 150, 80, {}});
     RecordingPage second(desktop, ui::DialogTemplate{612, "Two", 150, 80, {}});
     ui::PropertySheet sheet(desktop, "Sheet");
@@ -126,13 +127,21 @@ TEST_F(InputTest, WindowMenuEntriesIncludeTheSheetsAndTheActivePagesItems) {
     sheet.create(ui::kNoWindow);
     sheet.appendSystemMenuItem(32, "Sheet item");
     first.appendSystemMenuItem(16, "Page item");
-    auto entries = windowMenuEntries(desktop, sheet.handle());
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].target, sheet.handle());
-    EXPECT_EQ(entries[1].target, first.handle());
-    EXPECT_EQ(entries[1].id, 16);
-    sheet.setActivePage(1);
-    EXPECT_EQ(windowMenuEntries(desktop, sheet.handle()).size(), 1u);
+    auto* button = renderer.view(sheet.handle())->findChild<QToolButton*>("window-menu");
+    ASSERT_NE(button, nullptr);
+    // The menu belongs to the window, not to the page showing.
+    for (int page : {0, 1, 0}) {
+        sheet.setActivePage(page);
+        auto entries = windowMenuEntries(desktop, sheet.handle());
+        ASSERT_EQ(entries.size(), 4u) << page;  // then Minimize and Close
+        EXPECT_EQ(entries[0].target, sheet.handle());
+        EXPECT_EQ(entries[1].target, first.handle());
+        EXPECT_EQ(entries[1].id, 16);
+        EXPECT_EQ(entries[3].action, WindowMenuEntry::Action::Close);
+        EXPECT_TRUE(button->isVisibleTo(renderer.view(sheet.handle()))) << page;
+        EXPECT_FALSE(button->autoRaise());
+        EXPECT_FALSE(button->toolTip().isEmpty());
+    }
 }
 
 TEST_F(InputTest, PointerOverABusyWindowShowsTheWaitCursor) {

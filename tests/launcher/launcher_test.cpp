@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "launcher/entry.h"
+#include "launcher/headless_run.h"
+#include "launcher/options.h"
+#include "platform/posix/instance_dir.h"
+#include "platform/posix/single_instance.h"
+#include "support/temp_dir.h"
+
+namespace zlx::launcher {
+namespace {
+
+struct OptionCase {
+    std::vector<std::string> arguments;
+    std::string scenario;     // expected --scenario value ("" for none)
+    std::string script;       // expected --script value
+    std::string systemWords;  // expected system arguments, joined by blanks
+    std::string error;        // expected usage error ("" when accepted)
+};
+
+TEST(LaunchOptionsTest, AcceptsBothValueFormsAndRefusesUnknownLongOptions) {
+    const OptionCase cases[] = {
+        {{"--scenario", "a.json"}, "a.json", "", "", ""},
+        {{"--scenario=a.json", "--script=s b.txt"}, "a.json", "s b.txt", "", ""},
+        {{"--scenario=x=y.json"}, "x=y.json", "", "", ""},
+        {{"-u", "-a", "/x", "stray"}, "", "", "-u -a /x stray", ""},
+        {{"--scenario"}, "", "", "", "--scenario needs a value"},
+        {{"--scenario="}, "", "", "", "--scenario needs a value"},
+        {{"--headless=yes"}, "", "", "", "--headless takes no value"},
+        {{"--frobnicate"}, "", "", "", "unknown option --frobnicate"},
+        {{"--Scenario", "a.json"}, "", "", "", "unknown option --Scenario"},
+        {{"--headless"}, "", "", "", "--headless needs --script FILE"},
+        {{"--headless", "--script", "s", "--screenshot", "d"},
+         "",
+         "",
+         "",
+         "--screenshot needs the Qt front end: it cannot be used with --headless"},
+    };
+    for (const auto& c : cases) {
+        std::string context;
+        for (const auto& a : c.arguments) context += a + " ";
+        try {
+            LaunchOptions options = parseLaunchOptions(c.arguments);
+            EXPECT_EQ(c.error, "") << context;
+            EXPECT_EQ(options.scenarioPath.value_or(""), c.scenario) << context;
+            EXPECT_EQ(options.scriptPath.value_or(""), c.script) << context;
+            std::string words;
+            for (const auto& w : options.systemArguments) words += (words.empty() ? "" : " ") + w;
+            EXPECT_EQ(words, c.systemWords) << context;
+        } catch (const UsageError& e) {
+            EXPECT_EQ(e.what(), c.error) << context;
+        }
+    }
+}
+
+TEST(LaunchOptionsTest, UsageNamesEveryOptionAndTheExitStatuses) {
+    std::string usage = usageText();
+    for (const char* word : {"--scenario", "--headless", "--script", "--screenshot", "--report",
+                             "--help", "--version", "-u", "-d", "-a", "64"})
+        EXPECT_NE(usage.find(word), std::string::npos) << word;
+}
+
+TEST(LaunchInputTest, AFolderGivenAsScriptOrScenarioIsAClearError) {
+    zlx::testing::TempDir dir;
+    std::string text, error;
+    EXPECT_FALSE(readTextFile(dir.path(), text, error));
+    EXPECT_EQ(error, dir.path() + ": is a folder, not a script file");
+
+    LaunchOptions options;
+    options.scenarioPath = dir.path();
+    std::ostringstream err;
+    EXPECT_FALSE(loadScenario(options, err));
+    EXPECT_EQ(err.str(), "zlxdiag: " + dir.path() + ": is a folder, not a scenario file\n");
+}
+
+struct ScriptedRun {
+    int status;
+    std::string out, err;
+};
+
+ScriptedRun runScript(const std::string& script) {
+    std::ostringstream out, err;
+    int status = runHeadless(LaunchOptions{}, script, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// Each test runs in a process of its own, so the variables set here stay with it.
+class ScriptedRunTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ::setenv("XDG_RUNTIME_DIR", runtime_.path().c_str(), 1);
+        ::unsetenv("ZLXDIAG_INSTANCE_DIR");
+    }
+    zlx::testing::TempDir runtime_;
+};
+
+TEST_F(ScriptedRunTest, ByteOrderMarkIsSkippedAndCommandsAfterTheEndAreReported) {
+    ScriptedRun marked = runScript("\xEF\xBB\xBFtab 1\n");
+    EXPECT_EQ(marked.status, 0) << marked.err;
+    EXPECT_EQ(marked.out.rfind("> tab 1\n", 0), 0u) << marked.out;
+
+    ScriptedRun late = runScript("click 2\ndump\ntab 1\n");
+    EXPECT_EQ(late.status, 2);
+    EXPECT_EQ(late.out, "> click 2\n");
+    EXPECT_EQ(late.err,
+              "zlxdiag: script line 2: the program ended before this command; 2 commands were "
+              "not run\n");
+}
+
+TEST_F(ScriptedRunTest, AnOpenCopyDoesNotSwallowAScriptedRun) {
+    // The open copy holds the single-instance mutex in the user's usual folder.
+    platform::posix::PosixSingleInstance openCopy(platform::posix::kInstanceMutexName,
+                                                  platform::posix::instanceDirectory());
+    ASSERT_TRUE(openCopy.createMutex());
+
+    ScriptedRun run = runScript("tab 1\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("> tab 1\n", 0), 0u);
+
+    // Named explicitly, the folder makes the run a second copy: silent, status 0.
+    ::setenv("ZLXDIAG_INSTANCE_DIR", platform::posix::instanceDirectory().c_str(), 1);
+    ScriptedRun second = runScript("tab 1\n");
+    EXPECT_EQ(second.status, 0);
+    EXPECT_EQ(second.out + second.err, "");
+    openCopy.releaseMutex();
+}
+
+}  // namespace
+}  // namespace zlx::launcher

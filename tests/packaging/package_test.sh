@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, unpacks it into a temporary root and runs the
+# program from there.  Usage: package_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+root=$(mktemp -d "${TMPDIR:-/tmp}/zlxdiag-package.XXXXXX")
+trap 'rm -rf "$root"' EXIT
+(cd "$build" && cpack -G DEB -B "$root/out" >"$root/cpack.log" 2>&1) || {
+  cat "$root/cpack.log" >&2
+  exit 1
+}
+deb=$(ls "$root"/out/zlxdiag_*.deb)
+dpkg-deb -x "$deb" "$root/tree"
+fail() { echo "package_test: $*" >&2; exit 1; }
+[ "$("$root/tree/usr/bin/zlxdiag" --version)" = "zlxdiag 1.0" ] || fail "--version from the package"
+[ -f "$root/tree/usr/share/applications/zlxdiag.desktop" ] || fail "no desktop entry"
+[ -f "$root/tree/usr/share/icons/hicolor/scalable/apps/zlxdiag.svg" ] || fail "no icon"
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libpugixml; do
+  [[ $depends == *$library* ]] || fail "Depends lacks $library: $depends"
+done
+echo "package_test: $(basename "$deb") installs and runs; Depends: $depends"
