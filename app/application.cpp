@@ -88,8 +88,11 @@ void Application::showAbout(ui::WindowHandle owner) {
 void Application::onHelp() {
     ui::Dialog* main = ctx_.desktop.find(ctx_.mainWindow);
     if (!main) return;
-    std::string path =
-        helpFilePath(installPath(), helpLocaleName(ctx_.platform.system.defaultLangId()));
+    // The install path is read before the language: the calls the machine records keep this
+    // order whatever order a compiler evaluates arguments in.
+    std::string install = installPath();
+    std::string locale = helpLocaleName(ctx_.platform.system.defaultLangId());
+    std::string path = helpFilePath(install, locale);
     if (ctx_.platform.help.displayTopic(ctx_.mainWindow, path)) return;
     ui::MessageBoxRequest box;
     box.owner = ctx_.mainWindow;

@@ -41,12 +41,20 @@ pugi::xml_node findOnPath(pugi::xml_node node, const std::vector<std::string_vie
     return {};
 }
 
-void appendText(pugi::xml_node node, std::string& out) {
-    for (pugi::xml_node child : node.children()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-            out += child.value();
-        else if (child.type() == pugi::node_element)
-            appendText(child, out);
+// The text of every descendant in document order. A walk, not a recursion: a profile's
+// elements may be nested as deep as its author likes, the stack may not.
+void appendText(pugi::xml_node root, std::string& out) {
+    pugi::xml_node node = root.first_child();
+    while (node) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            out += node.value();
+        if (node.type() == pugi::node_element && node.first_child()) {
+            node = node.first_child();
+            continue;
+        }
+        while (node != root && !node.next_sibling()) node = node.parent();
+        if (node == root) return;
+        node = node.next_sibling();
     }
 }
 

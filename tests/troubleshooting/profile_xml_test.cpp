@@ -57,6 +57,17 @@ TEST(ProfileXmlTest, TextIsTheConcatenatedCharacterContent) {
         "<WLANProfile><IHV><connectivity><ZLX>a<b>b</b><![CDATA[c]]>d</ZLX></connectivity></IHV></"
         "WLANProfile>");
     EXPECT_EQ(text, "abcd");
+    // Siblings after a nested element, and nesting far deeper than any stack allows.
+    EXPECT_EQ(zlxElementText("<WLANProfile><IHV><connectivity><ZLX><a><b>1</b>2</a><c/>3</ZLX>"
+                             "<ZLX>not this</ZLX></connectivity></IHV></WLANProfile>"),
+              "123");
+    constexpr int kDepth = 140000;  // still within the size a profile may have
+    std::string deep = "<WLANProfile><IHV><connectivity><ZLX>";
+    for (int i = 0; i < kDepth; ++i) deep += "<a>";
+    deep += "1";
+    for (int i = 0; i < kDepth; ++i) deep += "</a>";
+    deep += "</ZLX></connectivity></IHV></WLANProfile>";
+    EXPECT_EQ(zlxElementText(deep), "1");
 }
 
 TEST(ProfileXmlTest, EntitiesAreNeverExpanded) {
