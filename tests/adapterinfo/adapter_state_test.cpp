@@ -134,3 +134,27 @@ TEST(AdapterStateTest, DisplayBlockSlots) {
 
 }  // namespace
 }  // namespace zlx::adapterinfo
+
+namespace zlx::adapterinfo {
+namespace {
+
+// 150 accented characters are 300 bytes: a cut at 255 bytes would split a character and no
+// device would match the description any more.
+TEST(AdapterStateTest, LongAccentedDescriptionKeepsItsDetails) {
+    std::string name = "Norvane ";
+    for (int i = 0; i < 150; ++i) name += "\xC3\xA9";
+    std::string json(platform::sim::defaultScenarioText());
+    const std::string original = "Norvane ZLX 802.11n Wireless Adapter";
+    for (auto at = json.find(original); at != std::string::npos; at = json.find(original, at))
+        json.replace(at, original.size(), name);
+    ProgramFixture f(json);
+    AdapterStateContext state = f.program().application().adapterState();
+    selectAdapterAtStart(state);
+    EXPECT_EQ(f.context().selection.selectedAdapterDescription, name);
+    EXPECT_EQ(state.records.adapter.details.macAddress, "00-21-6A-4B-7C-11");
+    EXPECT_EQ(state.records.adapter.details.driverPath,
+              "C:\\Windows\\system32\\DRIVERS\\nvzlx64.sys");
+}
+
+}  // namespace
+}  // namespace zlx::adapterinfo
