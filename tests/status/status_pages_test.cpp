@@ -113,5 +113,35 @@ TEST(StatusPagesTest, RadioOffInHardwareGatesTheValues) {
     f.run();
 }
 
+// Where a routine has no text for a value, the previous tick's text stays.
+TEST(StatusPagesTest, PowerTextsKeepTheirTextForValuesWithoutOne) {
+    auto f = ProgramFixture::defaultMachine();
+    const platform::Guid adapter = f.machine().scenario().wlan.interfaces.front().guid;
+    auto advanced = [&](int id) { return sheetOf(f).linkStatusPage().advancedDialog().text(id); };
+    f.then([&] {
+         f.machine().updateInterface(
+             adapter, [](platform::sim::InterfaceScenario& i) { i.driver.powerSaveLevel = 16; });
+         f.driver().advanceBy(2000);
+     })
+        .then([&] {
+            EXPECT_EQ(advanced(1041), "Maximum");
+            EXPECT_EQ(advanced(1044), "50 mW");
+            f.machine().updateInterface(adapter, [](platform::sim::InterfaceScenario& i) {
+                i.driver.txPower = 28;                            // no text of its own
+                i.driver.unsupportedCodes.push_back(0x0E01017B);  // power save not answered
+            });
+            f.driver().advanceBy(2000);
+        })
+        .then([&] {
+            EXPECT_EQ(advanced(1041), "Maximum");
+            EXPECT_EQ(advanced(1044), "50 mW");
+            f.machine().updateInterface(
+                adapter, [](platform::sim::InterfaceScenario& i) { i.driver.txPower = 40; });
+            f.driver().advanceBy(2000);
+        })
+        .then([&] { EXPECT_EQ(advanced(1044), "100 mW"); });
+    f.run();
+}
+
 }  // namespace
 }  // namespace zlx::status
