@@ -61,7 +61,8 @@ AdapterDetails buildAdapterDetails(const GatherContext& context,
     {
         wlan::ConnectionSnapshot connection(context.platform.wlan, interfaceGuid);
         if (connection.result == platform::kErrorSuccess)
-            details.profileName = platform::truncateToUtf16Units(connection.profileName, 255);
+            details.profileName =
+                platform::truncateToUtf16Units(connection.profileName, wlan::kMaxNameUnits);
     }
 
     details.macAddress = info.macAddress;

@@ -6,6 +6,7 @@
 #include "app/termination.h"
 #include "platform/registry_key.h"
 #include "resources/string_table.h"
+#include "status/diagnostics_page.h"
 #include "status/status_sheet.h"
 #include "troubleshooting/troubleshooting_page.h"
 #include "ui/dialog.h"
@@ -53,7 +54,7 @@ bool Application::runMainWindow() {
     bool help = helpAvailable();
     troubleshooting::TroubleshootingPage troubleshooting(
         ctx_, driver_, notifications_, [this](ui::WindowHandle owner) { showAbout(owner); });
-    status::StatusSheet sheet(ctx_, troubleshooting, help, [this] { onHelp(); });
+    status::StatusSheet sheet(adapterState(), troubleshooting, help, [this] { onHelp(); });
     sheet.doModal();
     ctx_.mainWindow = ui::kNoWindow;
     return false;
@@ -71,13 +72,7 @@ std::string Application::installPath() {
 }
 
 bool Application::helpAvailable() {
-    std::string programFiles;
-    if (ctx_.platform.folders.knownFolderPath(platform::KnownFolder::ProgramFiles, programFiles) !=
-        0)
-        return false;
-    platform::FindData found;
-    return ctx_.platform.files.findFile(programFiles + "\\Norvane\\" + "Help", found) ==
-           platform::kErrorSuccess;
+    return status::vendorHelpFolderExists(ctx_.platform);
 }
 
 void Application::showAbout(ui::WindowHandle owner) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "adapterinfo/adapter_state.h"
 #include "context/app_context.h"
 #include "diagchannel/notification_client.h"
 #include "ui/desktop.h"
@@ -32,6 +33,8 @@ class Application {
     bool helpAvailable();
 
     wlan::DriverChannel& driver() { return driver_; }
+    adapterinfo::LinkRecords& linkRecords() { return linkRecords_; }
+    adapterinfo::AdapterStateContext adapterState() { return {ctx_, driver_, linkRecords_}; }
     diagchannel::NotificationClient& notifications() { return notifications_; }
 
   private:
@@ -41,6 +44,7 @@ class Application {
     // Reads the selected interface and the service control flag at each request.
     wlan::DriverChannel driver_;
     diagchannel::NotificationClient notifications_;
+    adapterinfo::LinkRecords linkRecords_;
 };
 
 }  // namespace zlx::app

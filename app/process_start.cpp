@@ -4,10 +4,11 @@
 
 namespace zlx::app {
 
-void initialiseProcess(context::AppContext& ctx) {
+void initialiseProcess(adapterinfo::AdapterStateContext state) {
+    adapterinfo::selectAdapterAtStart(state);
     // The Windows version comes after the adapter selection at start, so the details built
     // during that selection see version code 0.
-    adapterinfo::classifyAtStartUp(ctx);
+    adapterinfo::classifyAtStartUp(state.app);
 }
 
 }  // namespace zlx::app

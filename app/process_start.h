@@ -2,10 +2,10 @@
 // What happens when the process starts, before the application object runs: the values every
 // later step relies on are set up in their fixed order.
 
-#include "context/app_context.h"
+#include "adapterinfo/adapter_state.h"
 
 namespace zlx::app {
 
-void initialiseProcess(context::AppContext& ctx);
+void initialiseProcess(adapterinfo::AdapterStateContext state);
 
 }  // namespace zlx::app

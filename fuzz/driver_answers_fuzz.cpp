@@ -10,6 +10,7 @@
 
 #include "platform/system.h"
 #include "platform/wlan.h"
+#include "platform/wlan_types.h"
 #include "wlan/driver_channel.h"
 #include "wlan/interfaces.h"
 
@@ -99,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     FuzzedWlan wlan(in);
     TextRpc rpc;
-    zlx::wlan::WlanSelection selection;
+    zlx::context::WlanSelection selection;
     {
         zlx::wlan::InterfaceList list(wlan, rpc);
         if (!list.empty())
@@ -122,6 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zlx::wlan::InterfaceQuery query(wlan, selection.selectedInterface);
         for (std::uint32_t opcode = 0; opcode < 16 && in.remaining_bytes() > 0; ++opcode)
             query.query(opcode);
+        if (query.query(kWlanOpcodeStatistics) == kErrorSuccess) decodeStatistics(query.data());
     }
     zlx::wlan::ConnectionSnapshot snapshot(wlan, selection.selectedInterface);
     std::vector<WlanProfileInfo> profiles;

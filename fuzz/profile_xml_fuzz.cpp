@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "troubleshooting/profile_xml.h"
+#include "wlan/profile_xml.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view xml(reinterpret_cast<const char*>(data), size);
-    zlx::troubleshooting::zlxElementText(xml);
-    zlx::troubleshooting::profileEapMethod(xml);
-    zlx::troubleshooting::profileElementText(xml, "/WLANProfile/name");
+    zlx::wlan::zlxElementText(xml);
+    zlx::wlan::profileEapMethod(xml);
+    zlx::wlan::profileElementText(xml, "/WLANProfile/name");
     return 0;
 }

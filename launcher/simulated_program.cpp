@@ -37,7 +37,7 @@ SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario, plat
 SimulatedProgram::~SimulatedProgram() = default;
 
 int SimulatedProgram::run(const std::vector<std::string>& systemArguments) {
-    app::initialiseProcess(context_);
+    app::initialiseProcess(application_.adapterState());
     application_.initInstance(systemArguments);
     return 0;
 }

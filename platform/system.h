@@ -25,6 +25,7 @@ inline constexpr std::uint16_t kProcessorArchitectureAmd64 = 9;
 
 inline constexpr std::uint32_t kComputerNameNetBios = 0;
 inline constexpr std::uint32_t kComputerNameDnsHostname = 1;
+inline constexpr std::uint32_t kComputerNameDnsFullyQualified = 3;
 
 class SystemInfo {
   public:

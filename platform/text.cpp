@@ -190,10 +190,10 @@ std::string sanitizeUtf8(std::string_view bytes) {
 
 namespace {
 
-// Characters a terminal acts on, or that reorder what it shows around them.
+// Characters a terminal or a control acts on, or that reorder what is shown around them.
 bool needsEscape(char32_t cp) {
-    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x200E || cp == 0x200F ||
-           (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200E ||
+           cp == 0x200F || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
 }
 
 void appendHexEscape(std::string& out, const char* prefix, unsigned value, int digits) {
@@ -250,6 +250,21 @@ bool matchesHexForm(std::string_view text, std::string_view form) {
         if (form[i] == 'h' ? !hexDigit : text[i] != form[i]) return false;
     }
     return true;
+}
+
+}  // namespace zlx::platform
+
+namespace zlx::platform {
+
+std::string displaySafeName(std::string_view name) {
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t pos = 0; pos < name.size();) {
+        Decoded d = decodeOne(name, pos);
+        appendUtf8(out, needsEscape(d.codePoint) ? kReplacement : d.codePoint);
+        pos += d.length;
+    }
+    return out;
 }
 
 }  // namespace zlx::platform

@@ -32,6 +32,12 @@ enum class Escape { No, Yes };
 std::string escapeControls(std::string_view text, Escape quotesAndBackslashes = Escape::No,
                            Escape lineBreaks = Escape::Yes);
 
+// A name from outside (an SSID, a profile name, an adapter description) made safe to put into
+// a control: invalid UTF-8, C0 and C1 controls, DEL and the bidirectional controls (U+061C,
+// U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069) each become one U+FFFD, so a name can
+// neither hide nor reorder the text around it. Everything else is kept.
+std::string displaySafeName(std::string_view name);
+
 std::string toLowerAscii(std::string_view text);
 
 // Whether `text` has the shape `form`, in which 'h' stands for one upper-case hexadecimal digit

@@ -102,4 +102,52 @@ std::optional<std::vector<WlanPhyRadioState>> decodeRadioState(
     return phys;
 }
 
+namespace {
+
+// Offsets inside WLAN_STATISTICS and WLAN_PHY_FRAME_STATISTICS.
+constexpr std::size_t kUnicastOffset = 24, kMulticastOffset = 88, kPhyCountOffset = 152;
+constexpr std::size_t kTransmitted = 0, kReceived = 8;
+constexpr std::size_t kPhyFailed = 16, kPhyRetry = 24, kPhyAckFailure = 72, kPhyDuplicate = 112;
+
+}  // namespace
+
+std::vector<std::uint8_t> encodeStatistics(const WlanStatistics& s) {
+    std::vector<std::uint8_t> out(
+        kWlanStatisticsHeaderSize + s.phys.size() * kWlanPhyFrameStatisticsSize, 0);
+    std::span<std::uint8_t> b(out);
+    storeLe<std::uint64_t>(b, kUnicastOffset + kTransmitted, s.unicastTransmitted);
+    storeLe<std::uint64_t>(b, kUnicastOffset + kReceived, s.unicastReceived);
+    storeLe<std::uint64_t>(b, kMulticastOffset + kTransmitted, s.multicastTransmitted);
+    storeLe<std::uint64_t>(b, kMulticastOffset + kReceived, s.multicastReceived);
+    storeLe<std::uint32_t>(b, kPhyCountOffset, static_cast<std::uint32_t>(s.phys.size()));
+    for (std::size_t i = 0; i < s.phys.size(); ++i) {
+        std::size_t at = kWlanStatisticsHeaderSize + i * kWlanPhyFrameStatisticsSize;
+        storeLe<std::uint64_t>(b, at + kPhyFailed, s.phys[i].failedCount);
+        storeLe<std::uint64_t>(b, at + kPhyRetry, s.phys[i].retryCount);
+        storeLe<std::uint64_t>(b, at + kPhyAckFailure, s.phys[i].ackFailureCount);
+        storeLe<std::uint64_t>(b, at + kPhyDuplicate, s.phys[i].frameDuplicateCount);
+    }
+    return out;
+}
+
+std::optional<WlanStatistics> decodeStatistics(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < kWlanStatisticsHeaderSize) return std::nullopt;
+    WlanStatistics s;
+    s.unicastTransmitted = loadLe<std::uint64_t>(bytes, kUnicastOffset + kTransmitted);
+    s.unicastReceived = loadLe<std::uint64_t>(bytes, kUnicastOffset + kReceived);
+    s.multicastTransmitted = loadLe<std::uint64_t>(bytes, kMulticastOffset + kTransmitted);
+    s.multicastReceived = loadLe<std::uint64_t>(bytes, kMulticastOffset + kReceived);
+    std::size_t count = loadLe<std::uint32_t>(bytes, kPhyCountOffset);
+    std::size_t room = (bytes.size() - kWlanStatisticsHeaderSize) / kWlanPhyFrameStatisticsSize;
+    count = std::min(count, room);
+    for (std::size_t i = 0; i < count; ++i) {
+        std::size_t at = kWlanStatisticsHeaderSize + i * kWlanPhyFrameStatisticsSize;
+        s.phys.push_back({loadLe<std::uint64_t>(bytes, at + kPhyFailed),
+                          loadLe<std::uint64_t>(bytes, at + kPhyRetry),
+                          loadLe<std::uint64_t>(bytes, at + kPhyAckFailure),
+                          loadLe<std::uint64_t>(bytes, at + kPhyDuplicate)});
+    }
+    return s;
+}
+
 }  // namespace zlx::platform

@@ -77,6 +77,31 @@ struct WlanPhyRadioState {
 inline constexpr std::size_t kWlanMaxPhys = 64;
 inline constexpr std::size_t kWlanRadioStateSize = 4 + kWlanMaxPhys * 12;
 
+// WLAN_STATISTICS: three u64, the unicast and the multicast WLAN_MAC_FRAME_STATISTICS (eight
+// u64 each), the PHY count (u32, padded to 8 bytes), then one WLAN_PHY_FRAME_STATISTICS (18
+// u64) per PHY. Only the counters the system reads are named; the others travel as zero.
+struct WlanPhyFrameStatistics {
+    std::uint64_t failedCount = 0;
+    std::uint64_t retryCount = 0;
+    std::uint64_t ackFailureCount = 0;
+    std::uint64_t frameDuplicateCount = 0;
+    friend bool operator==(const WlanPhyFrameStatistics&, const WlanPhyFrameStatistics&) = default;
+};
+struct WlanStatistics {
+    std::uint64_t unicastTransmitted = 0;
+    std::uint64_t unicastReceived = 0;
+    std::uint64_t multicastTransmitted = 0;
+    std::uint64_t multicastReceived = 0;
+    std::vector<WlanPhyFrameStatistics> phys;
+    friend bool operator==(const WlanStatistics&, const WlanStatistics&) = default;
+};
+inline constexpr std::size_t kWlanStatisticsHeaderSize = 160;
+inline constexpr std::size_t kWlanPhyFrameStatisticsSize = 18 * 8;
+
+std::vector<std::uint8_t> encodeStatistics(const WlanStatistics& statistics);
+// Empty when the buffer is shorter than the header; PHYs beyond the buffer's end are left out.
+std::optional<WlanStatistics> decodeStatistics(std::span<const std::uint8_t> bytes);
+
 std::vector<std::uint8_t> encodeAssociationAttributes(const WlanAssociationAttributes& a);
 std::vector<std::uint8_t> encodeConnectionAttributes(const WlanConnectionAttributes& c);
 // Empty when the buffer is shorter than the structure.

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "resources/status_templates.h"
+
 namespace zlx::resources {
 
 namespace {
@@ -101,17 +103,14 @@ DialogTemplate testWindow() {
     };
 }
 
-// The status pages get their controls with the status display.
-DialogTemplate diagnosticsPage() {
-    return DialogTemplate{kDialogStatistics, "Diagnostics", 250, 212, {}};
-}
-DialogTemplate linkStatusPage() {
-    return DialogTemplate{kDialogLinkStatus, "Current Status", 250, 212, {}};
-}
-
 struct Templates {
-    std::array<DialogTemplate, 6> all{aboutBox(),       troubleshootingPage(), diagnosticsPage(),
-                                      linkStatusPage(), waitingDialog(),       testWindow()};
+    std::array<DialogTemplate, 7> all{aboutBox(),
+                                      troubleshootingPage(),
+                                      diagnosticsPageTemplate(),
+                                      linkStatusPageTemplate(),
+                                      advancedStatusTemplate(),
+                                      waitingDialog(),
+                                      testWindow()};
     DialogTemplate none;
 };
 

@@ -13,6 +13,7 @@ inline constexpr int kDialogAbout = 99;
 inline constexpr int kDialogTroubleshooting = 101;
 inline constexpr int kDialogStatistics = 141;
 inline constexpr int kDialogLinkStatus = 151;
+inline constexpr int kDialogAdvancedStatus = 139;
 inline constexpr int kDialogWaiting = 130;
 inline constexpr int kDialogTestWindow = 132;
 

@@ -147,6 +147,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     // Current Status page labels.
     {225, "Profile Name:"},
     {226, "Extension Channel:"},
+    {227, "IP Address:"},
     {228, "Signal Strength:"},
     {229, "Radio Status:"},
     {231, "Current Channel:"},
@@ -279,6 +280,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {1218, "Up Time:"},
     {1219, "802.11b Preamble:"},
     {1220, "Current Receive Rate:"},
+    {1238, "11n MIMO Power Save:"},
     {2366, "Channel Width:"},
     {2373, "On"},
     {2374, "Off"},

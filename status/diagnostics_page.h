@@ -1,13 +1,34 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "status/refreshing_page.h"
 
 namespace zlx::status {
 
-// The Diagnostics page; its counters arrive with the status display.
+// The Diagnostics page: the adapter's identity, the computer's name and the frame and error
+// counters.
 class DiagnosticsPage : public RefreshingPage {
   public:
-    explicit DiagnosticsPage(context::AppContext& context);
+    // Runs the Diagnostics page's adapter selection and its own help check.
+    explicit DiagnosticsPage(adapterinfo::AdapterStateContext state);
+
+    const adapterinfo::StatisticsDisplayBlock& counters() const { return counters_; }
+    void saveControls() override;
+
+  protected:
+    void refresh() override;
+
+  private:
+    void loadControls();
+
+    adapterinfo::StatisticsDisplayBlock counters_{};
+    std::string macAddress_, serialNumber_, driverVersion_, driverDate_, clientName_, cardName_,
+        driver_;
 };
+
+// Whether the vendor's folder "Help" exists under Program Files.
+bool vendorHelpFolderExists(platform::Platform& platform);
 
 }  // namespace zlx::status

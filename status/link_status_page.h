@@ -1,13 +1,28 @@
 #pragma once
 
+#include "status/advanced_status_dialog.h"
 #include "status/refreshing_page.h"
 
 namespace zlx::status {
 
-// The Current Status page; its values arrive with the status display.
+// The Current Status page: the link at a glance, and the Advanced Status dialog it feeds.
 class LinkStatusPage : public RefreshingPage {
   public:
-    explicit LinkStatusPage(context::AppContext& context);
+    static constexpr int kAdvancedButton = 1190;
+
+    explicit LinkStatusPage(adapterinfo::AdapterStateContext state);
+
+    AdvancedStatusDialog& advancedDialog() { return advanced_; }
+
+  protected:
+    void refresh() override;
+    void onCommand(int id, std::uint32_t code) override;
+
+  private:
+    void showPageValues(bool valid, int radioClass);
+    void writeAdvancedTexts(bool valid, bool radioOn);
+
+    AdvancedStatusDialog advanced_;
 };
 
 }  // namespace zlx::status

@@ -5,8 +5,10 @@
 
 namespace zlx::status {
 
-RefreshingPage::RefreshingPage(context::AppContext& context, int templateId)
-    : ui::PropertyPage(context.desktop, resources::dialogTemplate(templateId)), ctx_(context) {}
+RefreshingPage::RefreshingPage(adapterinfo::AdapterStateContext state, int templateId)
+    : ui::PropertyPage(state.app.desktop, resources::dialogTemplate(templateId)),
+      ctx_(state.app),
+      state_(state) {}
 
 std::int64_t RefreshingPage::onMessage(const ui::Message& message) {
     if (message.id == kWmRefreshPage) {

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "adapterinfo/adapter_state.h"
 #include "context/app_context.h"
 #include "ui/property_sheet.h"
+#include "wlan/driver_channel.h"
 
 namespace zlx::status {
 
-// A status page that refreshes itself on the sheet's timer.
+// A status page that refreshes itself on the sheet's timer from the run's link records.
 class RefreshingPage : public ui::PropertyPage {
   public:
-    RefreshingPage(context::AppContext& context, int templateId);
+    RefreshingPage(adapterinfo::AdapterStateContext state, int templateId);
 
     int refreshCount() const { return refreshes_; }
     // The data exchange in the saving direction after each refresh: the page reads its
@@ -20,6 +22,7 @@ class RefreshingPage : public ui::PropertyPage {
     virtual void refresh() {}
 
     context::AppContext& ctx_;
+    adapterinfo::AdapterStateContext state_;
 
   private:
     int refreshes_ = 0;

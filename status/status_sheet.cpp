@@ -5,15 +5,16 @@
 
 namespace zlx::status {
 
-StatusSheet::StatusSheet(context::AppContext& context, ui::PropertyPage& troubleshootingPage,
-                         bool helpAvailable, std::function<void()> help)
-    : ui::PropertySheet(context.desktop,
+StatusSheet::StatusSheet(adapterinfo::AdapterStateContext state,
+                         ui::PropertyPage& troubleshootingPage, bool helpAvailable,
+                         std::function<void()> help)
+    : ui::PropertySheet(state.app.desktop,
                         resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics")),
-      ctx_(context),
+      ctx_(state.app),
       help_(std::move(help)),
-      linkStatus_(context),
+      linkStatus_(state),
       troubleshooting_(troubleshootingPage),
-      diagnostics_(context) {
+      diagnostics_(state) {
     addPage(linkStatus_);
     addPage(troubleshooting_);
     addPage(diagnostics_);

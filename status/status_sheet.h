@@ -19,7 +19,8 @@ using context::kWmRefreshPage;
 class StatusSheet : public ui::PropertySheet {
   public:
     // The Troubleshooting page is made by whoever puts the sheet together and outlives it.
-    StatusSheet(context::AppContext& context, ui::PropertyPage& troubleshootingPage,
+    // The status pages read and refresh the run's link records through `state`.
+    StatusSheet(adapterinfo::AdapterStateContext state, ui::PropertyPage& troubleshootingPage,
                 bool helpAvailable, std::function<void()> help);
 
     LinkStatusPage& linkStatusPage() { return linkStatus_; }

@@ -1,7 +1,7 @@
 #include "troubleshooting/profile_eligibility.h"
 
-#include "troubleshooting/profile_xml.h"
 #include "wlan/interfaces.h"
+#include "wlan/profile_xml.h"
 
 namespace zlx::troubleshooting {
 
@@ -10,7 +10,7 @@ bool isZlxProfile(context::AppContext& ctx, const std::string& profileName) {
     if (wlan::getProfileXml(ctx.platform.wlan, ctx.selection.selectedInterface, profileName, xml) !=
         platform::kErrorSuccess)
         return false;
-    return zlxElementText(xml).has_value();
+    return wlan::zlxElementText(xml).has_value();
 }
 
 bool adapterHasZlxProfile(context::AppContext& ctx, const std::string& guidText) {

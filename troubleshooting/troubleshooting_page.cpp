@@ -1,6 +1,7 @@
 #include "troubleshooting/troubleshooting_page.h"
 
 #include "context/user_messages.h"
+#include "platform/text.h"
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
 #include "troubleshooting/profile_eligibility.h"
@@ -121,7 +122,9 @@ void TroubleshootingPage::adapterChanged() {
 bool TroubleshootingPage::fillProfileList() {
     wlan::ConnectionSnapshot snapshot(ctx_.platform.wlan, ctx_.selection.selectedInterface);
     bool connected = snapshot.result == platform::kErrorSuccess;
-    std::string current = connected ? snapshot.profileName.substr(0, 255) : std::string();
+    std::string current =
+        connected ? platform::truncateToUtf16Units(snapshot.profileName, wlan::kMaxNameUnits)
+                  : std::string();
     snapshot.close();
     bool connectedEligible = connected && isZlxProfile(ctx_, current);
     if (connectedEligible) ctx_.selectedProfileName = current;

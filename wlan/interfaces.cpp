@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/text.h"
 #include "platform/wlan_types.h"
 
 namespace zlx::wlan {
@@ -17,7 +18,7 @@ InterfaceList::InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc)
         // An interface whose GUID has no text form is left out of all three sequences.
         if (rpc.uuidToString(info.guid, text) != platform::kErrorSuccess) continue;
         guidTexts_.push_back(std::move(text));
-        descriptions_.push_back(info.description.substr(0, 255));
+        descriptions_.push_back(platform::truncateToUtf16Units(info.description, kMaxNameUnits));
         states_.push_back(info.state);
     }
 }

@@ -15,6 +15,9 @@
 
 namespace zlx::wlan {
 
+// Interface descriptions and profile names hold at most this many characters (UTF-16 units).
+inline constexpr std::size_t kMaxNameUnits = 255;
+
 class InterfaceList {
   public:
     InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc);

@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/network.h"
 #include "platform/registry.h"
+#include "platform/sim/link_dynamics.h"
 #include "platform/system.h"
 #include "platform/win32.h"
 #include "platform/wlan.h"
@@ -42,6 +43,7 @@ struct MachineScenario {
     std::uint16_t languageId = 0x0409;
     std::string netBiosName = "ZLX-LAPTOP";
     std::string dnsHostName = "zlx-laptop";
+    std::string dnsDomain;  // empty: the fully qualified name is the host name
     std::uint16_t processorArchitecture = kProcessorArchitectureAmd64;
     OsVersionScenario osVersion;
     // The machine's local time at clock reading 0 (for ManualClock).
@@ -192,6 +194,9 @@ struct InterfaceScenario {
     std::vector<QueryFailure> queryFailures;
     DriverScenario driver;
     IhvServiceScenario ihvService;
+    // The interface statistics; none: defaultInterfaceStatistics().
+    std::optional<WlanStatistics> statistics;
+    LinkDynamics dynamics;
 };
 
 struct WlanScenario {

@@ -93,6 +93,7 @@ void readMachine(ObjectReader& r, MachineScenario& m) {
     r.object("computerName", [&](ObjectReader& names) {
         names.string("netBios", m.netBiosName);
         names.string("dns", m.dnsHostName);
+        names.string("dnsDomain", m.dnsDomain);
     });
     r.optional("processorArchitecture", [&](const Node& n) {
         auto value = readNamed(n, {{"intel", kProcessorArchitectureIntel},

@@ -6,23 +6,6 @@ namespace zlx::platform::sim {
 
 namespace {
 
-std::uint32_t readInterfaceState(const Node& n) {
-    return readNamed(n, {{"not_ready", kWlanStateNotReady},
-                         {"connected", kWlanStateConnected},
-                         {"ad_hoc_network_formed", kWlanStateAdHocNetworkFormed},
-                         {"disconnecting", kWlanStateDisconnecting},
-                         {"disconnected", kWlanStateDisconnected},
-                         {"associating", kWlanStateAssociating},
-                         {"discovering", kWlanStateDiscovering},
-                         {"authenticating", kWlanStateAuthenticating}});
-}
-
-std::uint32_t readRadioState(const Node& n) {
-    return readNamed(n, {{"unknown", kDot11RadioStateUnknown},
-                         {"on", kDot11RadioStateOn},
-                         {"off", kDot11RadioStateOff}});
-}
-
 std::uint32_t readSecurityFlag(const Node& n) {
     return n.value.is_boolean() ? (readBool(n) ? 1u : 0u) : readNumber<std::uint32_t>(n);
 }
@@ -115,11 +98,31 @@ InterfaceScenario readInterface(const Node& node) {
                 [&](const Node& n) { i.queryFailures.push_back(readQueryFailure(n)); });
         r.object("driver", [&](ObjectReader& d) { readDriver(d, i.driver); });
         r.object("ihvService", [&](ObjectReader& s) { readIhvService(s, i.ihvService); });
+        r.object("interfaceStatistics",
+                 [&](ObjectReader& s) { i.statistics = readInterfaceStatistics(s); });
+        r.object("dynamics", [&](ObjectReader& s) { readDynamics(s, i.dynamics); });
     });
     return i;
 }
 
 }  // namespace
+
+std::uint32_t readInterfaceState(const Node& n) {
+    return readNamed(n, {{"not_ready", kWlanStateNotReady},
+                         {"connected", kWlanStateConnected},
+                         {"ad_hoc_network_formed", kWlanStateAdHocNetworkFormed},
+                         {"disconnecting", kWlanStateDisconnecting},
+                         {"disconnected", kWlanStateDisconnected},
+                         {"associating", kWlanStateAssociating},
+                         {"discovering", kWlanStateDiscovering},
+                         {"authenticating", kWlanStateAuthenticating}});
+}
+
+std::uint32_t readRadioState(const Node& n) {
+    return readNamed(n, {{"unknown", kDot11RadioStateUnknown},
+                         {"on", kDot11RadioStateOn},
+                         {"off", kDot11RadioStateOff}});
+}
 
 void readConnection(ObjectReader& r, ConnectionScenario& c) {
     WlanConnectionAttributes& a = c.attributes;

@@ -64,6 +64,9 @@ bool SimSystemInfo::computerName(std::uint32_t format, std::string& name) {
         name = machine_.netBiosName;
     } else if (format == kComputerNameDnsHostname) {
         name = machine_.dnsHostName;
+    } else if (format == kComputerNameDnsFullyQualified) {
+        name = machine_.dnsDomain.empty() ? machine_.dnsHostName
+                                          : machine_.dnsHostName + "." + machine_.dnsDomain;
     } else {
         log_.record(line + "0");
         return false;

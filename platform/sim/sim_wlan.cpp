@@ -30,6 +30,7 @@ std::vector<std::uint8_t> u32Data(std::uint32_t value) {
 
 SimWlan::SimWlan(const WlanScenario& scenario, Clock& clock, CallLog& log)
     : log_(log),
+      clock_(clock),
       scenario_(scenario),
       hub_(std::make_shared<NotificationHub>(clock, log)),
       ihvService_(clock, hub_) {}
@@ -91,7 +92,7 @@ Win32Error SimWlan::enumInterfaces(WlanHandle handle, std::vector<WlanInterfaceI
     return result;
 }
 
-Win32Error SimWlan::queryLocked(InterfaceScenario& iface, std::uint32_t opcode,
+Win32Error SimWlan::queryLocked(const InterfaceScenario& iface, std::uint32_t opcode,
                                 std::vector<std::uint8_t>& data) {
     for (const QueryFailure& f : iface.queryFailures) {
         if (f.opcode == opcode) return f.result;
@@ -114,6 +115,10 @@ Win32Error SimWlan::queryLocked(InterfaceScenario& iface, std::uint32_t opcode,
             if (!iface.connection || !onNetwork(iface.state)) return kErrorInvalidState;
             data = u32Data(static_cast<std::uint32_t>(iface.connection->rssi));
             return kErrorSuccess;
+        case kWlanOpcodeStatistics:
+            data = encodeStatistics(iface.statistics ? *iface.statistics
+                                                     : defaultInterfaceStatistics(iface));
+            return kErrorSuccess;
         default:
             return kErrorNotSupported;
     }
@@ -128,7 +133,8 @@ Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
     Win32Error result = kErrorInvalidHandle;
     if (isOpen(handle)) {
         InterfaceScenario* iface = find(interfaceGuid);
-        result = iface ? queryLocked(*iface, opcode, data) : kErrorInvalidParameter;
+        result = iface ? queryLocked(liveInterface(*iface, clock_.now()), opcode, data)
+                       : kErrorInvalidParameter;
     }
     if (result != kErrorSuccess) data.clear();
     log_.record("WlanQueryInterface(" + handleText(handle) + ", opcode=" + hex(opcode) + ") -> " +

@@ -61,13 +61,14 @@ class SimWlan final : public WlanApi {
     // The helpers below expect mutex_ to be held.
     bool isOpen(WlanHandle handle) const { return open_.count(handle) != 0; }
     InterfaceScenario* find(const Guid& guid);
-    Win32Error queryLocked(InterfaceScenario& iface, std::uint32_t opcode,
+    Win32Error queryLocked(const InterfaceScenario& iface, std::uint32_t opcode,
                            std::vector<std::uint8_t>& data);
     // The script to start, if any, comes back in `script`.
     Win32Error serviceControl(const InterfaceScenario& iface, std::span<const std::uint8_t> request,
                               std::string& details, const std::vector<IhvEvent>*& script);
 
     CallLog& log_;
+    Clock& clock_;  // the link's dynamics follow its readings
     mutable std::mutex mutex_;
     WlanScenario scenario_;
     std::set<WlanHandle> open_;

@@ -55,7 +55,8 @@ Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std
         if (!iface) {
             result = kErrorInvalidParameter;
         } else if (type == kWlanIhvControlDriver) {
-            DriverReply reply = answerDriverRequest(iface->driver, request, answer);
+            DriverReply reply =
+                answerDriverRequest(liveInterface(*iface, clock_.now()).driver, request, answer);
             result = reply.result;
             bytesReturned = reply.bytesReturned;
         } else if (type == kWlanIhvControlService) {

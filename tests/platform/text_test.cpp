@@ -94,5 +94,31 @@ TEST(ToLowerAscii, LeavesNonAsciiBytesAlone) {
               "c:\\program files\\" + kEAcute + "x");
 }
 
+// A name from the air can neither hide nor reorder what is shown around it.
+TEST(DisplaySafeName, ControlsBidiAndInvalidBytesBecomeReplacementCharacters) {
+    const std::string r = "\xEF\xBF\xBD";
+    struct Case {
+        std::string name;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"ZLX-Office", "ZLX-Office"},
+        {"Caf" + kEAcute + " " + kAntenna, "Caf" + kEAcute + " " + kAntenna},
+        {std::string("a\0b", 3), "a" + r + "b"},
+        {"a\r\n\tb\x1B\x7F", "a" + r + r + r + "b" + r + r},
+        {"\xC2\x9B", r},  // C1 CSI
+        {"\xE2\x80\xAE"
+         "evil\xE2\x80\xAC",
+         r + "evil" + r},  // RLO ... PDF
+        {"\xE2\x81\xA6\xE2\x81\xA9\xE2\x80\x8E\xE2\x80\x8F\xD8\x9C", r + r + r + r + r},
+        {"\xE2\x80\x8B", "\xE2\x80\x8B"},  // zero width space is not a control
+        {"\xFF\xC3(", r + r + "("},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(displaySafeName(c.name), c.shown) << escapeControls(c.name);
+        EXPECT_EQ(displaySafeName(c.shown), c.shown) << "safe names stay as they are";
+    }
+}
+
 }  // namespace
 }  // namespace zlx::platform

@@ -28,6 +28,20 @@ TEST(InterfaceListTest, InterfaceWithoutGuidTextIsLeftOutOfAllSequences) {
     EXPECT_EQ(list.states(), (std::vector<std::uint32_t>{4, 1}));
 }
 
+TEST(InterfaceListTest, DescriptionsAreCutByCharactersNotBytes) {
+    std::string accented;
+    for (int i = 0; i < 300; ++i) accented += "\xC3\xA9";  // 300 characters, 600 bytes
+    SimFixture sim(R"({"wlan": {"interfaces": [
+      {"guid": "11111111-2222-3333-4444-555555555555", "description": ")" +
+                   accented.substr(0, 400) + R"("},
+      {"guid": "aaaaaaaa-bbbb-cccc-dddd-eeeeeeeeeeee", "description": ")" +
+                   accented + R"("}]}})");
+    InterfaceList list(sim.machine->wlan(), sim.machine->rpc());
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list.descriptions()[0], accented.substr(0, 400)) << "200 characters fit whole";
+    EXPECT_EQ(list.descriptions()[1], accented.substr(0, 2 * kMaxNameUnits));
+}
+
 TEST(InterfaceListTest, HandleLivesWithTheList) {
     SimFixture sim(kThree);
     {

@@ -158,8 +158,7 @@ TEST_F(SimWlanTest, QueryFailuresAndUnknownTargets) {
     std::vector<std::uint8_t> data;
     std::uint32_t valueType = 0;
     EXPECT_EQ(wlan_.queryInterface(h, kOther, kWlanOpcodeRadioState, data, valueType), 5055u);
-    EXPECT_EQ(wlan_.queryInterface(h, kVendor, kWlanOpcodeStatistics, data, valueType),
-              kErrorNotSupported);
+    EXPECT_EQ(wlan_.queryInterface(h, kVendor, 0x1FFFFFFF, data, valueType), kErrorNotSupported);
     EXPECT_EQ(wlan_.queryInterface(h, kUnknown, kWlanOpcodeInterfaceState, data, valueType),
               kErrorInvalidParameter);
     EXPECT_EQ(wlan_.queryInterface(77, kVendor, kWlanOpcodeInterfaceState, data, valueType),

@@ -1,16 +1,15 @@
-#include "troubleshooting/profile_xml.h"
+#include "wlan/profile_xml.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-namespace zlx::troubleshooting {
+namespace zlx::wlan {
 namespace {
 
 std::string dataFile(const std::string& name) {
-    std::ifstream in(std::string(ZLX_SOURCE_DIR) + "/tests/troubleshooting/data/" + name,
-                     std::ios::binary);
+    std::ifstream in(std::string(ZLX_SOURCE_DIR) + "/tests/wlan/data/" + name, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
@@ -114,4 +113,4 @@ TEST(ProfileXmlTest, EapMethod) {
 }
 
 }  // namespace
-}  // namespace zlx::troubleshooting
+}  // namespace zlx::wlan

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace zlx::troubleshooting {
+namespace zlx::wlan {
 
 // The text of the first element (in document order) on `path`, an absolute path of element
 // names such as "/WLANProfile/IHV/connectivity/ZLX"; nothing when there is none.
@@ -21,4 +21,4 @@ std::optional<std::string> zlxElementText(std::string_view profileXml);
 // The EAP method type of an 802.1X profile, or 0.
 std::int32_t profileEapMethod(std::string_view profileXml);
 
-}  // namespace zlx::troubleshooting
+}  // namespace zlx::wlan

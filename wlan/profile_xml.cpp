@@ -1,4 +1,4 @@
-#include "troubleshooting/profile_xml.h"
+#include "wlan/profile_xml.h"
 
 #include <cctype>
 #include <cstdint>
@@ -6,7 +6,7 @@
 #include <pugixml.hpp>
 #include <vector>
 
-namespace zlx::troubleshooting {
+namespace zlx::wlan {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::int32_t profileEapMethod(std::string_view profileXml) {
     return static_cast<std::int32_t>(value);
 }
 
-}  // namespace zlx::troubleshooting
+}  // namespace zlx::wlan

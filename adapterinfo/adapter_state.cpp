@@ -1,0 +1,224 @@
+#include "adapterinfo/adapter_state.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "platform/bytes.h"
+#include "platform/wlan_types.h"
+
+namespace zlx::adapterinfo {
+
+namespace {
+
+constexpr std::string_view kVendorName = "Norvane";
+constexpr std::size_t kSsidOffset = 4;  // in the association attributes
+
+void buildDetailsInto(AdapterStateContext c, const std::string& requestedName) {
+    c.records.adapter.details = buildAdapterDetails(c.app, requestedName);
+}
+
+bool connectedState(AdapterStateContext c) {
+    wlan::InterfaceQuery query(c.app.platform.wlan, c.app.selection.selectedInterface);
+    platform::Win32Error result = query.query(platform::kWlanOpcodeInterfaceState);
+    c.records.adapter.details.status = result;
+    return result == platform::kErrorSuccess && query.data().size() >= 4 &&
+           platform::loadLe<std::uint32_t>(query.data(), 0) == platform::kWlanStateConnected;
+}
+
+void storeLinkBlock(const wlan::LinkStatusBlock& block, wlan::LinkStatus& link,
+                    std::uint32_t& phyCapabilityBits) {
+    link.apMac = block.apMac;
+    link.txPowerCode = block.txPowerCode;
+    link.channel = block.channel;
+    link.frequency = block.frequency;
+    link.qualityClass = block.qualityClass;
+    link.qualityPercent = block.qualityPercent;
+    link.mfp = block.mfp ? 1 : 0;
+    link.wmm = block.wmm ? 1 : 0;
+    link.shortPreamble = block.shortPreamble ? 1 : 0;
+    link.upTimeMs = block.upTimeMs;
+    phyCapabilityBits = block.phyCapabilityBits;
+}
+
+// Reads the current connection into the link status; false when there is none to read.
+bool storeConnection(AdapterStateContext c, wlan::LinkStatus& link) {
+    wlan::ConnectionSnapshot connection(c.app.platform.wlan, c.app.selection.selectedInterface);
+    connection.close();
+    c.records.adapter.details.status = connection.result;
+    if (connection.result != platform::kErrorSuccess) return false;
+    const auto& association = connection.associationAttributes;
+    std::copy_n(association.begin() + kSsidOffset, link.ssid.size(), link.ssid.begin());
+    link.networkType = wlan::networkTypeOf(platform::loadLe<std::uint32_t>(association, 36));
+    c.driver.queryTxRate(link.txRate);
+    c.driver.queryRxRate(link.rxRate);
+    std::int32_t dbm = 0;
+    link.signalStrength = querySignalStrength(c, dbm) ? dbm : 0;
+    link.securityEnabled = 0;
+    if (connection.securityEnabled == 1) link.securityEnabled = 1;
+    link.cipherClass = wlan::cipherClassOf(connection.cipherAlgorithm);
+    link.authClass = wlan::authClassOf(connection.authAlgorithm);
+    return true;
+}
+
+void storeNotConnected(wlan::LinkStatus& link) {
+    link.ssid.fill(0);
+    link.networkType = 2;
+    link.txRate = 0;
+    link.rxRate = 0;
+    link.signalStrength = 0;
+    link.cipherClass = 0;
+    link.authClass = 1;
+}
+
+}  // namespace
+
+void selectAdapterAtStart(AdapterStateContext c) {
+    context::WlanSelection& selection = c.app.selection;
+    buildDetailsInto(c, std::string());
+    c.records.adapter.link = {};
+
+    wlan::InterfaceList list(c.app.platform.wlan, c.app.platform.rpc);
+    std::optional<std::size_t> vendor;
+    for (std::size_t j = 0; j < list.size(); ++j) {
+        selection.selectedAdapterDescription = list.descriptions()[j];
+        wlan::selectInterface(selection, c.app.platform.wlan, c.app.platform.rpc,
+                              list.guidTexts()[j]);
+        std::optional<std::string> text = c.driver.queryVendorDescription();
+        bool named = (text && wlan::isVendorDescription(*text)) ||
+                     list.descriptions()[j].find(kVendorName) != std::string::npos;
+        if (named && !vendor) vendor = j;
+    }
+    if (vendor) {
+        wlan::selectInterface(selection, c.app.platform.wlan, c.app.platform.rpc,
+                              list.guidTexts()[*vendor]);
+        selection.selectedAdapterDescription = list.descriptions()[*vendor];
+    }
+
+    buildDetailsInto(c, selection.selectedAdapterDescription);
+    c.records.linkStatus = {};
+    c.records.statistics = {};
+}
+
+void selectForDiagnosticsPage(AdapterStateContext c) {
+    if (!c.records.diagnosticsInterfaces)
+        c.records.diagnosticsInterfaces =
+            std::make_unique<wlan::InterfaceList>(c.app.platform.wlan, c.app.platform.rpc);
+    const wlan::InterfaceList& list = *c.records.diagnosticsInterfaces;
+    context::WlanSelection& selection = c.app.selection;
+    for (std::size_t j = 0; j < list.size(); ++j) {
+        wlan::selectInterface(selection, c.app.platform.wlan, c.app.platform.rpc,
+                              list.guidTexts()[j]);
+        std::optional<std::string> text = c.driver.queryVendorDescription();
+        if (text && wlan::isVendorDescription(*text)) {
+            selection.selectedAdapterDescription = list.descriptions()[j];
+            return;
+        }
+    }
+}
+
+void refreshLinkStatus(AdapterStateContext c) {
+    AdapterState& adapter = c.records.adapter;
+    wlan::LinkStatus& link = c.records.linkStatus;
+    buildDetailsInto(c, c.app.selection.selectedAdapterDescription);
+
+    if (auto block = c.driver.queryLinkStatus())
+        storeLinkBlock(*block, link, adapter.phyCapabilityBits);
+    wlan::CountryCodeAnswer country = c.driver.queryCountryCode();
+    link.countryCode = country.accepted ? country.bytes : std::array<std::uint8_t, 3>{};
+
+    if (!connectedState(c) || !storeConnection(c, link)) storeNotConnected(link);
+
+    // An answer that is not accepted keeps the level the last one gave.
+    if (auto level = c.driver.queryPowerSave()) {
+        adapter.link.powerSaveLevel = wlan::powerSaveLevelOf(*level);
+        link.powerSaveLevel = adapter.link.powerSaveLevel;
+    }
+
+    adapter.link = link;
+    if (auto channel = c.driver.queryChannelInfo()) {
+        adapter.link.frequency = channel->frequency;
+        adapter.link.channel = channel->channel;
+        adapter.link.wirelessModeBits = channel->modeBits;
+    }
+}
+
+void refreshTxPowerAndValidity(AdapterStateContext c) {
+    if (auto power = c.driver.queryTxPower()) c.records.adapter.link.txPowerCode = *power;
+    c.records.validity = {1, 1, 1, 1, 1};
+}
+
+bool refreshStatistics(AdapterStateContext c) {
+    wlan::LinkStatistics& statistics = c.records.statistics;
+    if (auto counters = c.driver.queryStatistics()) statistics.privateCounters = *counters;
+
+    wlan::InterfaceQuery query(c.app.platform.wlan, c.app.selection.selectedInterface);
+    std::optional<platform::WlanStatistics> answer;
+    if (query.query(platform::kWlanOpcodeStatistics) == platform::kErrorSuccess)
+        answer = platform::decodeStatistics(query.data());
+    if (!answer) {
+        c.records.validity = {};
+        return false;
+    }
+    applyInterfaceStatistics(*answer, statistics);
+    c.records.displayBlock = displayBlockOf(statistics);
+    return true;
+}
+
+void applyInterfaceStatistics(const platform::WlanStatistics& answer,
+                              wlan::LinkStatistics& statistics) {
+    statistics.framesTransmitted = answer.unicastTransmitted + answer.multicastTransmitted;
+    statistics.framesReceived = answer.unicastReceived;
+    if (answer.phys.empty()) return;
+    statistics.privateCounters.framesRetried = 0;
+    statistics.droppedFrames = 0;
+    statistics.noAckFrames = 0;
+    statistics.duplicateFrames = 0;
+    for (const platform::WlanPhyFrameStatistics& phy : answer.phys) {
+        statistics.privateCounters.framesRetried += phy.retryCount;
+        statistics.droppedFrames += phy.failedCount;
+        statistics.noAckFrames += phy.ackFailureCount;
+        statistics.duplicateFrames += phy.frameDuplicateCount;
+    }
+}
+
+bool querySignalStrength(AdapterStateContext c, std::int32_t& dbm) {
+    if (!connectedState(c)) return false;
+    wlan::InterfaceQuery rssi(c.app.platform.wlan, c.app.selection.selectedInterface);
+    platform::Win32Error result = rssi.query(platform::kWlanOpcodeRssi);
+    c.records.adapter.details.status = result;
+    if (result != platform::kErrorSuccess || rssi.data().size() < 4) return false;
+    dbm = static_cast<std::int32_t>(platform::loadLe<std::uint32_t>(rssi.data(), 0));
+    return true;
+}
+
+StatisticsDisplayBlock displayBlockOf(const wlan::LinkStatistics& s) {
+    const wlan::StatisticsBlock& p = s.privateCounters;
+    StatisticsDisplayBlock b{};
+    b[0] = s.framesTransmitted;
+    b[6] = p.framesRetried;
+    b[7] = s.droppedFrames;
+    b[8] = p.rtsFrames;
+    b[10] = s.noAckFrames;
+    b[11] = p.retriedRtsFrames;
+    b[12] = p.crcErrors;
+    b[13] = s.framesReceived;
+    b[18] = p.beaconsReceived;
+    b[19] = p.encryptionErrors;
+    b[20] = s.duplicateFrames;
+    b[21] = p.ctsFrames;
+    b[22] = p.noCtsFrames;
+    b[23] = p.authenticationRejects;
+    b[24] = p.associationRejects;
+    b[25] = p.framesReceivedWithErrors;
+    b[26] = p.apMismatches;
+    b[27] = p.dataRateMismatches;
+    b[28] = p.associationTimeouts;
+    b[29] = p.ckipMicErrors;
+    b[30] = p.ckipMicOk;
+    b[31] = p.authenticationTimeouts;
+    b[32] = p.standardMicErrors;
+    b[33] = p.standardMicOk;
+    return b;
+}
+
+}  // namespace zlx::adapterinfo

@@ -1,0 +1,139 @@
+#include "platform/sim/link_dynamics.h"
+
+#include <algorithm>
+
+#include "platform/sim/driver_requests.h"
+#include "platform/sim/scenario.h"
+
+namespace zlx::platform::sim {
+
+namespace {
+
+// Where each interface statistics counter lives; the first PHY is made when a rate needs it.
+std::uint64_t* interfaceCounter(WlanStatistics& s, const std::string& name) {
+    if (name == "unicastTransmitted") return &s.unicastTransmitted;
+    if (name == "multicastTransmitted") return &s.multicastTransmitted;
+    if (name == "unicastReceived") return &s.unicastReceived;
+    if (name == "multicastReceived") return &s.multicastReceived;
+    if (name.rfind("phy", 0) != 0) return nullptr;
+    if (s.phys.empty()) return nullptr;
+    WlanPhyFrameStatistics& phy = s.phys.front();
+    if (name == "phyRetry") return &phy.retryCount;
+    if (name == "phyFailed") return &phy.failedCount;
+    if (name == "phyAckFailure") return &phy.ackFailureCount;
+    if (name == "phyDuplicate") return &phy.frameDuplicateCount;
+    return nullptr;
+}
+
+std::uint64_t* counter(InterfaceScenario& i, const std::string& name) {
+    for (const StatisticsCounter& c : kStatisticsCounters)
+        if (c.name == name) return &(i.driver.statistics.*c.field);
+    if (!i.statistics) i.statistics = defaultInterfaceStatistics(i);
+    return interfaceCounter(*i.statistics, name);
+}
+
+template <typename T>
+T swung(T value, std::int64_t swing, std::int64_t low, std::int64_t high) {
+    return static_cast<T>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(value) + swing, low, high));
+}
+
+void setStatisticsFailure(InterfaceScenario& i, Win32Error result) {
+    std::erase_if(i.queryFailures,
+                  [](const QueryFailure& f) { return f.opcode == kWlanOpcodeStatistics; });
+    if (result != kErrorSuccess) i.queryFailures.push_back({kWlanOpcodeStatistics, result});
+}
+
+// Applies the events due by `now`; returns when the link last came up.
+Millis applyEvents(InterfaceScenario& i, const std::vector<LinkEvent>& events, Millis now,
+                   bool& restarted) {
+    Millis connectedSince = 0;
+    for (const LinkEvent& e : events) {
+        if (e.atMs > now) break;
+        if (e.state) {
+            i.state = *e.state;
+            if (*e.state == kWlanStateConnected) {
+                connectedSince = e.atMs;
+                restarted = true;
+            }
+        }
+        for (WlanPhyRadioState& phy : i.radio) {
+            if (e.radioSoftware) phy.software = *e.radioSoftware;
+            if (e.radioHardware) phy.hardware = *e.radioHardware;
+        }
+        if (e.bssid) {
+            i.driver.linkStatus.bssid = *e.bssid;
+            if (i.connection) i.connection->attributes.association.bssid = *e.bssid;
+        }
+        if (e.channel) {
+            i.driver.linkStatus.channel = *e.channel;
+            i.driver.channelNumber = *e.channel;
+        }
+        if (e.frequencyMhz) {
+            i.driver.linkStatus.frequencyMhz = *e.frequencyMhz;
+            i.driver.channelFrequencyMhz = *e.frequencyMhz;
+        }
+        if (e.statisticsResult) setStatisticsFailure(i, *e.statisticsResult);
+    }
+    return connectedSince;
+}
+
+}  // namespace
+
+std::vector<std::string_view> linkCounterNames() {
+    std::vector<std::string_view> all;
+    for (const StatisticsCounter& c : kStatisticsCounters) all.push_back(c.name);
+    for (std::string_view n :
+         {"unicastTransmitted", "multicastTransmitted", "unicastReceived", "multicastReceived",
+          "phyRetry", "phyFailed", "phyAckFailure", "phyDuplicate"})
+        all.push_back(n);
+    return all;
+}
+
+WlanStatistics defaultInterfaceStatistics(const InterfaceScenario& i) {
+    WlanStatistics s;
+    s.phys.resize(i.radio.size());
+    return s;
+}
+
+std::int64_t swingAt(Millis now, Millis period, std::int64_t amplitude) {
+    if (period <= 0 || amplitude == 0 || now < 0) return 0;
+    const std::int64_t phase = now % period;
+    const std::int64_t x = phase * 4 * amplitude / period;  // 0 to 4 amplitudes
+    return x <= 2 * amplitude ? x - amplitude : 3 * amplitude - x;
+}
+
+InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now) {
+    InterfaceScenario live = base;
+    const LinkDynamics& d = base.dynamics;
+    if (d.still()) return live;
+
+    bool restarted = false;
+    const Millis connectedSince = applyEvents(live, d.events, now, restarted);
+
+    const std::int64_t rssi = swingAt(now, d.swingPeriodMs, d.rssiSwingDbm);
+    const std::int64_t quality = swingAt(now, d.swingPeriodMs, d.qualitySwingPercent);
+    if (live.connection) {
+        live.connection->rssi = swung(live.connection->rssi, rssi, -127, 0);
+        auto& association = live.connection->attributes.association;
+        association.signalQuality = swung(association.signalQuality, quality, 0, 100);
+    }
+    LinkStatusBlock& block = live.driver.linkStatus;
+    block.qualityPercent = swung(block.qualityPercent, quality, 0, 100);
+    block.rawQuality = swung(block.rawQuality, quality, 0, 100);
+
+    const bool onNetwork =
+        live.state == kWlanStateConnected || live.state == kWlanStateAdHocNetworkFormed;
+    if (d.upTimeGrows && onNetwork) {
+        const auto grown = static_cast<std::uint64_t>(now - connectedSince);
+        block.upTimeMs = (restarted ? 0 : block.upTimeMs) + grown;
+    }
+
+    for (const CounterRate& rate : d.counterRates) {
+        if (std::uint64_t* value = counter(live, rate.counter))
+            *value += rate.perSecond * static_cast<std::uint64_t>(now) / 1000;
+    }
+    return live;
+}
+
+}  // namespace zlx::platform::sim

@@ -1,0 +1,84 @@
+#include "status/diagnostics_page.h"
+
+#include <charconv>
+
+#include "platform/text.h"
+#include "resources/dialogs.h"
+
+namespace zlx::status {
+
+namespace {
+
+// The counter shown by each control; slots that are never filled have none.
+struct CounterControl {
+    std::size_t slot;
+    int control;
+};
+constexpr CounterControl kCounterControls[] = {
+    {0, 1090},  {0, 1123},  {6, 1094},  {6, 1118},  {7, 1098},  {8, 1114},  {10, 1102},
+    {11, 1121}, {12, 1143}, {13, 1127}, {18, 1125}, {19, 1131}, {20, 1133}, {21, 1106},
+    {22, 1110}, {23, 1203}, {24, 1205}, {25, 1129}, {26, 1193}, {27, 1195}, {28, 1197},
+    {29, 1199}, {30, 1201}, {31, 1137}, {32, 1139}, {33, 1141},
+};
+
+constexpr std::size_t kClientNameUnits = 256;
+
+}  // namespace
+
+DiagnosticsPage::DiagnosticsPage(adapterinfo::AdapterStateContext state)
+    : RefreshingPage(state, resources::kDialogStatistics) {
+    adapterinfo::selectForDiagnosticsPage(state_);
+    if (!vendorHelpFolderExists(ctx_.platform)) setHasHelp(false);
+}
+
+void DiagnosticsPage::refresh() {
+    adapterinfo::refreshStatistics(state_);
+    counters_ = state_.records.displayBlock;
+
+    std::string name;
+    clientName_ = ctx_.platform.system.computerName(platform::kComputerNameDnsFullyQualified, name)
+                      ? platform::truncateToUtf16Units(name, kClientNameUnits - 1)
+                      : std::string();
+
+    adapterinfo::AdapterDetails details =
+        adapterinfo::buildAdapterDetails(ctx_, ctx_.selection.selectedAdapterDescription);
+    cardName_ = platform::displaySafeName(details.adapterName);
+    driverVersion_ = details.driverFileVersion;
+    driver_ = details.driverPath;
+    driverDate_ = details.driverFileDate;
+    serialNumber_ = details.serialNumber;
+    macAddress_ = details.macAddress;
+    loadControls();
+}
+
+void DiagnosticsPage::loadControls() {
+    for (const CounterControl& c : kCounterControls)
+        setItemText(c.control, std::to_string(counters_[c.slot]));
+    setItemText(1165, cardName_);
+    setItemText(1166, macAddress_);
+    setItemText(1169, driver_);
+    setItemText(1171, driverVersion_);
+    setItemText(1173, driverDate_);
+    setItemText(1175, platform::displaySafeName(clientName_));
+    setItemText(1177, serialNumber_);
+}
+
+void DiagnosticsPage::saveControls() {
+    for (const CounterControl& c : kCounterControls) {
+        const std::string text = itemText(c.control);
+        std::uint64_t value = 0;
+        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error == std::errc() && end == text.data() + text.size()) counters_[c.slot] = value;
+    }
+}
+
+bool vendorHelpFolderExists(platform::Platform& platform) {
+    std::string programFiles;
+    if (platform.folders.knownFolderPath(platform::KnownFolder::ProgramFiles, programFiles) != 0)
+        return false;
+    platform::FindData found;
+    return platform.files.findFile(programFiles + "\\Norvane\\" + "Help", found) ==
+           platform::kErrorSuccess;
+}
+
+}  // namespace zlx::status

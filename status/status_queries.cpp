@@ -1,0 +1,35 @@
+#include "status/status_queries.h"
+
+#include "platform/bytes.h"
+#include "status/status_text.h"
+#include "wlan/profile_xml.h"
+
+namespace zlx::status {
+
+int queryRadioClass(adapterinfo::AdapterStateContext c) {
+    wlan::InterfaceQuery query(c.app.platform.wlan, c.app.selection.selectedInterface);
+    platform::Win32Error result = query.query(platform::kWlanOpcodeRadioState);
+    c.records.adapter.details.status = result;
+    if (result != platform::kErrorSuccess) return radioClassOf(std::nullopt);
+    return radioClassOf(platform::decodeRadioState(query.data()));
+}
+
+std::uint32_t queryInterfaceState(adapterinfo::AdapterStateContext c) {
+    wlan::InterfaceQuery query(c.app.platform.wlan, c.app.selection.selectedInterface);
+    platform::Win32Error result = query.query(platform::kWlanOpcodeInterfaceState);
+    c.records.adapter.details.status = result;
+    if (result != platform::kErrorSuccess || query.data().size() < 4) return 0;
+    return platform::loadLe<std::uint32_t>(query.data(), 0);
+}
+
+std::int32_t queryProfileEapMethod(adapterinfo::AdapterStateContext c) {
+    std::string xml;
+    platform::Win32Error result =
+        wlan::getProfileXml(c.app.platform.wlan, c.app.selection.selectedInterface,
+                            c.records.adapter.details.profileName, xml);
+    c.records.adapter.details.status = result;
+    if (result != platform::kErrorSuccess) return 0;
+    return wlan::profileEapMethod(xml);
+}
+
+}  // namespace zlx::status
