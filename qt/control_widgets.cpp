@@ -42,13 +42,12 @@ QLabel* makeStatic(const ui::Control& control, QWidget* parent) {
 }
 
 void applyStatic(QLabel& label, const ui::Control& control) {
-    QString text = fromModel(control.text);
+    QString whole = withoutAccessMarks(fromModel(control.text));
+    QString text = whole;
     if (control.style & ui::kStyleEllipsis)
         text = wordEllipsis(text, label.fontMetrics(), label.width());
     if (label.text() != text) label.setText(text);
-    label.setToolTip((control.style & ui::kStyleEllipsis) && text != fromModel(control.text)
-                         ? fromModel(control.text)
-                         : QString());
+    label.setToolTip((control.style & ui::kStyleEllipsis) && text != whole ? whole : QString());
 }
 
 void applyList(QComboBox& combo, const ui::Control& control) {

@@ -28,4 +28,16 @@ QString wordEllipsis(const QString& text, const QFontMetrics& metrics, int width
     return cut + dots;
 }
 
+QString withoutAccessMarks(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (++i == text.size()) break;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
 }  // namespace zlx::qt

@@ -12,6 +12,10 @@ namespace zlx::qt {
 QString fromModel(std::string_view text);
 std::string toModel(const QString& text);
 
+// What a static control shows of its text: "&" marks the next character as the control's
+// access key and is not drawn, and "&&" draws one "&" (a group box draws its title the same way).
+QString withoutAccessMarks(const QString& text);
+
 // A static control's word ellipsis: whole words are dropped from the end until the rest and
 // "..." fit in `width`; a first word that does not fit alone is cut by characters.
 QString wordEllipsis(const QString& text, const QFontMetrics& metrics, int width);

@@ -58,6 +58,14 @@ TEST(TextFitTest, ModelLineBreaksBecomeQts) {
     EXPECT_EQ(toModel(QString::fromUtf8("Grüße")), "Grüße");
 }
 
+TEST(TextFitTest, StaticsDrawAccessMarksAsWindowsDoes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Short && Long", "Short & Long"}, {"&Adapter:", "Adapter:"}, {"a&&&b", "a&b"},
+        {"trailing&", "trailing"},         {"none", "none"},          {"", ""},
+    };
+    for (auto [text, shown] : cases) EXPECT_EQ(withoutAccessMarks(text), shown) << text;
+}
+
 TEST(TextFitTest, WordEllipsisKeepsWholeWords) {
     QFontMetrics metrics(QApplication::font());
     QString text = "alpha beta gamma delta";

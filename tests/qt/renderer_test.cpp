@@ -45,8 +45,8 @@ TEST_P(ControlTextTest, ShowsTheTemplateTextAndFollowsChanges) {
     QWidget* w = renderer.view(dialog.handle())->controlWidget(GetParam().id);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(widgetText(w), QString::fromUtf8(GetParam().initial));
-    dialog.setItemText(GetParam().id, "Änderung & mehr");
-    EXPECT_EQ(widgetText(w), QStringLiteral("Änderung & mehr"));
+    dialog.setItemText(GetParam().id, "Änderung, mehr");
+    EXPECT_EQ(widgetText(w), QStringLiteral("Änderung, mehr"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ControlTextTest,
