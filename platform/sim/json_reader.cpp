@@ -44,7 +44,10 @@ std::string quote(const Json& value) {
             ++top.next;
         }
     }
-    if (text.size() > kMax) text = text.substr(0, kMax - 3) + "...";
+    if (text.size() > kMax) {
+        text.resize(kMax - 3);
+        text += "...";
+    }
     return text;
 }
 
