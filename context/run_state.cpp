@@ -1,5 +1,7 @@
 #include "context/run_state.h"
 
+#include <utility>
+
 namespace zlx::context {
 
 const char* runStateName(RunState state) {
@@ -26,14 +28,31 @@ void RunStateStore::setRunState(RunState state) {
     state_ = state;
 }
 
-void RunStateStore::setPendingFirstLine(std::string line) {
-    std::lock_guard lock(handOverLock_);
-    pendingFirstLine_ = std::move(line);
+RunState RunStateStore::exchangeRunState(RunState state) {
+    std::lock_guard lock(stateLock_);
+    RunState was = state_;
+    state_ = state;
+    return was;
 }
 
-std::string RunStateStore::pendingFirstLine() const {
+void RunStateStore::addPendingLine(std::string line) {
     std::lock_guard lock(handOverLock_);
-    return pendingFirstLine_;
+    pendingLines_.push_back(std::move(line));
+}
+
+std::vector<std::string> RunStateStore::pendingLines() const {
+    std::lock_guard lock(handOverLock_);
+    return pendingLines_;
+}
+
+std::vector<std::string> RunStateStore::takePendingLines() {
+    std::lock_guard lock(handOverLock_);
+    return std::exchange(pendingLines_, {});
+}
+
+void RunStateStore::clearPendingLines() {
+    std::lock_guard lock(handOverLock_);
+    pendingLines_.clear();
 }
 
 void RunStateStore::setCompletedBeforeOpen() {

@@ -43,7 +43,7 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
         if (state == RunState::Testing) {
             desktop.post(ctx_.testWindowHandle, context::kWmAddTestLine, 0, 0, *line);
         } else {
-            ctx_.runState.setPendingFirstLine(*line);
+            ctx_.runState.addPendingLine(*line);
             desktop.post(page, context::kWmOpenTestWindow, 0, 0);
         }
         return;
@@ -65,13 +65,18 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             }
             break;
         case kEventProfileNotFound: {
+            // The run ends here, once: the state goes to Idle at once, so an answer to the leave
+            // request that ending sends (or a repeat of this event) finds no run and changes
+            // nothing.
+            RunState ended = ctx_.runState.exchangeRunState(RunState::Idle);
+            if (ended == RunState::Idle) break;
             ui::MessageBoxRequest box;
             box.text =
                 resources::stringOr(resources::kStrTestCouldNotBeRun, "The test could not be run");
             box.caption = resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
             desktop.services().messageBox(box);
-            // The run cannot go on: the page ends it cleanly.
-            desktop.post(page, context::kWmEndRunProfileNotFound);
+            desktop.post(page, context::kWmEndRunProfileNotFound, 0,
+                         static_cast<std::int64_t>(ended));
             break;
         }
         default:

@@ -28,7 +28,15 @@ bool TestWindow::onInitDialog() {
     setItemText(kIdStatus, resources::stringOr(resources::kStrRunning, "Running"));
     enableItem(kIdClose, false);
     enableItem(kIdStopTest, true);
-    richSetText(kIdMessages, richText(kIdMessages) + prefix() + ctx_.runState.pendingFirstLine());
+    // Every line that arrived before the window opened, in order, each as its own line.
+    std::string text = richText(kIdMessages);
+    std::vector<std::string> pending = ctx_.runState.takePendingLines();
+    if (pending.empty()) text += prefix();
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (i > 0) text += "\r\n";
+        text += prefix() + pending[i];
+    }
+    richSetText(kIdMessages, text);
     desktop().setForeground(handle());
     setFocus(kIdStopTest);
     // Used once: a later window must not open complete.

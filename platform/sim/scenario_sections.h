@@ -17,5 +17,6 @@ void readIhvService(ObjectReader& section, IhvServiceScenario& service);
 void readNetwork(ObjectReader& section, NetworkScenario& network);
 std::vector<NetworkDevice> readDevices(const Node& node);
 std::string readProduct(const Node& node);
+void readPing(ObjectReader& section, PingScenario& ping);
 
 }  // namespace zlx::platform::sim

@@ -96,7 +96,11 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     f.context().runState.setRunState(RunState::Waiting);
     f.program().application().notifications().onNotification(
         platform::sim::ihvNotification(0x80000007));
-    EXPECT_EQ(f.context().runState.pendingFirstLine(), "Received DHCP test request.");
+    f.program().application().notifications().onNotification(
+        platform::sim::ihvNotification(0x8000000B));
+    // A second line before the window opens is kept after the first, not in its place.
+    EXPECT_EQ(f.context().runState.pendingLines(),
+              (std::vector<std::string>{"Received DHCP test request.", "Performing test."}));
     f.context().runState.setRunState(RunState::Testing);
     f.program().application().notifications().onNotification(platform::sim::ihvNotification(5));
     f.program().application().notifications().onNotification(
@@ -105,7 +109,7 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     ASSERT_EQ(window.got.size(), 2u);
     EXPECT_EQ(window.got[0].text, "[DiagServ]Please call support.");
     EXPECT_EQ(window.got[1].text, "Received 802.1x authentication test request.");
-    EXPECT_EQ(f.context().runState.pendingFirstLine(), "Received DHCP test request.");
+    EXPECT_EQ(f.context().runState.pendingLines().size(), 2u);
 }
 
 TEST(NotificationRoutineTest, MalformedNotificationsAreIgnored) {
