@@ -59,10 +59,10 @@ std::int64_t TestWindow::onMessage(const ui::Message& m) {
 
 void TestWindow::addLine(std::uint32_t kind, const std::string& text) {
     if (kind == kLineChannel) {
-        // The whole text is written again, which drops the colours shown so far.
-        std::string all = richText(kIdMessages);
-        if (!all.empty()) all += "\r\n";
-        richSetText(kIdMessages, all + prefix() + text);
+        // As if the whole text were written again, which drops the colours shown so far; the
+        // cost is the line's, not the log's.
+        std::string line = richEmpty(kIdMessages) ? std::string() : std::string("\r\n");
+        richAppendPlain(kIdMessages, line + prefix() + text);
     } else {
         std::string line = kind == kLineEndOfBlock ? "\r\n\r\n" : prefix() + text + "\r\n";
         richAppend(kIdMessages, line, lineFormat(kind));
