@@ -45,14 +45,32 @@ std::vector<std::string> RunStateStore::pendingLines() const {
     return pendingLines_;
 }
 
-std::vector<std::string> RunStateStore::takePendingLines() {
-    std::lock_guard lock(handOverLock_);
-    return std::exchange(pendingLines_, {});
-}
-
 void RunStateStore::clearPendingLines() {
     std::lock_guard lock(handOverLock_);
     pendingLines_.clear();
+}
+
+std::vector<std::string> RunStateStore::attachLineWindow(std::uint64_t window) {
+    std::lock_guard lock(handOverLock_);
+    lineWindow_ = window;
+    return std::exchange(pendingLines_, {});
+}
+
+void RunStateStore::detachLineWindow() {
+    std::lock_guard lock(handOverLock_);
+    lineWindow_ = 0;
+}
+
+std::uint64_t RunStateStore::routeLine(std::string line) {
+    std::lock_guard lock(handOverLock_);
+    if (lineWindow_ == 0) pendingLines_.push_back(std::move(line));
+    return lineWindow_;
+}
+
+std::uint64_t RunStateStore::routeCompletion() {
+    std::lock_guard lock(handOverLock_);
+    if (lineWindow_ == 0) completedBeforeOpen_ = true;
+    return lineWindow_;
 }
 
 void RunStateStore::setCompletedBeforeOpen() {

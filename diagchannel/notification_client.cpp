@@ -41,7 +41,9 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
 
     if (auto line = progressLine(*code)) {
         if (state == RunState::Testing) {
-            desktop.post(ctx_.testWindowHandle, context::kWmAddTestLine, 0, 0, *line);
+            // Between Testing and the window's opening the line waits with the pending ones.
+            if (ui::WindowHandle window = ctx_.runState.routeLine(*line))
+                desktop.post(window, context::kWmAddTestLine, 0, 0, *line);
         } else {
             ctx_.runState.addPendingLine(*line);
             desktop.post(page, context::kWmOpenTestWindow, 0, 0);
@@ -58,7 +60,8 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             break;
         case kEventLeftDiagnosticMode:
             if (state == RunState::Testing) {
-                desktop.post(ctx_.testWindowHandle, context::kWmShowTestsComplete);
+                if (ui::WindowHandle window = ctx_.runState.routeCompletion())
+                    desktop.post(window, context::kWmShowTestsComplete);
             } else if (state == RunState::Waiting) {
                 ctx_.runState.setCompletedBeforeOpen();
                 desktop.post(page, context::kWmOpenTestWindow, 0, 0);

@@ -30,7 +30,7 @@ bool TestWindow::onInitDialog() {
     enableItem(kIdStopTest, true);
     // Every line that arrived before the window opened, in order, each as its own line.
     std::string text = richText(kIdMessages);
-    std::vector<std::string> pending = ctx_.runState.takePendingLines();
+    std::vector<std::string> pending = ctx_.runState.attachLineWindow(handle());
     if (pending.empty()) text += prefix();
     for (std::size_t i = 0; i < pending.size(); ++i) {
         if (i > 0) text += "\r\n";

@@ -94,6 +94,7 @@ void TroubleshootingPage::openTestWindow(bool clientManaged) {
     testWindowOpen_ = true;
     int result = window.doModal(handle());
     testWindowOpen_ = false;
+    ctx_.runState.detachLineWindow();
     if (result == ui::kIdCancel) leaveOnce();
     runIdle();
 }

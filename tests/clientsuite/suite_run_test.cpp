@@ -8,7 +8,10 @@
 #include "clientsuite/client_worker.h"
 #include "clientsuite/report_run.h"
 #include "clientsuite/suite_report.h"
+#include "context/user_messages.h"
 #include "support/program_fixture.h"
+#include "ui/dialog.h"
+#include "wlan/interfaces.h"
 
 namespace zlx::clientsuite {
 namespace {
@@ -139,6 +142,59 @@ TEST(SuiteRunTest, TheReportSaysPassedOnlyWhenEveryTestPassedOrWasBypassed) {
     EXPECT_EQ(reportExitStatus(SuiteRun("client-open-network.json").report->suite), 0);
     EXPECT_EQ(reportExitStatus(SuiteRun("client-authenticating.json").report->suite), 1);
     EXPECT_EQ(reportExitStatus(SuiteRun("client-card-removed.json").report->suite), 1);
+}
+
+class Recorder : public ui::Dialog {
+  public:
+    explicit Recorder(ui::Desktop& d) : ui::Dialog(d, {0, "recorder", 10, 10, {}}) {
+        create(ui::kNoWindow);
+    }
+    std::vector<ui::Message> got;
+
+  protected:
+    std::int64_t onMessage(const ui::Message& m) override {
+        if (m.id >= ui::kWmUser) got.push_back(m);
+        return 0;
+    }
+};
+
+TEST(ClientWorkerTest, ThirtySixLinesThenTestsCompleteToTheWindowItWaitedFor) {
+    auto f = ProgramFixture::defaultMachine();
+    Recorder page(f.desktop()), window(f.desktop()), later(f.desktop());
+    f.context().troubleshootingPage = page.handle();
+    f.context().testWindowHandle = window.handle();
+    context::WlanSelection selection;
+    {
+        wlan::InterfaceList interfaces(f.context().platform.wlan, f.context().platform.rpc);
+        wlan::selectInterface(selection, f.context().platform.wlan, f.context().platform.rpc,
+                              interfaces.guidTexts().at(0));
+        selection.selectedAdapterDescription = interfaces.descriptions().at(0);
+    }
+    {
+        ClientTestWorker worker(f.context(), selection);
+        f.clock().waitForQuiet();
+        // A later window appears while the run goes on: the run keeps to its own.
+        f.context().testWindowHandle = later.handle();
+        f.clock().advanceTo(10000, [&] { f.desktop().dispatchAll(); });
+        EXPECT_TRUE(worker.finished());
+    }
+    f.desktop().dispatchAll();
+    ASSERT_EQ(window.got.size(), 37u);
+    const std::uint64_t kinds[] = {10, 20, 30, 40, 60, 70};
+    for (std::size_t i = 0; i < 36; ++i) {
+        EXPECT_EQ(window.got[i].id, context::kWmAddTestLine);
+        EXPECT_EQ(window.got[i].wParam, kinds[i % 6]) << i;
+    }
+    EXPECT_EQ(window.got[36].id, context::kWmShowTestsComplete);
+    EXPECT_TRUE(later.got.empty());
+    // The page: WM_USER+10 from the suite, and the wait cursor on and off around the network
+    // test.
+    ASSERT_EQ(page.got.size(), 3u);
+    EXPECT_EQ(page.got[0].id, context::kWmOpenTestWindow);
+    EXPECT_EQ(page.got[0].lParam, 0);
+    EXPECT_EQ(page.got[1].id, context::kWmNetworkTestBusy);
+    EXPECT_EQ(page.got[1].lParam, 1);
+    EXPECT_EQ(page.got[2].lParam, 0);
 }
 
 TEST(ClientWorkerTest, TheWaitForTheTestWindowEndsWhenTheProgramEnds) {

@@ -69,6 +69,7 @@ TEST(NotificationRoutineTest, EachEventInEachState) {
         Sink page(f.desktop()), window(f.desktop());
         f.context().troubleshootingPage = page.handle();
         f.context().testWindowHandle = window.handle();
+        f.context().runState.attachLineWindow(window.handle());
         f.context().runState.setRunState(c.state);
         f.program().application().notifications().onNotification(
             platform::sim::ihvNotification(c.code));
@@ -102,6 +103,10 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     EXPECT_EQ(f.context().runState.pendingLines(),
               (std::vector<std::string>{"Received DHCP test request.", "Performing test."}));
     f.context().runState.setRunState(RunState::Testing);
+    // Testing, but the window has not opened yet: the line waits with the others.
+    f.program().application().notifications().onNotification(platform::sim::ihvNotification(5));
+    EXPECT_EQ(f.context().runState.pendingLines().size(), 3u);
+    EXPECT_EQ(f.context().runState.attachLineWindow(window.handle()).size(), 3u);
     f.program().application().notifications().onNotification(platform::sim::ihvNotification(5));
     f.program().application().notifications().onNotification(
         platform::sim::ihvNotification(0x8000000A));
@@ -109,7 +114,12 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     ASSERT_EQ(window.got.size(), 2u);
     EXPECT_EQ(window.got[0].text, "[DiagServ]Please call support.");
     EXPECT_EQ(window.got[1].text, "Received 802.1x authentication test request.");
-    EXPECT_EQ(f.context().runState.pendingLines().size(), 2u);
+    EXPECT_TRUE(f.context().runState.pendingLines().empty());
+    // The window has closed: a completion is kept for the next one instead of being lost.
+    f.context().runState.detachLineWindow();
+    f.program().application().notifications().onNotification(
+        platform::sim::ihvNotification(kEventLeftDiagnosticMode));
+    EXPECT_TRUE(f.context().runState.takeCompletedBeforeOpen());
 }
 
 TEST(NotificationRoutineTest, MalformedNotificationsAreIgnored) {
