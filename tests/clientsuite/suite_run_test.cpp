@@ -10,7 +10,7 @@
 #include "clientsuite/suite_report.h"
 #include "context/user_messages.h"
 #include "support/program_fixture.h"
-#include "ui/dialog.h"
+#include "support/recording_window.h"
 #include "wlan/interfaces.h"
 
 namespace zlx::clientsuite {
@@ -144,23 +144,9 @@ TEST(SuiteRunTest, TheReportSaysPassedOnlyWhenEveryTestPassedOrWasBypassed) {
     EXPECT_EQ(reportExitStatus(SuiteRun("client-card-removed.json").report->suite), 1);
 }
 
-class Recorder : public ui::Dialog {
-  public:
-    explicit Recorder(ui::Desktop& d) : ui::Dialog(d, {0, "recorder", 10, 10, {}}) {
-        create(ui::kNoWindow);
-    }
-    std::vector<ui::Message> got;
-
-  protected:
-    std::int64_t onMessage(const ui::Message& m) override {
-        if (m.id >= ui::kWmUser) got.push_back(m);
-        return 0;
-    }
-};
-
 TEST(ClientWorkerTest, ThirtySixLinesThenTestsCompleteToTheWindowItWaitedFor) {
     auto f = ProgramFixture::defaultMachine();
-    Recorder page(f.desktop()), window(f.desktop()), later(f.desktop());
+    zlx::testing::RecordingWindow page(f.desktop()), window(f.desktop()), later(f.desktop());
     f.context().troubleshootingPage = page.handle();
     f.context().testWindowHandle = window.handle();
     context::WlanSelection selection;

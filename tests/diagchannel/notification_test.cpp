@@ -8,6 +8,7 @@
 #include "diagchannel/ihv_events.h"
 #include "platform/sim/ihv_service.h"
 #include "support/program_fixture.h"
+#include "support/recording_window.h"
 #include "ui/dialog.h"
 
 namespace zlx::diagchannel {
@@ -17,20 +18,7 @@ using context::RunState;
 using context::runStateName;
 using zlx::testing::ProgramFixture;
 
-// Records what reaches it.
-class Sink : public ui::Dialog {
-  public:
-    explicit Sink(ui::Desktop& d) : ui::Dialog(d, {0, "sink", 10, 10, {}}) {
-        create(ui::kNoWindow);
-    }
-    std::vector<ui::Message> got;
-
-  protected:
-    std::int64_t onMessage(const ui::Message& m) override {
-        if (m.id >= ui::kWmUser) got.push_back(m);
-        return 0;
-    }
-};
+using Sink = zlx::testing::RecordingWindow;
 
 struct Posted {
     std::uint32_t message;
