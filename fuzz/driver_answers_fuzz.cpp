@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     FuzzedWlan wlan(in);
     TextRpc rpc;
-    zlx::wlan::WlanSelection selection;
+    zlx::context::WlanSelection selection;
     {
         zlx::wlan::InterfaceList list(wlan, rpc);
         if (!list.empty())

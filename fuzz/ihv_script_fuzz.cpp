@@ -76,6 +76,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         scriptmode::parseScript("tab 1\nclick 1042\nclick 16\nadvance 2000000\ndump\nclick 2\n"),
         program.desktop(), driver, services, program.scriptHooks(), transcript);
     driver.setInput(&runner);
-    launcher::runScripted(program, {}, transcript, errors);
+    launcher::runScripted(program, runner, {}, transcript, errors);
     return 0;
 }
