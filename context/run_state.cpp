@@ -1,5 +1,7 @@
 #include "context/run_state.h"
 
+#include <utility>
+
 namespace zlx::context {
 
 const char* runStateName(RunState state) {
@@ -26,14 +28,49 @@ void RunStateStore::setRunState(RunState state) {
     state_ = state;
 }
 
-void RunStateStore::setPendingFirstLine(std::string line) {
-    std::lock_guard lock(handOverLock_);
-    pendingFirstLine_ = std::move(line);
+RunState RunStateStore::exchangeRunState(RunState state) {
+    std::lock_guard lock(stateLock_);
+    RunState was = state_;
+    state_ = state;
+    return was;
 }
 
-std::string RunStateStore::pendingFirstLine() const {
+void RunStateStore::addPendingLine(std::string line) {
     std::lock_guard lock(handOverLock_);
-    return pendingFirstLine_;
+    pendingLines_.push_back(std::move(line));
+}
+
+std::vector<std::string> RunStateStore::pendingLines() const {
+    std::lock_guard lock(handOverLock_);
+    return pendingLines_;
+}
+
+void RunStateStore::clearPendingLines() {
+    std::lock_guard lock(handOverLock_);
+    pendingLines_.clear();
+}
+
+std::vector<std::string> RunStateStore::attachLineWindow(std::uint64_t window) {
+    std::lock_guard lock(handOverLock_);
+    lineWindow_ = window;
+    return std::exchange(pendingLines_, {});
+}
+
+void RunStateStore::detachLineWindow() {
+    std::lock_guard lock(handOverLock_);
+    lineWindow_ = 0;
+}
+
+std::uint64_t RunStateStore::routeLine(std::string line) {
+    std::lock_guard lock(handOverLock_);
+    if (lineWindow_ == 0) pendingLines_.push_back(std::move(line));
+    return lineWindow_;
+}
+
+std::uint64_t RunStateStore::routeCompletion() {
+    std::lock_guard lock(handOverLock_);
+    if (lineWindow_ == 0) completedBeforeOpen_ = true;
+    return lineWindow_;
 }
 
 void RunStateStore::setCompletedBeforeOpen() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace zlx::context {
 
@@ -17,10 +18,25 @@ class RunStateStore {
     // The lock is held for the single read or write only: a caller acts on the value it read.
     RunState readRunState() const;
     void setRunState(RunState state);
+    // Sets `state` and returns the one it replaced, in one step.
+    RunState exchangeRunState(RunState state);
 
-    // The line stored when an event arrives before the test window is open.
-    void setPendingFirstLine(std::string line);
-    std::string pendingFirstLine() const;
+    // The lines of events that arrive before the test window is open, in order. They belong
+    // to the run that produced them: Start clears them, the opening window takes them
+    // (attachLineWindow).
+    void addPendingLine(std::string line);
+    std::vector<std::string> pendingLines() const;
+    void clearPendingLines();
+
+    // Where the diagnostic channel's lines go while testing: the test window once it has
+    // opened (it takes the lines that came before in the same step), else the pending lines.
+    // One lock, so that no line falls between the two.
+    std::vector<std::string> attachLineWindow(std::uint64_t window);
+    void detachLineWindow();
+    // The window to post `line` to; 0 when the line was kept pending instead.
+    std::uint64_t routeLine(std::string line);
+    // The window to tell that the run is complete; 0 when that was kept for it instead.
+    std::uint64_t routeCompletion();
 
     // Set when the run completed while the waiting dialog was still shown. Taking it clears it,
     // so that only the next test window completes itself.
@@ -33,8 +49,9 @@ class RunStateStore {
     RunState state_ = RunState::Idle;
     // The line and the flag cross threads too; a lock of their own keeps each access whole.
     mutable std::mutex handOverLock_;
-    std::string pendingFirstLine_;
+    std::vector<std::string> pendingLines_;
     bool completedBeforeOpen_ = false;
+    std::uint64_t lineWindow_ = 0;
 };
 
 }  // namespace zlx::context

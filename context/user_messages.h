@@ -20,6 +20,7 @@ enum : std::uint32_t {
     kWmStartClientTests = ui::kWmUser + 12,           // page
     kWmRefreshPage = ui::kWmUser + 14,                // active status page
     kWmEndRunProfileNotFound = ui::kWmUser + 15,      // page: the service knows no such profile
+    kWmNetworkTestBusy = ui::kWmUser + 16,  // page: lParam 1 show the wait cursor, 0 restore it
 };
 
 }  // namespace zlx::context

@@ -41,9 +41,11 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
 
     if (auto line = progressLine(*code)) {
         if (state == RunState::Testing) {
-            desktop.post(ctx_.testWindowHandle, context::kWmAddTestLine, 0, 0, *line);
+            // Between Testing and the window's opening the line waits with the pending ones.
+            if (ui::WindowHandle window = ctx_.runState.routeLine(*line))
+                desktop.post(window, context::kWmAddTestLine, 0, 0, *line);
         } else {
-            ctx_.runState.setPendingFirstLine(*line);
+            ctx_.runState.addPendingLine(*line);
             desktop.post(page, context::kWmOpenTestWindow, 0, 0);
         }
         return;
@@ -58,20 +60,26 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             break;
         case kEventLeftDiagnosticMode:
             if (state == RunState::Testing) {
-                desktop.post(ctx_.testWindowHandle, context::kWmShowTestsComplete);
+                if (ui::WindowHandle window = ctx_.runState.routeCompletion())
+                    desktop.post(window, context::kWmShowTestsComplete);
             } else if (state == RunState::Waiting) {
                 ctx_.runState.setCompletedBeforeOpen();
                 desktop.post(page, context::kWmOpenTestWindow, 0, 0);
             }
             break;
         case kEventProfileNotFound: {
+            // The run ends here, once: the state goes to Idle at once, so an answer to the leave
+            // request that ending sends (or a repeat of this event) finds no run and changes
+            // nothing.
+            RunState ended = ctx_.runState.exchangeRunState(RunState::Idle);
+            if (ended == RunState::Idle) break;
             ui::MessageBoxRequest box;
             box.text =
                 resources::stringOr(resources::kStrTestCouldNotBeRun, "The test could not be run");
             box.caption = resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
             desktop.services().messageBox(box);
-            // The run cannot go on: the page ends it cleanly.
-            desktop.post(page, context::kWmEndRunProfileNotFound);
+            desktop.post(page, context::kWmEndRunProfileNotFound, 0,
+                         static_cast<std::int64_t>(ended));
             break;
         }
         default:

@@ -6,6 +6,7 @@ namespace zlx::launcher {
 
 LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
     LaunchOptions options;
+    bool formatGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         // The system's own flags ("-u", "-d", "-a") and whatever it ignores are single-dash or
@@ -36,7 +37,16 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
             options.scriptPath = value();
         else if (name == "--screenshot")
             options.screenshotDir = value();
-        else if (name == "--headless")
+        else if (name == "--format") {
+            std::string format = value();
+            if (format == "text")
+                options.reportFormat = ReportFormat::Text;
+            else if (format == "json")
+                options.reportFormat = ReportFormat::Json;
+            else
+                throw UsageError("--format takes text or json, not " + format);
+            formatGiven = true;
+        } else if (name == "--headless")
             flag(options.headless);
         else if (name == "--report")
             flag(options.report);
@@ -47,24 +57,35 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
         else
             throw UsageError("unknown option " + name);
     }
-    if (options.headless && !options.scriptPath && !options.report)
-        throw UsageError("--headless needs --script FILE");
+    if (formatGiven && !options.report) throw UsageError("--format needs --report");
+    if (options.report && (options.headless || options.scriptPath))
+        throw UsageError("--report runs without a script: it cannot be used with " +
+                         std::string(options.headless ? "--headless" : "--script"));
+    if (options.headless && !options.scriptPath) throw UsageError("--headless needs --script FILE");
     if (options.screenshotDir && (options.headless || options.report))
         throw UsageError("--screenshot needs the Qt front end: it cannot be used with " +
                          std::string(options.headless ? "--headless" : "--report"));
     return options;
 }
 
+bool asksForReport(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments)
+        if (argument == "--report" || argument.starts_with("--report=")) return true;
+    return false;
+}
+
 std::string usageText() {
     return "Usage: zlxdiag [--scenario FILE] [-u] [-d] [-a]\n"
            "       zlxdiag --headless [--scenario FILE] [-u] [-d] --script FILE\n"
            "       zlxdiag [--scenario FILE] --script FILE --screenshot DIR\n"
+           "       zlxdiag --report [--format text|json] [--scenario FILE]\n"
            "\n"
            "  --scenario FILE   run on the simulated machine FILE describes (default: built in)\n"
            "  --headless        no windows: the headless desktop and a manual clock\n"
            "  --script FILE     execute FILE's commands and print a transcript\n"
            "  --screenshot DIR  where the script's \"shot\" command writes its pictures\n"
-           "  --report          print what the program shows and exit\n"
+           "  --report          run the client-managed tests without windows and print them\n"
+           "  --format FORMAT   the report as text (the default) or json\n"
            "  -u                send no service control message to the IHV service\n"
            "  -d                send them even with -u\n"
            "  -a                accepted for compatibility; changes nothing\n"
@@ -75,7 +96,9 @@ std::string usageText() {
            "that do not start with \"--\" are the system's own and are ignored when unknown.\n"
            "\n"
            "Exit status: 0 done; 1 the scenario or the instance folder cannot be used; 2 the\n"
-           "script cannot be read or fails; 64 a usage error.\n";
+           "script cannot be read or fails; 64 a usage error. With --report: 0 every test\n"
+           "passed or was bypassed; 1 a test did not; 2 a usage error or a scenario that\n"
+           "cannot be used.\n";
 }
 
 }  // namespace zlx::launcher

@@ -9,11 +9,14 @@
 
 namespace zlx::launcher {
 
+enum class ReportFormat { Text, Json };
+
 struct LaunchOptions {
     std::optional<std::string> scenarioPath;
     bool headless = false;
     std::optional<std::string> scriptPath;
     bool report = false;
+    ReportFormat reportFormat = ReportFormat::Text;
     std::optional<std::string> screenshotDir;
     bool help = false;
     bool version = false;
@@ -26,6 +29,9 @@ class UsageError : public std::runtime_error {
 };
 
 LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments);
+
+// Whether the words ask for the report, so that a usage error gets the report's status.
+bool asksForReport(const std::vector<std::string>& arguments);
 
 std::string usageText();
 

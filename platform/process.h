@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/clock.h"
+#include "platform/stop_signal.h"
 #include "platform/win32.h"
 
 namespace zlx::platform {
@@ -13,18 +15,21 @@ namespace zlx::platform {
 inline constexpr std::uint32_t kWaitObject0 = 0;
 inline constexpr std::uint32_t kWaitAbandoned = 0x80;
 
-// CreateProcessW with the child's standard output redirected into a file, then a bounded wait.
-struct ProcessResult {
-    Win32Error createResult = kErrorSuccess;
-    std::uint32_t waitResult = kWaitObject0;  // kWaitObject0 or kWaitTimeout
-    std::uint32_t exitCode = 0;
+// One run of the system's ping program for one IPv4 address.
+struct PingResult {
+    Win32Error startResult = kErrorSuccess;  // the program could not be started when not 0
+    bool timedOut = false;                   // still running at the limit, and ended then
+    bool stopped = false;                    // ended early because the program is ending
+    std::string output;                      // standard output, bytes in the OEM code page
 };
 
 class Processes {
   public:
     virtual ~Processes() = default;
-    virtual ProcessResult runRedirected(const std::string& commandLine,
-                                        const std::string& outputPath, std::uint32_t timeoutMs) = 0;
+    // Starts the ping program directly, with its arguments (no command interpreter), reads its
+    // standard output through a pipe and ends it once `limit` has passed. `target` must be a
+    // dotted-decimal IPv4 address; the caller checks it.
+    virtual PingResult ping(const std::string& target, Millis limit, StopSignal& stop) = 0;
 };
 
 // A named mutex shared by the processes of this machine (CreateMutexW / WaitForSingleObject).

@@ -175,7 +175,8 @@ void applyControl(QWidget& widget, const ui::Control& control) {
             applyIcon(static_cast<QLabel&>(widget), control);
             break;
         case ui::ControlKind::RichText:
-            static_cast<RichTextView&>(widget).showRuns(control.runs, control.scrolledToEnd);
+            static_cast<RichTextView&>(widget).showRuns(control.runs, control.richRewrites,
+                                                        control.scrolledToEnd);
             break;
     }
 }

@@ -7,6 +7,7 @@
 #include "launcher/entry.h"
 #include "launcher/headless_run.h"
 #include "launcher/options.h"
+#include "launcher/report_command.h"
 #include "qt/interactive_run.h"
 #include "qt/script_run.h"
 #include "qt/startup.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
         options = parseLaunchOptions(arguments);
     } catch (const UsageError& e) {
         std::cerr << "zlxdiag: " << e.what() << "\n" << usageText();
-        return 64;
+        return asksForReport(arguments) ? kReportUsageError : 64;
     }
     if (options.help) {
         std::cout << usageText();
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
         std::cout << "zlxdiag 1.0\n";
         return 0;
     }
+    if (options.report) return runReportCommand(options, std::cout, std::cerr);
     std::string script = kReportScript;
     if (options.scriptPath) {
         std::string error;
@@ -38,8 +40,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (options.headless || options.report)
-        return runHeadless(options, script, std::cout, std::cerr);
+    if (options.headless) return runHeadless(options, script, std::cout, std::cerr);
     if (options.scriptPath) {
         // Pictures and transcripts must not depend on the screen: drawn offscreen unless a Qt
         // platform is chosen explicitly.

@@ -10,26 +10,6 @@
 
 namespace zlx::qt {
 
-namespace {
-
-bool sameFormat(const ui::TextRun& a, const ui::TextRun& b) {
-    return a.color == b.color && a.bold == b.bold && a.underline == b.underline;
-}
-
-// How many of `shown` stay as they are in `runs`: every run but the last must be equal, and
-// the last may have grown at its end (the model merges an append of the same format into it).
-bool isPrefix(const std::vector<ui::TextRun>& shown, const std::vector<ui::TextRun>& runs) {
-    if (shown.size() > runs.size()) return false;
-    for (std::size_t i = 0; i + 1 < shown.size(); ++i)
-        if (!(shown[i] == runs[i])) return false;
-    if (shown.empty()) return true;
-    const ui::TextRun& last = shown.back();
-    const ui::TextRun& now = runs[shown.size() - 1];
-    return sameFormat(last, now) && now.text.compare(0, last.text.size(), last.text) == 0;
-}
-
-}  // namespace
-
 RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setAcceptRichText(false);
@@ -70,21 +50,23 @@ void RichTextView::appendRun(const ui::TextRun& run, std::size_t from) {
     cursor.insertText(fromModel(std::string_view(run.text).substr(from)), format);
 }
 
-void RichTextView::showRuns(const std::vector<ui::TextRun>& runs, bool scrolledToEnd) {
-    if (runs != shown_) {
-        std::size_t keep = 0;
-        std::size_t grownFrom = 0;
-        if (isPrefix(shown_, runs)) {
-            keep = shown_.size();
-            if (keep > 0) {
-                grownFrom = shown_.back().text.size();
-                appendRun(runs[keep - 1], grownFrom);
-            }
-        } else {
-            clear();
-        }
-        for (std::size_t i = keep; i < runs.size(); ++i) appendRun(runs[i], 0);
-        shown_ = runs;
+void RichTextView::showRuns(const std::vector<ui::TextRun>& runs, std::uint64_t rewrites,
+                            bool scrolledToEnd) {
+    bool grownOnly = rewrites == shownRewrites_ && runs.size() >= shownRuns_ &&
+                     (shownRuns_ == 0 || runs[shownRuns_ - 1].text.size() >= shownLastSize_);
+    if (!grownOnly) {
+        clear();
+        shownRewrites_ = rewrites;
+        shownRuns_ = 0;
+        shownLastSize_ = 0;
+    }
+    bool changed = !grownOnly || runs.size() > shownRuns_ ||
+                   (shownRuns_ > 0 && runs[shownRuns_ - 1].text.size() > shownLastSize_);
+    if (changed) {
+        if (shownRuns_ > 0) appendRun(runs[shownRuns_ - 1], shownLastSize_);
+        for (std::size_t i = shownRuns_; i < runs.size(); ++i) appendRun(runs[i], 0);
+        shownRuns_ = runs.size();
+        shownLastSize_ = runs.empty() ? 0 : runs.back().text.size();
         fitWholeLines();
     }
     if (scrolledToEnd) {

@@ -1,8 +1,10 @@
 #pragma once
-// The rich text control: formatted runs in a read-only text box. Runs the model only added to
-// are appended, so a growing log is not laid out again from the start at every line.
+// The rich text control: formatted runs in a read-only text box. What the model only added is
+// appended, and finding it costs the addition, not the log: between two of the model's
+// rewrites its runs only grow at the end.
 
 #include <QTextEdit>
+#include <cstdint>
 #include <vector>
 
 #include "ui/control.h"
@@ -13,7 +15,8 @@ class RichTextView final : public QTextEdit {
   public:
     explicit RichTextView(QWidget* parent = nullptr);
 
-    void showRuns(const std::vector<ui::TextRun>& runs, bool scrolledToEnd);
+    // `rewrites` is the control's count of whole replacements (ui::Control::richRewrites).
+    void showRuns(const std::vector<ui::TextRun>& runs, std::uint64_t rewrites, bool scrolledToEnd);
 
     // The height of one line of text as the document lays it out.
     int lineHeight() const;
@@ -26,7 +29,9 @@ class RichTextView final : public QTextEdit {
     // whole lines from top to bottom instead of the lower half of one at the top.
     void fitWholeLines();
     void appendRun(const ui::TextRun& run, std::size_t from);
-    std::vector<ui::TextRun> shown_;
+    std::uint64_t shownRewrites_ = 0;
+    std::size_t shownRuns_ = 0;
+    std::size_t shownLastSize_ = 0;
 };
 
 }  // namespace zlx::qt

@@ -48,6 +48,8 @@ inline constexpr int kStrWaitingForTests = 274;
 inline constexpr int kStrWaitingNote = 275;
 // "%s" the file, "%s" the reason.
 inline constexpr int kStrLogNotSaved = 9001;
+// The network test's details line when a static address has no usable subnet mask.
+inline constexpr int kStrMaskNotUsable = 9002;
 
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.

@@ -28,7 +28,15 @@ bool TestWindow::onInitDialog() {
     setItemText(kIdStatus, resources::stringOr(resources::kStrRunning, "Running"));
     enableItem(kIdClose, false);
     enableItem(kIdStopTest, true);
-    richSetText(kIdMessages, richText(kIdMessages) + prefix() + ctx_.runState.pendingFirstLine());
+    // Every line that arrived before the window opened, in order, each as its own line.
+    std::string text = richText(kIdMessages);
+    std::vector<std::string> pending = ctx_.runState.attachLineWindow(handle());
+    if (pending.empty()) text += prefix();
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (i > 0) text += "\r\n";
+        text += prefix() + pending[i];
+    }
+    richSetText(kIdMessages, text);
     desktop().setForeground(handle());
     setFocus(kIdStopTest);
     // Used once: a later window must not open complete.
@@ -51,10 +59,10 @@ std::int64_t TestWindow::onMessage(const ui::Message& m) {
 
 void TestWindow::addLine(std::uint32_t kind, const std::string& text) {
     if (kind == kLineChannel) {
-        // The whole text is written again, which drops the colours shown so far.
-        std::string all = richText(kIdMessages);
-        if (!all.empty()) all += "\r\n";
-        richSetText(kIdMessages, all + prefix() + text);
+        // As if the whole text were written again, which drops the colours shown so far; the
+        // cost is the line's, not the log's.
+        std::string line = richEmpty(kIdMessages) ? std::string() : std::string("\r\n");
+        richAppendPlain(kIdMessages, line + prefix() + text);
     } else {
         std::string line = kind == kLineEndOfBlock ? "\r\n\r\n" : prefix() + text + "\r\n";
         richAppend(kIdMessages, line, lineFormat(kind));

@@ -157,7 +157,8 @@ void TroubleshootingPage::profileChanged() {
         comboSetSel(kIdProfileList, selectedProfileIndex_);
         return;
     }
-    entry.erase(0, entry.find_first_not_of(' '));
+    // Only the one-character mark goes: a name's own leading blanks are part of it.
+    if (!entry.empty()) entry.erase(0, 1);
     ctx_.selectedProfileName = entry;
     selectedProfileIndex_ = index;
 }
@@ -191,7 +192,7 @@ void TroubleshootingPage::onClose() {
 std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
     switch (m.id) {
         case ui::kWmSetCursor:
-            if (!busy_) break;
+            if (!busy_ && !networkTestBusy_) break;
             desktop().services().setCursor(ui::Cursor::Wait);
             return 1;
         case context::kWmLeaveDiagnosticMode:
@@ -210,9 +211,13 @@ std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
             openTestWindow(m.lParam != 0);
             return 0;
         case context::kWmStartClientTests:
-            return 0;  // the client-managed suite arrives with its worker
+            startClientTests();
+            return 0;
+        case context::kWmNetworkTestBusy:
+            showNetworkTestBusy(m.lParam != 0);
+            return 0;
         case context::kWmEndRunProfileNotFound:
-            endRunAfterProfileError();
+            endRunAfterProfileError(static_cast<context::RunState>(m.lParam));
             return 0;
         default:
             break;

@@ -4,7 +4,10 @@
 // its user messages.
 
 #include <functional>
+#include <memory>
+#include <vector>
 
+#include "clientsuite/client_worker.h"
 #include "context/app_context.h"
 #include "diagchannel/notification_client.h"
 #include "ui/property_sheet.h"
@@ -65,8 +68,12 @@ class TroubleshootingPage : public ui::PropertyPage {
     void showWaitingDialog();
     void openTestWindow(bool clientManaged);
     void runIdle();
-    void endRunAfterProfileError();
+    void endRunAfterProfileError(context::RunState ended);
+    // The leave request of a run's ending: sent once, however many events answer it.
+    void leaveOnce();
     void setRunControlsEnabled(bool enabled);
+    void startClientTests();
+    void showNetworkTestBusy(bool busy);
 
     context::AppContext& ctx_;
     wlan::DriverChannel& driver_;
@@ -82,6 +89,15 @@ class TroubleshootingPage : public ui::PropertyPage {
     int selectedProfileIndex_ = ui::kCbErr;
     // The adapter that network mode's single list entry stands for.
     std::string networkAdapterGuidText_;
+    bool networkTestBusy_ = false;
+    // From Start to the connection result; a result that comes after it is an answer to the
+    // leave request that result sent, and changes nothing.
+    bool awaitingConnection_ = false;
+    bool leaveSent_ = false;
+    bool testWindowOpen_ = false;
+    // One worker per client-managed Start; a stopped run's worker may still be finishing when
+    // the next starts. Destroying them ends their waits and joins them.
+    std::vector<std::unique_ptr<clientsuite::ClientTestWorker>> clientWorkers_;
 };
 
 }  // namespace zlx::troubleshooting

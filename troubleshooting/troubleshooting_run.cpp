@@ -21,6 +21,8 @@ void TroubleshootingPage::setRunControlsEnabled(bool enabled) {
 void TroubleshootingPage::start() {
     // A completion that a previous run left behind belongs to no window of this run.
     ctx_.runState.clearCompletedBeforeOpen();
+    ctx_.runState.clearPendingLines();
+    leaveSent_ = false;
     if (!networkMode_) {
         desktop().post(handle(), context::kWmOpenTestWindow, 0, 1);
         desktop().post(handle(), context::kWmStartClientTests, 0, 0);
@@ -28,11 +30,22 @@ void TroubleshootingPage::start() {
     }
     driver_.enterDiagnosticMode(ctx_.selectedProfileName);
     ctx_.runState.setRunState(RunState::Connecting);
+    awaitingConnection_ = true;
     busy_ = true;
     connectInTime_ = true;
     timerTicks_ = 0;
     setRunControlsEnabled(false);
     desktop().setTimer(handle(), kConnectionTimer, kConnectionTick);
+}
+
+void TroubleshootingPage::startClientTests() {
+    std::erase_if(clientWorkers_, [](const auto& worker) { return worker->finished(); });
+    clientWorkers_.push_back(std::make_unique<clientsuite::ClientTestWorker>(ctx_, ctx_.selection));
+}
+
+void TroubleshootingPage::showNetworkTestBusy(bool busy) {
+    networkTestBusy_ = busy;
+    desktop().services().setCursor(busy ? ui::Cursor::Wait : ui::Cursor::Arrow);
 }
 
 void TroubleshootingPage::onTimer(unsigned) {
@@ -42,7 +55,15 @@ void TroubleshootingPage::onTimer(unsigned) {
     }
 }
 
+void TroubleshootingPage::leaveOnce() {
+    if (leaveSent_) return;
+    leaveSent_ = true;
+    driver_.leaveDiagnosticMode();
+}
+
 void TroubleshootingPage::connectionResult(bool connected) {
+    if (!awaitingConnection_) return;
+    awaitingConnection_ = false;
     connectOk_ = connected;
     busy_ = false;
     setRunControlsEnabled(true);
@@ -53,7 +74,7 @@ void TroubleshootingPage::connectionResult(bool connected) {
         return;
     }
     showError(resources::kStrCouldNotConnect);
-    driver_.leaveDiagnosticMode();
+    leaveOnce();
 }
 
 void TroubleshootingPage::showWaitingDialog() {
@@ -64,13 +85,17 @@ void TroubleshootingPage::showWaitingDialog() {
 
 void TroubleshootingPage::openTestWindow(bool clientManaged) {
     RunState state = ctx_.runState.readRunState();
-    if (state == RunState::Testing) return;
+    // One test window at a time, even when its run has already ended.
+    if (state == RunState::Testing || testWindowOpen_) return;
     if (state == RunState::Waiting)
         desktop().post(ctx_.waitDialogHandle, context::kWmCloseWaitingDialog, 0, 1);
     testwindow::TestWindow window(ctx_, driver_, clientManaged);
     ctx_.runState.setRunState(RunState::Testing);
+    testWindowOpen_ = true;
     int result = window.doModal(handle());
-    if (result == ui::kIdCancel) driver_.leaveDiagnosticMode();
+    testWindowOpen_ = false;
+    ctx_.runState.detachLineWindow();
+    if (result == ui::kIdCancel) leaveOnce();
     runIdle();
 }
 
@@ -79,12 +104,18 @@ void TroubleshootingPage::runIdle() {
     desktop().showWindow(handle(), ui::ShowCommand::Restore);
 }
 
-// The service knows no such profile: the run ends here, as cleanly as any other end.
-void TroubleshootingPage::endRunAfterProfileError() {
+// The service knows no such profile: the run ends here, as cleanly as any other end. The
+// notification routine has already set the run state to Idle; `ended` is the state it replaced.
+void TroubleshootingPage::endRunAfterProfileError(RunState ended) {
     desktop().killTimer(handle(), kConnectionTimer);
+    awaitingConnection_ = false;
     busy_ = false;
     setRunControlsEnabled(true);
-    driver_.leaveDiagnosticMode();
+    if (ended == RunState::Waiting)
+        desktop().post(ctx_.waitDialogHandle, context::kWmCloseWaitingDialogQuietly);
+    if (ended == RunState::Testing)
+        desktop().post(ctx_.testWindowHandle, context::kWmShowTestsComplete);
+    leaveOnce();
     runIdle();
 }
 

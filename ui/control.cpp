@@ -93,6 +93,7 @@ std::string normalizeBreaks(std::string_view text) {
 
 void richSetText(Control& c, std::string_view text) {
     c.runs.clear();
+    ++c.richRewrites;
     if (!text.empty()) c.runs.push_back(TextRun{normalizeBreaks(text), 0, false, false});
     c.scrolledToEnd = false;
 }
@@ -109,6 +110,29 @@ void richAppend(Control& c, std::string_view text, const CharFormat& format) {
         }
     }
     c.runs.push_back(TextRun{std::move(normalized), format.color, format.bold, format.underline});
+}
+
+void richAppendPlain(Control& c, std::string_view text) {
+    const TextRun plain{};
+    auto isPlain = [&](const TextRun& run) {
+        return run.color == plain.color && run.bold == plain.bold &&
+               run.underline == plain.underline;
+    };
+    if (c.runs.size() > 1 || (c.runs.size() == 1 && !isPlain(c.runs[0]))) {
+        std::string all;
+        for (const TextRun& run : c.runs) all += run.text;
+        c.runs.assign(1, TextRun{std::move(all), plain.color, plain.bold, plain.underline});
+        ++c.richRewrites;
+    }
+    std::string normalized = normalizeBreaks(text);
+    if (!normalized.empty()) {
+        if (c.runs.empty())
+            c.runs.push_back(
+                TextRun{std::move(normalized), plain.color, plain.bold, plain.underline});
+        else
+            c.runs.back().text += normalized;
+    }
+    c.scrolledToEnd = false;
 }
 
 std::string richGetText(const Control& c) {

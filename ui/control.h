@@ -75,6 +75,10 @@ struct Control {
     int rangeMin = 0, rangeMax = 100, position = 0;
     // RichText
     std::vector<TextRun> runs;
+    // Counts the times the runs were replaced rather than added to: between two replacements a
+    // run only ever grows at its end and runs are only added after it, so a view can follow
+    // with the new part alone.
+    std::uint64_t richRewrites = 0;
     bool scrolledToEnd = false;
 };
 
@@ -89,6 +93,9 @@ int comboSetCurSel(Control& c, int index);
 // Rich text (EM_* / WM_SETTEXT). Setting the whole text drops all formatting.
 void richSetText(Control& c, std::string_view text);
 void richAppend(Control& c, std::string_view text, const CharFormat& format);
+// What setting the whole text to the current text followed by `text` does (every run in the
+// default format), at the cost of `text` once the runs are plain.
+void richAppendPlain(Control& c, std::string_view text);
 // The text with "\r\n" line breaks, as reading the control gives it.
 std::string richGetText(const Control& c);
 int richLineCount(const Control& c);

@@ -280,6 +280,18 @@ void Dialog::richAppend(int id, std::string_view text, const CharFormat& format)
     }
 }
 
+void Dialog::richAppendPlain(int id, std::string_view text) {
+    if (Control* c = control(id)) {
+        ::zlx::ui::richAppendPlain(*c, text);
+        desktop_.notifyControl(handle_, id);
+    }
+}
+
+bool Dialog::richEmpty(int id) const {
+    const Control* c = control(id);
+    return !c || c->runs.empty();
+}
+
 std::string Dialog::richText(int id) const {
     return itemText(id);
 }

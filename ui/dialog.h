@@ -76,6 +76,8 @@ class Dialog {
     // Rich text.
     void richSetText(int id, std::string_view text);
     void richAppend(int id, std::string_view text, const CharFormat& format);
+    void richAppendPlain(int id, std::string_view text);
+    bool richEmpty(int id) const;
     std::string richText(int id) const;
     void richScrollToEnd(int id);
 

@@ -17,6 +17,7 @@
 #include "platform/network.h"
 #include "platform/registry.h"
 #include "platform/sim/link_dynamics.h"
+#include "platform/sim/ping_scenario.h"
 #include "platform/system.h"
 #include "platform/win32.h"
 #include "platform/wlan.h"
@@ -232,6 +233,7 @@ struct Scenario {
     WlanScenario wlan;
     NetworkScenario network;
     std::vector<NetworkDevice> devices;
+    PingScenario ping;
     // The product data this machine's program uses instead of the built-in values: the
     // "product" section as JSON text, its keys and forms checked; empty when there is none.
     std::string product;

@@ -32,6 +32,7 @@ Scenario readScenario(const Json& document, const std::string& name) {
         top.object("wlan", [&](ObjectReader& r) { readWlan(r, s.wlan); });
         top.object("network", [&](ObjectReader& r) { readNetwork(r, s.network); });
         top.optional("devices", [&](const Node& n) { s.devices = readDevices(n); });
+        top.object("ping", [&](ObjectReader& r) { readPing(r, s.ping); });
         top.optional("product", [&](const Node& n) { s.product = readProduct(n); });
     });
     return s;

@@ -22,5 +22,6 @@ void readDynamics(ObjectReader& section, LinkDynamics& dynamics);
 void readNetwork(ObjectReader& section, NetworkScenario& network);
 std::vector<NetworkDevice> readDevices(const Node& node);
 std::string readProduct(const Node& node);
+void readPing(ObjectReader& section, PingScenario& ping);
 
 }  // namespace zlx::platform::sim

@@ -18,7 +18,7 @@ SimMachine::SimMachine(const Scenario& scenario, Clock& clock)
       rpc_(wlan_, log_),
       ipHelper_(scenario_.network, log_),
       devices_(scenario_.devices, log_),
-      processes_(log_) {}
+      processes_(scenario_.ping, clock, log_) {}
 
 bool SimMachine::setInterfaceState(const Guid& guid, std::uint32_t state) {
     return updateInterface(guid, [state](InterfaceScenario& i) { i.state = state; });

@@ -13,6 +13,7 @@
 #include "platform/sim/scenario.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_network.h"
+#include "platform/sim/sim_ping.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_system.h"
 #include "platform/sim/sim_wlan.h"

@@ -77,16 +77,4 @@ Win32Error SimDeviceManager::networkDevices(std::vector<NetworkDevice>& devices)
     return kErrorSuccess;
 }
 
-SimProcesses::SimProcesses(CallLog& log) : log_(log) {}
-
-ProcessResult SimProcesses::runRedirected(const std::string& commandLine,
-                                          const std::string& outputPath, std::uint32_t timeoutMs) {
-    ProcessResult result;
-    result.createResult = kErrorFileNotFound;
-    log_.record("CreateProcess(" + quoted(commandLine) + ", output=" + quoted(outputPath) +
-                ", timeout=" + std::to_string(timeoutMs) + ") -> " +
-                std::to_string(result.createResult));
-    return result;
-}
-
 }  // namespace zlx::platform::sim

@@ -1,8 +1,7 @@
 #pragma once
-// The simulated IP Helper tables, the device manager's network devices and process creation.
+// The simulated IP Helper tables and the device manager's network devices.
 
 #include "platform/network.h"
-#include "platform/process.h"
 #include "platform/sim/call_log.h"
 #include "platform/sim/scenario.h"
 
@@ -37,17 +36,6 @@ class SimDeviceManager final : public DeviceManager {
 
   private:
     std::vector<NetworkDevice> devices_;
-    CallLog& log_;
-};
-
-// No program can be started on the simulated machine yet.
-class SimProcesses final : public Processes {
-  public:
-    explicit SimProcesses(CallLog& log);
-    ProcessResult runRedirected(const std::string& commandLine, const std::string& outputPath,
-                                std::uint32_t timeoutMs) override;
-
-  private:
     CallLog& log_;
 };
 

@@ -15,9 +15,12 @@ std::string handleText(WlanHandle handle) {
     return "handle=" + std::to_string(handle);
 }
 
-// The current connection can be read only while the interface is on a network.
+// The current connection can be read while the interface is on a network or on its way to one
+// (associating, discovering, authenticating).
 bool onNetwork(std::uint32_t state) {
-    return state == kWlanStateConnected || state == kWlanStateAdHocNetworkFormed;
+    return state == kWlanStateConnected || state == kWlanStateAdHocNetworkFormed ||
+           state == kWlanStateAssociating || state == kWlanStateDiscovering ||
+           state == kWlanStateAuthenticating;
 }
 
 std::vector<std::uint8_t> u32Data(std::uint32_t value) {

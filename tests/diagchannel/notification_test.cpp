@@ -8,6 +8,7 @@
 #include "diagchannel/ihv_events.h"
 #include "platform/sim/ihv_service.h"
 #include "support/program_fixture.h"
+#include "support/recording_window.h"
 #include "ui/dialog.h"
 
 namespace zlx::diagchannel {
@@ -17,20 +18,7 @@ using context::RunState;
 using context::runStateName;
 using zlx::testing::ProgramFixture;
 
-// Records what reaches it.
-class Sink : public ui::Dialog {
-  public:
-    explicit Sink(ui::Desktop& d) : ui::Dialog(d, {0, "sink", 10, 10, {}}) {
-        create(ui::kNoWindow);
-    }
-    std::vector<ui::Message> got;
-
-  protected:
-    std::int64_t onMessage(const ui::Message& m) override {
-        if (m.id >= ui::kWmUser) got.push_back(m);
-        return 0;
-    }
-};
+using Sink = zlx::testing::RecordingWindow;
 
 struct Posted {
     std::uint32_t message;
@@ -69,6 +57,7 @@ TEST(NotificationRoutineTest, EachEventInEachState) {
         Sink page(f.desktop()), window(f.desktop());
         f.context().troubleshootingPage = page.handle();
         f.context().testWindowHandle = window.handle();
+        f.context().runState.attachLineWindow(window.handle());
         f.context().runState.setRunState(c.state);
         f.program().application().notifications().onNotification(
             platform::sim::ihvNotification(c.code));
@@ -96,8 +85,16 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     f.context().runState.setRunState(RunState::Waiting);
     f.program().application().notifications().onNotification(
         platform::sim::ihvNotification(0x80000007));
-    EXPECT_EQ(f.context().runState.pendingFirstLine(), "Received DHCP test request.");
+    f.program().application().notifications().onNotification(
+        platform::sim::ihvNotification(0x8000000B));
+    // A second line before the window opens is kept after the first, not in its place.
+    EXPECT_EQ(f.context().runState.pendingLines(),
+              (std::vector<std::string>{"Received DHCP test request.", "Performing test."}));
     f.context().runState.setRunState(RunState::Testing);
+    // Testing, but the window has not opened yet: the line waits with the others.
+    f.program().application().notifications().onNotification(platform::sim::ihvNotification(5));
+    EXPECT_EQ(f.context().runState.pendingLines().size(), 3u);
+    EXPECT_EQ(f.context().runState.attachLineWindow(window.handle()).size(), 3u);
     f.program().application().notifications().onNotification(platform::sim::ihvNotification(5));
     f.program().application().notifications().onNotification(
         platform::sim::ihvNotification(0x8000000A));
@@ -105,7 +102,12 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     ASSERT_EQ(window.got.size(), 2u);
     EXPECT_EQ(window.got[0].text, "[DiagServ]Please call support.");
     EXPECT_EQ(window.got[1].text, "Received 802.1x authentication test request.");
-    EXPECT_EQ(f.context().runState.pendingFirstLine(), "Received DHCP test request.");
+    EXPECT_TRUE(f.context().runState.pendingLines().empty());
+    // The window has closed: a completion is kept for the next one instead of being lost.
+    f.context().runState.detachLineWindow();
+    f.program().application().notifications().onNotification(
+        platform::sim::ihvNotification(kEventLeftDiagnosticMode));
+    EXPECT_TRUE(f.context().runState.takeCompletedBeforeOpen());
 }
 
 TEST(NotificationRoutineTest, MalformedNotificationsAreIgnored) {

@@ -44,9 +44,9 @@ TEST_F(PolishTest, ALogScrolledToItsEndShowsWholeLinesForEveryHeight) {
         view.show();
         std::vector<ui::TextRun> runs{{std::string(), 0, false, false}};
         for (int i = 0; i < 60; ++i) runs[0].text += "10:00:" + std::to_string(i) + " line\n";
-        view.showRuns(runs, true);
+        view.showRuns(runs, 0, true);
         QCoreApplication::processEvents();
-        view.showRuns(runs, true);
+        view.showRuns(runs, 0, true);
         QTextBlock top = view.cursorForPosition(QPoint(4, 1)).block();
         int topEdge = qRound(view.document()->documentLayout()->blockBoundingRect(top).top()) -
                       view.verticalScrollBar()->value();

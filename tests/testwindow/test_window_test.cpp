@@ -16,8 +16,8 @@ namespace {
 using zlx::testing::ProgramFixture;
 
 struct Window {
-    explicit Window(bool clientManaged, std::string pending = {}) {
-        f.context().runState.setPendingFirstLine(std::move(pending));
+    explicit Window(bool clientManaged, std::vector<std::string> pending = {}) {
+        for (std::string& line : pending) f.context().runState.addPendingLine(std::move(line));
         f.context().selectedProfileName = "ZLX Office";
         dialog = std::make_unique<TestWindow>(f.context(), f.program().application().driver(),
                                               clientManaged);
@@ -34,15 +34,17 @@ struct Window {
     std::unique_ptr<TestWindow> dialog;
 };
 
-TEST(TestWindowTest, OpensRunningWithItsLabelsAndThePendingLine) {
-    Window w(false, "Received DHCP test request.");
+TEST(TestWindowTest, OpensRunningWithItsLabelsAndEveryPendingLineInOrder) {
+    Window w(false, {"Received DHCP test request.", "Performing test."});
     EXPECT_EQ(w.dialog->itemText(kIdStatus), "Running");
     EXPECT_EQ(w.dialog->itemText(kIdProfile), "ZLX Office");
     EXPECT_FALSE(w.dialog->itemEnabled(kIdClose));
     EXPECT_TRUE(w.dialog->itemEnabled(kIdStopTest));
     EXPECT_EQ(w.dialog->focusId(), kIdStopTest);
-    EXPECT_EQ(w.text(), "10:00:00 Received DHCP test request.");
+    EXPECT_EQ(w.text(), "10:00:00 Received DHCP test request.\r\n10:00:00 Performing test.");
     EXPECT_EQ(w.f.context().testWindowHandle, w.dialog->handle());
+    // The window took them: the next run's window starts without them.
+    EXPECT_TRUE(w.f.context().runState.pendingLines().empty());
 }
 
 TEST(TestWindowTest, ChannelLinesAreTimedAndSeparatedWithoutATrailingBreak) {

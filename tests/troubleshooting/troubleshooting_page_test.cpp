@@ -169,6 +169,17 @@ TEST(TroubleshootingPageTest, ChoosingAProfile) {
     });
 }
 
+TEST(TroubleshootingPageTest, AChosenProfileKeepsItsOwnLeadingBlanks) {
+    PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", true), profile("  Lobby", true)})}));
+    r.run([&] {
+        r.click(kIdNetworkMode);
+        ASSERT_EQ(r.items(kIdProfileList), (std::vector<std::string>{"   Lobby", " B"}));
+        r.select(kIdProfileList, 0);
+        // Only the mark goes: the enter request must name this profile, not "Lobby".
+        EXPECT_EQ(r.f.context().selectedProfileName, "  Lobby");
+    });
+}
+
 TEST(TroubleshootingPageTest, NoWirelessInterface) {
     PageRun r("{}");
     r.run([&] {

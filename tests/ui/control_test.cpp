@@ -78,5 +78,38 @@ TEST(RichTextTest, AppendKeepsRunsAndSetTextDropsFormatting) {
     EXPECT_EQ(richLineCount(c), 1);
 }
 
+// A plain append is what writing the whole text again would give, and tells a view whether
+// it may just follow the end.
+TEST(RichTextTest, PlainAppendIsTheWholeTextWrittenAgain) {
+    const CharFormat red{0xFF0000, true, false};
+    struct Step {
+        bool plain;
+        const char* text;
+    };
+    std::vector<std::vector<Step>> sequences = {
+        {{true, "one"}, {true, "\r\ntwo"}, {true, "\rthree"}},
+        {{false, "name\n"}, {true, "line"}, {false, "more\n"}, {true, "\r\nend"}},
+        {{true, ""}, {false, "x"}, {true, ""}},
+    };
+    for (const auto& steps : sequences) {
+        Control fast, slow;
+        fast.kind = slow.kind = ControlKind::RichText;
+        for (const Step& step : steps) {
+            std::uint64_t before = fast.richRewrites;
+            bool formatted = fast.runs.size() > 1 || (fast.runs.size() == 1 && fast.runs[0].bold);
+            if (step.plain) {
+                richAppendPlain(fast, step.text);
+                richSetText(slow, richGetText(slow) + step.text);
+                EXPECT_EQ(fast.richRewrites, before + (formatted ? 1 : 0));
+            } else {
+                richAppend(fast, step.text, red);
+                richAppend(slow, step.text, red);
+                EXPECT_EQ(fast.richRewrites, before);
+            }
+            EXPECT_EQ(fast.runs, slow.runs) << step.text;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zlx::ui

@@ -98,12 +98,5 @@ TEST_F(SimNetworkTest, DevicesIncludeThoseNotPresent) {
     EXPECT_EQ(devices[0].friendlyName, "");
 }
 
-TEST_F(SimNetworkTest, NoProgramCanBeStarted) {
-    ProcessResult result =
-        machine_.processes().runRedirected("cmd /c ping 192.168.10.1", "C:\\x.txt", 15000);
-    EXPECT_EQ(result.createResult, kErrorFileNotFound);
-    EXPECT_EQ(machine_.calls().count("CreateProcess("), 1u);
-}
-
 }  // namespace
 }  // namespace zlx::platform::sim

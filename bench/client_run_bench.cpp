@@ -1,0 +1,62 @@
+// A client-managed run on the real clock with a simulated ping of one second. The run waits
+// 6 x 100 ms between tests plus the ping; the counter "ratio" is its wall time over that wait
+// (goal: at most 1.05).
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include "clientsuite/test_suite.h"
+#include "platform/posix/named_mutex.h"
+#include "platform/posix/saved_files.h"
+#include "platform/posix/single_instance.h"
+#include "platform/sim/sim_machine.h"
+#include "ui/headless.h"
+#include "wlan/interfaces.h"
+
+namespace {
+
+using namespace zlx;
+
+class QuietSink final : public clientsuite::TestSink {
+  public:
+    void line(std::uint32_t, const std::string&) override {}
+    bool waitForWindow() override { return true; }
+};
+
+void BM_ClientRunOnTheRealClock(benchmark::State& state) {
+    platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
+    scenario.ping.durationMs = 1000;
+    platform::RealClock clock;
+    platform::sim::SimMachine machine(scenario, clock);
+    platform::posix::PosixSingleInstance instance(platform::posix::kInstanceMutexName, "/tmp");
+    platform::posix::PosixNamedMutexes mutexes("/tmp", clock);
+    platform::posix::PosixSavedFiles saved;
+    platform::Platform bundle = platform::sim::makePlatform(machine, mutexes, instance, saved);
+    ui::HeadlessServices services;
+    ui::Desktop desktop(clock, services, [](int) -> std::optional<std::string> { return {}; });
+    context::AppContext ctx(bundle, desktop);
+    wlan::InterfaceList interfaces(bundle.wlan, bundle.rpc);
+    context::WlanSelection selection;
+    wlan::selectInterface(selection, bundle.wlan, bundle.rpc, interfaces.guidTexts().at(0));
+    selection.selectedAdapterDescription = interfaces.descriptions().at(0);
+    const double waited =
+        6 * clientsuite::kPauseBetweenTests + static_cast<double>(scenario.ping.durationMs);
+    double ratio = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        clientsuite::TestSuite suite;
+        auto details = adapterinfo::buildAdapterDetails(
+            adapterinfo::gatherContextOf(ctx), selection, selection.selectedAdapterDescription);
+        QuietSink sink;
+        platform::StopSignal stop;
+        clientsuite::TestRunEnvironment env{bundle, clock, stop, selection.selectedInterface, sink};
+        clientsuite::runClientTests(suite, details, env);
+        std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        ratio = took.count() / waited;
+    }
+    state.counters["ratio"] = ratio;
+}
+BENCHMARK(BM_ClientRunOnTheRealClock)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,159 @@
+#include "clientsuite/connection_tests.h"
+
+#include <vector>
+
+#include "platform/bytes.h"
+#include "platform/wlan_types.h"
+#include "resources/string_table.h"
+#include "wlan/client_handle.h"
+#include "wlan/interfaces.h"
+
+namespace zlx::clientsuite {
+
+namespace {
+
+constexpr int kStrAuthenticating = 42;
+constexpr int kStrNotAssociated = 52;
+constexpr int kStrAssociated = 53;
+constexpr int kStrAssociationName = 131;
+constexpr int kStrAssociationDescription = 133;
+constexpr int kStrAssociationPassed = 134;
+constexpr int kStrNotAssociatedResult = 135;
+constexpr int kStrConfigureRadio = 136;
+constexpr int kStrAuthenticationName = 137;
+constexpr int kStrAuthenticationDescription = 138;
+constexpr int kStrAuthenticationPassed = 140;
+constexpr int kStrNotAuthenticated = 142;
+constexpr int kStrConfigureSecurity = 146;
+constexpr int kStrApName = 176;
+constexpr int kStrApIpAddress = 177;
+constexpr int kStrEncryptionType = 179;
+constexpr int kStrWepEnabled = 180;
+constexpr int kStrApNameUnavailable = 188;
+constexpr int kStrApAddressUnavailable = 189;
+constexpr int kStrAuthenticationBypassed = 190;
+constexpr int kStrLinkStatus = 202;
+constexpr int kStrUnexpectedLinkState = 216;
+
+constexpr std::size_t kSsidOffset = 4;
+constexpr std::size_t kSsidMaxOctets = 32;
+
+bool authenticationNotJudged(std::uint32_t algorithm) {
+    // 802.11 open, shared key, WPA-PSK and WPA-None.
+    return algorithm == 1 || algorithm == 2 || algorithm == 4 || algorithm == 5;
+}
+
+}  // namespace
+
+std::string ssidTextOf(platform::CodePages& codePages, const std::uint8_t* attributes,
+                       std::size_t size) {
+    std::string octets;
+    for (std::size_t i = kSsidOffset; i < size && i < kSsidOffset + kSsidMaxOctets; ++i) {
+        if (attributes[i] == 0) break;
+        octets += static_cast<char>(attributes[i]);
+    }
+    return codePages.ansiToUtf8(octets);
+}
+
+AuthenticationJudgement judgeAuthentication(const ConnectionFacts& facts) {
+    if (!facts.hasAdapterName) return {TestStatus::Failed, 0};
+    // Without an answer about the connection there is none to judge, and nothing to bypass.
+    if (!facts.connectionRead) return {TestStatus::Failed, kStrNotAssociated};
+    if (facts.securityEnabled == 0 || authenticationNotJudged(facts.authAlgorithm))
+        return {TestStatus::Bypassed, 0};
+    switch (facts.interfaceState) {
+        case 0:
+            return {TestStatus::Failed, kStrNotAssociated};
+        case 3:
+        case 4:
+            return {TestStatus::Failed, kStrUnexpectedLinkState};
+        case 5:
+        case 6:
+        case 7:
+            return {TestStatus::Authenticating, kStrAuthenticating};
+        default:
+            return {TestStatus::Passed, kStrAssociated};  // 1, 2 and anything above 7
+    }
+}
+
+void AssociationTest::reset() {
+    GenericTest::reset();
+    loadTexts(kStrAssociationName, kStrAssociationDescription);
+}
+
+void AssociationTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
+    platform::WlanApi& api = env.platform.wlan;
+    wlan::ConnectionSnapshot snapshot(api, env.selectedInterface);
+    status_ = TestStatus::Failed;
+    std::uint32_t state = 0;
+    platform::Win32Error result;
+    {
+        wlan::ClientHandle handle(api);
+        if (!handle.ok()) {
+            result = handle.result();
+        } else {
+            std::vector<std::uint8_t> data;
+            std::uint32_t valueType = 0;
+            result = api.queryInterface(handle.get(), env.selectedInterface,
+                                        platform::kWlanOpcodeInterfaceState, data, valueType);
+            if (result == platform::kErrorSuccess && data.size() >= 4)
+                state = platform::loadLe<std::uint32_t>(data, 0);
+        }
+    }
+    details.status = result;
+    bool associated = result == platform::kErrorSuccess && state == 1;
+    if (associated) status_ = TestStatus::Passed;
+    appendLabelled(kStrLinkStatus,
+                   resources::stringOr(associated ? kStrAssociated : kStrNotAssociated, ""));
+    if (associated) {
+        std::string ssid = ssidTextOf(env.platform.codePages, snapshot.associationAttributes.data(),
+                                      snapshot.associationAttributes.size());
+        appendLabelled(kStrApName,
+                       ssid.empty() ? resources::stringOr(kStrApNameUnavailable, "") : ssid);
+        appendLabelled(kStrApIpAddress, resources::stringOr(kStrApAddressUnavailable, ""));
+        resultText_ = resources::stringOr(kStrAssociationPassed, "");
+        advice_.clear();
+    } else {
+        resultText_ = resources::stringOr(kStrNotAssociatedResult, "");
+        advice_ = resources::stringOr(kStrConfigureRadio, "");
+    }
+    postTestBlock(env.sink);
+    snapshot.close();
+}
+
+void AuthenticationTest::reset() {
+    GenericTest::reset();
+    loadTexts(kStrAuthenticationName, kStrAuthenticationDescription);
+}
+
+void AuthenticationTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
+    status_ = TestStatus::Failed;
+    wlan::ConnectionSnapshot snapshot(env.platform.wlan, env.selectedInterface);
+    ConnectionFacts facts;
+    facts.hasAdapterName = details.hasAdapterName == 1;
+    facts.connectionRead = snapshot.result == platform::kErrorSuccess;
+    facts.securityEnabled = snapshot.securityEnabled;
+    facts.authAlgorithm = snapshot.authAlgorithm;
+    facts.interfaceState = snapshot.interfaceState;
+    AuthenticationJudgement judgement = judgeAuthentication(facts);
+    status_ = judgement.status;
+    if (judgement.linkStatusStringId != 0) {
+        appendLabelled(kStrLinkStatus, resources::stringOr(judgement.linkStatusStringId, ""));
+        appendLabelled(kStrEncryptionType, "");
+        appendLabelled(kStrWepEnabled, "");
+    }
+    if (status_ == TestStatus::Passed) {
+        resultText_ = resources::stringOr(kStrAuthenticationPassed, "");
+        advice_.clear();
+    } else if (status_ == TestStatus::Bypassed) {
+        resultText_ = resources::stringOr(kStrAuthenticationBypassed, "");
+        advice_.clear();
+    } else {
+        resultText_ = resources::stringOr(kStrNotAuthenticated, "");
+        advice_ = resources::stringOr(kStrConfigureSecurity, "");
+    }
+    postTestBlock(env.sink);
+    snapshot.close();
+}
+
+}  // namespace zlx::clientsuite

@@ -1,0 +1,58 @@
+#include "clientsuite/generic_test.h"
+
+#include "resources/string_table.h"
+#include "testwindow/line_format.h"
+
+namespace zlx::clientsuite {
+
+void padLabel(std::string& label) {
+    if (label.size() % 2 != 0) label += ' ';
+    while (label.size() <= 24) label += ". ";
+    label += ": ";
+}
+
+void GenericTest::reset() {
+    resultText_.clear();
+    details_.clear();
+    status_ = TestStatus::NotRun;
+}
+
+void GenericTest::run(adapterinfo::AdapterDetails&, TestRunEnvironment&) {
+    status_ = TestStatus::Failed;
+}
+
+void GenericTest::loadTexts(int nameId, int descriptionId) {
+    name_ = resources::stringOr(nameId, "");
+    description_ = resources::stringOr(descriptionId, "");
+}
+
+void GenericTest::appendDetail(const std::string& text) {
+    details_ += text;
+    details_ += "\r\n";
+}
+
+void GenericTest::appendLabelled(int labelId, const std::string& value) {
+    std::string label = resources::stringOr(labelId, "");
+    padLabel(label);
+    appendDetail(label + value);
+}
+
+void GenericTest::postHead(TestSink& sink) const {
+    sink.line(testwindow::kLineName, name_);
+    sink.line(testwindow::kLineDescription, description_);
+}
+
+void GenericTest::postTail(TestSink& sink) const {
+    sink.line(testwindow::kLineDetails, details_);
+    sink.line(status_ == TestStatus::Passed ? testwindow::kLinePassed : testwindow::kLineFailed,
+              resultText_);
+    sink.line(testwindow::kLineAdvice, advice_);
+    sink.line(testwindow::kLineEndOfBlock, {});
+}
+
+void GenericTest::postTestBlock(TestSink& sink) const {
+    postHead(sink);
+    postTail(sink);
+}
+
+}  // namespace zlx::clientsuite

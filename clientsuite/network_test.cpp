@@ -1,0 +1,172 @@
+#include "clientsuite/network_test.h"
+
+#include <cstdio>
+
+#include "resources/string_table.h"
+
+namespace zlx::clientsuite {
+
+namespace {
+
+constexpr int kStrNetworkName = 147;
+constexpr int kStrNetworkDescription = 148;
+constexpr int kStrNetworkPassed = 150;
+constexpr int kStrNotConfigured = 152;
+constexpr int kStrConfigureNetwork = 153;
+constexpr int kStrPhysicalAddress = 195;
+constexpr int kStrDhcpEnabled = 196;
+constexpr int kStrIpAddress = 197;
+constexpr int kStrSubnetMask = 198;
+constexpr int kStrDefaultGateway = 199;
+constexpr int kStrYes = 200;
+constexpr int kStrNo = 201;
+constexpr int kStrConfigurationUnreadable = 203;
+constexpr int kStrNetworkAborted = 205;
+constexpr int kStrAddressMightBeWrong = 206;
+constexpr int kStrAddressEmpty = 207;
+constexpr int kStrAddressAllZero = 208;
+constexpr int kStrAddressAutoConfigured = 209;
+constexpr int kStrRenewAddress = 210;
+constexpr int kStrGatewayEmpty = 217;
+constexpr int kStrConfigureGateway = 218;
+
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+std::string withoutTrailingSpace(std::string text) {
+    auto last = text.find_last_not_of(" \t\r\n\v\f");
+    text.erase(last == std::string::npos ? 0 : last + 1);
+    return text;
+}
+
+}  // namespace
+
+std::string formatPhysicalAddress(const std::vector<std::uint8_t>& address) {
+    unsigned octets[6] = {};
+    for (std::size_t i = 0; i < 6 && i < address.size(); ++i) octets[i] = address[i];
+    char text[18];
+    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", octets[0], octets[1],
+                  octets[2], octets[3], octets[4], octets[5]);
+    return text;
+}
+
+void NetworkTest::reset() {
+    GenericTest::reset();
+    loadTexts(kStrNetworkName, kStrNetworkDescription);
+    gatewayText_.clear();
+    ipText_.clear();
+    maskText_.clear();
+    dhcpEnabled_ = 0;
+}
+
+bool NetworkTest::readSettings(const adapterinfo::AdapterDetails& details,
+                               platform::Platform& platform) {
+    std::uint32_t needed = 0;
+    std::vector<platform::IpAdapterInfo> adapters;
+    if (platform.ipHelper.adaptersInfo(0, needed, adapters) != platform::kErrorBufferOverflow)
+        return false;
+    if (platform.ipHelper.adaptersInfo(needed, needed, adapters) != platform::kErrorSuccess)
+        return false;
+    for (const platform::IpAdapterInfo& adapter : adapters) {
+        if (!sameIgnoringCase(formatPhysicalAddress(adapter.address), details.macAddress)) continue;
+        auto first = [&](const std::vector<std::string>& list) {
+            return list.empty() ? std::string() : platform.codePages.ansiToUtf8(list.front());
+        };
+        ipText_ = first(adapter.ipAddresses);
+        maskText_ = first(adapter.ipMasks);
+        gatewayText_ = platform.codePages.ansiToUtf8(adapter.gateway);
+        dhcpEnabled_ = adapter.dhcpEnabled;
+        return true;
+    }
+    return false;
+}
+
+void NetworkTest::appendSettings(const adapterinfo::AdapterDetails& details) {
+    appendDetail(details.adapterName);
+    appendLabelled(kStrPhysicalAddress, details.macAddress);
+    appendLabelled(kStrDhcpEnabled, resources::stringOr(dhcpEnabled_ != 0 ? kStrYes : kStrNo, ""));
+    appendLabelled(kStrIpAddress, ipText_);
+    appendLabelled(kStrSubnetMask, maskText_);
+    appendLabelled(kStrDefaultGateway, gatewayText_);
+}
+
+void NetworkTest::applyVerdict(AddressVerdict verdict, const adapterinfo::AdapterDetails& details) {
+    auto fail = [&](int detailId, int adviceId) {
+        appendDetail(resources::stringOr(detailId, ""));
+        advice_ = resources::stringOr(adviceId, "");
+    };
+    switch (verdict) {
+        case AddressVerdict::Usable:
+            appendSettings(details);
+            status_ = TestStatus::Passed;
+            advice_.clear();
+            return;
+        case AddressVerdict::OutsideGatewaySubnet:
+            return fail(kStrAddressMightBeWrong, kStrConfigureNetwork);
+        case AddressVerdict::NoAddress:
+            return fail(kStrAddressEmpty, kStrConfigureNetwork);
+        case AddressVerdict::AllZero:
+            return fail(kStrAddressAllZero, kStrRenewAddress);
+        case AddressVerdict::AutoConfigured:
+            fail(kStrAddressAutoConfigured, kStrConfigureNetwork);
+            return appendSettings(details);
+        case AddressVerdict::MaskNotUsable:
+            return fail(resources::kStrMaskNotUsable, kStrConfigureNetwork);
+        case AddressVerdict::NoGateway:
+            return fail(kStrGatewayEmpty, kStrConfigureGateway);
+    }
+}
+
+void NetworkTest::runPing(const std::string& target, TestRunEnvironment& env) {
+    if (target.empty()) return;
+    env.sink.pingStarting(target);
+    platform::PingResult ping = env.platform.processes.ping(target, kPingLimit, env.stop);
+    if (ping.startResult != platform::kErrorSuccess || ping.timedOut || ping.stopped) return;
+    std::string& output = ping.output;
+    std::size_t start = 0;
+    while (start < output.size()) {
+        std::size_t end = output.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = output.size();
+        if (end > start)
+            appendDetail(withoutTrailingSpace(env.platform.codePages.oemToUtf8(
+                std::string_view(output).substr(start, end - start))));
+        start = end + 1;
+    }
+}
+
+void NetworkTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
+    status_ = TestStatus::Failed;
+    env.sink.busy(true);
+    std::string target;
+    if (details.hasAdapterName != 0 && details.radioOn != 0) {
+        if (readSettings(details, env.platform)) {
+            target = pickPingTarget(gatewayText_);
+            applyVerdict(checkAddressing(ipText_, target, maskText_, dhcpEnabled_ != 0), details);
+        } else {
+            status_ = TestStatus::Aborted;
+            appendDetail(resources::stringOr(kStrConfigurationUnreadable, ""));
+        }
+    }
+    if (status_ == TestStatus::Passed) {
+        resultText_ = resources::stringOr(kStrNetworkPassed, "");
+        advice_.clear();
+    } else if (status_ == TestStatus::Aborted) {
+        resultText_ = resources::stringOr(kStrNetworkAborted, "");
+        advice_.clear();
+    } else {
+        resultText_ = resources::stringOr(kStrNotConfigured, "");
+        if (advice_.empty()) advice_ = resources::stringOr(kStrConfigureNetwork, "");
+    }
+    postHead(env.sink);
+    if (status_ == TestStatus::Passed) runPing(target, env);
+    postTail(env.sink);
+    env.sink.busy(false);
+}
+
+}  // namespace zlx::clientsuite

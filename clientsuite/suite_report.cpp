@@ -1,0 +1,116 @@
+#include "clientsuite/suite_report.h"
+
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace zlx::clientsuite {
+
+namespace {
+
+// The lines of a test's text, which may break with "\r\n" or "\n".
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::size_t stop = end > start && text[end - 1] == '\r' ? end - 1 : end;
+        lines.push_back(text.substr(start, stop - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+struct AdapterField {
+    const char* key;
+    const char* label;
+    std::string value;
+};
+
+std::vector<AdapterField> adapterFields(const adapterinfo::AdapterDetails& d) {
+    return {{"description", "Adapter", d.requestedName},
+            {"name", "Name", d.adapterName},
+            {"macAddress", "MAC address", d.macAddress},
+            {"ipAddress", "IP address", d.ipAddress},
+            {"driverPath", "Driver file", d.driverPath},
+            {"driverFileVersion", "Driver version", d.driverFileVersion},
+            {"driverFileDate", "Driver date", d.driverFileDate},
+            {"profileName", "Profile", d.profileName}};
+}
+
+}  // namespace
+
+const char* statusWord(TestStatus status) {
+    switch (status) {
+        case TestStatus::Failed:
+            return "failed";
+        case TestStatus::Passed:
+            return "passed";
+        case TestStatus::NotRun:
+            return "notRun";
+        case TestStatus::Bypassed:
+            return "bypassed";
+        case TestStatus::Aborted:
+            return "aborted";
+        case TestStatus::Authenticating:
+            return "authenticating";
+    }
+    return "failed";
+}
+
+int reportExitStatus(const TestSuite& suite) {
+    for (const auto& test : suite.tests())
+        if (test->status() != TestStatus::Passed && test->status() != TestStatus::Bypassed)
+            return 1;
+    return 0;
+}
+
+std::string formatReportText(const ClientReport& report) {
+    std::string out;
+    auto line = [&out](const std::string& text) { out += platform::escapeControls(text) + "\n"; };
+    for (const AdapterField& field : adapterFields(report.details))
+        line(std::string(field.label) + ": " + field.value);
+    line(std::string("Radio: ") + (report.details.radioOn ? "on" : "off"));
+    for (const auto& test : report.suite.tests()) {
+        out += "\n";
+        line(test->name() + ": " + statusWord(test->status()));
+        line("  " + test->description());
+        line("  Result: " + test->result());
+        auto details = linesOf(test->details());
+        if (!details.empty()) {
+            line("  Details:");
+            for (const std::string& detail : details) line("    " + detail);
+        }
+        for (const std::string& advice : linesOf(test->advice())) line("  Advice: " + advice);
+    }
+    return out;
+}
+
+std::string formatReportJson(const ClientReport& report) {
+    nlohmann::ordered_json adapter = nlohmann::ordered_json::object();
+    for (const AdapterField& field : adapterFields(report.details))
+        adapter[field.key] = field.value;
+    adapter["radioOn"] = report.details.radioOn != 0;
+    nlohmann::ordered_json tests = nlohmann::ordered_json::array();
+    for (const auto& test : report.suite.tests()) {
+        nlohmann::ordered_json entry;
+        entry["name"] = test->name();
+        entry["description"] = test->description();
+        entry["status"] = statusWord(test->status());
+        entry["result"] = test->result();
+        entry["details"] = linesOf(test->details());
+        entry["advice"] = linesOf(test->advice());
+        tests.push_back(std::move(entry));
+    }
+    nlohmann::ordered_json document;
+    document["formatVersion"] = 1;
+    document["passed"] = reportExitStatus(report.suite) == 0;
+    document["adapter"] = std::move(adapter);
+    document["tests"] = std::move(tests);
+    // Text that is not UTF-8 (an SSID's raw octets) is replaced, never refused.
+    return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace zlx::clientsuite

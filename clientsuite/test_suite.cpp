@@ -1,0 +1,29 @@
+#include "clientsuite/test_suite.h"
+
+#include "clientsuite/connection_tests.h"
+#include "clientsuite/hardware_tests.h"
+#include "clientsuite/network_test.h"
+
+namespace zlx::clientsuite {
+
+TestSuite::TestSuite() {
+    tests_.push_back(std::make_unique<DriverTest>());
+    tests_.push_back(std::make_unique<CardInsertTest>());
+    tests_.push_back(std::make_unique<CardEnableTest>());
+    tests_.push_back(std::make_unique<AssociationTest>());
+    tests_.push_back(std::make_unique<AuthenticationTest>());
+    tests_.push_back(std::make_unique<NetworkTest>());
+    for (auto& test : tests_) test->reset();
+}
+
+bool runClientTests(const TestSuite& suite, adapterinfo::AdapterDetails& details,
+                    TestRunEnvironment& env) {
+    for (const auto& test : suite.tests()) {
+        if (env.stop.stopRequested()) return false;
+        test->run(details, env);
+        if (!env.stop.sleepFor(env.clock, kPauseBetweenTests)) return false;
+    }
+    return true;
+}
+
+}  // namespace zlx::clientsuite

@@ -1,0 +1,29 @@
+#pragma once
+// A stop request that ends a worker's waits early: the program is ending, so a wait for a
+// window or a pause between steps must not keep it from ending.
+
+#include <condition_variable>
+#include <mutex>
+
+#include "platform/clock.h"
+
+namespace zlx::platform {
+
+class StopSignal {
+  public:
+    void requestStop();
+    bool stopRequested() const;
+
+    // Waits `duration` on `clock`, or less when a stop is requested meanwhile. Returns false
+    // when the wait ended by the stop. Like Clock::sleepFor, the calling thread's activity is
+    // given up while it waits (on ManualClock the clock's driver must advance to wake it), and
+    // never called on the thread that drives a manual clock.
+    bool sleepFor(Clock& clock, Millis duration);
+
+  private:
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    bool stop_ = false;
+};
+
+}  // namespace zlx::platform
