@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/bytes.h"
+#include "platform/text.h"
 #include "platform/wlan_types.h"
 #include "resources/string_table.h"
 #include "wlan/client_handle.h"
@@ -108,8 +109,10 @@ void AssociationTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironme
     if (associated) {
         std::string ssid = ssidTextOf(env.platform.codePages, snapshot.associationAttributes.data(),
                                       snapshot.associationAttributes.size());
-        appendLabelled(kStrApName,
-                       ssid.empty() ? resources::stringOr(kStrApNameUnavailable, "") : ssid);
+        // Names come from the network and the user: shown, and saved in the log, with no
+        // control or direction mark of their own.
+        appendLabelled(kStrApName, ssid.empty() ? resources::stringOr(kStrApNameUnavailable, "")
+                                                : platform::displaySafeName(ssid));
         appendLabelled(kStrApIpAddress, resources::stringOr(kStrApAddressUnavailable, ""));
         resultText_ = resources::stringOr(kStrAssociationPassed, "");
         advice_.clear();

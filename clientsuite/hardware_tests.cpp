@@ -1,5 +1,6 @@
 #include "clientsuite/hardware_tests.h"
 
+#include "platform/text.h"
 #include "resources/string_table.h"
 
 namespace zlx::clientsuite {
@@ -81,13 +82,14 @@ void DriverTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& e
         appendDetail(resources::stringOr(kStrRegistryKeysOk, ""));
         if (!details.driverPath.empty()) {
             file = details.driverPath;
-            appendLabelled(kStrNicName, details.adapterName);
+            appendLabelled(kStrNicName, platform::displaySafeName(details.adapterName));
             appendLabelled(kStrDriverName, driverNameOf(details.driverPath));
             appendLabelled(kStrDriverPath, details.driverPath);
             appendLabelled(kStrDriverVersion, details.driverFileVersion);
-            appendLabelled(kStrActiveProfileName, details.profileName.empty()
-                                                      ? resources::stringOr(kStrNotFound, "")
-                                                      : details.profileName);
+            appendLabelled(kStrActiveProfileName,
+                           details.profileName.empty()
+                               ? resources::stringOr(kStrNotFound, "")
+                               : platform::displaySafeName(details.profileName));
         }
     }
     if (!identified || details.driverPath.empty()) {

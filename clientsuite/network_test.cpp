@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/text.h"
 #include "resources/string_table.h"
 
 namespace zlx::clientsuite {
@@ -88,7 +89,7 @@ bool NetworkTest::readSettings(const adapterinfo::AdapterDetails& details,
 }
 
 void NetworkTest::appendSettings(const adapterinfo::AdapterDetails& details) {
-    appendDetail(details.adapterName);
+    appendDetail(platform::displaySafeName(details.adapterName));
     appendLabelled(kStrPhysicalAddress, details.macAddress);
     appendLabelled(kStrDhcpEnabled, resources::stringOr(dhcpEnabled_ != 0 ? kStrYes : kStrNo, ""));
     appendLabelled(kStrIpAddress, ipText_);

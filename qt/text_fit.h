@@ -8,7 +8,9 @@
 
 namespace zlx::qt {
 
-// The model holds UTF-8; "\r\n" line breaks become the "\n" Qt draws.
+// The model holds UTF-8; "\r\n" line breaks become the "\n" Qt draws. Control characters and
+// bidirectional controls, which only names from outside (profiles, SSIDs, descriptions) can
+// carry, are drawn as U+FFFD, so no name can hide or reorder the text around it.
 QString fromModel(std::string_view text);
 std::string toModel(const QString& text);
 

@@ -56,6 +56,18 @@ TEST(TextFitTest, ModelLineBreaksBecomeQts) {
     EXPECT_EQ(fromModel("a\r\nb\rc\nd"), "a\nb\nc\nd");
     EXPECT_EQ(fromModel("Grüße"), QString::fromUtf8("Grüße"));
     EXPECT_EQ(toModel(QString::fromUtf8("Grüße")), "Grüße");
+    const std::pair<const char*, const char16_t*> neutralised[] = {
+        {"\xE2\x80\xAE"
+         "evil\xE2\x80\xAC.txt",
+         u"\uFFFDevil\uFFFD.txt"},
+        {"\x1B[2J\x07tab\there", u"\uFFFD[2J\uFFFDtab\there"},
+        {"a\xE2\x81\xA6"
+         "b\xE2\x80\x8F",
+         u"a\uFFFDb\uFFFD"},
+        {"bad \xFF byte", u"bad \uFFFD byte"},
+    };
+    for (auto [model, shown] : neutralised)
+        EXPECT_EQ(fromModel(model), QString::fromUtf16(shown)) << model;
 }
 
 TEST(TextFitTest, StaticsDrawAccessMarksAsWindowsDoes) {
