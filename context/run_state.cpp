@@ -35,6 +35,25 @@ RunState RunStateStore::exchangeRunState(RunState state) {
     return was;
 }
 
+bool RunStateStore::claimFailureBox() {
+    std::lock_guard lock(stateLock_);
+    if (failureBoxClaimed_) return false;
+    failureBoxClaimed_ = true;
+    return true;
+}
+
+void RunStateStore::freeFailureBox() {
+    std::lock_guard lock(stateLock_);
+    failureBoxClaimed_ = false;
+}
+
+bool RunStateStore::advanceRunState(RunState from, RunState to) {
+    std::lock_guard lock(stateLock_);
+    if (state_ != from) return false;
+    state_ = to;
+    return true;
+}
+
 void RunStateStore::addPendingLine(std::string line) {
     std::lock_guard lock(handOverLock_);
     pendingLines_.push_back(std::move(line));

@@ -20,6 +20,15 @@ class RunStateStore {
     void setRunState(RunState state);
     // Sets `state` and returns the one it replaced, in one step.
     RunState exchangeRunState(RunState state);
+    // Sets `to` only while the state is `from`, in one step; false when another thread (the
+    // notification routine ending the run) changed it first.
+    bool advanceRunState(RunState from, RunState to);
+
+    // A run shows one failure box at most, whichever of its endings comes first: the page's
+    // failed connection or the notification routine's "profile not found". The first to claim
+    // it shows its box; Start makes it free again.
+    bool claimFailureBox();
+    void freeFailureBox();
 
     // The lines of events that arrive before the test window is open, in order. They belong
     // to the run that produced them: Start clears them, the opening window takes them
@@ -47,6 +56,7 @@ class RunStateStore {
   private:
     mutable std::mutex stateLock_;
     RunState state_ = RunState::Idle;
+    bool failureBoxClaimed_ = false;
     // The line and the flag cross threads too; a lock of their own keeps each access whole.
     mutable std::mutex handOverLock_;
     std::vector<std::string> pendingLines_;

@@ -73,11 +73,15 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             // nothing.
             RunState ended = ctx_.runState.exchangeRunState(RunState::Idle);
             if (ended == RunState::Idle) break;
-            ui::MessageBoxRequest box;
-            box.text =
-                resources::stringOr(resources::kStrTestCouldNotBeRun, "The test could not be run");
-            box.caption = resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
-            desktop.services().messageBox(box);
+            // Not when the run's failed connection has shown its box already: one box a run.
+            if (ctx_.runState.claimFailureBox()) {
+                ui::MessageBoxRequest box;
+                box.text = resources::stringOr(resources::kStrTestCouldNotBeRun,
+                                               "The test could not be run");
+                box.caption =
+                    resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
+                desktop.services().messageBox(box);
+            }
             desktop.post(page, context::kWmEndRunProfileNotFound, 0,
                          static_cast<std::int64_t>(ended));
             break;

@@ -23,9 +23,9 @@ using namespace zlx;
 constexpr std::uint32_t kKnownEvents[] = {
     0x80000000, 0x80000001, 0x80000002, 0x80000003, 0x80000004, 0x80000005, 0x80000010, 1, 5, 33};
 
-std::vector<platform::sim::IhvEvent> eventsFrom(FuzzedDataProvider& in) {
+std::vector<platform::sim::IhvEvent> eventsFrom(FuzzedDataProvider& in, std::size_t most) {
     std::vector<platform::sim::IhvEvent> events;
-    while (in.remaining_bytes() > 0 && events.size() < 64) {
+    while (in.remaining_bytes() > 0 && events.size() < most) {
         platform::sim::IhvEvent e;
         e.delayMs = in.ConsumeIntegralInRange<platform::Millis>(0, 40000);
         switch (in.ConsumeIntegralInRange(0, 2)) {
@@ -62,9 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
     if (scenario.wlan.interfaces.empty()) std::abort();
-    // The service's answers to the leave request stay empty until the page ends a run after
-    // at most one leave request: today such answers start it again without end.
-    scenario.wlan.interfaces.front().ihvService.onEnter = eventsFrom(in);
+    // The service answers the enter request and every leave request with events of the input,
+    // so a leave request answered by "failed to connect", "connected" or "profile not found"
+    // is among what is tried.
+    auto& service = scenario.wlan.interfaces.front().ihvService;
+    service.onEnter = eventsFrom(in, in.ConsumeIntegralInRange<std::size_t>(0, 64));
+    service.onLeave = eventsFrom(in, 16);
 
     platform::ManualClock clock(scenario.machine.localTimeStart);
     ui::HeadlessServices services;
@@ -77,5 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         program.desktop(), driver, services, program.scriptHooks(), transcript);
     driver.setInput(&runner);
     launcher::runScripted(program, runner, {}, transcript, errors);
+    // One Start is one run: whatever the service says, it ends with one failure box at most.
+    if (services.messageBoxes().size() > 1) std::abort();
     return 0;
 }

@@ -28,6 +28,7 @@ void TroubleshootingPage::start() {
         desktop().post(handle(), context::kWmStartClientTests, 0, 0);
         return;
     }
+    ctx_.runState.freeFailureBox();
     driver_.enterDiagnosticMode(ctx_.selectedProfileName);
     ctx_.runState.setRunState(RunState::Connecting);
     awaitingConnection_ = true;
@@ -73,13 +74,22 @@ void TroubleshootingPage::connectionResult(bool connected) {
         desktop().post(handle(), context::kWmShowWaitingDialog);
         return;
     }
-    showError(resources::kStrCouldNotConnect);
+    // A "profile not found" that ended the run while this result waited in the queue has shown
+    // its box and ends the run itself. A run still connecting ends with this failure, before
+    // its box shows, so that an answer to the leave request or a late event finds no run.
+    RunState state = ctx_.runState.readRunState();
+    if (state == RunState::Idle) return;
+    if (state == RunState::Connecting &&
+        !ctx_.runState.advanceRunState(RunState::Connecting, RunState::Idle))
+        return;
+    if (ctx_.runState.claimFailureBox()) showError(resources::kStrCouldNotConnect);
     leaveOnce();
 }
 
 void TroubleshootingPage::showWaitingDialog() {
+    // Only a run still connecting waits: one that a "profile not found" ended meanwhile does not.
+    if (!ctx_.runState.advanceRunState(RunState::Connecting, RunState::Waiting)) return;
     diagchannel::WaitDialog waiting(ctx_, driver_);
-    ctx_.runState.setRunState(RunState::Waiting);
     waiting.doModal(handle());
 }
 
