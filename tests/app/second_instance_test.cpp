@@ -2,47 +2,30 @@
 
 #include <gtest/gtest.h>
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <filesystem>
 
 #include "status/status_sheet.h"
 #include "support/program_fixture.h"
+#include "support/program_process.h"
 #include "ui/dialog.h"
-
-extern char** environ;
 
 namespace zlx::app {
 namespace {
 
 using zlx::testing::ProgramFixture;
 
-const std::string kProgram = std::string(ZLX_BINARY_DIR) + "/zlxdiag";
-
 // Runs the program as another process with the same instance folder; its exit status.
 int runSecondCopy(const std::string& instanceDir) {
-    std::vector<std::string> env = {"ZLXDIAG_INSTANCE_DIR=" + instanceDir};
-    for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("ZLXDIAG_INSTANCE_DIR=", 0) != 0) env.emplace_back(*e);
-    std::vector<char*> envp;
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    std::vector<std::string> args = {kProgram, "--headless", "--script", "/dev/null"};
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    if (::posix_spawn(&pid, kProgram.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0)
-        return -1;
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return zlx::testing::runProgram({"--headless", "--script", "/dev/null"},
+                                    {{"ZLXDIAG_INSTANCE_DIR", instanceDir}})
+        .status;
 }
 
 class SecondInstanceTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!std::filesystem::exists(kProgram)) GTEST_SKIP() << "no program binary in this build";
+        if (!std::filesystem::exists(zlx::testing::kProgramPath))
+            GTEST_SKIP() << "no program binary in this build";
     }
 };
 

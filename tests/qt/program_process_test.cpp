@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <fstream>
 
 #include "support/program_process.h"

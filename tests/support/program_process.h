@@ -2,6 +2,7 @@
 // The real program run as a process of its own, with its output captured, for what only a
 // whole process shows: exit statuses, the display it opens, what it prints.
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <filesystem>
