@@ -30,7 +30,7 @@ void BM_BuildAdapterDetails(benchmark::State& state) {
         platform::ManualClock clock;
         platform::sim::SimMachine machine(platform::sim::loadDefaultScenario(), clock);
         platform::posix::PosixNamedMutexes mutexes(pattern, clock);
-        platform::posix::PosixSingleInstance instance("{adapter-details-bench}", pattern);
+        platform::host::NativeSingleInstance instance("{adapter-details-bench}", pattern);
         platform::posix::PosixSavedFiles saved;
         platform::Platform platform =
             platform::sim::makePlatform(machine, mutexes, instance, saved);

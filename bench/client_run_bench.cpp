@@ -29,7 +29,7 @@ void BM_ClientRunOnTheRealClock(benchmark::State& state) {
     scenario.ping.durationMs = 1000;
     platform::RealClock clock;
     platform::sim::SimMachine machine(scenario, clock);
-    platform::posix::PosixSingleInstance instance(platform::posix::kInstanceMutexName, "/tmp");
+    platform::host::NativeSingleInstance instance(platform::host::kInstanceMutexName, "/tmp");
     platform::posix::PosixNamedMutexes mutexes("/tmp", clock);
     platform::posix::PosixSavedFiles saved;
     platform::Platform bundle = platform::sim::makePlatform(machine, mutexes, instance, saved);

@@ -20,7 +20,7 @@ using namespace zlx;
 struct Program {
     explicit Program(const platform::sim::Scenario& scenario)
         : machine(scenario, clock),
-          instance(platform::posix::kInstanceMutexName, "/tmp"),
+          instance(platform::host::kInstanceMutexName, "/tmp"),
           mutexes("/tmp", clock),
           bundle(platform::sim::makePlatform(machine, mutexes, instance, saved)),
           desktop(clock, services, [](int) -> std::optional<std::string> { return {}; }),
@@ -28,7 +28,7 @@ struct Program {
           notifications(context) {}
     platform::ManualClock clock;
     platform::sim::SimMachine machine;
-    platform::posix::PosixSingleInstance instance;
+    platform::host::NativeSingleInstance instance;
     platform::posix::PosixNamedMutexes mutexes;
     platform::posix::PosixSavedFiles saved;
     platform::Platform bundle;

@@ -137,7 +137,7 @@ struct StatusBench {
     platform::sim::SimMachine machine;
     RecordingWlan wlan;
     platform::posix::PosixNamedMutexes mutexes;
-    platform::posix::PosixSingleInstance instance;
+    platform::host::NativeSingleInstance instance;
     platform::posix::PosixSavedFiles saved;
     platform::Platform base;
     platform::Platform platform;

@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "launcher/simulated_program.h"
-#include "platform/posix/instance_dir.h"
 #include "scriptmode/script_runner.h"
 #include "ui/headless.h"
 
@@ -30,21 +29,21 @@ std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& sc
     }
 }
 
-std::optional<std::string> sharedInstanceFolder(std::ostream& err) {
+std::optional<std::string> sharedInstanceScope(std::ostream& err) {
     try {
-        return platform::posix::instanceDirectory();
-    } catch (const platform::posix::InstanceError& e) {
+        return platform::host::sharedInstanceScope();
+    } catch (const platform::host::InstanceError& e) {
         err << "zlxdiag: " << e.what() << "\n";
         return std::nullopt;
     }
 }
 
-ScriptedInstanceFolder::ScriptedInstanceFolder() {
+ScriptedInstanceScope::ScriptedInstanceScope() {
     if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR");
         explicitDir && *explicitDir) {
         try {
-            path_ = platform::posix::instanceDirectory();
-        } catch (const platform::posix::InstanceError& e) {
+            path_ = platform::host::sharedInstanceScope();
+        } catch (const platform::host::InstanceError& e) {
             error_ = e.what();
         }
         return;
@@ -58,13 +57,13 @@ int runProgram(SimulatedProgram& program, const std::vector<std::string>& system
                std::ostream& err) {
     try {
         return program.run(systemArguments);
-    } catch (const platform::posix::InstanceError& e) {
+    } catch (const platform::host::InstanceError& e) {
         err << "zlxdiag: " << e.what() << "\n";
         return 1;
     }
 }
 
-bool ScriptedInstanceFolder::usable(std::ostream& err) const {
+bool ScriptedInstanceScope::usable(std::ostream& err) const {
     if (!path_.empty()) return true;
     err << "zlxdiag: no folder for the program's instance files: " << error_ << "\n";
     return false;
@@ -76,11 +75,11 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
     if (!scenario) return 1;
     auto commands = loadScript(scriptText, err);
     if (!commands) return 2;
-    ScriptedInstanceFolder instanceFolder;
-    if (!instanceFolder.usable(err)) return 1;
+    ScriptedInstanceScope instanceScope;
+    if (!instanceScope.usable(err)) return 1;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, instanceFolder.path(),
+    SimulatedProgram program(*scenario, clock, services, instanceScope.path(),
                              processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "launcher/options.h"
-#include "platform/posix/private_instance_dir.h"
+#include "platform/host.h"
 #include "platform/sim/scenario.h"
 #include "scriptmode/script.h"
 #include "scriptmode/script_runner.h"
@@ -26,24 +26,24 @@ std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& sc
 
 class SimulatedProgram;
 
-// The folder every copy of the interactive program shares; nothing (and a message on `err`)
-// when it cannot be trusted.
-std::optional<std::string> sharedInstanceFolder(std::ostream& err);
+// The instance scope (platform/host.h) every copy of the interactive program shares; nothing
+// (and a message on `err`) when it cannot be trusted.
+std::optional<std::string> sharedInstanceScope(std::ostream& err);
 
-// Where a scripted or report run keeps the files of its kernel objects. Such a run works on a
-// simulated machine, so by default it has a private folder of its own and an open copy of the
-// program never turns it into a silent second instance. Only a folder that ZLXDIAG_INSTANCE_DIR
-// names explicitly makes it take part in the single-instance protocol, as the interactive
-// program does.
-class ScriptedInstanceFolder {
+// Where a scripted or report run keeps its kernel objects. Such a run works on a simulated
+// machine, so by default it has a private scope of its own and an open copy of the program
+// never turns it into a silent second instance. Only a scope that ZLXDIAG_INSTANCE_DIR names
+// explicitly makes it take part in the single-instance protocol, as the interactive program
+// does.
+class ScriptedInstanceScope {
   public:
-    ScriptedInstanceFolder();
+    ScriptedInstanceScope();
     const std::string& path() const { return path_; }
-    // False, with the reason on `err`, when no folder could be had.
+    // False, with the reason on `err`, when no scope could be had.
     bool usable(std::ostream& err) const;
 
   private:
-    std::optional<platform::posix::PrivateInstanceDirectory> private_;
+    std::optional<platform::host::PrivateInstanceScope> private_;
     std::string path_;
     std::string error_;
 };

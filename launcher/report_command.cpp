@@ -11,11 +11,11 @@ namespace zlx::launcher {
 int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
     auto scenario = loadScenario(options, err);
     if (!scenario) return kReportUsageError;
-    ScriptedInstanceFolder instanceFolder;
-    if (!instanceFolder.usable(err)) return kReportUsageError;
+    ScriptedInstanceScope instanceScope;
+    if (!instanceScope.usable(err)) return kReportUsageError;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, instanceFolder.path(),
+    SimulatedProgram program(*scenario, clock, services, instanceScope.path(),
                              processHandleBase());
     app::initialiseProcess(program.application().adapterState());
     auto report = clientsuite::runReport(program.context(), clock, [&err](const std::string& step) {

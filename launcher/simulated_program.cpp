@@ -1,7 +1,5 @@
 #include "launcher/simulated_program.h"
 
-#include <unistd.h>
-
 #include "adapterinfo/adapter_details.h"
 #include "adapterinfo/details_text.h"
 #include "app/process_start.h"
@@ -20,11 +18,11 @@ std::optional<std::string> loadResourceString(int id) {
 
 SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
                                    ui::DesktopServices& services,
-                                   const std::string& instanceDirectory,
+                                   const std::string& instanceScope,
                                    ui::WindowHandle handleBase)
     : machine_(scenario, clock),
-      instance_(platform::posix::kInstanceMutexName, instanceDirectory),
-      mutexes_(instanceDirectory, clock),
+      instance_(platform::host::kInstanceMutexName, instanceScope),
+      mutexes_(instanceScope, clock),
       platform_(platform::sim::makePlatform(machine_, mutexes_, instance_, savedFiles_)),
       desktop_(clock, services, &loadResourceString, handleBase),
       context_(platform_, desktop_, context::productDataFor(scenario.product)),
@@ -53,7 +51,7 @@ scriptmode::ScriptHooks SimulatedProgram::scriptHooks() {
 }
 
 ui::WindowHandle processHandleBase() {
-    return static_cast<ui::WindowHandle>(::getpid()) << 24;
+    return static_cast<ui::WindowHandle>(platform::host::currentProcessId()) << 24;
 }
 
 }  // namespace zlx::launcher

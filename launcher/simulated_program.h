@@ -9,10 +9,8 @@
 
 #include "app/application.h"
 #include "context/app_context.h"
-#include "platform/posix/named_mutex.h"
-#include "platform/posix/named_mutex_holder.h"
-#include "platform/posix/saved_files.h"
-#include "platform/posix/single_instance.h"
+#include "platform/host.h"
+#include "platform/named_mutex_holder.h"
 #include "platform/sim/scenario.h"
 #include "platform/sim/sim_machine.h"
 #include "scriptmode/script_runner.h"
@@ -23,7 +21,7 @@ namespace zlx::launcher {
 class SimulatedProgram {
   public:
     SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
-                     ui::DesktopServices& services, const std::string& instanceDirectory,
+                     ui::DesktopServices& services, const std::string& instanceScope,
                      ui::WindowHandle handleBase);
     ~SimulatedProgram();
 
@@ -41,11 +39,11 @@ class SimulatedProgram {
 
   private:
     platform::sim::SimMachine machine_;
-    platform::posix::PosixSingleInstance instance_;
-    platform::posix::PosixNamedMutexes mutexes_;
+    platform::host::NativeSingleInstance instance_;
+    platform::host::NativeNamedMutexes mutexes_;
     // Another program of the vendor holding the NIC mutex, when the scenario says so.
-    std::optional<platform::posix::NamedMutexHolder> nicHolder_;
-    platform::posix::PosixSavedFiles savedFiles_;
+    std::optional<platform::NamedMutexHolder> nicHolder_;
+    platform::host::NativeSavedFiles savedFiles_;
     platform::Platform platform_;
     ui::Desktop desktop_;
     context::AppContext context_;

@@ -14,7 +14,7 @@ namespace zlx::qt {
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     auto scenario = launcher::loadScenario(options, err);
     if (!scenario) return 1;
-    auto folder = launcher::sharedInstanceFolder(err);
+    auto folder = launcher::sharedInstanceScope(err);
     if (!folder) return 1;
 
     platform::RealClock clock;

@@ -19,11 +19,11 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
     if (!scenario) return 1;
     auto commands = launcher::loadScript(scriptText, err);
     if (!commands) return 2;
-    launcher::ScriptedInstanceFolder instanceFolder;
-    if (!instanceFolder.usable(err)) return 1;
+    launcher::ScriptedInstanceScope instanceScope;
+    if (!instanceScope.usable(err)) return 1;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::SimulatedProgram program(*scenario, clock, services, instanceFolder.path(),
+    launcher::SimulatedProgram program(*scenario, clock, services, instanceScope.path(),
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
     HelpStandIn help;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -21,5 +22,7 @@ std::string instanceDirectory();
 // (not a symbolic link) owned by this user with mode 0700: in a folder anybody may create,
 // someone else could hold or replace the lock.
 std::string privateFolder(const std::string& path);
+
+std::uint32_t currentProcessId();
 
 }  // namespace zlx::platform::posix

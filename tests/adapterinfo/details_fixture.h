@@ -1,5 +1,5 @@
 #pragma once
-// A simulated machine with the real named mutexes in a private folder, the selection of its
+// A simulated machine with the real named mutexes in a private scope, the selection of its
 // first wireless interface and the version classification it reports: what one adapter
 // details build reads.
 
@@ -9,12 +9,9 @@
 #include "adapterinfo/adapter_details.h"
 #include "adapterinfo/windows_version.h"
 #include "context/app_context.h"
-#include "platform/posix/named_mutex.h"
-#include "platform/posix/saved_files.h"
-#include "platform/posix/single_instance.h"
+#include "platform/host.h"
 #include "platform/sim/scenario.h"
 #include "platform/sim/sim_machine.h"
-#include "support/temp_dir.h"
 
 namespace zlx::testing {
 
@@ -28,8 +25,8 @@ class DetailsFixture {
         : scenario_(std::move(scenario)),
           clock_(scenario_.machine.localTimeStart),
           machine_(std::make_unique<platform::sim::SimMachine>(scenario_, clock_)),
-          mutexes_(dir_.path(), clock_),
-          instance_("{adapterinfo-test}", dir_.path()),
+          mutexes_(scope_.path(), clock_),
+          instance_("{adapterinfo-test}", scope_.path()),
           platform_(platform::sim::makePlatform(*machine_, mutexes_, instance_, saved_)) {
         osVersionCode = adapterinfo::classifyWindowsVersion(machine_->system(), servicePackMajor);
         machine_->calls().takeNew();
@@ -71,13 +68,13 @@ class DetailsFixture {
     std::uint32_t servicePackMajor = 0;
 
   private:
-    TempDir dir_;
+    platform::host::PrivateInstanceScope scope_;
     platform::sim::Scenario scenario_;
     platform::ManualClock clock_;
     std::unique_ptr<platform::sim::SimMachine> machine_;
-    platform::posix::PosixNamedMutexes mutexes_;
-    platform::posix::PosixSingleInstance instance_;
-    platform::posix::PosixSavedFiles saved_;
+    platform::host::NativeNamedMutexes mutexes_;
+    platform::host::NativeSingleInstance instance_;
+    platform::host::NativeSavedFiles saved_;
     platform::Platform platform_;
 };
 

@@ -10,6 +10,7 @@
 #include "adapterinfo/adapter_details.h"
 #include "adapterinfo/windows_version.h"
 #include "launcher/headless_run.h"
+#include "support/environment.h"
 #include "support/program_fixture.h"
 #include "support/temp_dir.h"
 
@@ -45,7 +46,7 @@ TEST(StartUp, DetailsBeforeTheClassificationSeeCodeZero) {
 
 std::string runScript(const std::string& scenario, const std::string& script) {
     zlx::testing::TempDir instances;
-    ::setenv("ZLXDIAG_INSTANCE_DIR", instances.path().c_str(), 1);
+    zlx::testing::setEnvironment("ZLXDIAG_INSTANCE_DIR", instances.path());
     launcher::LaunchOptions options;
     options.headless = true;
     options.scenarioPath = scenarioPath(scenario);

@@ -4,7 +4,7 @@
 
 #include "adapterinfo/device_binding.h"
 #include "details_fixture.h"
-#include "platform/posix/named_mutex_holder.h"
+#include "platform/named_mutex_holder.h"
 
 namespace zlx::adapterinfo {
 namespace {
@@ -159,7 +159,7 @@ TEST_F(NicMutexTest, AFreeMutexCostsNoTimeAndIsFreeAgainAfterTheWalk) {
 }
 
 TEST_F(NicMutexTest, TheWalkWaitsUntilTheOtherProgramLetsGo) {
-    platform::posix::NamedMutexHolder other(f_.mutexes(), kNicMutexName, f_.clock(), 1500);
+    platform::NamedMutexHolder other(f_.mutexes(), kNicMutexName, f_.clock(), 1500);
     ASSERT_TRUE(other.holding());
     AdapterInfo info;
     info.adapterName = f_.selection.selectedAdapterDescription;
@@ -171,7 +171,7 @@ TEST_F(NicMutexTest, TheWalkWaitsUntilTheOtherProgramLetsGo) {
 }
 
 TEST_F(NicMutexTest, AfterTwoSecondsTheWalkGoesAheadWithoutTheMutex) {
-    platform::posix::NamedMutexHolder other(f_.mutexes(), kNicMutexName, f_.clock(), 5000);
+    platform::NamedMutexHolder other(f_.mutexes(), kNicMutexName, f_.clock(), 5000);
     AdapterInfo info;
     info.adapterName = f_.selection.selectedAdapterDescription;
     gatherDeviceBinding(f_.context(), info);
@@ -182,7 +182,7 @@ TEST_F(NicMutexTest, AfterTwoSecondsTheWalkGoesAheadWithoutTheMutex) {
 }
 
 TEST_F(NicMutexTest, AWorkerThreadWaitsWhileTheClockIsAdvancedForIt) {
-    platform::posix::NamedMutexHolder other(f_.mutexes(), kNicMutexName, f_.clock(), 5000);
+    platform::NamedMutexHolder other(f_.mutexes(), kNicMutexName, f_.clock(), 5000);
     AdapterInfo info;
     info.adapterName = f_.selection.selectedAdapterDescription;
     f_.clock().beginActivity();

@@ -37,7 +37,7 @@ TEST_F(SecondInstanceTest, BringsTheFirstWindowForwardOnceTheTroubleshootingPage
     int early = -2, late = -2;
     f.then([&] {
          f.desktop().showWindow(f.context().mainWindow, ui::ShowCommand::Minimize);
-         early = runSecondCopy(f.instanceDir());
+         early = runSecondCopy(f.instanceScope());
      })
         .then([&] {
             // Nothing to activate yet: the shared value is still zero.
@@ -45,7 +45,7 @@ TEST_F(SecondInstanceTest, BringsTheFirstWindowForwardOnceTheTroubleshootingPage
             EXPECT_EQ(f.desktop().foreground(), ui::kNoWindow);
             sheet()->setActivePage(1);
         })
-        .then([&] { late = runSecondCopy(f.instanceDir()); })
+        .then([&] { late = runSecondCopy(f.instanceScope()); })
         .then([&] {
             EXPECT_FALSE(sheet()->minimized());
             EXPECT_EQ(f.desktop().foreground(), f.context().mainWindow);

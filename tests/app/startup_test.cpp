@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "platform/posix/single_instance.h"
+#include "platform/host.h"
 #include "status/status_sheet.h"
 #include "support/program_fixture.h"
 #include "troubleshooting/troubleshooting_page.h"
@@ -69,8 +69,8 @@ TEST(StartupTest, RefreshGoesToTheActivePageEveryTwoSeconds) {
 
 TEST(StartupTest, SharedMainWindowIsWrittenWhenTheTroubleshootingPageFirstShows) {
     auto f = ProgramFixture::defaultMachine();
-    platform::posix::PosixSingleInstance other(platform::posix::kInstanceMutexName,
-                                               f.instanceDir());
+    platform::host::NativeSingleInstance other(platform::host::kInstanceMutexName,
+                                               f.instanceScope());
     f.then([&] {
          EXPECT_EQ(other.readSharedMainWindow(), 0u);
          sheetOf(f).setActivePage(1);
@@ -83,8 +83,8 @@ TEST(StartupTest, SharedMainWindowIsWrittenWhenTheTroubleshootingPageFirstShows)
 
 TEST(StartupTest, SecondCopyShowsNothingAndEnds) {
     auto first = ProgramFixture::defaultMachine();
-    platform::posix::PosixSingleInstance holder(platform::posix::kInstanceMutexName,
-                                                first.instanceDir());
+    platform::host::NativeSingleInstance holder(platform::host::kInstanceMutexName,
+                                                first.instanceScope());
     ASSERT_TRUE(holder.createMutex());
     bool stepRan = false;
     first.then([&] { stepRan = true; });

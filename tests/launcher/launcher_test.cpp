@@ -7,8 +7,8 @@
 #include "launcher/entry.h"
 #include "launcher/headless_run.h"
 #include "launcher/options.h"
-#include "platform/posix/instance_dir.h"
-#include "platform/posix/single_instance.h"
+#include "platform/host.h"
+#include "support/environment.h"
 #include "support/temp_dir.h"
 
 namespace zlx::launcher {
@@ -92,8 +92,8 @@ ScriptedRun runScript(const std::string& script) {
 class ScriptedRunTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ::setenv("XDG_RUNTIME_DIR", runtime_.path().c_str(), 1);
-        ::unsetenv("ZLXDIAG_INSTANCE_DIR");
+        zlx::testing::setEnvironment("XDG_RUNTIME_DIR", runtime_.path());
+        zlx::testing::unsetEnvironment("ZLXDIAG_INSTANCE_DIR");
     }
     zlx::testing::TempDir runtime_;
 };
@@ -113,8 +113,8 @@ TEST_F(ScriptedRunTest, ByteOrderMarkIsSkippedAndCommandsAfterTheEndAreReported)
 
 TEST_F(ScriptedRunTest, AnOpenCopyDoesNotSwallowAScriptedRun) {
     // The open copy holds the single-instance mutex in the user's usual folder.
-    platform::posix::PosixSingleInstance openCopy(platform::posix::kInstanceMutexName,
-                                                  platform::posix::instanceDirectory());
+    platform::host::NativeSingleInstance openCopy(platform::host::kInstanceMutexName,
+                                                  platform::host::sharedInstanceScope());
     ASSERT_TRUE(openCopy.createMutex());
 
     ScriptedRun run = runScript("tab 1\n");
@@ -122,7 +122,7 @@ TEST_F(ScriptedRunTest, AnOpenCopyDoesNotSwallowAScriptedRun) {
     EXPECT_EQ(run.out.rfind("> tab 1\n", 0), 0u);
 
     // Named explicitly, the folder makes the run a second copy: silent, status 0.
-    ::setenv("ZLXDIAG_INSTANCE_DIR", platform::posix::instanceDirectory().c_str(), 1);
+    zlx::testing::setEnvironment("ZLXDIAG_INSTANCE_DIR", platform::host::sharedInstanceScope());
     ScriptedRun second = runScript("tab 1\n");
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(second.out + second.err, "");

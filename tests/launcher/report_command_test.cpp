@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/environment.h"
 #include "support/temp_dir.h"
 
 namespace zlx::launcher {
@@ -43,8 +44,8 @@ ReportRun report(const std::vector<std::string>& arguments) {
 class ReportCommandTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ::setenv("XDG_RUNTIME_DIR", runtime_.path().c_str(), 1);
-        ::unsetenv("ZLXDIAG_INSTANCE_DIR");
+        zlx::testing::setEnvironment("XDG_RUNTIME_DIR", runtime_.path());
+        zlx::testing::unsetEnvironment("ZLXDIAG_INSTANCE_DIR");
     }
     zlx::testing::TempDir runtime_;
 };

@@ -10,6 +10,7 @@
 
 #include "launcher/headless_run.h"
 #include "qt/script_run.h"
+#include "support/environment.h"
 #include "support/temp_dir.h"
 #include "support/transcript_cases.h"
 
@@ -24,7 +25,7 @@ using Runner = int (*)(const launcher::LaunchOptions&, const std::string&, std::
 // Each run gets a folder of its own for the cross-process objects, so runs never meet.
 std::string transcriptOf(Runner run, launcher::LaunchOptions options, const std::string& script) {
     zlx::testing::TempDir instances;
-    ::setenv("ZLXDIAG_INSTANCE_DIR", instances.path().c_str(), 1);
+    zlx::testing::setEnvironment("ZLXDIAG_INSTANCE_DIR", instances.path());
     std::ostringstream out, err;
     int status = run(options, script, out, err);
     return out.str() + err.str() + "exit " + std::to_string(status) + "\n";

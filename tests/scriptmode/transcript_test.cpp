@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "launcher/headless_run.h"
+#include "support/environment.h"
 #include "support/temp_dir.h"
 #include "support/transcript_cases.h"
 
@@ -24,7 +25,7 @@ class TranscriptTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(TranscriptTest, MatchesExpected) {
     zlx::testing::TempDir instances, work;
-    ::setenv("ZLXDIAG_INSTANCE_DIR", instances.path().c_str(), 1);
+    zlx::testing::setEnvironment("ZLXDIAG_INSTANCE_DIR", instances.path());
     // Files a script saves land in a folder of its own, named by relative paths.
     ASSERT_EQ(::chdir(work.path().c_str()), 0);
     std::string script =

@@ -1,13 +1,13 @@
 #pragma once
 // The whole program on a simulated machine, driven step by step: a manual clock, the headless
-// desktop, and a private folder for the cross-process objects so tests never meet each other.
+// desktop, and a private scope for the cross-process objects so tests never meet each other.
 
 #include <memory>
 #include <string>
 
 #include "launcher/simulated_program.h"
 #include "platform/sim/scenario.h"
-#include "support/temp_dir.h"
+#include "platform/host.h"
 #include "ui/headless.h"
 
 namespace zlx::testing {
@@ -19,7 +19,7 @@ class ProgramFixture {
     explicit ProgramFixture(platform::sim::Scenario scenario)
         : scenario_(std::move(scenario)),
           clock_(scenario_.machine.localTimeStart),
-          program_(scenario_, clock_, services_, instanceDir_.path(), 0x10000),
+          program_(scenario_, clock_, services_, instanceScope_.path(), 0x10000),
           driver_(program_.desktop(), clock_) {
         driver_.setInput(&input_);
     }
@@ -42,10 +42,10 @@ class ProgramFixture {
     ui::HeadlessServices& services() { return services_; }
     ui::HeadlessDriver& driver() { return driver_; }
     platform::ManualClock& clock() { return clock_; }
-    const std::string& instanceDir() const { return instanceDir_.path(); }
+    const std::string& instanceScope() const { return instanceScope_.path(); }
 
   private:
-    TempDir instanceDir_;
+    platform::host::PrivateInstanceScope instanceScope_;
     platform::sim::Scenario scenario_;
     platform::ManualClock clock_;
     ui::HeadlessServices services_;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
-#include <vector>
 
 namespace zlx::testing {
 
@@ -11,10 +10,16 @@ namespace zlx::testing {
 class TempDir {
   public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zlxtest-XXXXXX").string();
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        if (::mkdtemp(name.data())) path_ = name.data();
+        // create_directory is false for a name that exists already, so a folder another test
+        // or user made is never shared.
+        std::error_code ec;
+        std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            std::filesystem::path candidate = base / ("zlxtest-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, ec)) path_ = candidate.generic_string();
+        }
     }
     ~TempDir() {
         std::error_code ignored;

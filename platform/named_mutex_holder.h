@@ -9,7 +9,7 @@
 #include "platform/clock.h"
 #include "platform/process.h"
 
-namespace zlx::platform::posix {
+namespace zlx::platform {
 
 class NamedMutexHolder {
   public:
@@ -32,4 +32,4 @@ class NamedMutexHolder {
     std::thread thread_;
 };
 
-}  // namespace zlx::platform::posix
+}  // namespace zlx::platform

@@ -1,9 +1,9 @@
-#include "platform/posix/named_mutex_holder.h"
+#include "platform/named_mutex_holder.h"
 
 #include <condition_variable>
 #include <mutex>
 
-namespace zlx::platform::posix {
+namespace zlx::platform {
 
 // Shared with the scheduled release, which may still run on a real clock's thread while the
 // holder goes away.
@@ -66,4 +66,4 @@ bool NamedMutexHolder::holding() const {
     return shared_->holding;
 }
 
-}  // namespace zlx::platform::posix
+}  // namespace zlx::platform

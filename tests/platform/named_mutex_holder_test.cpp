@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/posix/named_mutex.h"
-#include "platform/posix/named_mutex_holder.h"
-#include "support/temp_dir.h"
+#include "platform/host.h"
+#include "platform/named_mutex_holder.h"
 
-namespace zlx::platform::posix {
+namespace zlx::platform {
 namespace {
-
-using zlx::testing::TempDir;
 
 class NamedMutexHolderTest : public ::testing::Test {
   protected:
@@ -18,9 +15,9 @@ class NamedMutexHolderTest : public ::testing::Test {
         return taken;
     }
 
-    TempDir dir_;
+    host::PrivateInstanceScope scope_;
     ManualClock clock_;
-    PosixNamedMutexes mutexes_{dir_.path(), clock_};
+    host::NativeNamedMutexes mutexes_{scope_.path(), clock_};
 };
 
 TEST_F(NamedMutexHolderTest, HoldsUntilItsTimeOnTheClock) {
@@ -68,4 +65,4 @@ TEST_F(NamedMutexHolderTest, AWaitOnTheClocksOwnThreadMovesTheClock) {
 }
 
 }  // namespace
-}  // namespace zlx::platform::posix
+}  // namespace zlx::platform
