@@ -4,11 +4,11 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include "platform/polled_mutex.h"
+
 namespace zlx::platform::posix {
 
 namespace {
-
-constexpr Millis kPollInterval = 50;
 
 class PosixNamedMutex final : public NamedMutex {
   public:
@@ -21,17 +21,11 @@ class PosixNamedMutex final : public NamedMutex {
 
     std::uint32_t wait(std::uint32_t timeoutMs) override {
         if (fd_ < 0) return kWaitTimeout;
-        Millis waited = 0;
-        for (;;) {
-            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-                held_ = true;
-                return kWaitObject0;
-            }
-            if (waited >= timeoutMs) return kWaitTimeout;
-            Millis step = std::min<Millis>(kPollInterval, timeoutMs - waited);
-            clock_.sleepFor(step);
-            waited += step;
-        }
+        return pollMutex(clock_, timeoutMs, [this] {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) return kWaitTimeout;
+            held_ = true;
+            return kWaitObject0;
+        });
     }
 
     void release() override {

@@ -25,6 +25,10 @@ std::string sharedInstanceScope();
 // may not hold, made "_". Applying it twice changes nothing.
 std::string scopeFromName(const std::string& text);
 
+// The kernel-object name of `name` in `scope`: "<scope>.<name>", the backslashes of `name`
+// made "_" as scopeFromName does.
+std::string objectName(const std::string& scope, const std::string& name);
+
 // A scope of one run that no other copy of the program meets: "Local\zlxdiag-run-" with this
 // process's identifier and a number unique within the process.
 class PrivateInstanceScope {

@@ -34,8 +34,12 @@ class Win32SingleInstance final : public SingleInstance {
   private:
     // Handles are kept as void* so this header needs no <windows.h>.
     std::uint64_t* sharedValue();
+    // The listener runs while this copy holds the mutex and has a handler.
+    void startListening();
     void stopListening();
-    void listen();
+    // Serves `pipe`, the first instance of the activation pipe, and the instances after it.
+    void listen(void* pipe);
+    std::wstring pipeName() const;
 
     std::string base_;
     void* mutex_ = nullptr;
