@@ -10,9 +10,7 @@
 #include "adapterinfo/adapter_details.h"
 #include "adapterinfo/windows_version.h"
 #include "platform/clock.h"
-#include "platform/posix/named_mutex.h"
-#include "platform/posix/saved_files.h"
-#include "platform/posix/single_instance.h"
+#include "platform/host.h"
 #include "platform/sim/scenario.h"
 #include "platform/sim/sim_machine.h"
 
@@ -29,9 +27,9 @@ void BM_BuildAdapterDetails(benchmark::State& state) {
     {
         platform::ManualClock clock;
         platform::sim::SimMachine machine(platform::sim::loadDefaultScenario(), clock);
-        platform::posix::PosixNamedMutexes mutexes(pattern, clock);
+        platform::host::NativeNamedMutexes mutexes(pattern, clock);
         platform::host::NativeSingleInstance instance("{adapter-details-bench}", pattern);
-        platform::posix::PosixSavedFiles saved;
+        platform::host::NativeSavedFiles saved;
         platform::Platform platform =
             platform::sim::makePlatform(machine, mutexes, instance, saved);
         context::ProductData product;

@@ -7,9 +7,7 @@
 #include <chrono>
 
 #include "clientsuite/test_suite.h"
-#include "platform/posix/named_mutex.h"
-#include "platform/posix/saved_files.h"
-#include "platform/posix/single_instance.h"
+#include "platform/host.h"
 #include "platform/sim/sim_machine.h"
 #include "ui/headless.h"
 #include "wlan/interfaces.h"
@@ -30,8 +28,8 @@ void BM_ClientRunOnTheRealClock(benchmark::State& state) {
     platform::RealClock clock;
     platform::sim::SimMachine machine(scenario, clock);
     platform::host::NativeSingleInstance instance(platform::host::kInstanceMutexName, "/tmp");
-    platform::posix::PosixNamedMutexes mutexes("/tmp", clock);
-    platform::posix::PosixSavedFiles saved;
+    platform::host::NativeNamedMutexes mutexes("/tmp", clock);
+    platform::host::NativeSavedFiles saved;
     platform::Platform bundle = platform::sim::makePlatform(machine, mutexes, instance, saved);
     ui::HeadlessServices services;
     ui::Desktop desktop(clock, services, [](int) -> std::optional<std::string> { return {}; });

@@ -4,9 +4,7 @@
 
 #include "context/app_context.h"
 #include "diagchannel/notification_client.h"
-#include "platform/posix/named_mutex.h"
-#include "platform/posix/saved_files.h"
-#include "platform/posix/single_instance.h"
+#include "platform/host.h"
 #include "platform/sim/ihv_service.h"
 #include "platform/sim/sim_machine.h"
 #include "troubleshooting/profile_eligibility.h"
@@ -29,8 +27,8 @@ struct Program {
     platform::ManualClock clock;
     platform::sim::SimMachine machine;
     platform::host::NativeSingleInstance instance;
-    platform::posix::PosixNamedMutexes mutexes;
-    platform::posix::PosixSavedFiles saved;
+    platform::host::NativeNamedMutexes mutexes;
+    platform::host::NativeSavedFiles saved;
     platform::Platform bundle;
     ui::HeadlessServices services;
     ui::Desktop desktop;

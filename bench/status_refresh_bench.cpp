@@ -13,9 +13,7 @@
 
 #include "adapterinfo/adapter_state.h"
 #include "context/user_messages.h"
-#include "platform/posix/named_mutex.h"
-#include "platform/posix/saved_files.h"
-#include "platform/posix/single_instance.h"
+#include "platform/host.h"
 #include "platform/sim/scenario.h"
 #include "platform/sim/sim_machine.h"
 #include "status/diagnostics_page.h"
@@ -136,9 +134,9 @@ struct StatusBench {
     platform::ManualClock clock;
     platform::sim::SimMachine machine;
     RecordingWlan wlan;
-    platform::posix::PosixNamedMutexes mutexes;
+    platform::host::NativeNamedMutexes mutexes;
     platform::host::NativeSingleInstance instance;
-    platform::posix::PosixSavedFiles saved;
+    platform::host::NativeSavedFiles saved;
     platform::Platform base;
     platform::Platform platform;
     ui::HeadlessServices services;

@@ -18,7 +18,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # One executable with no DLLs beside it: the C and C++ runtimes and winpthreads linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
+# Wine runs the test programs, at build time too (GoogleTest's test discovery), in a prefix of
+# the build's own, quietly.
 find_program(ZLX_WINE NAMES wine wine64 PATHS /usr/lib/wine)
+set(ZLX_WINEPREFIX "${CMAKE_BINARY_DIR}/wineprefix" CACHE PATH "The Wine prefix the tests run in")
 if(ZLX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${ZLX_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${ZLX_WINEPREFIX} WINEDEBUG=-all ${ZLX_WINE})
 endif()

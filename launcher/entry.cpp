@@ -1,28 +1,23 @@
 #include "launcher/entry.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include "platform/local_files.h"
 
 namespace zlx::launcher {
 
 bool readTextFile(const std::string& path, std::string& text, std::string& error) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        error = path + ": is a folder, not a script file";
-        return false;
+    platform::LocalFileRead file = platform::readLocalFile(path);
+    switch (file.status) {
+        case platform::LocalFileRead::Status::Read:
+            text = std::move(file.bytes);
+            return true;
+        case platform::LocalFileRead::Status::Folder:
+            error = path + ": is a folder, not a script file";
+            return false;
+        case platform::LocalFileRead::Status::Unreadable:
+            break;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
+    error = path + ": " + file.reason;
+    return false;
 }
 
 }  // namespace zlx::launcher

@@ -79,8 +79,7 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
     if (!instanceScope.usable(err)) return 1;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, instanceScope.path(),
-                             processHandleBase());
+    SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,

@@ -15,8 +15,7 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     if (!instanceScope.usable(err)) return kReportUsageError;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, instanceScope.path(),
-                             processHandleBase());
+    SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());
     app::initialiseProcess(program.application().adapterState());
     auto report = clientsuite::runReport(program.context(), clock, [&err](const std::string& step) {
         err << "zlxdiag: " << step << "\n";

@@ -17,8 +17,7 @@ std::optional<std::string> loadResourceString(int id) {
 }  // namespace
 
 SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
-                                   ui::DesktopServices& services,
-                                   const std::string& instanceScope,
+                                   ui::DesktopServices& services, const std::string& instanceScope,
                                    ui::WindowHandle handleBase)
     : machine_(scenario, clock),
       instance_(platform::host::kInstanceMutexName, instanceScope),

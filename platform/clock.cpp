@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "platform/calendar.h"
+
 namespace zlx::platform {
 
 void Clock::beginActivity() {
@@ -31,7 +33,8 @@ std::tm ManualClock::defaultWallStart() {
     return t;
 }
 
-ManualClock::ManualClock(std::tm wallStart) : wallStart_(timegm(&wallStart)) {}
+ManualClock::ManualClock(std::tm wallStart)
+    : wallStart_(static_cast<std::time_t>(secondsSinceEpoch(wallStart))) {}
 
 Millis ManualClock::now() const {
     std::lock_guard lock(mutex_);
@@ -41,10 +44,7 @@ Millis ManualClock::now() const {
 std::tm ManualClock::localTime() const {
     // The simulated machine's local time: the start reading plus the elapsed time, without
     // any time zone of the host.
-    std::time_t t = wallStart_ + static_cast<std::time_t>(now() / 1000);
-    std::tm out{};
-    gmtime_r(&t, &out);
-    return out;
+    return utcFields(std::int64_t{wallStart_} + now() / 1000);
 }
 
 ScheduleId ManualClock::schedule(Millis due, std::function<void()> action) {
@@ -144,10 +144,7 @@ Millis RealClock::now() const {
 }
 
 std::tm RealClock::localTime() const {
-    std::time_t t = std::time(nullptr);
-    std::tm out{};
-    localtime_r(&t, &out);
-    return out;
+    return hostLocalTime(std::time(nullptr));
 }
 
 ScheduleId RealClock::schedule(Millis due, std::function<void()> action) {

@@ -28,14 +28,18 @@ using NativeSingleInstance = win32::Win32SingleInstance;
 using NativeNamedMutexes = win32::Win32NamedMutexes;
 using NativeSavedFiles = win32::Win32SavedFiles;
 using PrivateInstanceScope = win32::PrivateInstanceScope;
-inline std::string sharedInstanceScope() { return win32::sharedInstanceScope(); }
+inline std::string sharedInstanceScope() {
+    return win32::sharedInstanceScope();
+}
 #else
 namespace native = posix;
 using NativeSingleInstance = posix::PosixSingleInstance;
 using NativeNamedMutexes = posix::PosixNamedMutexes;
 using NativeSavedFiles = posix::PosixSavedFiles;
 using PrivateInstanceScope = posix::PrivateInstanceDirectory;
-inline std::string sharedInstanceScope() { return posix::instanceDirectory(); }
+inline std::string sharedInstanceScope() {
+    return posix::instanceDirectory();
+}
 #endif
 
 // The scope cannot be used: the program refuses to start rather than share its objects with,
@@ -44,6 +48,8 @@ using InstanceError = native::InstanceError;
 // The name every copy of the program gives its single-instance mutex.
 inline constexpr const char* kInstanceMutexName = native::kInstanceMutexName;
 // This process's identifier.
-inline std::uint32_t currentProcessId() { return native::currentProcessId(); }
+inline std::uint32_t currentProcessId() {
+    return native::currentProcessId();
+}
 
 }  // namespace zlx::platform::host

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32.h"
+#include "platform/wlan_sdk.h"
 
 namespace zlx::platform {
 
@@ -27,11 +28,15 @@ struct WlanProfileInfo {
     std::uint32_t flags = 0;
 };
 
-inline constexpr std::uint32_t kWlanIhvControlService = 0;  // wlan_ihv_control_type_service
-inline constexpr std::uint32_t kWlanIhvControlDriver = 1;   // wlan_ihv_control_type_driver
+inline constexpr std::uint32_t kWlanIhvControlService =
+    ZLX_WLAN_SDK(std::uint32_t{wlan_ihv_control_type_service}, 0);
+inline constexpr std::uint32_t kWlanIhvControlDriver =
+    ZLX_WLAN_SDK(std::uint32_t{wlan_ihv_control_type_driver}, 1);
 
-inline constexpr std::uint32_t kWlanNotificationSourceIhv = 0x00000040;
-inline constexpr std::uint32_t kWlanNotificationSourceNone = 0;
+inline constexpr std::uint32_t kWlanNotificationSourceIhv =
+    ZLX_WLAN_SDK(std::uint32_t{WLAN_NOTIFICATION_SOURCE_IHV}, 0x00000040);
+inline constexpr std::uint32_t kWlanNotificationSourceNone =
+    ZLX_WLAN_SDK(std::uint32_t{WLAN_NOTIFICATION_SOURCE_NONE}, 0);
 
 // One WLAN_NOTIFICATION_DATA, its payload copied.
 struct WlanNotification {
@@ -43,7 +48,8 @@ struct WlanNotification {
 using WlanNotificationCallback = std::function<void(const WlanNotification&)>;
 
 // The securable object of WlanSetSecuritySettings that guards the IHV control channel.
-inline constexpr std::uint32_t kWlanSecureIhvControl = 7;  // wlan_secure_ihv_control
+inline constexpr std::uint32_t kWlanSecureIhvControl =
+    ZLX_WLAN_SDK(std::uint32_t{wlan_secure_ihv_control}, 7);
 
 class WlanApi {
   public:

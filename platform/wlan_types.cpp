@@ -105,7 +105,8 @@ std::optional<std::vector<WlanPhyRadioState>> decodeRadioState(
 namespace {
 
 // Offsets inside WLAN_STATISTICS and WLAN_PHY_FRAME_STATISTICS.
-constexpr std::size_t kUnicastOffset = 24, kMulticastOffset = 88, kPhyCountOffset = 152;
+// WLAN_MAC_FRAME_STATISTICS is twelve u64.
+constexpr std::size_t kUnicastOffset = 24, kMulticastOffset = 120, kPhyCountOffset = 216;
 constexpr std::size_t kTransmitted = 0, kReceived = 8;
 constexpr std::size_t kPhyFailed = 16, kPhyRetry = 24, kPhyAckFailure = 72, kPhyDuplicate = 112;
 

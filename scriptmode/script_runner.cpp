@@ -1,9 +1,9 @@
 #include "scriptmode/script_runner.h"
 
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
+#include "platform/local_files.h"
 #include "platform/text.h"
 #include "scriptmode/dump.h"
 #include "ui/dialog.h"
@@ -137,11 +137,10 @@ void ScriptRunner::execute(const Command& c) {
         return print(text);
     }
     if (name == "show-file") {
-        std::ifstream in(c.args[0], std::ios::binary);
-        if (!in) return print("  (no file " + quoted(c.args[0]) + ")");
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return print("  " + quoted(bytes.str()));
+        platform::LocalFileRead file = platform::readLocalFile(c.args[0]);
+        if (file.status != platform::LocalFileRead::Status::Read)
+            return print("  (no file " + quoted(c.args[0]) + ")");
+        return print("  " + quoted(file.bytes));
     }
     if (name == "shot") {
         if (hooks_.shot) hooks_.shot(c.args[0]);

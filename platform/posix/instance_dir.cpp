@@ -55,6 +55,8 @@ std::string instanceDirectory() {
     return privateFolder("/tmp/zlxdiag-" + std::to_string(::getuid()));
 }
 
-std::uint32_t currentProcessId() { return static_cast<std::uint32_t>(::getpid()); }
+std::uint32_t currentProcessId() {
+    return static_cast<std::uint32_t>(::getpid());
+}
 
 }  // namespace zlx::platform::posix

@@ -1,9 +1,4 @@
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
+#include "platform/local_files.h"
 #include "platform/sim/json_text.h"
 #include "platform/sim/scenario.h"
 #include "platform/sim/scenario_sections.h"
@@ -61,14 +56,12 @@ Scenario parseScenario(std::string_view text, const std::string& name) {
 }
 
 Scenario loadScenarioFile(const std::string& path) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored))
+    LocalFileRead file = readLocalFile(path);
+    if (file.status == LocalFileRead::Status::Folder)
         throw ScenarioError(path + ": is a folder, not a scenario file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw ScenarioError(path + ": cannot be read: " + std::strerror(errno));
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parseScenario(text.str(), path);
+    if (file.status == LocalFileRead::Status::Unreadable)
+        throw ScenarioError(path + ": cannot be read: " + file.reason);
+    return parseScenario(file.bytes, path);
 }
 
 Scenario loadDefaultScenario() {

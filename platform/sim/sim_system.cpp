@@ -1,5 +1,6 @@
 #include "platform/sim/sim_system.h"
 
+#include "platform/calendar.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_wlan.h"
 #include "platform/text.h"
@@ -79,9 +80,8 @@ bool SimSystemInfo::localTimeOf(std::int64_t utcSeconds, std::tm& local) {
     // _localtime64 converts 1970-01-01 00:00:00 to 3000-12-31 23:59:59 UTC.
     constexpr std::int64_t kLast = 32535215999;
     if (utcSeconds < 0 || utcSeconds > kLast) return false;
-    std::time_t shifted =
-        static_cast<std::time_t>(utcSeconds + std::int64_t{machine_.timeZoneOffsetMinutes} * 60);
-    return gmtime_r(&shifted, &local) != nullptr;
+    local = utcFields(utcSeconds + std::int64_t{machine_.timeZoneOffsetMinutes} * 60);
+    return true;
 }
 
 std::string SimCodePages::ansiToUtf8(std::string_view bytes) {

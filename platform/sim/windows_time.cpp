@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "platform/calendar.h"
+
 namespace zlx::platform::sim {
 
 namespace {
@@ -39,9 +41,8 @@ std::optional<std::tm> parseLocalTime(std::string_view text) {
     t.tm_hour = hour;
     t.tm_min = minute;
     t.tm_sec = second;
-    // timegm normalises out-of-range fields; a date that changed was not a real one.
-    std::tm normalised = t;
-    timegm(&normalised);
+    // Out-of-range fields carry over into the next ones; a date that changed was not a real one.
+    std::tm normalised = utcFields(secondsSinceEpoch(t));
     if (normalised.tm_year != t.tm_year || normalised.tm_mon != t.tm_mon ||
         normalised.tm_mday != t.tm_mday || normalised.tm_hour != t.tm_hour ||
         normalised.tm_min != t.tm_min || normalised.tm_sec != t.tm_sec)
@@ -50,8 +51,7 @@ std::optional<std::tm> parseLocalTime(std::string_view text) {
 }
 
 FileTime fileTimeFromLocal(const std::tm& local, std::int32_t offsetMinutes) {
-    std::tm copy = local;
-    std::int64_t unixSeconds = static_cast<std::int64_t>(timegm(&copy));
+    std::int64_t unixSeconds = secondsSinceEpoch(local);
     std::int64_t utc = unixSeconds - static_cast<std::int64_t>(offsetMinutes) * 60;
     return static_cast<FileTime>((utc + kEpochDifferenceSeconds) * kTicksPerSecond);
 }

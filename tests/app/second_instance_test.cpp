@@ -14,9 +14,9 @@ namespace {
 
 using zlx::testing::ProgramFixture;
 
-// Runs the program as another process with the same instance folder; its exit status.
+// Runs the program as another process with the same instance scope; its exit status.
 int runSecondCopy(const std::string& instanceDir) {
-    return zlx::testing::runProgram({"--headless", "--script", "/dev/null"},
+    return zlx::testing::runProgram({"--headless", "--script", zlx::testing::kEmptyFile},
                                     {{"ZLXDIAG_INSTANCE_DIR", instanceDir}})
         .status;
 }

@@ -3,15 +3,22 @@
 #include "platform/host.h"
 #include "platform/named_mutex_holder.h"
 
+#include <thread>
+
 namespace zlx::platform {
 namespace {
 
 class NamedMutexHolderTest : public ::testing::Test {
   protected:
+    // Asked from a thread of its own: a Windows mutex is owned by a thread, and the test's own
+    // thread may hold it.
     bool free() {
-        auto mutex = mutexes_.create("NORVANE_NIC_MUTEX");
-        bool taken = mutex->wait(0) == kWaitObject0;
-        if (taken) mutex->release();
+        bool taken = false;
+        std::thread([&] {
+            auto mutex = mutexes_.create("NORVANE_NIC_MUTEX");
+            taken = mutex->wait(0) == kWaitObject0;
+            if (taken) mutex->release();
+        }).join();
         return taken;
     }
 

@@ -93,5 +93,30 @@ TEST(RadioState, CountAboveSixtyFourReadsAsSixtyFour) {
     EXPECT_EQ(decodeRadioState(bytes)->size(), kWlanMaxPhys);
 }
 
+// WLAN_STATISTICS as the Windows SDK lays it out: two WLAN_MAC_FRAME_STATISTICS of twelve
+// u64 after three u64, the PHY count at 216, the first PHY's counters at 224.
+TEST(Statistics, CountersSitAtTheirX64Offsets) {
+    WlanStatistics s;
+    s.unicastTransmitted = 11;
+    s.unicastReceived = 12;
+    s.multicastTransmitted = 21;
+    s.multicastReceived = 22;
+    s.phys = {{31, 32, 33, 34}, {41, 42, 43, 44}};
+    auto bytes = encodeStatistics(s);
+    ASSERT_EQ(bytes.size(), 224u + 2 * 144);
+    std::span<const std::uint8_t> b(bytes);
+    struct Field {
+        std::size_t offset;
+        std::uint64_t value;
+    };
+    for (Field f : {Field{24, 11}, Field{32, 12}, Field{120, 21}, Field{128, 22}, Field{216, 2},
+                    Field{224 + 16, 31}, Field{224 + 24, 32}, Field{224 + 72, 33},
+                    Field{224 + 112, 34}, Field{368 + 16, 41}, Field{368 + 112, 44}}) {
+        EXPECT_EQ(loadLe<std::uint64_t>(b, f.offset), f.value) << "offset " << f.offset;
+    }
+    EXPECT_EQ(decodeStatistics(b), s);
+    EXPECT_EQ(decodeStatistics(b.first(223)), std::nullopt);
+}
+
 }  // namespace
 }  // namespace zlx::platform

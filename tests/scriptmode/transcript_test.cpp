@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -27,7 +26,9 @@ TEST_P(TranscriptTest, MatchesExpected) {
     zlx::testing::TempDir instances, work;
     zlx::testing::setEnvironment("ZLXDIAG_INSTANCE_DIR", instances.path());
     // Files a script saves land in a folder of its own, named by relative paths.
-    ASSERT_EQ(::chdir(work.path().c_str()), 0);
+    std::error_code changed;
+    fs::current_path(work.path(), changed);
+    ASSERT_FALSE(changed) << changed.message();
     std::string script =
         zlx::testing::readWholeFile(zlx::testing::kTranscriptCases / (GetParam() + ".script"));
     std::ostringstream out, err;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "launcher/simulated_program.h"
-#include "platform/sim/scenario.h"
 #include "platform/host.h"
+#include "platform/sim/scenario.h"
 #include "ui/headless.h"
 
 namespace zlx::testing {

@@ -18,7 +18,8 @@ class TempDir {
         std::mt19937_64 random(seed());
         for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
             std::filesystem::path candidate = base / ("zlxtest-" + std::to_string(random()));
-            if (std::filesystem::create_directory(candidate, ec)) path_ = candidate.generic_string();
+            if (std::filesystem::create_directory(candidate, ec))
+                path_ = candidate.generic_string();
         }
     }
     ~TempDir() {
