@@ -61,8 +61,8 @@ inline std::wstring quotedArgument(const std::wstring& argument) {
 
 inline HANDLE inheritableFile(const std::string& path) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return ::CreateFileW(wideOf(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return ::CreateFileW(platform::win32::toWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                         &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // Runs the program with `arguments`. `environment` overrides the test's own variables; a
@@ -77,16 +77,17 @@ inline ProcessResult runProgram(const std::vector<std::string>& arguments,
             std::wstring name = text.substr(0, text.find(L'=', 1));
             bool overridden = false;
             for (const auto& item : environment)
-                overridden = overridden || wideOf(item.first) == name;
+                overridden = overridden || platform::win32::toWide(item.first) == name;
             if (!overridden) block += text + L'\0';
         }
         ::FreeEnvironmentStringsW(strings);
     }
     for (const auto& [name, value] : environment)
-        if (!value.empty()) block += wideOf(name + "=" + value) + L'\0';
+        if (!value.empty()) block += platform::win32::toWide(name + "=" + value) + L'\0';
     block += L'\0';
-    std::wstring commandLine = quotedArgument(wideOf(kProgramPath));
-    for (const auto& argument : arguments) commandLine += L" " + quotedArgument(wideOf(argument));
+    std::wstring commandLine = quotedArgument(platform::win32::toWide(kProgramPath));
+    for (const auto& argument : arguments)
+        commandLine += L" " + quotedArgument(platform::win32::toWide(argument));
 
     TempDir capture;
     HANDLE out = inheritableFile(capture.file("out")), err = inheritableFile(capture.file("err"));
@@ -98,8 +99,9 @@ inline ProcessResult runProgram(const std::vector<std::string>& arguments,
     startup.hStdError = err;
     PROCESS_INFORMATION process{};
     ProcessResult result;
-    if (::CreateProcessW(wideOf(kProgramPath).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                         CREATE_UNICODE_ENVIRONMENT, block.data(), nullptr, &startup, &process)) {
+    if (::CreateProcessW(platform::win32::toWide(kProgramPath).c_str(), commandLine.data(), nullptr,
+                         nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT, block.data(), nullptr, &startup,
+                         &process)) {
         ::WaitForSingleObject(process.hProcess, INFINITE);
         DWORD code = 0;
         if (::GetExitCodeProcess(process.hProcess, &code)) result.status = static_cast<int>(code);
