@@ -19,9 +19,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Wine runs the test programs, at build time too (GoogleTest's test discovery), in a prefix of
-# the build's own, quietly.
-find_program(ZLX_WINE NAMES wine wine64 PATHS /usr/lib/wine)
+# the build's own, through scripts/wine (quiet, and a fixed address-space layout).
+find_program(ZLX_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 set(ZLX_WINEPREFIX "${CMAKE_BINARY_DIR}/wineprefix" CACHE PATH "The Wine prefix the tests run in")
 if(ZLX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${ZLX_WINEPREFIX} WINEDEBUG=-all ${ZLX_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${ZLX_WINEPREFIX} WINEDEBUG=-all
+      ZLX_WINE=${ZLX_WINE} ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine)
 endif()
