@@ -23,6 +23,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 find_program(ZLX_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 set(ZLX_WINEPREFIX "${CMAKE_BINARY_DIR}/wineprefix" CACHE PATH "The Wine prefix the tests run in")
 if(ZLX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${ZLX_WINEPREFIX} WINEDEBUG=-all
-      ZLX_WINE=${ZLX_WINE} ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine)
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${ZLX_WINEPREFIX} ZLX_WINE=${ZLX_WINE}
+      ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine)
 endif()
