@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 #include <cstdio>
-#include <cstdlib>
 
 namespace zlx::qt {
 
@@ -26,21 +25,6 @@ void startupMessage(QtMsgType type, const QMessageLogContext& context, const QSt
 }
 
 }  // namespace
-
-std::string processEnvironment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
-bool hasDisplay(const Environment& environment) {
-    return !environment("DISPLAY").empty() || !environment("WAYLAND_DISPLAY").empty() ||
-           !environment("QT_QPA_PLATFORM").empty();
-}
-
-std::string displayName(const Environment& environment) {
-    std::string wayland = environment("WAYLAND_DISPLAY");
-    return "\"" + (wayland.empty() ? environment("DISPLAY") : wayland) + "\"";
-}
 
 std::string platformsWithFallback(const Environment& environment) {
     return environment("WAYLAND_DISPLAY").empty() ? "xcb;offscreen" : "wayland;xcb;offscreen";

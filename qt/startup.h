@@ -6,17 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "launcher/front_end.h"
+
 namespace zlx::qt {
 
-// Reads one environment variable; empty when unset.
-using Environment = std::function<std::string(const char*)>;
-std::string processEnvironment(const char* name);
-
-// A display to show windows on: X11, Wayland, or a Qt platform chosen explicitly.
-bool hasDisplay(const Environment& environment);
-
-// The display the environment names, quoted, for messages: Wayland's when set, else X11's.
-std::string displayName(const Environment& environment);
+using launcher::Environment;
+using launcher::processEnvironment;
 
 // The Qt platforms to try, in order, for a window on the display the environment names,
 // ending with the offscreen one so that a display that cannot be opened is a fact the program

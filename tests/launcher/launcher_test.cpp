@@ -2,9 +2,11 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "launcher/entry.h"
+#include "launcher/front_end.h"
 #include "launcher/headless_run.h"
 #include "launcher/options.h"
 #include "platform/host.h"
@@ -62,6 +64,33 @@ TEST(LaunchOptionsTest, UsageNamesEveryOptionAndTheExitStatuses) {
     for (const char* word : {"--scenario", "--headless", "--script", "--screenshot", "--report",
                              "--help", "--version", "-u", "-d", "-a", "64"})
         EXPECT_NE(usage.find(word), std::string::npos) << word;
+}
+
+// Only a run that draws needs the window program, and so a GUI toolkit.
+TEST(FrontEndTest, OnlyWindowsAndPicturesNeedTheWindowProgram) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::map<std::string, std::string> env;
+        FrontEnd expected;
+    };
+    const Case cases[] = {
+        {{}, {}, FrontEnd::Text},
+        {{"-u"}, {{"DISPLAY", ":0"}}, FrontEnd::Window},
+        {{}, {{"WAYLAND_DISPLAY", "wayland-0"}}, FrontEnd::Window},
+        {{}, {{"QT_QPA_PLATFORM", "offscreen"}}, FrontEnd::Window},
+        {{}, {{"DISPLAY", ""}}, FrontEnd::Text},
+        {{"--script", "s"}, {}, FrontEnd::WindowScript},
+        {{"--script", "s", "--screenshot", "d"}, {{"DISPLAY", ":0"}}, FrontEnd::WindowScript},
+        {{"--headless", "--script", "s"}, {{"DISPLAY", ":0"}}, FrontEnd::Text},
+    };
+    for (const Case& c : cases) {
+        auto env = [&c](const char* name) {
+            auto it = c.env.find(name);
+            return it == c.env.end() ? std::string() : it->second;
+        };
+        EXPECT_EQ(chooseFrontEnd(parseLaunchOptions(c.arguments), hasDisplay(env)), c.expected)
+            << ::testing::PrintToString(c.arguments);
+    }
 }
 
 TEST(LaunchInputTest, AFolderGivenAsScriptOrScenarioIsAClearError) {

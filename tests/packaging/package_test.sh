@@ -13,6 +13,9 @@ deb=$(ls "$root"/out/zlxdiag_*.deb)
 dpkg-deb -x "$deb" "$root/tree"
 fail() { echo "package_test: $*" >&2; exit 1; }
 [ "$("$root/tree/usr/bin/zlxdiag" --version)" = "zlxdiag 1.0" ] || fail "--version from the package"
+script=$(dirname "$0")/../scriptmode/cases/about.script
+QT_QPA_PLATFORM=offscreen "$root/tree/usr/bin/zlxdiag" --script "$script" >/dev/null ||
+  fail "the installed program cannot start its window program"
 [ -f "$root/tree/usr/share/applications/zlxdiag.desktop" ] || fail "no desktop entry"
 [ -f "$root/tree/usr/share/icons/hicolor/scalable/apps/zlxdiag.svg" ] || fail "no icon"
 depends=$(dpkg-deb -f "$deb" Depends)

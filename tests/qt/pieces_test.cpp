@@ -125,26 +125,5 @@ TEST(IconsTest, IconsDifferFromEachOther) {
     EXPECT_NE(program, iconPixmap(161, 32).toImage());
 }
 
-TEST(DisplayTest, AnyOfTheDisplayVariablesMeansAScreen) {
-    struct Case {
-        std::map<std::string, std::string> env;
-        bool display;
-    };
-    const Case cases[] = {
-        {{}, false},
-        {{{"DISPLAY", ":0"}}, true},
-        {{{"WAYLAND_DISPLAY", "wayland-0"}}, true},
-        {{{"QT_QPA_PLATFORM", "offscreen"}}, true},
-        {{{"DISPLAY", ""}}, false},
-    };
-    for (const Case& c : cases) {
-        auto env = [&c](const char* name) {
-            auto it = c.env.find(name);
-            return it == c.env.end() ? std::string() : it->second;
-        };
-        EXPECT_EQ(hasDisplay(env), c.display);
-    }
-}
-
 }  // namespace
 }  // namespace zlx::qt

@@ -1,8 +1,10 @@
-// zlxdiag: the program on the simulated Windows machine.
+// zlxdiag-window: the program with its Qt front end, which zlxdiag becomes when a run draws a
+// window. Run on its own it behaves as zlxdiag does.
 
 #include <iostream>
 
 #include "launcher/command_line.h"
+#include "launcher/front_end.h"
 #include "launcher/headless_run.h"
 #include "platform/console.h"
 #include "qt/interactive_run.h"
@@ -24,13 +26,13 @@ int main(int argc, char** argv) {
         zlx::qt::QtApplication app(argv[0], true);
         return zlx::qt::runScriptOnQt(options, start.script, std::cout, std::cerr);
     }
-    if (!zlx::qt::hasDisplay(zlx::qt::processEnvironment)) {
+    if (!hasDisplay(processEnvironment)) {
         std::cerr << "zlxdiag: no display; showing the window as text.\n";
         return runHeadless(options, start.script, std::cout, std::cerr);
     }
     zlx::qt::QtApplication app(argv[0], false);
     if (app.displayUnavailable()) {
-        std::cerr << "zlxdiag: the display " << zlx::qt::displayName(zlx::qt::processEnvironment)
+        std::cerr << "zlxdiag: the display " << displayName(processEnvironment)
                   << " cannot be opened; showing the window as text.\n";
         return runHeadless(options, start.script, std::cout, std::cerr);
     }

@@ -1,0 +1,45 @@
+// zlxdiag: the program on the simulated Windows machine. The command-line modes run here and
+// load no GUI toolkit; a run that draws a window becomes the window program, which takes the
+// same arguments.
+
+#include <iostream>
+
+#include "launcher/command_line.h"
+#include "launcher/front_end.h"
+#include "launcher/headless_run.h"
+#include "platform/console.h"
+#ifndef _WIN32
+#include "platform/posix/companion_program.h"
+#endif
+
+int main(int argc, char** argv) {
+    using namespace zlx;
+    platform::useBinaryStandardStreams();
+    launcher::CommandLineStart start = launcher::startCommandLine(
+        platform::commandLineArguments(argc, argv), std::cout, std::cerr);
+    if (start.exitStatus) return *start.exitStatus;
+    const launcher::LaunchOptions& options = start.options;
+#ifdef _WIN32
+    bool display = true;  // a Windows session always has a desktop to draw on
+#else
+    bool display = launcher::hasDisplay(launcher::processEnvironment);
+#endif
+    launcher::FrontEnd frontEnd = launcher::chooseFrontEnd(options, display);
+    if (frontEnd != launcher::FrontEnd::Text) {
+#ifndef _WIN32
+        if (auto program = platform::posix::companionProgram(launcher::kWindowProgramName,
+                                                             ZLX_WINDOW_PROGRAM_FOLDER)) {
+            std::cout.flush();
+            std::string error = platform::posix::replaceProcess(*program, argv);
+            std::cerr << "zlxdiag: cannot start " << *program << ": " << error << "\n";
+            return 1;
+        }
+#endif
+        if (frontEnd == launcher::FrontEnd::Window)
+            std::cerr << "zlxdiag: this build has no window front end; showing the window as "
+                         "text.\n";
+    } else if (!options.headless) {
+        std::cerr << "zlxdiag: no display; showing the window as text.\n";
+    }
+    return launcher::runHeadless(options, start.script, std::cout, std::cerr);
+}
