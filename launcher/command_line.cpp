@@ -25,7 +25,7 @@ CommandLineStart startCommandLine(const std::vector<std::string>& arguments, std
         out << usageText();
         start.exitStatus = 0;
     } else if (options.version) {
-        out << "zlxdiag 1.0\n";
+        out << "zlxdiag " ZLX_VERSION "\n";
         start.exitStatus = 0;
     } else if (options.report) {
         start.exitStatus = runReportCommand(options, out, err);

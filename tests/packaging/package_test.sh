@@ -18,6 +18,12 @@ QT_QPA_PLATFORM=offscreen "$root/tree/usr/bin/zlxdiag" --script "$script" >/dev/
   fail "the installed program cannot start its window program"
 [ -f "$root/tree/usr/share/applications/zlxdiag.desktop" ] || fail "no desktop entry"
 [ -f "$root/tree/usr/share/icons/hicolor/scalable/apps/zlxdiag.svg" ] || fail "no icon"
+[ -f "$root/tree/usr/share/doc/zlxdiag/copyright" ] || fail "no copyright file"
+page=$(zcat "$root/tree/usr/share/man/man1/zlxdiag.1.gz") || fail "no manual page"
+# Every long option of the help is in the manual page.
+for option in $("$root/tree/usr/bin/zlxdiag" --help | grep -oE '^  --[a-z]+' | sort -u); do
+  [[ $page == *"\\-\\-${option#--}"* ]] || fail "the manual page lacks $option"
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libpugixml; do
   [[ $depends == *$library* ]] || fail "Depends lacks $library: $depends"
