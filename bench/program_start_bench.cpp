@@ -55,8 +55,10 @@ void compare(benchmark::State& state, const std::vector<std::string>& program,
             referenceCpu += runOnce(reference);
         }
     }
-    state.counters["program_ms"] = programCpu * 1000 / (20.0 * static_cast<double>(state.iterations()));
-    state.counters["reference_ms"] = referenceCpu * 1000 / (20.0 * static_cast<double>(state.iterations()));
+    state.counters["program_ms"] =
+        programCpu * 1000 / (20.0 * static_cast<double>(state.iterations()));
+    state.counters["reference_ms"] =
+        referenceCpu * 1000 / (20.0 * static_cast<double>(state.iterations()));
     state.counters["ratio"] = referenceCpu > 0 ? programCpu / referenceCpu : 0;
 }
 
