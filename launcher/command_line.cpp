@@ -1,14 +1,10 @@
 #include "launcher/command_line.h"
 
 #include "launcher/entry.h"
+#include "launcher/exit_status.h"
 #include "launcher/report_command.h"
 
 namespace zlx::launcher {
-
-namespace {
-constexpr int kUsageStatus = 64;
-constexpr int kScriptUnreadableStatus = 2;
-}  // namespace
 
 CommandLineStart startCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& err) {
@@ -16,24 +12,24 @@ CommandLineStart startCommandLine(const std::vector<std::string>& arguments, std
     try {
         start.options = parseLaunchOptions(arguments);
     } catch (const UsageError& e) {
-        err << "zlxdiag: " << e.what() << "\n" << usageText();
-        start.exitStatus = asksForReport(arguments) ? kReportUsageError : kUsageStatus;
+        err << "zlxdiag: " << e.what() << "\nTry 'zlxdiag --help' for more information.\n";
+        start.exitStatus = kExitUsage;
         return start;
     }
     const LaunchOptions& options = start.options;
     if (options.help) {
         out << usageText();
-        start.exitStatus = 0;
+        start.exitStatus = kExitSuccess;
     } else if (options.version) {
         out << "zlxdiag " ZLX_VERSION "\n";
-        start.exitStatus = 0;
+        start.exitStatus = kExitSuccess;
     } else if (options.report) {
         start.exitStatus = runReportCommand(options, out, err);
     } else if (options.scriptPath) {
         std::string error;
         if (!readTextFile(*options.scriptPath, start.script, error)) {
             err << "zlxdiag: " << error << "\n";
-            start.exitStatus = kScriptUnreadableStatus;
+            start.exitStatus = kExitCouldNotRun;
         }
     } else {
         start.script = kReportScript;

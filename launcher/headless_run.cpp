@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "launcher/exit_status.h"
 #include "launcher/simulated_program.h"
 #include "scriptmode/script_runner.h"
 #include "ui/headless.h"
@@ -59,7 +60,7 @@ int runProgram(SimulatedProgram& program, const std::vector<std::string>& system
         return program.run(systemArguments);
     } catch (const platform::host::InstanceError& e) {
         err << "zlxdiag: " << e.what() << "\n";
-        return 1;
+        return kExitCouldNotRun;
     }
 }
 
@@ -72,11 +73,11 @@ bool ScriptedInstanceScope::usable(std::ostream& err) const {
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err) {
     auto scenario = loadScenario(options, err);
-    if (!scenario) return 1;
+    if (!scenario) return kExitCouldNotRun;
     auto commands = loadScript(scriptText, err);
-    if (!commands) return 2;
+    if (!commands) return kExitCouldNotRun;
     ScriptedInstanceScope instanceScope;
-    if (!instanceScope.usable(err)) return 1;
+    if (!instanceScope.usable(err)) return kExitCouldNotRun;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
     SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());
@@ -97,7 +98,7 @@ int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runne
     } catch (const scriptmode::ScriptError& e) {
         out.flush();
         err << "zlxdiag: " << e.what() << "\n";
-        return 2;
+        return kExitCouldNotRun;
     }
     // A run that never asked for input is a second copy that handed over to the first: silent,
     // as the interactive program is. A run that ended part-way through the script leaves
@@ -108,7 +109,7 @@ int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runne
         err << "zlxdiag: script line " << runner.firstUnrunLine()
             << ": the program ended before this command; " << unrun
             << (unrun == 1 ? " command was" : " commands were") << " not run\n";
-        return 2;
+        return kExitCouldNotRun;
     }
     return status;
 }

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "launcher/command_line.h"
+#include "launcher/exit_status.h"
 #include "launcher/front_end.h"
 #include "launcher/headless_run.h"
 #include "platform/console.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
             std::cout.flush();
             std::string error = platform::posix::replaceProcess(*program, argv);
             std::cerr << "zlxdiag: cannot start " << *program << ": " << error << "\n";
-            return 1;
+            return launcher::kExitCouldNotRun;
         }
 #endif
         if (frontEnd == launcher::FrontEnd::Window)

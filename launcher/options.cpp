@@ -55,7 +55,7 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
         else if (name == "--version")
             flag(options.version);
         else
-            throw UsageError("unknown option " + name);
+            throw UsageError("unknown option '" + name + "'");
     }
     if (formatGiven && !options.report) throw UsageError("--format needs --report");
     if (options.report && (options.headless || options.scriptPath))
@@ -66,12 +66,6 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
         throw UsageError("--screenshot needs the Qt front end: it cannot be used with " +
                          std::string(options.headless ? "--headless" : "--report"));
     return options;
-}
-
-bool asksForReport(const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments)
-        if (argument == "--report" || argument.starts_with("--report=")) return true;
-    return false;
 }
 
 std::string usageText() {
@@ -95,10 +89,12 @@ std::string usageText() {
            "Options take their value as \"--scenario FILE\" or \"--scenario=FILE\". Other words\n"
            "that do not start with \"--\" are the system's own and are ignored when unknown.\n"
            "\n"
-           "Exit status: 0 done; 1 the scenario or the instance folder cannot be used; 2 the\n"
-           "script cannot be read or fails; 64 a usage error. With --report: 0 every test\n"
-           "passed or was bypassed; 1 a test did not; 2 a usage error or a scenario that\n"
-           "cannot be used.\n";
+           "Exit status, the same in every mode:\n"
+           "  0   done; with --report, every test passed or was bypassed\n"
+           "  1   with --report, a test failed, was aborted or did not run\n"
+           "  2   the program could not do its job: a scenario, script, instance folder or\n"
+           "      output that cannot be used, or a script that fails\n"
+           "  64  a usage error\n";
 }
 
 }  // namespace zlx::launcher

@@ -30,9 +30,6 @@ class UsageError : public std::runtime_error {
 
 LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments);
 
-// Whether the words ask for the report, so that a usage error gets the report's status.
-bool asksForReport(const std::vector<std::string>& arguments);
-
 std::string usageText();
 
 }  // namespace zlx::launcher

@@ -2,6 +2,7 @@
 
 #include "app/process_start.h"
 #include "clientsuite/suite_report.h"
+#include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
 #include "ui/headless.h"
@@ -10,9 +11,9 @@ namespace zlx::launcher {
 
 int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
     auto scenario = loadScenario(options, err);
-    if (!scenario) return kReportUsageError;
+    if (!scenario) return kExitCouldNotRun;
     ScriptedInstanceScope instanceScope;
-    if (!instanceScope.usable(err)) return kReportUsageError;
+    if (!instanceScope.usable(err)) return kExitCouldNotRun;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
     SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());

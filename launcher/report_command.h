@@ -7,10 +7,8 @@
 
 namespace zlx::launcher {
 
-inline constexpr int kReportUsageError = 2;
-
-// Prints the report on `out` and the progress on `err`. Returns 0 when every test passed or was
-// bypassed, 1 when any did not, 2 when the scenario or the instance folder cannot be used.
+// Prints the report on `out` and the progress on `err`. Returns the exit status
+// (launcher/exit_status.h): a finding when any test did not pass and was not bypassed.
 int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace zlx::launcher

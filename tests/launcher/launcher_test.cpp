@@ -5,7 +5,9 @@
 #include <map>
 #include <sstream>
 
+#include "launcher/command_line.h"
 #include "launcher/entry.h"
+#include "launcher/exit_status.h"
 #include "launcher/front_end.h"
 #include "launcher/headless_run.h"
 #include "launcher/options.h"
@@ -33,8 +35,8 @@ TEST(LaunchOptionsTest, AcceptsBothValueFormsAndRefusesUnknownLongOptions) {
         {{"--scenario"}, "", "", "", "--scenario needs a value"},
         {{"--scenario="}, "", "", "", "--scenario needs a value"},
         {{"--headless=yes"}, "", "", "", "--headless takes no value"},
-        {{"--frobnicate"}, "", "", "", "unknown option --frobnicate"},
-        {{"--Scenario", "a.json"}, "", "", "", "unknown option --Scenario"},
+        {{"--frobnicate"}, "", "", "", "unknown option '--frobnicate'"},
+        {{"--Scenario", "a.json"}, "", "", "", "unknown option '--Scenario'"},
         {{"--headless"}, "", "", "", "--headless needs --script FILE"},
         {{"--headless", "--script", "s", "--screenshot", "d"},
          "",
@@ -126,6 +128,42 @@ class ScriptedRunTest : public ::testing::Test {
     }
     zlx::testing::TempDir runtime_;
 };
+
+// Every mode answers with the same table of statuses, and a usage error is one line and a hint.
+TEST_F(ScriptedRunTest, OneTableOfExitStatusesForEveryMode) {
+    zlx::testing::TempDir dir;
+    const std::string good = dir.path() + "/good.script", bad = dir.path() + "/bad.script";
+    std::ofstream(good) << "tab 1\n";
+    std::ofstream(bad) << "frobnicate\n";
+    const std::string source = ZLX_SOURCE_DIR, missing = dir.path() + "/missing.json";
+    const struct Case {
+        std::vector<std::string> arguments;
+        int status;
+    } cases[] = {
+        {{"--version"}, kExitSuccess},
+        {{"--headless", "--script", good}, kExitSuccess},
+        {{"--report"}, kExitSuccess},
+        {{"--report", "--scenario", source + "/scenarios/no-adapter.json"}, kExitFinding},
+        {{"--report", "--scenario", missing}, kExitCouldNotRun},
+        {{"--headless", "--script", good, "--scenario", missing}, kExitCouldNotRun},
+        {{"--headless", "--script", dir.path() + "/none.script"}, kExitCouldNotRun},
+        {{"--headless", "--script", bad}, kExitCouldNotRun},
+        {{"--bogus"}, kExitUsage},
+        {{"--report", "--format", "xml"}, kExitUsage},
+        {{"--report", "--headless"}, kExitUsage},
+    };
+    for (const Case& c : cases) {
+        std::ostringstream out, err;
+        CommandLineStart start = startCommandLine(c.arguments, out, err);
+        int status = start.exitStatus ? *start.exitStatus
+                                      : runHeadless(start.options, start.script, out, err);
+        EXPECT_EQ(status, c.status) << ::testing::PrintToString(c.arguments) << err.str();
+        if (status == kExitUsage) {
+            EXPECT_EQ(err.str().substr(err.str().find('\n')),
+                      "\nTry 'zlxdiag --help' for more information.\n");
+        }
+    }
+}
 
 TEST_F(ScriptedRunTest, ByteOrderMarkIsSkippedAndCommandsAfterTheEndAreReported) {
     ScriptedRun marked = runScript("\xEF\xBB\xBFtab 1\n");

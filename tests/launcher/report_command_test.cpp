@@ -88,16 +88,5 @@ TEST_F(ReportCommandTest, ProgressNamesEachTestAndThePing) {
               "zlxdiag: pinging 192.168.10.1\n");
 }
 
-TEST_F(ReportCommandTest, UsageErrorsAndUnusableScenarios) {
-    EXPECT_THROW(parseLaunchOptions({"--report", "--format", "xml"}), UsageError);
-    EXPECT_THROW(parseLaunchOptions({"--format", "json"}), UsageError);
-    EXPECT_THROW(parseLaunchOptions({"--report", "--headless"}), UsageError);
-    EXPECT_TRUE(asksForReport({"-u", "--report", "--format"}));
-    EXPECT_FALSE(asksForReport({"--headless", "--script", "x"}));
-    ReportRun missing = report({"--scenario", "/nonexistent/machine.json"});
-    EXPECT_EQ(missing.status, kReportUsageError);
-    EXPECT_EQ(missing.out, "");
-}
-
 }  // namespace
 }  // namespace zlx::launcher

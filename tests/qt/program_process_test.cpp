@@ -39,7 +39,7 @@ TEST(ProgramProcessTest, EndsWithAClearMessageAndStatus) {
          {"--bogus"},
          {},
          64,
-         "zlxdiag: unknown option --bogus\nUsage",
+         "zlxdiag: unknown option '--bogus'\nTry 'zlxdiag --help' for more information.\n",
          ""},
         {"screenshots without the Qt front end",
          {"--headless", "--script", script, "--screenshot", dir.path()},
