@@ -50,6 +50,12 @@ inline constexpr int kStrWaitingNote = 275;
 inline constexpr int kStrLogNotSaved = 9001;
 // The network test's details line when a static address has no usable subnet mask.
 inline constexpr int kStrMaskNotUsable = 9002;
+// The network test's gateway: "%s" the gateway's text.
+inline constexpr int kStrGatewayNotIpv4 = 9101;
+inline constexpr int kStrGatewayDidNotAnswer = 9102;
+inline constexpr int kStrCheckGateway = 9103;
+inline constexpr int kStrPingNotStarted = 9104;
+inline constexpr int kStrNoGatewayToPing = 9105;
 
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.
