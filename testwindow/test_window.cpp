@@ -110,12 +110,14 @@ void TestWindow::stopTest() {
 
 void TestWindow::saveToFile() {
     ui::SaveFileRequest request;
-    request.title = resources::stringOr(resources::kStrSaveLogTitle, "File Open Dialog");
+    // A dialog for saving: any new name, a question before an existing file is replaced, and
+    // filters for a text log only.
+    request.title = resources::stringOr(resources::kStrSaveLogDialogTitle, "Save Diagnostic Log");
     request.initialName = kDefaultLogName;
-    request.filters = {{"Text files (*.txt)", "*.txt"},
-                       {"Executable files (*.exe;*.dll)", "*.exe;*.dll"},
-                       {"All files (*.*)", "*.*"}};
-    request.overwritePrompt = false;
+    request.filters = {
+        {resources::stringOr(resources::kStrTextFilesFilter, "Text files (*.txt)"), "*.txt"},
+        {resources::stringOr(resources::kStrAllFilesFilter, "All files (*.*)"), "*.*"}};
+    request.overwritePrompt = true;
     auto path = desktop().services().saveFileDialog(request);
     if (!path) return;
     std::string reason;
