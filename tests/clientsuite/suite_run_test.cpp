@@ -24,7 +24,7 @@ struct SuiteRun {
     explicit SuiteRun(const std::string& scenario)
         : f(scenario.empty() ? platform::sim::loadDefaultScenario()
                              : platform::sim::loadScenarioFile((kScenarios / scenario).string())) {
-        report = runReport(f.context(), f.clock(),
+        report = runReport(f.context(), f.clock(), *chooseReportAdapter(f.context(), std::nullopt),
                            [this](const std::string& step) { progress.push_back(step); });
     }
     std::string statuses() const {
