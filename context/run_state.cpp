@@ -28,13 +28,6 @@ void RunStateStore::setRunState(RunState state) {
     state_ = state;
 }
 
-RunState RunStateStore::exchangeRunState(RunState state) {
-    std::lock_guard lock(stateLock_);
-    RunState was = state_;
-    state_ = state;
-    return was;
-}
-
 std::uint64_t RunStateStore::beginRun(RunKind kind) {
     std::lock_guard lock(stateLock_);
     kind_ = kind;

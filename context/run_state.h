@@ -30,8 +30,6 @@ class RunStateStore {
     // The lock is held for the single read or write only: a caller acts on the value it read.
     RunState readRunState() const;
     void setRunState(RunState state);
-    // Sets `state` and returns the one it replaced, in one step.
-    RunState exchangeRunState(RunState state);
     // Sets `to` only while the state is `from`, in one step; false when another thread (the
     // notification routine ending the run) changed it first.
     bool advanceRunState(RunState from, RunState to);
@@ -41,8 +39,8 @@ class RunStateStore {
     // Run `number` has ended: no run is current unless a later Start began one.
     void endRun(std::uint64_t number);
     RunView view() const;
-    // `exchangeRunState` for run `number` only: nothing when a later Start began another run
-    // since that number was read.
+    // Sets `state` and returns the one it replaced, in one step, while run `number` is the
+    // current one; nothing when a later Start began another run since that number was read.
     std::optional<RunState> exchangeRunStateOf(std::uint64_t number, RunState state);
 
     // A run shows one failure box at most, whichever of its endings comes first: the page's
