@@ -5,6 +5,7 @@ namespace zlx::clientsuite {
 namespace {
 
 const char* const kWhiteSpace = " \t\r\n\v\f";
+constexpr std::array<std::uint8_t, 4> kAllZero{};
 
 std::string trimmed(const std::string& text) {
     auto first = text.find_first_not_of(kWhiteSpace);
@@ -38,7 +39,7 @@ std::optional<std::array<std::uint8_t, 4>> parseDottedQuad(const std::string& te
 
 std::string pickPingTarget(const std::string& gateway) {
     auto address = parseDottedQuad(gateway);
-    if (!address || *address == std::array<std::uint8_t, 4>{}) return {};
+    if (!address || *address == kAllZero) return {};
     return gateway;
 }
 
@@ -58,12 +59,14 @@ AddressVerdict checkAddressing(std::string& ip, const std::string& target, const
                                bool dhcpEnabled) {
     ip = trimmed(ip);
     if (ip.empty()) return AddressVerdict::NoAddress;
-    if (ip.find("169.254.") != std::string::npos) return AddressVerdict::AutoConfigured;
-    if (ip.find("0.0.0.0") != std::string::npos) return AddressVerdict::AllZero;
+    // Numbers, not text: 10.169.254.3 is not link-local, and 100.0.0.0 is not all zero.
+    if (auto address = parseDottedQuad(ip)) {
+        if ((*address)[0] == 169 && (*address)[1] == 254) return AddressVerdict::AutoConfigured;
+        if (*address == kAllZero) return AddressVerdict::AllZero;
+    }
     if (dhcpEnabled) return AddressVerdict::Usable;
-    if (mask.empty() || mask.find("0.0.0.0") != std::string::npos ||
-        !parseDottedQuad(trimmed(mask)))
-        return AddressVerdict::MaskNotUsable;
+    auto netmask = parseDottedQuad(trimmed(mask));
+    if (!netmask || *netmask == kAllZero) return AddressVerdict::MaskNotUsable;
     if (!subnetConsistent(ip, target, mask)) return AddressVerdict::OutsideGatewaySubnet;
     if (target.empty()) return AddressVerdict::NoGateway;
     return AddressVerdict::Usable;

@@ -46,6 +46,37 @@ std::string withoutTrailingSpace(std::string text) {
     return text;
 }
 
+// An echo reply names its time to live ("TTL=64" on Windows in every language, "ttl=64" on
+// POSIX systems). Neither the exit status (0 for a "Destination host unreachable" from another
+// host on some Windows versions) nor the wording of the statistics is reliable.
+bool isEchoReply(std::string_view line) {
+    for (std::size_t at = 0; at + 4 < line.size(); ++at) {
+        auto lower = [&](std::size_t i) {
+            char c = line[at + i];
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        };
+        if (lower(0) == 't' && lower(1) == 't' && lower(2) == 'l' && line[at + 3] == '=' &&
+            line[at + 4] >= '0' && line[at + 4] <= '9')
+            return true;
+    }
+    return false;
+}
+
+// Why no ping was sent to `gateway`, shown as it came but unable to hide or reorder the text.
+std::string gatewayNotAnAddress(const std::string& gateway) {
+    std::string text = resources::stringOr(resources::kStrGatewayNotIpv4, "%s");
+    auto at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, platform::displaySafeName(gateway));
+    return text;
+}
+
+// The gateway is missing, or all zero, which means the same.
+bool gatewayAbsent(const std::string& gateway) {
+    auto first = gateway.find_first_not_of(" \t\r\n\v\f");
+    return first == std::string::npos ||
+           gateway.find_first_not_of("0.", first) == std::string::npos;
+}
+
 }  // namespace
 
 std::string formatPhysicalAddress(const std::vector<std::uint8_t>& address) {
@@ -120,25 +151,50 @@ void NetworkTest::applyVerdict(AddressVerdict verdict, const adapterinfo::Adapte
         case AddressVerdict::MaskNotUsable:
             return fail(resources::kStrMaskNotUsable, kStrConfigureNetwork);
         case AddressVerdict::NoGateway:
-            return fail(kStrGatewayEmpty, kStrConfigureGateway);
+            if (gatewayAbsent(gatewayText_)) return fail(kStrGatewayEmpty, kStrConfigureGateway);
+            // Present, but nothing that could be pinged: say what is wrong with it.
+            appendDetail(gatewayNotAnAddress(gatewayText_));
+            advice_ = resources::stringOr(kStrConfigureGateway, "");
+            return;
     }
 }
 
 void NetworkTest::runPing(const std::string& target, TestRunEnvironment& env) {
-    if (target.empty()) return;
+    if (target.empty()) {
+        // Nothing claims an answer that was never asked for.
+        appendDetail(gatewayAbsent(gatewayText_)
+                         ? resources::stringOr(resources::kStrNoGatewayToPing, "")
+                         : gatewayNotAnAddress(gatewayText_));
+        return;
+    }
     env.sink.pingStarting(target);
     platform::PingResult ping = env.platform.processes.ping(target, kPingLimit, env.stop);
-    if (ping.startResult != platform::kErrorSuccess || ping.timedOut || ping.stopped) return;
-    std::string& output = ping.output;
+    if (ping.startResult != platform::kErrorSuccess) {
+        appendDetail(resources::stringOr(resources::kStrPingNotStarted, ""));
+        return;
+    }
+    // A ping that did not end in time has no answer to judge; the test stands as it is.
+    if (ping.timedOut || ping.stopped) return;
+    const std::string& output = ping.output;
+    bool answered = false;
     std::size_t start = 0;
     while (start < output.size()) {
         std::size_t end = output.find_first_of("\r\n", start);
         if (end == std::string::npos) end = output.size();
-        if (end > start)
-            appendDetail(withoutTrailingSpace(env.platform.codePages.oemToUtf8(
-                std::string_view(output).substr(start, end - start))));
+        if (end > start) {
+            std::string_view line = std::string_view(output).substr(start, end - start);
+            answered = answered || isEchoReply(line);
+            // The program's output is text from outside, like the names: no control character
+            // or direction mark reaches the window or the saved log.
+            appendDetail(platform::displaySafeName(
+                withoutTrailingSpace(env.platform.codePages.oemToUtf8(line))));
+        }
         start = end + 1;
     }
+    if (answered) return;
+    status_ = TestStatus::Failed;
+    resultText_ = resources::stringOr(resources::kStrGatewayDidNotAnswer, "");
+    advice_ = resources::stringOr(resources::kStrCheckGateway, "");
 }
 
 void NetworkTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {

@@ -27,21 +27,59 @@ class ReportSink final : public TestSink {
     const std::function<void(const std::string&)>& progress_;
 };
 
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
+std::optional<ReportAdapter> chooseReportAdapter(context::AppContext& ctx,
+                                                 const std::optional<std::string>& name) {
+    ReportAdapter adapter;
+    wlan::InterfaceList interfaces(ctx.platform.wlan, ctx.platform.rpc);
+    std::optional<std::size_t> index;
+    if (name) {
+        std::string guid = *name;
+        if (guid.size() >= 2 && guid.front() == '{' && guid.back() == '}')
+            guid = guid.substr(1, guid.size() - 2);
+        for (std::size_t i = 0; i < interfaces.size() && !index; ++i)
+            if (interfaces.descriptions()[i] == *name ||
+                sameIgnoringCase(interfaces.guidTexts()[i], guid))
+                index = i;
+        if (!index) return std::nullopt;
+        adapter.choice = AdapterChoice::Named;
+    } else if (!interfaces.empty()) {
+        index = 0;
+        adapter.choice = AdapterChoice::FirstInterface;
+    }
+    if (index) {
+        adapter.guidText = interfaces.guidTexts()[*index];
+        wlan::selectInterface(adapter.selection, ctx.platform.wlan, ctx.platform.rpc,
+                              adapter.guidText);
+        adapter.selection.selectedAdapterDescription = interfaces.descriptions()[*index];
+    }
+    return adapter;
+}
+
+std::string interfaceChoices(context::AppContext& ctx) {
+    wlan::InterfaceList interfaces(ctx.platform.wlan, ctx.platform.rpc);
+    std::string out;
+    for (std::size_t i = 0; i < interfaces.size(); ++i)
+        out += interfaces.descriptions()[i] + "  " + interfaces.guidTexts()[i] + "\n";
+    return out;
+}
+
 std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::ManualClock& clock,
+                                        const ReportAdapter& adapter,
                                         const std::function<void(const std::string&)>& progress) {
     auto report = std::make_unique<ClientReport>();
-    context::WlanSelection selection = ctx.selection;
-    // Without a selection made at start, the adapter the Troubleshooting page offers first.
-    if (selection.selectedAdapterDescription.empty()) {
-        wlan::InterfaceList interfaces(ctx.platform.wlan, ctx.platform.rpc);
-        if (!interfaces.empty()) {
-            wlan::selectInterface(selection, ctx.platform.wlan, ctx.platform.rpc,
-                                  interfaces.guidTexts()[0]);
-            selection.selectedAdapterDescription = interfaces.descriptions()[0];
-        }
-    }
+    report->adapter = adapter;
+    const context::WlanSelection& selection = report->adapter.selection;
     platform::StopSignal stop;
     std::atomic<bool> done{false};
     clock.beginActivity();

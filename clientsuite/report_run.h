@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "clientsuite/test_suite.h"
@@ -12,15 +13,39 @@
 
 namespace zlx::clientsuite {
 
+// How the report's adapter was chosen.
+enum class AdapterChoice {
+    FirstInterface,  // the first wireless interface, as the Troubleshooting page offers it
+    Named,           // the interface --adapter names
+    NoInterface,     // the machine has none: the tests judge an empty selection
+};
+
+struct ReportAdapter {
+    context::WlanSelection selection;
+    std::string guidText;
+    AdapterChoice choice = AdapterChoice::NoInterface;
+};
+
+// The adapter the report tests: the interface whose description or GUID (braces and letter case
+// aside) is `name`, else the first one, as in the test window's run. Nothing when `name` names
+// no interface.
+std::optional<ReportAdapter> chooseReportAdapter(context::AppContext& ctx,
+                                                 const std::optional<std::string>& name);
+
+// The interfaces there are to choose from, one "description  GUID" a line.
+std::string interfaceChoices(context::AppContext& ctx);
+
 struct ClientReport {
+    ReportAdapter adapter;
     adapterinfo::AdapterDetails details;
     TestSuite suite;
 };
 
-// Runs the suite for the selected adapter on a worker thread while this thread, which drives
-// `clock`, moves time on whenever the worker waits. `progress` gets one line at each test and
-// when the ping starts.
+// Runs the suite for `adapter` on a worker thread while this thread, which drives `clock`, moves
+// time on whenever the worker waits. `progress` gets one line at each test and when the ping
+// starts.
 std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::ManualClock& clock,
+                                        const ReportAdapter& adapter,
                                         const std::function<void(const std::string&)>& progress);
 
 }  // namespace zlx::clientsuite

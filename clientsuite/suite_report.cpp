@@ -1,6 +1,7 @@
 #include "clientsuite/suite_report.h"
 
 #include <nlohmann/json.hpp>
+#include <utility>
 #include <vector>
 
 #include "platform/text.h"
@@ -29,8 +30,24 @@ struct AdapterField {
     std::string value;
 };
 
-std::vector<AdapterField> adapterFields(const adapterinfo::AdapterDetails& d) {
+// How the adapter was chosen: the JSON word and the text's words.
+std::pair<const char*, const char*> choiceWords(AdapterChoice choice) {
+    switch (choice) {
+        case AdapterChoice::FirstInterface:
+            return {"firstInterface", "the first wireless interface"};
+        case AdapterChoice::Named:
+            return {"adapterOption", "--adapter"};
+        case AdapterChoice::NoInterface:
+            break;
+    }
+    return {"noInterface", "none: the machine has no wireless interface"};
+}
+
+std::vector<AdapterField> adapterFields(const ClientReport& report) {
+    const adapterinfo::AdapterDetails& d = report.details;
     return {{"description", "Adapter", d.requestedName},
+            {"interfaceGuid", "Interface", report.adapter.guidText},
+            {"chosenBy", "Chosen by", choiceWords(report.adapter.choice).second},
             {"name", "Name", d.adapterName},
             {"macAddress", "MAC address", d.macAddress},
             {"ipAddress", "IP address", d.ipAddress},
@@ -70,7 +87,7 @@ int reportExitStatus(const TestSuite& suite) {
 std::string formatReportText(const ClientReport& report) {
     std::string out;
     auto line = [&out](const std::string& text) { out += platform::escapeControls(text) + "\n"; };
-    for (const AdapterField& field : adapterFields(report.details))
+    for (const AdapterField& field : adapterFields(report))
         line(std::string(field.label) + ": " + field.value);
     line(std::string("Radio: ") + (report.details.radioOn ? "on" : "off"));
     for (const auto& test : report.suite.tests()) {
@@ -90,8 +107,8 @@ std::string formatReportText(const ClientReport& report) {
 
 std::string formatReportJson(const ClientReport& report) {
     nlohmann::ordered_json adapter = nlohmann::ordered_json::object();
-    for (const AdapterField& field : adapterFields(report.details))
-        adapter[field.key] = field.value;
+    for (const AdapterField& field : adapterFields(report)) adapter[field.key] = field.value;
+    adapter["chosenBy"] = choiceWords(report.adapter.choice).first;
     adapter["radioOn"] = report.details.radioOn != 0;
     nlohmann::ordered_json tests = nlohmann::ordered_json::array();
     for (const auto& test : report.suite.tests()) {

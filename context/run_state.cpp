@@ -28,11 +28,26 @@ void RunStateStore::setRunState(RunState state) {
     state_ = state;
 }
 
-RunState RunStateStore::exchangeRunState(RunState state) {
+std::uint64_t RunStateStore::beginRun(RunKind kind) {
     std::lock_guard lock(stateLock_);
-    RunState was = state_;
-    state_ = state;
-    return was;
+    kind_ = kind;
+    return ++runNumber_;
+}
+
+void RunStateStore::endRun(std::uint64_t number) {
+    std::lock_guard lock(stateLock_);
+    if (runNumber_ == number) kind_ = RunKind::None;
+}
+
+RunView RunStateStore::view() const {
+    std::lock_guard lock(stateLock_);
+    return {state_, kind_, runNumber_};
+}
+
+std::optional<RunState> RunStateStore::exchangeRunStateOf(std::uint64_t number, RunState state) {
+    std::lock_guard lock(stateLock_);
+    if (runNumber_ != number) return std::nullopt;
+    return std::exchange(state_, state);
 }
 
 bool RunStateStore::claimFailureBox() {

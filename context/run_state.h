@@ -4,12 +4,24 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zlx::context {
 
 enum class RunState : std::uint32_t { Idle = 0, Connecting = 1, Waiting = 2, Testing = 3 };
+
+// The kind of run a Start began. The diagnostic channel's events belong to a network-managed
+// run (or to none); a client-managed run has no part in them.
+enum class RunKind : std::uint32_t { None = 0, NetworkManaged = 1, ClientManaged = 2 };
+
+// The state, the current run's kind and its number, read together.
+struct RunView {
+    RunState state = RunState::Idle;
+    RunKind kind = RunKind::None;
+    std::uint64_t number = 0;
+};
 
 const char* runStateName(RunState state);
 
@@ -18,11 +30,18 @@ class RunStateStore {
     // The lock is held for the single read or write only: a caller acts on the value it read.
     RunState readRunState() const;
     void setRunState(RunState state);
-    // Sets `state` and returns the one it replaced, in one step.
-    RunState exchangeRunState(RunState state);
     // Sets `to` only while the state is `from`, in one step; false when another thread (the
     // notification routine ending the run) changed it first.
     bool advanceRunState(RunState from, RunState to);
+
+    // Start begins a run of `kind`, numbered apart from every earlier one; returns its number.
+    std::uint64_t beginRun(RunKind kind);
+    // Run `number` has ended: no run is current unless a later Start began one.
+    void endRun(std::uint64_t number);
+    RunView view() const;
+    // Sets `state` and returns the one it replaced, in one step, while run `number` is the
+    // current one; nothing when a later Start began another run since that number was read.
+    std::optional<RunState> exchangeRunStateOf(std::uint64_t number, RunState state);
 
     // A run shows one failure box at most, whichever of its endings comes first: the page's
     // failed connection or the notification routine's "profile not found". The first to claim
@@ -56,6 +75,8 @@ class RunStateStore {
   private:
     mutable std::mutex stateLock_;
     RunState state_ = RunState::Idle;
+    RunKind kind_ = RunKind::None;
+    std::uint64_t runNumber_ = 0;
     bool failureBoxClaimed_ = false;
     // The line and the flag cross threads too; a lock of their own keeps each access whole.
     mutable std::mutex handOverLock_;

@@ -35,7 +35,11 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
     auto code = eventCode(n.data);
     if (!code) return;
     lastEventCode_ = *code;
-    RunState state = ctx_.runState.readRunState();
+    // The event belongs to the run it came in, not to whatever the state says: a client-managed
+    // run ignores the channel altogether, late answers of a stopped network run included.
+    const context::RunView run = ctx_.runState.view();
+    if (run.kind == context::RunKind::ClientManaged) return;
+    const RunState state = run.state;
     ui::Desktop& desktop = ctx_.desktop;
     const ui::WindowHandle page = ctx_.troubleshootingPage;
 
@@ -71,8 +75,10 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             // The run ends here, once: the state goes to Idle at once, so an answer to the leave
             // request that ending sends (or a repeat of this event) finds no run and changes
             // nothing.
-            RunState ended = ctx_.runState.exchangeRunState(RunState::Idle);
-            if (ended == RunState::Idle) break;
+            // A Start since the read began another run, which this event does not end.
+            std::optional<RunState> ended =
+                ctx_.runState.exchangeRunStateOf(run.number, RunState::Idle);
+            if (!ended || *ended == RunState::Idle) break;
             // Not when the run's failed connection has shown its box already: one box a run.
             if (ctx_.runState.claimFailureBox()) {
                 ui::MessageBoxRequest box;
@@ -82,8 +88,8 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
                     resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
                 desktop.services().messageBox(box);
             }
-            desktop.post(page, context::kWmEndRunProfileNotFound, 0,
-                         static_cast<std::int64_t>(ended));
+            desktop.post(page, context::kWmEndRunProfileNotFound, run.number,
+                         static_cast<std::int64_t>(*ended));
             break;
         }
         default:

@@ -46,7 +46,9 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
             else
                 throw UsageError("--format takes text or json, not " + format);
             formatGiven = true;
-        } else if (name == "--headless")
+        } else if (name == "--adapter")
+            options.reportAdapter = value();
+        else if (name == "--headless")
             flag(options.headless);
         else if (name == "--report")
             flag(options.report);
@@ -58,6 +60,7 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
             throw UsageError("unknown option '" + name + "'");
     }
     if (formatGiven && !options.report) throw UsageError("--format needs --report");
+    if (options.reportAdapter && !options.report) throw UsageError("--adapter needs --report");
     if (options.report && (options.headless || options.scriptPath))
         throw UsageError("--report runs without a script: it cannot be used with " +
                          std::string(options.headless ? "--headless" : "--script"));
@@ -72,7 +75,7 @@ std::string usageText() {
     return "Usage: zlxdiag [--scenario FILE] [-u] [-d] [-a]\n"
            "       zlxdiag --headless [--scenario FILE] [-u] [-d] --script FILE\n"
            "       zlxdiag [--scenario FILE] --script FILE --screenshot DIR\n"
-           "       zlxdiag --report [--format text|json] [--scenario FILE]\n"
+           "       zlxdiag --report [--format text|json] [--adapter NAME|GUID] [--scenario FILE]\n"
            "\n"
            "  --scenario FILE   run on the simulated machine FILE describes (default: built in)\n"
            "  --headless        no windows: the headless desktop and a manual clock\n"
@@ -80,6 +83,8 @@ std::string usageText() {
            "  --screenshot DIR  where the script's \"shot\" command writes its pictures\n"
            "  --report          run the client-managed tests without windows and print them\n"
            "  --format FORMAT   the report as text (the default) or json\n"
+           "  --adapter NAME|GUID  the wireless interface the report tests, by its description\n"
+           "                    or its GUID (default: the first, as the test window's run)\n"
            "  -u                send no service control message to the IHV service\n"
            "  -d                send them even with -u\n"
            "  -a                accepted for compatibility; changes nothing\n"
@@ -93,7 +98,8 @@ std::string usageText() {
            "  0   done; with --report, every test passed or was bypassed\n"
            "  1   with --report, a test failed, was aborted or did not run\n"
            "  2   the program could not do its job: a scenario, script, instance folder or\n"
-           "      output that cannot be used, or a script that fails\n"
+           "      output that cannot be used, an --adapter that names no wireless interface,\n"
+           "      or a script that fails\n"
            "  64  a usage error\n";
 }
 

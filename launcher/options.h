@@ -17,6 +17,7 @@ struct LaunchOptions {
     std::optional<std::string> scriptPath;
     bool report = false;
     ReportFormat reportFormat = ReportFormat::Text;
+    std::optional<std::string> reportAdapter;  // --adapter: a description or a GUID
     std::optional<std::string> screenshotDir;
     bool help = false;
     bool version = false;

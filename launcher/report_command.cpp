@@ -5,6 +5,7 @@
 #include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
+#include "platform/text.h"
 #include "ui/headless.h"
 
 namespace zlx::launcher {
@@ -18,9 +19,19 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     ui::HeadlessServices services;
     SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());
     app::initialiseProcess(program.application().adapterState());
-    auto report = clientsuite::runReport(program.context(), clock, [&err](const std::string& step) {
-        err << "zlxdiag: " << step << "\n";
-    });
+    auto adapter = clientsuite::chooseReportAdapter(program.context(), options.reportAdapter);
+    if (!adapter) {
+        std::string choices = clientsuite::interfaceChoices(program.context());
+        err << platform::escapeControls(
+            "zlxdiag: --adapter " + *options.reportAdapter +
+                ": no wireless interface has this description or GUID; " +
+                (choices.empty() ? "the machine has none\n" : "there are:\n" + choices),
+            platform::Escape::No, platform::Escape::No);
+        return kExitCouldNotRun;
+    }
+    auto report = clientsuite::runReport(
+        program.context(), clock, *adapter,
+        [&err](const std::string& step) { err << "zlxdiag: " << step << "\n"; });
     out << (options.reportFormat == ReportFormat::Json ? clientsuite::formatReportJson(*report)
                                                        : clientsuite::formatReportText(*report));
     return clientsuite::reportExitStatus(report->suite);

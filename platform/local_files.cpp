@@ -37,4 +37,9 @@ LocalFileRead readLocalFile(const std::string& utf8Path) {
     return result;
 }
 
+bool localFileExists(const std::string& utf8Path) {
+    std::error_code ignored;
+    return std::filesystem::exists(std::filesystem::symlink_status(localPath(utf8Path), ignored));
+}
+
 }  // namespace zlx::platform

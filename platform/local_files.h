@@ -18,4 +18,7 @@ struct LocalFileRead {
 // The whole file, byte for byte.
 LocalFileRead readLocalFile(const std::string& utf8Path);
 
+// Whether anything (a file, a folder, a link) has this name.
+bool localFileExists(const std::string& utf8Path);
+
 }  // namespace zlx::platform

@@ -338,6 +338,16 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     // Messages about the files the user saves.
     {9001, "The diagnostic log could not be saved to %s: %s"},
     {9002, "Your subnet mask is empty or not valid."},
+
+    // The save dialog and the network test's gateway.
+    {9100, "Save Diagnostic Log"},
+    {9101, "Default Gateway is not an IPv4 address: %s"},
+    {9102, "The default gateway did not answer."},
+    {9103, "Make sure that the access point and the default gateway are switched on and connected, then run the tests again."},
+    {9104, "The ping of the default gateway could not be started."},
+    {9105, "There is no default gateway to ping."},
+    {9106, "Text files (*.txt)"},
+    {9107, "All files (*.*)"},
 });
 // clang-format on
 

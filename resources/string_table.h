@@ -38,7 +38,6 @@ inline constexpr int kStrNotZlxProfile = 76;
 inline constexpr int kStrSelectUnmarkedProfile = 77;
 inline constexpr int kStrConfirmStopTests = 78;
 inline constexpr int kStrDiagnosticTests = 79;
-inline constexpr int kStrSaveLogTitle = 80;
 inline constexpr int kStrAllTestsComplete = 81;
 inline constexpr int kStrRunning = 82;
 inline constexpr int kStrAboutMenuItem = 100;
@@ -50,6 +49,16 @@ inline constexpr int kStrWaitingNote = 275;
 inline constexpr int kStrLogNotSaved = 9001;
 // The network test's details line when a static address has no usable subnet mask.
 inline constexpr int kStrMaskNotUsable = 9002;
+// The test window's save dialog: its title and its filters.
+inline constexpr int kStrSaveLogDialogTitle = 9100;
+inline constexpr int kStrTextFilesFilter = 9106;
+inline constexpr int kStrAllFilesFilter = 9107;
+// The network test's gateway: "%s" the gateway's text.
+inline constexpr int kStrGatewayNotIpv4 = 9101;
+inline constexpr int kStrGatewayDidNotAnswer = 9102;
+inline constexpr int kStrCheckGateway = 9103;
+inline constexpr int kStrPingNotStarted = 9104;
+inline constexpr int kStrNoGatewayToPing = 9105;
 
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.

@@ -52,8 +52,12 @@ ScriptRunner::ScriptRunner(std::vector<Command> commands, ui::Desktop& desktop,
               (r.defaulted ? " (no answer queued)" : ""));
     };
     services_.onSaveDialog = [this](const ui::HeadlessServices::SaveDialogRecord& r) {
+        std::string filters;
+        for (const auto& [description, pattern] : r.request.filters)
+            filters += description + "|" + pattern + "|";
         print("save-dialog title=" + quoted(r.request.title) +
-              " name=" + quoted(r.request.initialName) +
+              " name=" + quoted(r.request.initialName) + " filters=" + quoted(filters) +
+              (r.request.overwritePrompt ? " replace=ask" : " replace=silently") +
               " answer=" + (r.answer ? quoted(*r.answer) : std::string("cancel")) +
               (r.defaulted ? " (no answer queued)" : ""));
     };

@@ -28,19 +28,23 @@ bool TestWindow::onInitDialog() {
     setItemText(kIdStatus, resources::stringOr(resources::kStrRunning, "Running"));
     enableItem(kIdClose, false);
     enableItem(kIdStopTest, true);
-    // Every line that arrived before the window opened, in order, each as its own line.
-    std::string text = richText(kIdMessages);
-    std::vector<std::string> pending = ctx_.runState.attachLineWindow(handle());
-    if (pending.empty()) text += prefix();
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        if (i > 0) text += "\r\n";
-        text += prefix() + pending[i];
+    // A client-managed run has no part in the diagnostic channel: neither its lines nor its
+    // completion reach this window.
+    if (!clientManaged_) {
+        // Every line that arrived before the window opened, in order, each as its own line.
+        std::string text = richText(kIdMessages);
+        std::vector<std::string> pending = ctx_.runState.attachLineWindow(handle());
+        if (pending.empty()) text += prefix();
+        for (std::size_t i = 0; i < pending.size(); ++i) {
+            if (i > 0) text += "\r\n";
+            text += prefix() + pending[i];
+        }
+        richSetText(kIdMessages, text);
     }
-    richSetText(kIdMessages, text);
     desktop().setForeground(handle());
     setFocus(kIdStopTest);
     // Used once: a later window must not open complete.
-    if (ctx_.runState.takeCompletedBeforeOpen())
+    if (!clientManaged_ && ctx_.runState.takeCompletedBeforeOpen())
         desktop().post(handle(), context::kWmShowTestsComplete);
     return true;
 }
@@ -110,12 +114,14 @@ void TestWindow::stopTest() {
 
 void TestWindow::saveToFile() {
     ui::SaveFileRequest request;
-    request.title = resources::stringOr(resources::kStrSaveLogTitle, "File Open Dialog");
+    // A dialog for saving: any new name, a question before an existing file is replaced, and
+    // filters for a text log only.
+    request.title = resources::stringOr(resources::kStrSaveLogDialogTitle, "Save Diagnostic Log");
     request.initialName = kDefaultLogName;
-    request.filters = {{"Text files (*.txt)", "*.txt"},
-                       {"Executable files (*.exe;*.dll)", "*.exe;*.dll"},
-                       {"All files (*.*)", "*.*"}};
-    request.overwritePrompt = false;
+    request.filters = {
+        {resources::stringOr(resources::kStrTextFilesFilter, "Text files (*.txt)"), "*.txt"},
+        {resources::stringOr(resources::kStrAllFilesFilter, "All files (*.*)"), "*.*"}};
+    request.overwritePrompt = true;
     auto path = desktop().services().saveFileDialog(request);
     if (!path) return;
     std::string reason;

@@ -217,7 +217,7 @@ std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
             showNetworkTestBusy(m.lParam != 0);
             return 0;
         case context::kWmEndRunProfileNotFound:
-            endRunAfterProfileError(static_cast<context::RunState>(m.lParam));
+            endRunAfterProfileError(m.wParam, static_cast<context::RunState>(m.lParam));
             return 0;
         default:
             break;

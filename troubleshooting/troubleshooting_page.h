@@ -68,7 +68,7 @@ class TroubleshootingPage : public ui::PropertyPage {
     void showWaitingDialog();
     void openTestWindow(bool clientManaged);
     void runIdle();
-    void endRunAfterProfileError(context::RunState ended);
+    void endRunAfterProfileError(std::uint64_t run, context::RunState ended);
     // The leave request of a run's ending: sent once, however many events answer it.
     void leaveOnce();
     void setRunControlsEnabled(bool enabled);

@@ -9,6 +9,7 @@
 
 namespace zlx::troubleshooting {
 
+using context::RunKind;
 using context::RunState;
 
 void TroubleshootingPage::setRunControlsEnabled(bool enabled) {
@@ -19,15 +20,20 @@ void TroubleshootingPage::setRunControlsEnabled(bool enabled) {
 }
 
 void TroubleshootingPage::start() {
+    // A client-managed run from its Start until its window closes refuses another Start (a
+    // double click): two workers would write into one window.
+    if (!networkMode_ && ctx_.runState.view().kind == RunKind::ClientManaged) return;
     // A completion that a previous run left behind belongs to no window of this run.
     ctx_.runState.clearCompletedBeforeOpen();
     ctx_.runState.clearPendingLines();
     leaveSent_ = false;
     if (!networkMode_) {
+        ctx_.runState.beginRun(RunKind::ClientManaged);
         desktop().post(handle(), context::kWmOpenTestWindow, 0, 1);
         desktop().post(handle(), context::kWmStartClientTests, 0, 0);
         return;
     }
+    ctx_.runState.beginRun(RunKind::NetworkManaged);
     ctx_.runState.freeFailureBox();
     driver_.enterDiagnosticMode(ctx_.selectedProfileName);
     ctx_.runState.setRunState(RunState::Connecting);
@@ -94,10 +100,16 @@ void TroubleshootingPage::showWaitingDialog() {
 }
 
 void TroubleshootingPage::openTestWindow(bool clientManaged) {
-    RunState state = ctx_.runState.readRunState();
+    const context::RunView run = ctx_.runState.view();
+    // A client-managed run's window is its own: an event of the channel that asked for a
+    // window before that run's Start gets none.
+    if (!clientManaged && run.kind == RunKind::ClientManaged) return;
     // One test window at a time, even when its run has already ended.
-    if (state == RunState::Testing || testWindowOpen_) return;
-    if (state == RunState::Waiting)
+    if (run.state == RunState::Testing || testWindowOpen_) {
+        if (clientManaged) ctx_.runState.endRun(run.number);
+        return;
+    }
+    if (run.state == RunState::Waiting)
         desktop().post(ctx_.waitDialogHandle, context::kWmCloseWaitingDialog, 0, 1);
     testwindow::TestWindow window(ctx_, driver_, clientManaged);
     ctx_.runState.setRunState(RunState::Testing);
@@ -105,6 +117,7 @@ void TroubleshootingPage::openTestWindow(bool clientManaged) {
     int result = window.doModal(handle());
     testWindowOpen_ = false;
     ctx_.runState.detachLineWindow();
+    if (clientManaged) ctx_.runState.endRun(run.number);
     if (result == ui::kIdCancel) leaveOnce();
     runIdle();
 }
@@ -115,8 +128,11 @@ void TroubleshootingPage::runIdle() {
 }
 
 // The service knows no such profile: the run ends here, as cleanly as any other end. The
-// notification routine has already set the run state to Idle; `ended` is the state it replaced.
-void TroubleshootingPage::endRunAfterProfileError(RunState ended) {
+// notification routine has already set the run state to Idle; `ended` is the state it replaced
+// in run `run`.
+void TroubleshootingPage::endRunAfterProfileError(std::uint64_t run, RunState ended) {
+    // The box may have waited for its answer while another run began: that run goes on.
+    if (ctx_.runState.view().number != run) return;
     desktop().killTimer(handle(), kConnectionTimer);
     awaitingConnection_ = false;
     busy_ = false;

@@ -1,5 +1,7 @@
 #include "ui/headless.h"
 
+#include "platform/local_files.h"
+
 namespace zlx::ui {
 
 void HeadlessServices::queueAnswer(int answer) {
@@ -36,18 +38,30 @@ int HeadlessServices::messageBox(const MessageBoxRequest& request) {
 }
 
 std::optional<std::string> HeadlessServices::saveFileDialog(const SaveFileRequest& request) {
-    SaveDialogRecord record{request, std::nullopt, true};
-    {
-        std::lock_guard lock(mutex_);
-        if (!saveAnswers_.empty()) {
-            record.answer = saveAnswers_.front();
-            record.defaulted = false;
-            saveAnswers_.pop_front();
+    for (;;) {
+        SaveDialogRecord record{request, std::nullopt, true};
+        {
+            std::lock_guard lock(mutex_);
+            if (!saveAnswers_.empty()) {
+                record.answer = saveAnswers_.front();
+                record.defaulted = false;
+                saveAnswers_.pop_front();
+            }
+            saves_.push_back(record);
         }
-        saves_.push_back(record);
+        if (onSaveDialog) onSaveDialog(record);
+        if (!record.answer || !request.overwritePrompt ||
+            !platform::localFileExists(*record.answer))
+            return record.answer;
+        // The dialog's own question, as the common dialog asks it; No lets the user choose again
+        // (the next queued answer).
+        MessageBoxRequest confirm;
+        confirm.owner = request.owner;
+        confirm.caption = "Confirm Save As";
+        confirm.text = *record.answer + " already exists.\nDo you want to replace it?";
+        confirm.buttons = MessageBoxButtons::YesNo;
+        if (messageBox(confirm) == kIdYes) return record.answer;
     }
-    if (onSaveDialog) onSaveDialog(record);
-    return record.answer;
 }
 
 void HeadlessServices::setCursor(Cursor cursor) {

@@ -43,7 +43,13 @@ TEST(AddressingTest, VerdictsOfTheSettings) {
         {"  ", "192.168.10.1", "255.255.255.0", false, AddressVerdict::NoAddress},
         {"", "", "", true, AddressVerdict::NoAddress},
         {"169.254.10.20", "", "255.255.0.0", true, AddressVerdict::AutoConfigured},
+        {"169.254.0.1", "", "255.255.0.0", false, AddressVerdict::AutoConfigured},
         {"0.0.0.0", "", "0.0.0.0", true, AddressVerdict::AllZero},
+        // Numbers, not substrings: only 169.254.0.0/16 is auto-configured, only 0.0.0.0 is zero.
+        {"10.169.254.3", "", "255.0.0.0", true, AddressVerdict::Usable},
+        {"169.2.54.1", "", "255.255.0.0", true, AddressVerdict::Usable},
+        {"100.0.0.0", "", "255.0.0.0", true, AddressVerdict::Usable},
+        {"16.1.2.3", "16.0.0.1", "240.0.0.0", false, AddressVerdict::Usable},
         {"192.168.1.20", "", "", false, AddressVerdict::MaskNotUsable},
         {"192.168.1.20", "192.168.1.1", "0.0.0.0", false, AddressVerdict::MaskNotUsable},
         {"192.168.1.20", "192.168.1.1", "mask", false, AddressVerdict::MaskNotUsable},

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "launcher/exit_status.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"
 
@@ -50,16 +51,28 @@ class ReportCommandTest : public ::testing::Test {
     zlx::testing::TempDir runtime_;
 };
 
-TEST_F(ReportCommandTest, TextAndJsonOfTwoMachines) {
+TEST_F(ReportCommandTest, TextAndJsonOfSomeMachines) {
     struct Case {
         const char* name;
         const char* scenario;  // "" for the built-in machine
+        std::vector<std::string> arguments;
         int status;
-    } cases[] = {{"default", "", 0}, {"no-adapter", "scenarios/no-adapter.json", 1}};
+    } cases[] = {
+        {"default", "", {}, 0},
+        {"no-adapter", "scenarios/no-adapter.json", {}, 1},
+        // The adapter the test window's run tests: the first interface.
+        {"three-adapters", "scenarios/three-adapters.json", {}, 1},
+        {"three-adapters-vendor",
+         "scenarios/three-adapters.json",
+         {"--adapter", "Norvane ZLX 802.11n Wireless Adapter"},
+         1},
+        {"gateway-silent", "scenarios/client-ping-no-reply.json", {}, 1},
+    };
     for (const auto& c : cases) {
         for (const char* format : {"text", "json"}) {
             SCOPED_TRACE(std::string(c.name) + " " + format);
             std::vector<std::string> arguments{"--format", format};
+            arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
             if (*c.scenario)
                 arguments.insert(arguments.end(), {"--scenario", (kSource / c.scenario).string()});
             ReportRun run = report(arguments);
@@ -86,6 +99,30 @@ TEST_F(ReportCommandTest, ProgressNamesEachTestAndThePing) {
               "zlxdiag: Authentication test\n"
               "zlxdiag: Network test\n"
               "zlxdiag: pinging 192.168.10.1\n");
+}
+
+TEST_F(ReportCommandTest, AdapterByDescriptionOrGuid) {
+    const std::string scenario = (kSource / "scenarios/three-adapters.json").string();
+    for (const char* name :
+         {"Fabrikam USB Wireless LAN Card", "{C7E3A915-2B6D-4F08-A1E4-93D5B7C20F6A}",
+          "c7e3a915-2b6d-4f08-a1e4-93d5b7c20f6a"}) {
+        ReportRun run = report({"--adapter", name, "--scenario", scenario});
+        EXPECT_TRUE(
+            run.out.starts_with("Adapter: Fabrikam USB Wireless LAN Card\n"
+                                "Interface: c7e3a915-2b6d-4f08-a1e4-93d5b7c20f6a\n"
+                                "Chosen by: --adapter\n"))
+            << name << "\n"
+            << run.out;
+    }
+    ReportRun unknown = report({"--adapter", "Contoso", "--scenario", scenario});
+    EXPECT_EQ(unknown.status, kExitCouldNotRun);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_EQ(unknown.err,
+              "zlxdiag: --adapter Contoso: no wireless interface has this description or GUID; "
+              "there are:\n"
+              "Contoso Wireless-N 1030  9d41c0b2-5e77-4a1f-8c3d-6b2e1f0a9e47\n"
+              "Norvane ZLX 802.11n Wireless Adapter  3f2a6c1e-8b4d-4e7a-9c15-2d7e8f0a1b3c\n"
+              "Fabrikam USB Wireless LAN Card  c7e3a915-2b6d-4f08-a1e4-93d5b7c20f6a\n");
 }
 
 }  // namespace

@@ -22,10 +22,13 @@ namespace fs = std::filesystem;
 using Runner = int (*)(const launcher::LaunchOptions&, const std::string&, std::ostream&,
                        std::ostream&);
 
-// Each run gets a folder of its own for the cross-process objects, so runs never meet.
+// Each run gets folders of its own for the cross-process objects and for the files its script
+// saves by relative names, so runs never meet.
 std::string transcriptOf(Runner run, launcher::LaunchOptions options, const std::string& script) {
-    zlx::testing::TempDir instances;
+    zlx::testing::TempDir instances, work;
     zlx::testing::setEnvironment("ZLXDIAG_INSTANCE_DIR", instances.path());
+    std::error_code changed;
+    fs::current_path(work.path(), changed);
     std::ostringstream out, err;
     int status = run(options, script, out, err);
     return out.str() + err.str() + "exit " + std::to_string(status) + "\n";

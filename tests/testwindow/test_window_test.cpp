@@ -125,7 +125,7 @@ void clickSave(Window& w) {
                        ui::makeCommandParam(kIdSaveToFile, ui::kBnClicked));
 }
 
-TEST(TestWindowTest, SaveWritesOneCrLfPerBreakAndOverwrites) {
+TEST(TestWindowTest, SaveWritesOneCrLfPerBreakAndReplacesOnceAsked) {
     zlx::testing::TempDir dir;
     std::string path = dir.file("log.txt");
     std::ofstream(path) << "an older, longer log that must go entirely";
@@ -133,14 +133,18 @@ TEST(TestWindowTest, SaveWritesOneCrLfPerBreakAndOverwrites) {
     w.add(kLineName, "Name");
     w.add(kLineEndOfBlock, "");
     w.f.services().queueSaveAnswer(path);
+    w.f.services().queueAnswer(ui::kIdYes);
     clickSave(w);
     EXPECT_EQ(readFile(path), "Name\r\n\r\n\r\n");
     auto dialogs = w.f.services().saveDialogs();
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].request.initialName, "ZLXDiagnosticLog.txt");
-    EXPECT_EQ(dialogs[0].request.title, "File Open Dialog");
-    EXPECT_EQ(dialogs[0].request.filters.size(), 3u);
-    EXPECT_FALSE(dialogs[0].request.overwritePrompt);
+    EXPECT_EQ(dialogs[0].request.title, "Save Diagnostic Log");
+    using Filters = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(dialogs[0].request.filters,
+              (Filters{{"Text files (*.txt)", "*.txt"}, {"All files (*.*)", "*.*"}}));
+    EXPECT_TRUE(dialogs[0].request.overwritePrompt);
+    EXPECT_EQ(w.f.services().messageBoxes().size(), 1u);
 }
 
 TEST(TestWindowTest, SavingAnEmptyWindowTruncatesTheFile) {
@@ -149,6 +153,7 @@ TEST(TestWindowTest, SavingAnEmptyWindowTruncatesTheFile) {
     std::ofstream(path) << "old";
     Window w(true);
     w.f.services().queueSaveAnswer(path);
+    w.f.services().queueAnswer(ui::kIdYes);
     clickSave(w);
     EXPECT_TRUE(std::filesystem::exists(path));
     EXPECT_EQ(std::filesystem::file_size(path), 0u);

@@ -192,14 +192,24 @@ TEST(TroubleshootingPageTest, NoWirelessInterface) {
     });
 }
 
-TEST(TroubleshootingPageTest, ClientStartOpensAClientTestWindow) {
+TEST(TroubleshootingPageTest, ClientStartOpensOneClientTestWindowEvenOnADoubleClick) {
     PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", true)})}));
     r.run([&] {
+        // The second click comes before the first has opened the window: it starts nothing.
         r.click(kIdStart);
+        r.click(kIdStart);
+        r.f.driver().advanceBy(1000);
         r.f.then([&] {
             EXPECT_EQ(r.f.context().runState.readRunState(), context::RunState::Testing);
-            EXPECT_EQ(r.f.desktop().activeWindow()->handle(),
-                      r.f.context().testWindowHandle.load());
+            ui::Dialog* window = r.f.desktop().activeWindow();
+            EXPECT_EQ(window->handle(), r.f.context().testWindowHandle.load());
+            std::string text = window->richText(1054);
+            std::size_t blocks = 0;
+            for (auto at = text.find("Card insertion test"); at != std::string::npos;
+                 at = text.find("Card insertion test", at + 1))
+                ++blocks;
+            EXPECT_EQ(blocks, 1u) << text;
+            EXPECT_EQ(window->itemText(1034), "All Tests Complete");
             for (const auto& request : r.f.machine().ihvRequests())
                 EXPECT_EQ(request.type, platform::kWlanIhvControlDriver) << "no service control";
         });
