@@ -93,8 +93,8 @@ std::string wirelessModeText(std::uint32_t bits) {
         {allSet(bits, 0x140), 19}, {allSet(bits, 0x480) || allSet(bits, 0xC0), 20},
         {allSet(bits, 0xA0), 21},  {allSet(bits, 0x150), 67},
         {allSet(bits, 0xD0), 37},  {narrow && b80, 5301},
-        {wide && b80, 5299},       {narrow && b100, 5300},
-        {wide && b100, 5302},
+        {wide && b80, 5299},       {narrow && b100, 5302},
+        {wide && b100, 5300},
     };
     int id = resources::kStrNone;
     for (const auto& [matches, rowId] : rows)

@@ -87,8 +87,9 @@ TEST(StatusText, WirelessModeLastMatchWins) {
         {0x10080, "2.4 GHz 130 Mbps"},
         {0x20080, "2.4 GHz 300 Mbps"},
         {0x40080, "2.4 GHz 300 Mbps"},
-        {0x10100, "5 GHz 300 Mbps"},
-        {0x20100, "5 GHz 130 Mbps"},
+        {0x10100, "5 GHz 130 Mbps"},
+        {0x20100, "5 GHz 300 Mbps"},
+        {0x40100, "5 GHz 300 Mbps"},
         {0x200C0, "2.4 GHz 300 Mbps"},
         {0x10000, kNone},
     };
