@@ -137,10 +137,18 @@ std::string frequencyText(bool valid, bool radioOn, std::uint32_t megahertz) {
 }
 
 std::string channelSetText(const std::array<std::uint8_t, 3>& countryCode) {
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
     std::string out;
-    for (std::size_t i = 0; i < 2 && countryCode[i] != 0; ++i)
-        out += static_cast<char>(countryCode[i]);
-    return platform::displaySafeName(out);
+    // The code is ASCII letters: each byte is one character, and one outside printable ASCII
+    // stands for nothing the driver meant, so it is not decoded as part of a longer sequence.
+    for (std::size_t i = 0; i < 2 && countryCode[i] != 0; ++i) {
+        const std::uint8_t byte = countryCode[i];
+        if (byte >= 0x20 && byte < 0x7F)
+            out += static_cast<char>(byte);
+        else
+            out += kReplacement;
+    }
+    return out;
 }
 
 std::string upTimeText(bool upTimeValid, bool radioOn, std::uint64_t milliseconds) {

@@ -134,7 +134,10 @@ TEST(StatusText, ChannelFrequencyAndChannelSet) {
     const Row<std::array<std::uint8_t, 3>> sets[] = {{{'U', 'S', ' '}, "US"},
                                                      {{'D', 0, 'E'}, "D"},
                                                      {{0, 'S', 0}, ""},
-                                                     {{0x1B, 'X', 0}, "\xEF\xBF\xBDX"}};
+                                                     {{0x1B, 'X', 0}, "\xEF\xBF\xBDX"},
+                                                     {{0xC4, 0x80, 0}, "\xEF\xBF\xBD\xEF\xBF\xBD"},
+                                                     {{'D', 0x7F, 'E'}, "D\xEF\xBF\xBD"},
+                                                     {{'~', 0xE9, 0}, "~\xEF\xBF\xBD"}};
     for (const auto& r : sets) EXPECT_EQ(channelSetText(r.value), r.text);
 }
 
