@@ -87,8 +87,7 @@ void LinkStatusPage::writeAdvancedTexts(bool valid, bool radioOn) {
     a.setText(1215, noneText());
     if (auto text = powerSaveText(copy.powerSaveLevel)) a.setText(1041, *text);
     a.setText(1242, noneText());
-    if (auto text = powerLevelText(r.validity.txPower == 1, radioOn, copy.txPowerCode))
-        a.setText(1044, *text);
+    a.setText(1044, powerLevelText(r.validity.txPower == 1, radioOn, copy.txPowerCode));
     a.setText(1048, availablePowerLevelsAText(r.adapter.phyCapabilityBits));
     if (auto text = availablePowerLevelsBgText(r.adapter.phyCapabilityBits)) a.setText(1078, *text);
     a.setText(1011, signalStrengthText(valid, link.signalStrength));

@@ -178,9 +178,9 @@ std::optional<std::string> powerSaveText(std::uint32_t level) {
     return text(*id);
 }
 
-std::optional<std::string> powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code) {
+std::string powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code) {
     if (!txPowerValid || !radioOn) return none();
-    // Codes in half-dBm steps; the levels 22, 28 and 32 have no text of their own.
+    // Codes in half-dBm steps, each level rounded as the string table words it.
     auto id = lookup<std::uint32_t>({{0, 5288},
                                      {6, 5287},
                                      {10, 5286},
@@ -191,14 +191,17 @@ std::optional<std::string> powerLevelText(bool txPowerValid, bool radioOn, std::
                                      {18, 5281},
                                      {19, 5280},
                                      {20, 4120},
+                                     {22, 4119},
                                      {26, 4118},
+                                     {28, 4117},
                                      {30, 4116},
+                                     {32, 4115},
                                      {34, 4114},
                                      {36, 4113},
                                      {40, 4112}},
                                     code);
-    if (!id) return std::nullopt;
-    return text(*id);
+    // A level the table has no words for is not shown as some other level.
+    return text(id.value_or(resources::kStrNone));
 }
 
 std::string preambleText(std::uint8_t shortPreamble) {

@@ -36,7 +36,7 @@ std::string channelSetText(const std::array<std::uint8_t, 3>& countryCode);
 std::string upTimeText(bool upTimeValid, bool radioOn, std::uint64_t milliseconds);
 std::string apMacText(bool valid, bool radioOn, const std::array<std::uint8_t, 6>& mac);
 std::optional<std::string> powerSaveText(std::uint32_t level);
-std::optional<std::string> powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code);
+std::string powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code);
 std::string preambleText(std::uint8_t shortPreamble);
 std::string qosText(std::uint32_t wmm, bool wmmValid, bool radioOn);
 std::string mfpText(std::uint8_t mfp);

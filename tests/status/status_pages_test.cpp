@@ -127,14 +127,20 @@ TEST(StatusPagesTest, PowerTextsKeepTheirTextForValuesWithoutOne) {
             EXPECT_EQ(advanced(1041), "Maximum");
             EXPECT_EQ(advanced(1044), "50 mW");
             f.machine().updateInterface(adapter, [](platform::sim::InterfaceScenario& i) {
-                i.driver.txPower = 28;                            // no text of its own
+                i.driver.txPower = 28;
                 i.driver.unsupportedCodes.push_back(0x0E01017B);  // power save not answered
             });
             f.driver().advanceBy(2000);
         })
         .then([&] {
             EXPECT_EQ(advanced(1041), "Maximum");
-            EXPECT_EQ(advanced(1044), "50 mW");
+            EXPECT_EQ(advanced(1044), "25 mW");
+            f.machine().updateInterface(
+                adapter, [](platform::sim::InterfaceScenario& i) { i.driver.txPower = 41; });
+            f.driver().advanceBy(2000);
+        })
+        .then([&] {
+            EXPECT_EQ(advanced(1044), "none") << "a level without words is not the last one";
             f.machine().updateInterface(
                 adapter, [](platform::sim::InterfaceScenario& i) { i.driver.txPower = 40; });
             f.driver().advanceBy(2000);
