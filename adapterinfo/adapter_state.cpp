@@ -105,6 +105,10 @@ void selectForDiagnosticsPage(AdapterStateContext c) {
             std::make_unique<wlan::InterfaceList>(c.app.platform.wlan, c.app.platform.rpc);
     const wlan::InterfaceList& list = *c.records.diagnosticsInterfaces;
     context::WlanSelection& selection = c.app.selection;
+    // Asking each driver moves the selection; when none answers, the interface and the
+    // description chosen before stay together, so no page shows one adapter's link under
+    // another adapter's name.
+    const context::WlanSelection before = selection;
     for (std::size_t j = 0; j < list.size(); ++j) {
         wlan::selectInterface(selection, c.app.platform.wlan, c.app.platform.rpc,
                               list.guidTexts()[j]);
@@ -114,6 +118,7 @@ void selectForDiagnosticsPage(AdapterStateContext c) {
             return;
         }
     }
+    selection = before;
 }
 
 void refreshLinkStatus(AdapterStateContext c) {
