@@ -10,6 +10,7 @@ namespace zlx::status {
 namespace {
 
 constexpr int kProgressMax = 100;
+constexpr int kSignalWord = 1187;
 
 std::string trimmed(std::string_view text) {
     const char* space = " \t\r\n";
@@ -22,6 +23,13 @@ std::string trimmed(std::string_view text) {
 
 LinkStatusPage::LinkStatusPage(adapterinfo::AdapterStateContext state)
     : RefreshingPage(state, resources::kDialogLinkStatus), advanced_(state.app.desktop) {}
+
+bool LinkStatusPage::onInitDialog() {
+    bool result = RefreshingPage::onInitDialog();
+    // The template's word beside the bar would read as a reading before there is one.
+    setItemText(kSignalWord, std::string());
+    return result;
+}
 
 void LinkStatusPage::onCommand(int id, std::uint32_t code) {
     if (id == kAdvancedButton && code == ui::kBnClicked) {
@@ -80,7 +88,7 @@ void LinkStatusPage::writeAdvancedTexts(bool valid, bool radioOn) {
     a.setText(1032, noneText());
     a.setText(1037, apMacText(valid, radioOn, link.apMac));
 
-    setItemText(1187, signalQualityWord(valid, radioOn, link.qualityClass));
+    setItemText(kSignalWord, signalQualityWord(valid, radioOn, link.qualityClass));
     progressSetRange(1206, 0, kProgressMax);
     progressSetPos(1206, valid && radioOn ? static_cast<int>(link.qualityClass) : 0);
 

@@ -15,6 +15,7 @@ class LinkStatusPage : public RefreshingPage {
     AdvancedStatusDialog& advancedDialog() { return advanced_; }
 
   protected:
+    bool onInitDialog() override;
     void refresh() override;
     void onCommand(int id, std::uint32_t code) override;
 
