@@ -20,7 +20,7 @@ class LinkStatusPage : public RefreshingPage {
     void onCommand(int id, std::uint32_t code) override;
 
   private:
-    void showPageValues(bool valid, int radioClass);
+    void showPageValues(int radioClass);
     void writeAdvancedTexts(bool valid, bool radioOn);
 
     AdvancedStatusDialog advanced_;

@@ -41,11 +41,12 @@ TEST(StatusText, RadioClassAndText) {
 }
 
 TEST(StatusText, LinkStatus) {
-    const Row<std::uint32_t> rows[] = {
+    const Row<std::optional<std::uint32_t>> rows[] = {
         {0, "Not Associated"}, {1, "Associated"},        {2, "Associated"},
         {3, "Not Associated"}, {4, "Not Associated"},    {5, "Authenticating..."},
-        {6, "Not Associated"}, {7, "Authenticating..."}, {99, "Not Associated"}};
-    for (const auto& r : rows) EXPECT_EQ(linkStatusText(r.value), r.text) << r.value;
+        {6, "Not Associated"}, {7, "Authenticating..."}, {99, "Not Associated"},
+        {std::nullopt, kNone}};
+    for (const auto& r : rows) EXPECT_EQ(linkStatusText(r.value), r.text) << r.value.value_or(-1);
 }
 
 TEST(StatusText, Authentication) {
@@ -119,15 +120,16 @@ TEST(StatusText, Rate) {
 
 TEST(StatusText, SignalStrengthAndQualityPercent) {
     EXPECT_EQ(signalStrengthText(true, -48), "-48 dBm");
-    EXPECT_EQ(signalStrengthText(false, -48), "0 dBm");
+    EXPECT_EQ(signalStrengthText(false, -48), kNone);
     EXPECT_EQ(signalQualityPercentText(true, true, 88), "88%");
-    EXPECT_EQ(signalQualityPercentText(false, true, 88), "0%");
+    EXPECT_EQ(signalQualityPercentText(false, true, 88), kNone);
     EXPECT_EQ(signalQualityPercentText(true, false, 88), "0%");
 }
 
 TEST(StatusText, ChannelFrequencyAndChannelSet) {
-    EXPECT_EQ(channelText(6), "6");
-    EXPECT_EQ(channelText(0), "0");
+    EXPECT_EQ(channelText(true, 6), "6");
+    EXPECT_EQ(channelText(true, 0), "0");
+    EXPECT_EQ(channelText(false, 6), kNone);
     EXPECT_EQ(frequencyText(true, true, 2437), "2.437 GHz");
     EXPECT_EQ(frequencyText(true, true, 5180), "5.180 GHz");
     EXPECT_EQ(frequencyText(false, true, 2437), kNone);
@@ -138,7 +140,8 @@ TEST(StatusText, ChannelFrequencyAndChannelSet) {
                                                      {{0xC4, 0x80, 0}, "\xEF\xBF\xBD\xEF\xBF\xBD"},
                                                      {{'D', 0x7F, 'E'}, "D\xEF\xBF\xBD"},
                                                      {{'~', 0xE9, 0}, "~\xEF\xBF\xBD"}};
-    for (const auto& r : sets) EXPECT_EQ(channelSetText(r.value), r.text);
+    for (const auto& r : sets) EXPECT_EQ(channelSetText(true, r.value), r.text);
+    EXPECT_EQ(channelSetText(false, {'U', 'S', ' '}), kNone);
 }
 
 TEST(StatusText, UpTime) {
@@ -164,11 +167,10 @@ TEST(StatusText, ApMac) {
     EXPECT_EQ(apMacText(false, true, rows[0].value), kNone);
 }
 
-TEST(StatusText, PowerSaveKeepsTheTextForOtherLevels) {
-    const Row<std::uint32_t> rows[] = {{0, "Off"}, {1, "Maximum"}, {2, "Normal"}};
-    for (const auto& r : rows) EXPECT_EQ(powerSaveText(r.value), r.text);
-    EXPECT_EQ(powerSaveText(3), std::nullopt);
-    EXPECT_EQ(powerSaveText(16), std::nullopt);
+TEST(StatusText, PowerSave) {
+    const Row<std::uint32_t> rows[] = {{0, "Off"}, {1, "Maximum"}, {2, "Normal"}, {3, kNone}};
+    for (const auto& r : rows) EXPECT_EQ(powerSaveText(true, r.value), r.text);
+    EXPECT_EQ(powerSaveText(false, 1), kNone);
 }
 
 TEST(StatusText, PowerLevel) {
@@ -183,25 +185,30 @@ TEST(StatusText, PowerLevel) {
 }
 
 TEST(StatusText, FlagsPreambleQosMfp) {
-    EXPECT_EQ(preambleText(1), "Short && Long");
-    EXPECT_EQ(preambleText(0), "Long Only");
+    EXPECT_EQ(preambleText(true, 1), "Short && Long");
+    EXPECT_EQ(preambleText(true, 0), "Long Only");
+    EXPECT_EQ(preambleText(false, 0), kNone);
     EXPECT_EQ(qosText(1, true, true), "WMM");
-    EXPECT_EQ(qosText(1, false, true), "None");
+    EXPECT_EQ(qosText(1, false, true), kNone);
     EXPECT_EQ(qosText(1, true, false), "None");
     EXPECT_EQ(qosText(0, true, true), "None");
-    EXPECT_EQ(mfpText(1), "On");
-    EXPECT_EQ(mfpText(0), "Off");
+    EXPECT_EQ(mfpText(true, 1), "On");
+    EXPECT_EQ(mfpText(true, 0), "Off");
+    EXPECT_EQ(mfpText(false, 0), kNone);
 }
 
 TEST(StatusText, AvailablePowerLevels) {
     const std::string a = "50, 40, 25, 20, 13, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1 mW";
     const std::string bg = "100, 63, 50, 32, 20, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1 mW";
     const Row<std::uint32_t> aRows[] = {{0x1, a}, {0x2, a}, {0x4, ""}, {0x3000, ""}, {0, ""}};
-    for (const auto& r : aRows) EXPECT_EQ(availablePowerLevelsAText(r.value), r.text) << r.value;
-    for (std::uint32_t bits : {0x4u, 0x8u, 0x10u, 0x1Fu})
-        EXPECT_EQ(availablePowerLevelsBgText(bits), bg);
-    for (std::uint32_t bits : {0x0u, 0x3u, 0xF000u})
-        EXPECT_EQ(availablePowerLevelsBgText(bits), std::nullopt);
+    for (const auto& r : aRows)
+        EXPECT_EQ(availablePowerLevelsAText(true, r.value), r.text) << r.value;
+    const Row<std::uint32_t> bgRows[] = {{0x4, bg},  {0x8, bg}, {0x10, bg},
+                                         {0x1F, bg}, {0, ""},   {0x3, ""}, {0xF000, ""}};
+    for (const auto& r : bgRows)
+        EXPECT_EQ(availablePowerLevelsBgText(true, r.value), r.text) << r.value;
+    EXPECT_EQ(availablePowerLevelsAText(false, 0x1F), kNone);
+    EXPECT_EQ(availablePowerLevelsBgText(false, 0x1F), kNone);
 }
 
 TEST(StatusText, ServerAuthentication) {
