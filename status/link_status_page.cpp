@@ -61,7 +61,8 @@ void LinkStatusPage::showPageValues(int radioClass) {
     setItemText(1185, wirelessModeText(adapter.link.wirelessModeBits));
     setItemText(1066, channelText(answered.channel == 1, adapter.link.channel));
     setItemText(1244, noneText());
-    std::string cipher = cipherText(answered.connection == 1, link.securityEnabled, link.cipherClass);
+    std::string cipher =
+        cipherText(answered.connection == 1, link.securityEnabled, link.cipherClass);
     setItemText(1181, cipher);
     advanced_.setText(1022, cipher);
     std::string serverAuth = serverAuthText(queryProfileEapMethod(state_));
@@ -103,8 +104,8 @@ void LinkStatusPage::writeAdvancedTexts(bool valid, bool radioOn) {
     a.setText(1048, availablePowerLevelsAText(valid, r.adapter.phyCapabilityBits));
     a.setText(1078, availablePowerLevelsBgText(valid, r.adapter.phyCapabilityBits));
     a.setText(1011, signalStrengthText(answered.signalStrength == 1, link.signalStrength));
-    a.setText(1013, signalQualityPercentText(answered.qualityPercent == 1, radioOn,
-                                             link.qualityPercent));
+    a.setText(1013,
+              signalQualityPercentText(answered.qualityPercent == 1, radioOn, link.qualityPercent));
     a.setText(1016, upTimeText(answered.upTime == 1, radioOn, link.upTimeMs));
     a.setText(1053, preambleText(valid, link.shortPreamble));
     a.setText(1062, rateText(answered.rxRate == 1, radioOn, link.rxRate));

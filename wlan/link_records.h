@@ -53,7 +53,7 @@ struct StatusValidity {
     std::uint32_t upTime = 0;
     std::uint32_t qualityPercent = 0;
     std::uint32_t wmm = 0;
-    std::uint32_t txPower = 0;  // the transmit power code, of the block or its own request
+    std::uint32_t txPower = 0;     // the transmit power code, of the block or its own request
     std::uint32_t connection = 0;  // the current connection: SSID, security and its classes
     std::uint32_t txRate = 0;
     std::uint32_t rxRate = 0;

@@ -114,8 +114,8 @@ void readMachine(ObjectReader& r, MachineScenario& m) {
     });
     auto readCodePage = [](const Node& n) {
         auto page = static_cast<std::uint32_t>(readUnsigned(n, 0xFFFFFFFFull));
-        if (page != kCodePageUtf8 && std::ranges::find(kSimulatedCodePages, page) ==
-                                         std::end(kSimulatedCodePages))
+        if (page != kCodePageUtf8 &&
+            std::ranges::find(kSimulatedCodePages, page) == std::end(kSimulatedCodePages))
             failAt(n.pointer, "code page " + std::to_string(page) +
                                   " is not simulated (65001, 1252, 437, 850)");
         return page;

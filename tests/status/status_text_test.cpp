@@ -175,10 +175,10 @@ TEST(StatusText, PowerSave) {
 
 TEST(StatusText, PowerLevel) {
     const Row<std::uint32_t> rows[] = {
-        {0, " 1 mW"},  {6, " 2 mW"},  {10, " 3 mW"}, {12, " 4 mW"},  {14, " 5 mW"}, {16, " 6 mW"},
-        {17, " 7 mW"}, {18, " 8 mW"}, {19, " 9 mW"}, {20, "10 mW"},  {22, "13 mW"}, {26, "20 mW"},
+        {0, " 1 mW"},  {6, " 2 mW"},   {10, " 3 mW"}, {12, " 4 mW"}, {14, " 5 mW"}, {16, " 6 mW"},
+        {17, " 7 mW"}, {18, " 8 mW"},  {19, " 9 mW"}, {20, "10 mW"}, {22, "13 mW"}, {26, "20 mW"},
         {28, "25 mW"}, {30, "32 mW "}, {32, "40 mW"}, {34, "50 mW"}, {36, "63 mW"}, {40, "100 mW"},
-        {1, kNone},    {41, kNone},   {255, kNone}};
+        {1, kNone},    {41, kNone},    {255, kNone}};
     for (const auto& r : rows) EXPECT_EQ(powerLevelText(true, true, r.value), r.text) << r.value;
     EXPECT_EQ(powerLevelText(false, true, 40), kNone);
     EXPECT_EQ(powerLevelText(true, false, 28), kNone);
@@ -203,8 +203,8 @@ TEST(StatusText, AvailablePowerLevels) {
     const Row<std::uint32_t> aRows[] = {{0x1, a}, {0x2, a}, {0x4, ""}, {0x3000, ""}, {0, ""}};
     for (const auto& r : aRows)
         EXPECT_EQ(availablePowerLevelsAText(true, r.value), r.text) << r.value;
-    const Row<std::uint32_t> bgRows[] = {{0x4, bg},  {0x8, bg}, {0x10, bg},
-                                         {0x1F, bg}, {0, ""},   {0x3, ""}, {0xF000, ""}};
+    const Row<std::uint32_t> bgRows[] = {{0x4, bg}, {0x8, bg}, {0x10, bg},  {0x1F, bg},
+                                         {0, ""},   {0x3, ""}, {0xF000, ""}};
     for (const auto& r : bgRows)
         EXPECT_EQ(availablePowerLevelsBgText(true, r.value), r.text) << r.value;
     EXPECT_EQ(availablePowerLevelsAText(false, 0x1F), kNone);

@@ -153,16 +153,18 @@ TEST(SimWlanConnection, IsReadWhileDisconnectingInTheStateItReports) {
         SCOPED_TRACE(c.interfaceState + " " + c.connection);
         ManualClock clock;
         SimMachine machine(
-            scenarioFrom(R"({"wlan": {"interfaces": [{"guid": "3f2a6c1e-8b4d-4e7a-9c15-2d7e8f0a1b3c",
-                "state": ")" + c.interfaceState + R"(", "connection": )" + c.connection + "}]}}"),
+            scenarioFrom(
+                R"({"wlan": {"interfaces": [{"guid": "3f2a6c1e-8b4d-4e7a-9c15-2d7e8f0a1b3c",
+                "state": ")" +
+                c.interfaceState + R"(", "connection": )" + c.connection + "}]}}"),
             clock);
         WlanHandle h = 0;
         std::uint32_t negotiated = 0, valueType = 0;
         ASSERT_EQ(machine.wlan().openHandle(2, negotiated, h), kErrorSuccess);
         std::vector<std::uint8_t> data;
-        ASSERT_EQ(
-            machine.wlan().queryInterface(h, kVendor, kWlanOpcodeCurrentConnection, data, valueType),
-            c.result);
+        ASSERT_EQ(machine.wlan().queryInterface(h, kVendor, kWlanOpcodeCurrentConnection, data,
+                                                valueType),
+                  c.result);
         if (c.result != kErrorSuccess) continue;
         auto attributes = decodeConnectionAttributes(data);
         ASSERT_TRUE(attributes);
