@@ -41,7 +41,8 @@ void storeLinkBlock(const wlan::LinkStatusBlock& block, wlan::LinkStatus& link,
 }
 
 // Reads the current connection into the link status; false when there is none to read.
-bool storeConnection(AdapterStateContext c, wlan::LinkStatus& link) {
+bool storeConnection(AdapterStateContext c, wlan::LinkStatus& link,
+                     wlan::StatusValidity& answered) {
     wlan::ConnectionSnapshot connection(c.app.platform.wlan, c.app.selection.selectedInterface);
     connection.close();
     c.records.adapter.details.status = connection.result;
@@ -49,10 +50,11 @@ bool storeConnection(AdapterStateContext c, wlan::LinkStatus& link) {
     const auto& association = connection.associationAttributes;
     std::copy_n(association.begin() + kSsidOffset, link.ssid.size(), link.ssid.begin());
     link.networkType = wlan::networkTypeOf(platform::loadLe<std::uint32_t>(association, 36));
-    c.driver.queryTxRate(link.txRate);
-    c.driver.queryRxRate(link.rxRate);
+    answered.txRate = c.driver.queryTxRate(link.txRate) ? 1 : 0;
+    answered.rxRate = c.driver.queryRxRate(link.rxRate) ? 1 : 0;
     std::int32_t dbm = 0;
-    link.signalStrength = querySignalStrength(c, dbm) ? dbm : 0;
+    answered.signalStrength = querySignalStrength(c, dbm) ? 1 : 0;
+    link.signalStrength = answered.signalStrength ? dbm : 0;
     link.securityEnabled = 0;
     if (connection.securityEnabled == 1) link.securityEnabled = 1;
     link.cipherClass = wlan::cipherClassOf(connection.cipherAlgorithm);
@@ -105,6 +107,10 @@ void selectForDiagnosticsPage(AdapterStateContext c) {
             std::make_unique<wlan::InterfaceList>(c.app.platform.wlan, c.app.platform.rpc);
     const wlan::InterfaceList& list = *c.records.diagnosticsInterfaces;
     context::WlanSelection& selection = c.app.selection;
+    // Asking each driver moves the selection; when none answers, the interface and the
+    // description chosen before stay together, so no page shows one adapter's link under
+    // another adapter's name.
+    const context::WlanSelection before = selection;
     for (std::size_t j = 0; j < list.size(); ++j) {
         wlan::selectInterface(selection, c.app.platform.wlan, c.app.platform.rpc,
                               list.guidTexts()[j]);
@@ -114,24 +120,36 @@ void selectForDiagnosticsPage(AdapterStateContext c) {
             return;
         }
     }
+    selection = before;
 }
 
 void refreshLinkStatus(AdapterStateContext c) {
     AdapterState& adapter = c.records.adapter;
     wlan::LinkStatus& link = c.records.linkStatus;
+    // Only what answers on this refresh counts: every flag starts at 0.
+    wlan::StatusValidity& answered = c.records.validity;
+    answered = {};
     buildDetailsInto(c, c.app.selection.selectedAdapterDescription);
 
-    if (auto block = c.driver.queryLinkStatus())
+    if (auto block = c.driver.queryLinkStatus()) {
         storeLinkBlock(*block, link, adapter.phyCapabilityBits);
+        answered.status = answered.upTime = answered.qualityPercent = answered.wmm = 1;
+        answered.txPower = answered.channel = 1;
+    }
     wlan::CountryCodeAnswer country = c.driver.queryCountryCode();
     link.countryCode = country.accepted ? country.bytes : std::array<std::uint8_t, 3>{};
+    answered.countryCode = country.accepted ? 1 : 0;
 
-    if (!connectedState(c) || !storeConnection(c, link)) storeNotConnected(link);
+    if (connectedState(c) && storeConnection(c, link, answered))
+        answered.connection = 1;
+    else
+        storeNotConnected(link);
 
-    // An answer that is not accepted keeps the level the last one gave.
+    // An answer that is not accepted keeps the level the last one gave, which is not shown.
     if (auto level = c.driver.queryPowerSave()) {
         adapter.link.powerSaveLevel = wlan::powerSaveLevelOf(*level);
         link.powerSaveLevel = adapter.link.powerSaveLevel;
+        answered.powerSave = 1;
     }
 
     adapter.link = link;
@@ -139,12 +157,15 @@ void refreshLinkStatus(AdapterStateContext c) {
         adapter.link.frequency = channel->frequency;
         adapter.link.channel = channel->channel;
         adapter.link.wirelessModeBits = channel->modeBits;
+        answered.channel = 1;
     }
 }
 
 void refreshTxPowerAndValidity(AdapterStateContext c) {
-    if (auto power = c.driver.queryTxPower()) c.records.adapter.link.txPowerCode = *power;
-    c.records.validity = {1, 1, 1, 1, 1};
+    if (auto power = c.driver.queryTxPower()) {
+        c.records.adapter.link.txPowerCode = *power;
+        c.records.validity.txPower = 1;
+    }
 }
 
 bool refreshStatistics(AdapterStateContext c) {

@@ -51,10 +51,11 @@ void selectAdapterAtStart(AdapterStateContext c);
 // The Diagnostics page's selection: only a driver that names the vendor counts.
 void selectForDiagnosticsPage(AdapterStateContext c);
 
-// Rewrites the link status and the adapter state's copy; always succeeds.
+// Rewrites the link status and the adapter state's copy, and sets each validity flag by
+// whether its source answered; always succeeds.
 void refreshLinkStatus(AdapterStateContext c);
-// The transmit power answer and the validity flags, which the Current Status page sets after
-// each link status refresh.
+// The transmit power answer, which the Current Status page asks for after each link status
+// refresh.
 void refreshTxPowerAndValidity(AdapterStateContext c);
 // False, with every validity flag cleared, when the service's statistics cannot be read.
 bool refreshStatistics(AdapterStateContext c);

@@ -15,11 +15,12 @@ class LinkStatusPage : public RefreshingPage {
     AdvancedStatusDialog& advancedDialog() { return advanced_; }
 
   protected:
+    bool onInitDialog() override;
     void refresh() override;
     void onCommand(int id, std::uint32_t code) override;
 
   private:
-    void showPageValues(bool valid, int radioClass);
+    void showPageValues(int radioClass);
     void writeAdvancedTexts(bool valid, bool radioOn);
 
     AdvancedStatusDialog advanced_;

@@ -14,11 +14,11 @@ int queryRadioClass(adapterinfo::AdapterStateContext c) {
     return radioClassOf(platform::decodeRadioState(query.data()));
 }
 
-std::uint32_t queryInterfaceState(adapterinfo::AdapterStateContext c) {
+std::optional<std::uint32_t> queryInterfaceState(adapterinfo::AdapterStateContext c) {
     wlan::InterfaceQuery query(c.app.platform.wlan, c.app.selection.selectedInterface);
     platform::Win32Error result = query.query(platform::kWlanOpcodeInterfaceState);
     c.records.adapter.details.status = result;
-    if (result != platform::kErrorSuccess || query.data().size() < 4) return 0;
+    if (result != platform::kErrorSuccess || query.data().size() < 4) return std::nullopt;
     return platform::loadLe<std::uint32_t>(query.data(), 0);
 }
 

@@ -63,8 +63,9 @@ std::string radioStatusText(int radioClass) {
     return text(lookup<int>({{0, 126}, {1, 124}, {2, 123}, {3, 125}}, radioClass).value_or(126));
 }
 
-std::string linkStatusText(std::uint32_t state) {
-    return text(lookup<std::uint32_t>({{1, 53}, {2, 53}, {5, 42}, {7, 42}}, state).value_or(52));
+std::string linkStatusText(std::optional<std::uint32_t> state) {
+    if (!state) return none();
+    return text(lookup<std::uint32_t>({{1, 53}, {2, 53}, {5, 42}, {7, 42}}, *state).value_or(52));
 }
 
 std::string authenticationText(bool valid, std::uint32_t securityEnabled, std::uint32_t authClass) {
@@ -93,8 +94,8 @@ std::string wirelessModeText(std::uint32_t bits) {
         {allSet(bits, 0x140), 19}, {allSet(bits, 0x480) || allSet(bits, 0xC0), 20},
         {allSet(bits, 0xA0), 21},  {allSet(bits, 0x150), 67},
         {allSet(bits, 0xD0), 37},  {narrow && b80, 5301},
-        {wide && b80, 5299},       {narrow && b100, 5300},
-        {wide && b100, 5302},
+        {wide && b80, 5299},       {narrow && b100, 5302},
+        {wide && b100, 5300},
     };
     int id = resources::kStrNone;
     for (const auto& [matches, rowId] : rows)
@@ -120,14 +121,17 @@ std::string rateText(bool valid, bool radioOn, std::uint32_t rate) {
 }
 
 std::string signalStrengthText(bool valid, std::int32_t dbm) {
-    return formatted(164, valid ? dbm : 0);
+    if (!valid) return none();
+    return formatted(164, dbm);
 }
 
 std::string signalQualityPercentText(bool qualityValid, bool radioOn, std::uint32_t percent) {
-    return formatted(165, qualityValid && radioOn ? static_cast<int>(percent) : 0);
+    if (!qualityValid) return none();
+    return formatted(165, radioOn ? static_cast<int>(percent) : 0);
 }
 
-std::string channelText(std::uint32_t channel) {
+std::string channelText(bool answered, std::uint32_t channel) {
+    if (!answered) return none();
     return std::to_string(static_cast<int>(channel));
 }
 
@@ -136,11 +140,20 @@ std::string frequencyText(bool valid, bool radioOn, std::uint32_t megahertz) {
     return formatted(5186, megahertz / 1000.0);
 }
 
-std::string channelSetText(const std::array<std::uint8_t, 3>& countryCode) {
+std::string channelSetText(bool answered, const std::array<std::uint8_t, 3>& countryCode) {
+    if (!answered) return none();
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
     std::string out;
-    for (std::size_t i = 0; i < 2 && countryCode[i] != 0; ++i)
-        out += static_cast<char>(countryCode[i]);
-    return platform::displaySafeName(out);
+    // The code is ASCII letters: each byte is one character, and one outside printable ASCII
+    // stands for nothing the driver meant, so it is not decoded as part of a longer sequence.
+    for (std::size_t i = 0; i < 2 && countryCode[i] != 0; ++i) {
+        const std::uint8_t byte = countryCode[i];
+        if (byte >= 0x20 && byte < 0x7F)
+            out += static_cast<char>(byte);
+        else
+            out += kReplacement;
+    }
+    return out;
 }
 
 std::string upTimeText(bool upTimeValid, bool radioOn, std::uint64_t milliseconds) {
@@ -164,15 +177,15 @@ std::string apMacText(bool valid, bool radioOn, const std::array<std::uint8_t, 6
     return shown == "FF-FF-FF-FF-FF-FF" ? none() : shown;
 }
 
-std::optional<std::string> powerSaveText(std::uint32_t level) {
-    auto id = lookup<std::uint32_t>({{0, 4107}, {1, 4108}, {2, 4109}}, level);
-    if (!id) return std::nullopt;
-    return text(*id);
+std::string powerSaveText(bool answered, std::uint32_t level) {
+    if (!answered) return none();
+    return text(lookup<std::uint32_t>({{0, 4107}, {1, 4108}, {2, 4109}}, level)
+                    .value_or(resources::kStrNone));
 }
 
-std::optional<std::string> powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code) {
+std::string powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code) {
     if (!txPowerValid || !radioOn) return none();
-    // Codes in half-dBm steps; the levels 22, 28 and 32 have no text of their own.
+    // Codes in half-dBm steps, each level rounded as the string table words it.
     auto id = lookup<std::uint32_t>({{0, 5288},
                                      {6, 5287},
                                      {10, 5286},
@@ -183,35 +196,42 @@ std::optional<std::string> powerLevelText(bool txPowerValid, bool radioOn, std::
                                      {18, 5281},
                                      {19, 5280},
                                      {20, 4120},
+                                     {22, 4119},
                                      {26, 4118},
+                                     {28, 4117},
                                      {30, 4116},
+                                     {32, 4115},
                                      {34, 4114},
                                      {36, 4113},
                                      {40, 4112}},
                                     code);
-    if (!id) return std::nullopt;
-    return text(*id);
+    // A level the table has no words for is not shown as some other level.
+    return text(id.value_or(resources::kStrNone));
 }
 
-std::string preambleText(std::uint8_t shortPreamble) {
+std::string preambleText(bool answered, std::uint8_t shortPreamble) {
+    if (!answered) return none();
     return text(shortPreamble ? 166 : 167);
 }
 
 std::string qosText(std::uint32_t wmm, bool wmmValid, bool radioOn) {
-    return text(wmm && wmmValid && radioOn ? 159 : 62);
+    if (!wmmValid) return none();
+    return text(wmm && radioOn ? 159 : 62);
 }
 
-std::string mfpText(std::uint8_t mfp) {
+std::string mfpText(bool answered, std::uint8_t mfp) {
+    if (!answered) return none();
     return text(mfp ? 2373 : 2374);
 }
 
-std::string availablePowerLevelsAText(std::uint32_t bits) {
+std::string availablePowerLevelsAText(bool answered, std::uint32_t bits) {
+    if (!answered) return none();
     return bits & (0x0001 | 0x0002) ? text(127) : std::string();
 }
 
-std::optional<std::string> availablePowerLevelsBgText(std::uint32_t bits) {
-    if (!(bits & (0x0004 | 0x0008 | 0x0010))) return std::nullopt;
-    return text(129);
+std::string availablePowerLevelsBgText(bool answered, std::uint32_t bits) {
+    if (!answered) return none();
+    return bits & (0x0004 | 0x0008 | 0x0010) ? text(129) : std::string();
 }
 
 std::string serverAuthText(std::int32_t eapMethod) {

@@ -1,8 +1,7 @@
 #pragma once
 // The text of every status value, as the string table words it. Each routine is a pure
-// mapping of the values it is given; the gates (status valid, radio on, a value's own validity
-// flag) are passed in, and a gate that is not met gives "none". A routine that may leave the
-// text as it was returns nothing in that case.
+// mapping of the values it is given; the gates (radio on, whether the value's source answered
+// on the last refresh) are passed in, and a gate that is not met gives "none".
 
 #include <array>
 #include <cstdint>
@@ -19,8 +18,8 @@ namespace zlx::status {
 // counts as on.
 int radioClassOf(const std::optional<std::vector<platform::WlanPhyRadioState>>& phys);
 std::string radioStatusText(int radioClass);
-// A failed interface state query counts as state 0.
-std::string linkStatusText(std::uint32_t interfaceState);
+// Nothing when the interface state query failed.
+std::string linkStatusText(std::optional<std::uint32_t> interfaceState);
 std::string authenticationText(bool valid, std::uint32_t securityEnabled, std::uint32_t authClass);
 std::string cipherText(bool valid, std::uint32_t securityEnabled, std::uint32_t cipherClass);
 std::string networkTypeText(std::uint32_t networkType);
@@ -30,18 +29,19 @@ std::string signalQualityWord(bool valid, bool radioOn, std::uint32_t qualityCla
 std::string rateText(bool valid, bool radioOn, std::uint32_t rate);
 std::string signalStrengthText(bool valid, std::int32_t dbm);
 std::string signalQualityPercentText(bool qualityValid, bool radioOn, std::uint32_t percent);
-std::string channelText(std::uint32_t channel);
+std::string channelText(bool answered, std::uint32_t channel);
 std::string frequencyText(bool valid, bool radioOn, std::uint32_t megahertz);
-std::string channelSetText(const std::array<std::uint8_t, 3>& countryCode);
+std::string channelSetText(bool answered, const std::array<std::uint8_t, 3>& countryCode);
 std::string upTimeText(bool upTimeValid, bool radioOn, std::uint64_t milliseconds);
 std::string apMacText(bool valid, bool radioOn, const std::array<std::uint8_t, 6>& mac);
-std::optional<std::string> powerSaveText(std::uint32_t level);
-std::optional<std::string> powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code);
-std::string preambleText(std::uint8_t shortPreamble);
+std::string powerSaveText(bool answered, std::uint32_t level);
+std::string powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code);
+std::string preambleText(bool answered, std::uint8_t shortPreamble);
 std::string qosText(std::uint32_t wmm, bool wmmValid, bool radioOn);
-std::string mfpText(std::uint8_t mfp);
-std::string availablePowerLevelsAText(std::uint32_t phyCapabilityBits);
-std::optional<std::string> availablePowerLevelsBgText(std::uint32_t phyCapabilityBits);
+std::string mfpText(bool answered, std::uint8_t mfp);
+// Empty when the adapter has no PHY of the band.
+std::string availablePowerLevelsAText(bool answered, std::uint32_t phyCapabilityBits);
+std::string availablePowerLevelsBgText(bool answered, std::uint32_t phyCapabilityBits);
 std::string serverAuthText(std::int32_t eapMethod);
 // The SSID octets up to the first zero octet, still in the ANSI code page.
 std::string ssidOctets(const std::array<std::uint8_t, 32>& ssid);

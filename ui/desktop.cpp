@@ -101,6 +101,7 @@ void Desktop::deliver(const Message& m) {
     if (m.id == kWmTimer && !takeTimerMessage(m)) return;
     // A message for a window that no longer exists is dropped.
     if (Dialog* window = find(m.target)) window->onMessage(m);
+    if (m.id == kWmTimer) endTimerMessage(m);
 }
 
 // ---- modal loops
@@ -134,6 +135,7 @@ void Desktop::setTimer(WindowHandle window, unsigned id, platform::Millis period
         clock_.cancel(timer.scheduled);
         timer.period = period;
         timer.pending = false;
+        timer.dropPending = false;
         timer.generation = generation = nextGeneration_++;
     }
     scheduleTimer(key, generation, clock_.now() + period);
@@ -170,7 +172,21 @@ bool Desktop::takeTimerMessage(const Message& m) {
     if (it == timers_.end() || it->second.generation != static_cast<std::uint64_t>(m.lParam))
         return false;  // killed or set again since
     it->second.pending = false;
+    if (it->second.dropPending) {
+        it->second.dropPending = false;
+        return false;
+    }
     return true;
+}
+
+void Desktop::endTimerMessage(const Message& m) {
+    std::lock_guard lock(timerMutex_);
+    auto it = timers_.find(TimerKey{m.target, static_cast<unsigned>(m.wParam)});
+    if (it == timers_.end() || it->second.generation != static_cast<std::uint64_t>(m.lParam))
+        return;
+    // A nested loop inside the handler delivers the ticks that fall due meanwhile; one still
+    // waiting came due while the handler blocked, and would start the next one at once.
+    if (it->second.pending) it->second.dropPending = true;
 }
 
 void Desktop::killTimer(WindowHandle window, unsigned id) {

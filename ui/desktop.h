@@ -80,7 +80,9 @@ class Desktop {
     Dialog* activeWindow() const { return modal_.empty() ? nullptr : modal_.back(); }
 
     // Timers: WM_TIMER to `window` every `period` ms of the clock until killed or the window
-    // is destroyed. At most one WM_TIMER per timer waits in the queue.
+    // is destroyed. At most one WM_TIMER per timer waits in the queue, and a tick that fell due
+    // while the handler of the previous one was busy, with no loop to deliver it, is dropped
+    // when that handler returns: a handler as slow as its period never runs back to back.
     void setTimer(WindowHandle window, unsigned id, platform::Millis period);
     void killTimer(WindowHandle window, unsigned id);
 
@@ -118,10 +120,12 @@ class Desktop {
         platform::ScheduleId scheduled = 0;
         std::uint64_t generation = 0;
         bool pending = false;
+        bool dropPending = false;  // the waiting tick fell due while its handler was busy
     };
     void scheduleTimer(TimerKey key, std::uint64_t generation, platform::Millis due);
     void fireTimer(TimerKey key, std::uint64_t generation, platform::Millis due);
     bool takeTimerMessage(const Message& m);
+    void endTimerMessage(const Message& m);
     void killTimersOf(WindowHandle window);
     void deliver(const Message& m);
 

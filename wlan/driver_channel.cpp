@@ -35,14 +35,16 @@ std::optional<std::string> DriverChannel::queryVendorDescription() {
     return std::string(answerText(a.view()));
 }
 
-void DriverChannel::queryTxRate(std::uint32_t& rate) {
+bool DriverChannel::queryTxRate(std::uint32_t& rate) {
     DriverAnswer a = sendDriverRequest(REQ_TX_RATE);
     if (a.accepted) rate = readU8(a.view(), 32);
+    return a.accepted;
 }
 
-void DriverChannel::queryRxRate(std::uint32_t& rate) {
+bool DriverChannel::queryRxRate(std::uint32_t& rate) {
     DriverAnswer a = sendDriverRequest(REQ_RX_RATE);
     if (a.accepted) rate = readU8(a.view(), 32);
+    return a.accepted;
 }
 
 std::optional<ChannelInfo> DriverChannel::queryChannelInfo() {

@@ -44,8 +44,9 @@ class DriverChannel {
     DriverAnswer sendDriverRequest(const DriverRequestCode& request);
 
     std::optional<std::string> queryVendorDescription();
-    void queryTxRate(std::uint32_t& rate);
-    void queryRxRate(std::uint32_t& rate);
+    // Each writes the rate only when the answer is accepted, and says whether it was.
+    bool queryTxRate(std::uint32_t& rate);
+    bool queryRxRate(std::uint32_t& rate);
     std::optional<ChannelInfo> queryChannelInfo();
     std::optional<std::uint32_t> queryTxPower();
     std::optional<LinkStatusBlock> queryLinkStatus();

@@ -44,13 +44,23 @@ struct LinkStatistics {
     StatisticsBlock privateCounters;
 };
 
-// 0 or 1 each: whether the display may show the values they guard.
+// 0 or 1 each: whether the values they guard answered on the last link status refresh. The
+// records keep what the last answer held, which may belong to another adapter or to a link
+// that has gone: a value whose flag is 0 is shown as "none", never as a reading.
 struct StatusValidity {
+    // The driver's link status block: the AP address, the quality, the flags, the capabilities.
     std::uint32_t status = 0;
     std::uint32_t upTime = 0;
     std::uint32_t qualityPercent = 0;
     std::uint32_t wmm = 0;
-    std::uint32_t txPower = 0;
+    std::uint32_t txPower = 0;     // the transmit power code, of the block or its own request
+    std::uint32_t connection = 0;  // the current connection: SSID, security and its classes
+    std::uint32_t txRate = 0;
+    std::uint32_t rxRate = 0;
+    std::uint32_t signalStrength = 0;
+    std::uint32_t channel = 0;  // the channel and frequency, of the block or the channel query
+    std::uint32_t countryCode = 0;
+    std::uint32_t powerSave = 0;
 };
 
 // The network type of a BSS type: 1 infrastructure, 0 ad hoc, 2 anything else.

@@ -40,6 +40,11 @@ struct OsVersionScenario {
     bool basicFails = false;
 };
 
+inline constexpr std::uint32_t kCodePageUtf8 = 65001;
+// The single-byte code pages the machine can have besides UTF-8: Western European ANSI, and
+// the OEM pages of the United States and of Western Europe.
+inline constexpr std::uint32_t kSimulatedCodePages[] = {1252, 437, 850};
+
 struct MachineScenario {
     std::uint16_t languageId = 0x0409;
     std::string netBiosName = "ZLX-LAPTOP";
@@ -56,6 +61,10 @@ struct MachineScenario {
     // Another program of the vendor holds kNicMutexName from clock reading 0 for this long
     // (0: nobody does).
     Millis nicMutexHeldMs = 0;
+    // The code pages of narrow text (GetACP, GetOEMCP): kCodePageUtf8 or one of
+    // kSimulatedCodePages.
+    std::uint32_t ansiCodePage = kCodePageUtf8;
+    std::uint32_t oemCodePage = kCodePageUtf8;
 };
 
 // The named mutex the vendor's programs take around a walk of the network devices.
@@ -98,9 +107,12 @@ struct ProfileScenario {
 };
 
 struct ConnectionScenario {
-    // The state field is not used: the interface's state is reported.
+    // The state field is not used: the interface's state is reported, or `reportedState`.
     WlanConnectionAttributes attributes;
     std::int32_t rssi = -50;  // dBm
+    // The state the attributes report when it is not the interface's: the service reads the
+    // two apart, so a link that changes in between is read in the state it has reached.
+    std::optional<std::uint32_t> reportedState;
 };
 
 struct QueryFailure {

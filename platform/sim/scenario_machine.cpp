@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cctype>
 #include <map>
 
@@ -111,6 +112,16 @@ void readMachine(ObjectReader& r, MachineScenario& m) {
     r.optional("nicMutexHeldMs", [&](const Node& n) {
         m.nicMutexHeldMs = static_cast<Millis>(readUnsigned(n, 24ull * 60 * 60 * 1000));
     });
+    auto readCodePage = [](const Node& n) {
+        auto page = static_cast<std::uint32_t>(readUnsigned(n, 0xFFFFFFFFull));
+        if (page != kCodePageUtf8 &&
+            std::ranges::find(kSimulatedCodePages, page) == std::end(kSimulatedCodePages))
+            failAt(n.pointer, "code page " + std::to_string(page) +
+                                  " is not simulated (65001, 1252, 437, 850)");
+        return page;
+    };
+    r.optional("ansiCodePage", [&](const Node& n) { m.ansiCodePage = readCodePage(n); });
+    r.optional("oemCodePage", [&](const Node& n) { m.oemCodePage = readCodePage(n); });
 }
 
 void readFolders(ObjectReader& r, FoldersScenario& f) {

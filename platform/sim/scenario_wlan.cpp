@@ -152,6 +152,7 @@ void readConnection(ObjectReader& r, ConnectionScenario& c) {
             {{"none", 0}, {"wep40", 1}, {"tkip", 2}, {"ccmp", 4}, {"wep104", 5}, {"wep", 0x101}});
     });
     r.number("rssi", c.rssi);
+    r.optional("state", [&](const Node& n) { c.reportedState = readInterfaceState(n); });
 }
 
 void readWlan(ObjectReader& r, WlanScenario& w) {

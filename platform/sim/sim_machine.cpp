@@ -14,6 +14,7 @@ SimMachine::SimMachine(const Scenario& scenario, Clock& clock)
              log_),
       folders_(scenario_.folders, log_),
       system_(scenario_.machine, log_),
+      codePages_(scenario_.machine.ansiCodePage, scenario_.machine.oemCodePage),
       help_(files_, log_),
       rpc_(wlan_, log_),
       ipHelper_(scenario_.network, log_),

@@ -29,13 +29,22 @@ class SimSystemInfo final : public SystemInfo {
     CallLog& log_;
 };
 
-// Both code pages are UTF-8, as on a Linux system; invalid bytes become U+FFFD. Conversions
+// The machine's ANSI and OEM code pages: UTF-8, as on a Linux system, unless the scenario
+// names a single-byte page. From UTF-8, invalid bytes become U+FFFD; into a single-byte page,
+// a character it lacks becomes '?', as WideCharToMultiByte's default character. Conversions
 // are not recorded: they are pure and many.
 class SimCodePages final : public CodePages {
   public:
+    explicit SimCodePages(std::uint32_t ansiCodePage = kCodePageUtf8,
+                          std::uint32_t oemCodePage = kCodePageUtf8)
+        : ansi_(ansiCodePage), oem_(oemCodePage) {}
     std::string ansiToUtf8(std::string_view bytes) override;
     std::string utf8ToAnsi(std::string_view text) override;
     std::string oemToUtf8(std::string_view bytes) override;
+
+  private:
+    std::uint32_t ansi_;
+    std::uint32_t oem_;
 };
 
 // A help window opens exactly when the path names a file of the machine. The machine has no

@@ -15,12 +15,12 @@ std::string handleText(WlanHandle handle) {
     return "handle=" + std::to_string(handle);
 }
 
-// The current connection can be read while the interface is on a network or on its way to one
-// (associating, discovering, authenticating).
+// The current connection can be read while the interface is on a network, on its way to one
+// (associating, discovering, authenticating) or leaving it (disconnecting).
 bool onNetwork(std::uint32_t state) {
     return state == kWlanStateConnected || state == kWlanStateAdHocNetworkFormed ||
            state == kWlanStateAssociating || state == kWlanStateDiscovering ||
-           state == kWlanStateAuthenticating;
+           state == kWlanStateAuthenticating || state == kWlanStateDisconnecting;
 }
 
 std::vector<std::uint8_t> u32Data(std::uint32_t value) {
@@ -110,7 +110,7 @@ Win32Error SimWlan::queryLocked(const InterfaceScenario& iface, std::uint32_t op
         case kWlanOpcodeCurrentConnection: {
             if (!iface.connection || !onNetwork(iface.state)) return kErrorInvalidState;
             WlanConnectionAttributes attributes = iface.connection->attributes;
-            attributes.state = iface.state;
+            attributes.state = iface.connection->reportedState.value_or(iface.state);
             data = encodeConnectionAttributes(attributes);
             return kErrorSuccess;
         }

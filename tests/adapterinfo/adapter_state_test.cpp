@@ -23,43 +23,63 @@ std::string adapter(const char* guid, const std::string& description,
 }
 
 TEST(AdapterStateTest, SelectionAtStartAndDiagnosticsPageSelection) {
+    // An interface and its description, selected together.
+    struct Selected {
+        std::string interface;
+        std::string description;
+    };
     struct Case {
         std::string name;
         std::string scenario;
-        std::string atStart;      // the selected description after the selection at start
-        std::string diagnostics;  // after the Diagnostics page's selection
+        Selected atStart;      // after the selection at start
+        Selected diagnostics;  // after the Diagnostics page's selection
     };
     const Case cases[] = {
         {"vendor first",
          twoAdapters(adapter(kFirst, "Norvane A", "Norvane driver"),
                      adapter(kSecond, "Other B", "Other driver")),
-         "Norvane A", "Norvane A"},
+         {kFirst, "Norvane A"},
+         {kFirst, "Norvane A"}},
         {"vendor second",
          twoAdapters(adapter(kFirst, "Other A", "Other driver"),
                      adapter(kSecond, "Norvane B", "Norvane driver")),
-         "Norvane B", "Norvane B"},
-        {"only the description names the vendor",
+         {kSecond, "Norvane B"},
+         {kSecond, "Norvane B"}},
+        {"only the description names the vendor: no driver answers, the selection stays",
          twoAdapters(adapter(kFirst, "Norvane A", "Other driver"),
                      adapter(kSecond, "Other B", "Other driver")),
-         "Norvane A", "Norvane A"},
+         {kFirst, "Norvane A"},
+         {kFirst, "Norvane A"}},
         {"the driver answers for the second, the description names the first",
          twoAdapters(adapter(kFirst, "Norvane A", "Other driver"),
                      adapter(kSecond, "Other B", "Norvane driver")),
-         "Norvane A", "Other B"},
+         {kFirst, "Norvane A"},
+         {kSecond, "Other B"}},
         {"no vendor: the last interface",
-         twoAdapters(adapter(kFirst, "Other A", "x"), adapter(kSecond, "Other B", "y")), "Other B",
-         "Other B"},
-        {"no interfaces", R"({"wlan": {"interfaces": []}})", "", ""},
+         twoAdapters(adapter(kFirst, "Other A", "x"), adapter(kSecond, "Other B", "y")),
+         {kSecond, "Other B"},
+         {kSecond, "Other B"}},
+        {"no interfaces", R"({"wlan": {"interfaces": []}})", {"", ""}, {"", ""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ProgramFixture f(c.scenario);
         AdapterStateContext state = f.program().application().adapterState();
+        const context::WlanSelection& selection = f.context().selection;
+        auto expectSelected = [&](const Selected& expected) {
+            EXPECT_EQ(selection.selectedInterfaceText, expected.interface);
+            platform::Guid guid;  // all zero while nothing is selected
+            if (!expected.interface.empty()) {
+                ASSERT_TRUE(platform::parseGuid(expected.interface, guid));
+            }
+            EXPECT_EQ(selection.selectedInterface, guid);
+            EXPECT_EQ(selection.selectedAdapterDescription, expected.description);
+        };
         selectAdapterAtStart(state);
-        EXPECT_EQ(f.context().selection.selectedAdapterDescription, c.atStart);
-        EXPECT_EQ(state.records.adapter.details.requestedName, c.atStart);
+        expectSelected(c.atStart);
+        EXPECT_EQ(state.records.adapter.details.requestedName, c.atStart.description);
         selectForDiagnosticsPage(state);
-        EXPECT_EQ(f.context().selection.selectedAdapterDescription, c.diagnostics);
+        expectSelected(c.diagnostics);
     }
 }
 

@@ -113,8 +113,8 @@ TEST(StatusPagesTest, RadioOffInHardwareGatesTheValues) {
     f.run();
 }
 
-// Where a routine has no text for a value, the previous tick's text stays.
-TEST(StatusPagesTest, PowerTextsKeepTheirTextForValuesWithoutOne) {
+// A power text is the last answer's, never an earlier one kept on screen.
+TEST(StatusPagesTest, PowerTextsFollowTheLastAnswer) {
     auto f = ProgramFixture::defaultMachine();
     const platform::Guid adapter = f.machine().scenario().wlan.interfaces.front().guid;
     auto advanced = [&](int id) { return sheetOf(f).linkStatusPage().advancedDialog().text(id); };
@@ -127,14 +127,20 @@ TEST(StatusPagesTest, PowerTextsKeepTheirTextForValuesWithoutOne) {
             EXPECT_EQ(advanced(1041), "Maximum");
             EXPECT_EQ(advanced(1044), "50 mW");
             f.machine().updateInterface(adapter, [](platform::sim::InterfaceScenario& i) {
-                i.driver.txPower = 28;                            // no text of its own
-                i.driver.unsupportedCodes.push_back(0x0E01017B);  // power save not answered
+                i.driver.txPower = 28;
+                i.driver.unsupportedCodes.push_back(0x0E01017B);
             });
             f.driver().advanceBy(2000);
         })
         .then([&] {
-            EXPECT_EQ(advanced(1041), "Maximum");
-            EXPECT_EQ(advanced(1044), "50 mW");
+            EXPECT_EQ(advanced(1041), "none") << "power save was not answered";
+            EXPECT_EQ(advanced(1044), "25 mW");
+            f.machine().updateInterface(
+                adapter, [](platform::sim::InterfaceScenario& i) { i.driver.txPower = 41; });
+            f.driver().advanceBy(2000);
+        })
+        .then([&] {
+            EXPECT_EQ(advanced(1044), "none") << "a level without words is not the last one";
             f.machine().updateInterface(
                 adapter, [](platform::sim::InterfaceScenario& i) { i.driver.txPower = 40; });
             f.driver().advanceBy(2000);

@@ -41,11 +41,12 @@ TEST(StatusText, RadioClassAndText) {
 }
 
 TEST(StatusText, LinkStatus) {
-    const Row<std::uint32_t> rows[] = {
+    const Row<std::optional<std::uint32_t>> rows[] = {
         {0, "Not Associated"}, {1, "Associated"},        {2, "Associated"},
         {3, "Not Associated"}, {4, "Not Associated"},    {5, "Authenticating..."},
-        {6, "Not Associated"}, {7, "Authenticating..."}, {99, "Not Associated"}};
-    for (const auto& r : rows) EXPECT_EQ(linkStatusText(r.value), r.text) << r.value;
+        {6, "Not Associated"}, {7, "Authenticating..."}, {99, "Not Associated"},
+        {std::nullopt, kNone}};
+    for (const auto& r : rows) EXPECT_EQ(linkStatusText(r.value), r.text) << r.value.value_or(-1);
 }
 
 TEST(StatusText, Authentication) {
@@ -87,8 +88,9 @@ TEST(StatusText, WirelessModeLastMatchWins) {
         {0x10080, "2.4 GHz 130 Mbps"},
         {0x20080, "2.4 GHz 300 Mbps"},
         {0x40080, "2.4 GHz 300 Mbps"},
-        {0x10100, "5 GHz 300 Mbps"},
-        {0x20100, "5 GHz 130 Mbps"},
+        {0x10100, "5 GHz 130 Mbps"},
+        {0x20100, "5 GHz 300 Mbps"},
+        {0x40100, "5 GHz 300 Mbps"},
         {0x200C0, "2.4 GHz 300 Mbps"},
         {0x10000, kNone},
     };
@@ -118,23 +120,28 @@ TEST(StatusText, Rate) {
 
 TEST(StatusText, SignalStrengthAndQualityPercent) {
     EXPECT_EQ(signalStrengthText(true, -48), "-48 dBm");
-    EXPECT_EQ(signalStrengthText(false, -48), "0 dBm");
+    EXPECT_EQ(signalStrengthText(false, -48), kNone);
     EXPECT_EQ(signalQualityPercentText(true, true, 88), "88%");
-    EXPECT_EQ(signalQualityPercentText(false, true, 88), "0%");
+    EXPECT_EQ(signalQualityPercentText(false, true, 88), kNone);
     EXPECT_EQ(signalQualityPercentText(true, false, 88), "0%");
 }
 
 TEST(StatusText, ChannelFrequencyAndChannelSet) {
-    EXPECT_EQ(channelText(6), "6");
-    EXPECT_EQ(channelText(0), "0");
+    EXPECT_EQ(channelText(true, 6), "6");
+    EXPECT_EQ(channelText(true, 0), "0");
+    EXPECT_EQ(channelText(false, 6), kNone);
     EXPECT_EQ(frequencyText(true, true, 2437), "2.437 GHz");
     EXPECT_EQ(frequencyText(true, true, 5180), "5.180 GHz");
     EXPECT_EQ(frequencyText(false, true, 2437), kNone);
     const Row<std::array<std::uint8_t, 3>> sets[] = {{{'U', 'S', ' '}, "US"},
                                                      {{'D', 0, 'E'}, "D"},
                                                      {{0, 'S', 0}, ""},
-                                                     {{0x1B, 'X', 0}, "\xEF\xBF\xBDX"}};
-    for (const auto& r : sets) EXPECT_EQ(channelSetText(r.value), r.text);
+                                                     {{0x1B, 'X', 0}, "\xEF\xBF\xBDX"},
+                                                     {{0xC4, 0x80, 0}, "\xEF\xBF\xBD\xEF\xBF\xBD"},
+                                                     {{'D', 0x7F, 'E'}, "D\xEF\xBF\xBD"},
+                                                     {{'~', 0xE9, 0}, "~\xEF\xBF\xBD"}};
+    for (const auto& r : sets) EXPECT_EQ(channelSetText(true, r.value), r.text);
+    EXPECT_EQ(channelSetText(false, {'U', 'S', ' '}), kNone);
 }
 
 TEST(StatusText, UpTime) {
@@ -160,45 +167,48 @@ TEST(StatusText, ApMac) {
     EXPECT_EQ(apMacText(false, true, rows[0].value), kNone);
 }
 
-TEST(StatusText, PowerSaveKeepsTheTextForOtherLevels) {
-    const Row<std::uint32_t> rows[] = {{0, "Off"}, {1, "Maximum"}, {2, "Normal"}};
-    for (const auto& r : rows) EXPECT_EQ(powerSaveText(r.value), r.text);
-    EXPECT_EQ(powerSaveText(3), std::nullopt);
-    EXPECT_EQ(powerSaveText(16), std::nullopt);
+TEST(StatusText, PowerSave) {
+    const Row<std::uint32_t> rows[] = {{0, "Off"}, {1, "Maximum"}, {2, "Normal"}, {3, kNone}};
+    for (const auto& r : rows) EXPECT_EQ(powerSaveText(true, r.value), r.text);
+    EXPECT_EQ(powerSaveText(false, 1), kNone);
 }
 
 TEST(StatusText, PowerLevel) {
-    const Row<std::uint32_t> rows[] = {{0, " 1 mW"},  {6, " 2 mW"},  {10, " 3 mW"}, {12, " 4 mW"},
-                                       {14, " 5 mW"}, {16, " 6 mW"}, {17, " 7 mW"}, {18, " 8 mW"},
-                                       {19, " 9 mW"}, {20, "10 mW"}, {26, "20 mW"}, {30, "32 mW "},
-                                       {34, "50 mW"}, {36, "63 mW"}, {40, "100 mW"}};
+    const Row<std::uint32_t> rows[] = {
+        {0, " 1 mW"},  {6, " 2 mW"},   {10, " 3 mW"}, {12, " 4 mW"}, {14, " 5 mW"}, {16, " 6 mW"},
+        {17, " 7 mW"}, {18, " 8 mW"},  {19, " 9 mW"}, {20, "10 mW"}, {22, "13 mW"}, {26, "20 mW"},
+        {28, "25 mW"}, {30, "32 mW "}, {32, "40 mW"}, {34, "50 mW"}, {36, "63 mW"}, {40, "100 mW"},
+        {1, kNone},    {41, kNone},    {255, kNone}};
     for (const auto& r : rows) EXPECT_EQ(powerLevelText(true, true, r.value), r.text) << r.value;
-    for (std::uint32_t unchanged : {1u, 22u, 28u, 32u, 41u, 255u})
-        EXPECT_EQ(powerLevelText(true, true, unchanged), std::nullopt) << unchanged;
     EXPECT_EQ(powerLevelText(false, true, 40), kNone);
     EXPECT_EQ(powerLevelText(true, false, 28), kNone);
 }
 
 TEST(StatusText, FlagsPreambleQosMfp) {
-    EXPECT_EQ(preambleText(1), "Short && Long");
-    EXPECT_EQ(preambleText(0), "Long Only");
+    EXPECT_EQ(preambleText(true, 1), "Short && Long");
+    EXPECT_EQ(preambleText(true, 0), "Long Only");
+    EXPECT_EQ(preambleText(false, 0), kNone);
     EXPECT_EQ(qosText(1, true, true), "WMM");
-    EXPECT_EQ(qosText(1, false, true), "None");
+    EXPECT_EQ(qosText(1, false, true), kNone);
     EXPECT_EQ(qosText(1, true, false), "None");
     EXPECT_EQ(qosText(0, true, true), "None");
-    EXPECT_EQ(mfpText(1), "On");
-    EXPECT_EQ(mfpText(0), "Off");
+    EXPECT_EQ(mfpText(true, 1), "On");
+    EXPECT_EQ(mfpText(true, 0), "Off");
+    EXPECT_EQ(mfpText(false, 0), kNone);
 }
 
 TEST(StatusText, AvailablePowerLevels) {
     const std::string a = "50, 40, 25, 20, 13, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1 mW";
     const std::string bg = "100, 63, 50, 32, 20, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1 mW";
     const Row<std::uint32_t> aRows[] = {{0x1, a}, {0x2, a}, {0x4, ""}, {0x3000, ""}, {0, ""}};
-    for (const auto& r : aRows) EXPECT_EQ(availablePowerLevelsAText(r.value), r.text) << r.value;
-    for (std::uint32_t bits : {0x4u, 0x8u, 0x10u, 0x1Fu})
-        EXPECT_EQ(availablePowerLevelsBgText(bits), bg);
-    for (std::uint32_t bits : {0x0u, 0x3u, 0xF000u})
-        EXPECT_EQ(availablePowerLevelsBgText(bits), std::nullopt);
+    for (const auto& r : aRows)
+        EXPECT_EQ(availablePowerLevelsAText(true, r.value), r.text) << r.value;
+    const Row<std::uint32_t> bgRows[] = {{0x4, bg}, {0x8, bg}, {0x10, bg},  {0x1F, bg},
+                                         {0, ""},   {0x3, ""}, {0xF000, ""}};
+    for (const auto& r : bgRows)
+        EXPECT_EQ(availablePowerLevelsBgText(true, r.value), r.text) << r.value;
+    EXPECT_EQ(availablePowerLevelsAText(false, 0x1F), kNone);
+    EXPECT_EQ(availablePowerLevelsBgText(false, 0x1F), kNone);
 }
 
 TEST(StatusText, ServerAuthentication) {

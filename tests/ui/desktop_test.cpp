@@ -135,6 +135,27 @@ TEST_F(DesktopTest, ParentTimerKeepsTickingUnderANestedModalDialog) {
     EXPECT_EQ(main.tickTimes, (std::vector<platform::Millis>{2000, 4000, 6000, 8000}));
 }
 
+TEST_F(DesktopTest, TicksDueWhileTheirHandlerBlocksDoNotRunBackToBack) {
+    // Each tick waits as long as the period on the user-interface thread (another program
+    // holds a mutex) until the clock reaches 20 s.
+    Recorder main(desktop);
+    main.onTick = [&](unsigned) {
+        if (clock.now() < 20000) clock.sleepFor(2000);
+    };
+    using Times = std::vector<platform::Millis>;
+    input.then([&] { desktop.setTimer(main.handle(), 7, 2000); })
+        .then([&] { driver.advanceBy(2000); })
+        .then([&] {
+            EXPECT_EQ(main.tickTimes, Times{2000});
+            driver.advanceBy(2000);
+        })
+        .then([&] {
+            EXPECT_EQ(main.tickTimes, (Times{2000, 6000}));
+            main.endDialog(kIdOk);
+        });
+    EXPECT_EQ(main.doModal(), kIdOk);
+}
+
 TEST_F(DesktopTest, QuitEndsEveryModalLoopWithMinusOne) {
     Recorder main(desktop);
     int inner = 0;

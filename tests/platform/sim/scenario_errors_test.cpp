@@ -87,7 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"size-query-unknown-table.json", "/network/sizeQueryFailures/ipNetTable",
                       "unknown key"},
         MalformedCase{"nic-mutex-negative.json", "/machine/nicMutexHeldMs",
-                      "expected a number from 0 to 86400000, got -5"}),
+                      "expected a number from 0 to 86400000, got -5"},
+        MalformedCase{"code-page-not-simulated.json", "/machine/oemCodePage",
+                      "code page 1251 is not simulated (65001, 1252, 437, 850)"}),
     [](const auto& info) {
         std::string name = info.param.file;
         name = name.substr(0, name.find('.'));

@@ -95,14 +95,36 @@ TEST(SimRpc, UuidFromStringRefusesBadText) {
     EXPECT_EQ(guid, guidOf("9d41c0b2-5e77-4a1f-8c3d-6b2e1f0a9e47"));
 }
 
-TEST(SimCodePages, AreUtf8WithReplacementForInvalidBytes) {
-    SimCodePages pages;
-    EXPECT_EQ(pages.ansiToUtf8("caf\xC3\xA9"), "caf\xC3\xA9");
-    EXPECT_EQ(pages.oemToUtf8("Ping \x81"), "Ping \xEF\xBF\xBD");
-    EXPECT_EQ(pages.utf8ToAnsi("\xFF"
-                               "a"),
-              "\xEF\xBF\xBD"
-              "a");
+TEST(SimCodePages, Utf8ByDefaultOrTheScenariosSingleBytePages) {
+    struct Case {
+        std::uint32_t page;
+        std::string bytes;  // in the page
+        std::string text;   // UTF-8
+        std::string back;   // the text converted into the page again
+    };
+    const Case cases[] = {
+        {kCodePageUtf8, "caf\xC3\xA9", "caf\xC3\xA9", "caf\xC3\xA9"},
+        {kCodePageUtf8, "Ping \x81", "Ping \xEF\xBF\xBD", "Ping \xEF\xBF\xBD"},
+        {1252, "caf\xE9 \x80", "caf\xC3\xA9 \xE2\x82\xAC", "caf\xE9 \x80"},
+        {1252, "\x81", "\xC2\x81", "\x81"},  // undefined: the control of the same value
+        {437, "caf\x82 \xE1", "caf\xC3\xA9 \xC3\x9F", "caf\x82 \xE1"},
+        {850, "\x9B\xD5", "\xC3\xB8\xC4\xB1", "\x9B\xD5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        SimCodePages pages(c.page, c.page);
+        EXPECT_EQ(pages.ansiToUtf8(c.bytes), c.text);
+        EXPECT_EQ(pages.oemToUtf8(c.bytes), c.text);
+        EXPECT_EQ(pages.utf8ToAnsi(c.text), c.back);
+    }
+    // A character the page lacks becomes its default character.
+    EXPECT_EQ(SimCodePages(1252, 437).utf8ToAnsi("\xCE\xA9 x"), "? x");
+    // The machine's pages come from its scenario.
+    ManualClock clock;
+    SimMachine machine(scenarioFrom(R"({"machine": {"ansiCodePage": 1252, "oemCodePage": 437}})"),
+                       clock);
+    EXPECT_EQ(machine.codePages().ansiToUtf8("\xE9"), "\xC3\xA9");
+    EXPECT_EQ(machine.codePages().oemToUtf8("\xE9"), "\xCE\x98");
 }
 
 }  // namespace

@@ -136,6 +136,42 @@ TEST_F(SimWlanTest, NoCurrentConnectionIsAnInvalidState) {
               kErrorInvalidState);
 }
 
+TEST(SimWlanConnection, IsReadWhileDisconnectingInTheStateItReports) {
+    struct Case {
+        std::string interfaceState, connection;
+        Win32Error result;
+        std::uint32_t reported;
+    };
+    const Case cases[] = {
+        {"disconnecting", R"({"ssid": "Net"})", kErrorSuccess, kWlanStateDisconnecting},
+        {"disconnecting", R"({"ssid": "Net", "state": "disconnected"})", kErrorSuccess,
+         kWlanStateDisconnected},
+        {"connected", R"({"ssid": "Net", "state": 3})", kErrorSuccess, kWlanStateDisconnecting},
+        {"disconnected", R"({"ssid": "Net", "state": "connected"})", kErrorInvalidState, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.interfaceState + " " + c.connection);
+        ManualClock clock;
+        SimMachine machine(
+            scenarioFrom(
+                R"({"wlan": {"interfaces": [{"guid": "3f2a6c1e-8b4d-4e7a-9c15-2d7e8f0a1b3c",
+                "state": ")" +
+                c.interfaceState + R"(", "connection": )" + c.connection + "}]}}"),
+            clock);
+        WlanHandle h = 0;
+        std::uint32_t negotiated = 0, valueType = 0;
+        ASSERT_EQ(machine.wlan().openHandle(2, negotiated, h), kErrorSuccess);
+        std::vector<std::uint8_t> data;
+        ASSERT_EQ(machine.wlan().queryInterface(h, kVendor, kWlanOpcodeCurrentConnection, data,
+                                                valueType),
+                  c.result);
+        if (c.result != kErrorSuccess) continue;
+        auto attributes = decodeConnectionAttributes(data);
+        ASSERT_TRUE(attributes);
+        EXPECT_EQ(attributes->state, c.reported);
+    }
+}
+
 TEST_F(SimWlanTest, InterfaceStateRadioAndRssi) {
     WlanHandle h = open();
     std::vector<std::uint8_t> data;
