@@ -28,6 +28,7 @@ bool TestWindow::onInitDialog() {
     setItemText(kIdStatus, resources::stringOr(resources::kStrRunning, "Running"));
     enableItem(kIdClose, false);
     enableItem(kIdStopTest, true);
+    running_ = true;
     // Every line that arrived before the window opened, in order, each as its own line.
     std::string text = richText(kIdMessages);
     std::vector<std::string> pending = ctx_.runState.attachLineWindow(handle());
@@ -71,6 +72,7 @@ void TestWindow::addLine(std::uint32_t kind, const std::string& text) {
 }
 
 void TestWindow::complete() {
+    running_ = false;
     enableItem(kIdClose, true);
     setFocus(kIdClose);
     enableItem(kIdStopTest, false);
@@ -96,13 +98,22 @@ void TestWindow::onCommand(int id, std::uint32_t code) {
     ui::Dialog::onCommand(id, code);
 }
 
-void TestWindow::stopTest() {
+bool TestWindow::confirmStop() {
     ui::MessageBoxRequest box;
     box.text = resources::stringOr(resources::kStrConfirmStopTests,
                                    "Are you sure you want to stop the tests?");
     box.caption = resources::stringOr(resources::kStrDiagnosticTests, "ZLX Diagnostic Tests");
     box.buttons = ui::MessageBoxButtons::YesNo;
-    if (desktop().services().messageBox(box) != ui::kIdYes) return;
+    return desktop().services().messageBox(box) == ui::kIdYes;
+}
+
+void TestWindow::onClose() {
+    if (running_ && !clientManaged_ && !confirmStop()) return;
+    ui::Dialog::onClose();
+}
+
+void TestWindow::stopTest() {
+    if (!confirmStop()) return;
     driver_.leaveDiagnosticMode();
     desktop().post(ctx_.troubleshootingPage, context::kWmReturnToIdle);
     endDialog(ui::kIdOk);
