@@ -1,5 +1,6 @@
 #include "qt/control_widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <algorithm>
 
 #include "qt/eliding_combo_box.h"
 #include "qt/icons.h"
@@ -41,9 +43,36 @@ QLabel* makeStatic(const ui::Control& control, QWidget* parent) {
     return label;
 }
 
+// The dialog font, or a smaller size of it in which `text` fits the label's width.
+void fitFont(QLabel& label, const QString& text) {
+    QFont font = label.parentWidget() ? label.parentWidget()->font() : QApplication::font();
+    if (QFontMetrics(font).horizontalAdvance(text) > label.width()) {
+        const bool points = font.pointSizeF() > 0;
+        qreal size = points ? font.pointSizeF() : font.pixelSize();
+        // Down in small steps from the size the widths suggest: glyph widths do not scale
+        // exactly with the size.
+        size = std::max<qreal>(
+            1, size * label.width() / std::max(1, QFontMetrics(font).horizontalAdvance(text)));
+        for (;;) {
+            if (points)
+                font.setPointSizeF(size);
+            else
+                font.setPixelSize(static_cast<int>(size));
+            if (size <= 1 || QFontMetrics(font).horizontalAdvance(text) <= label.width()) break;
+            size = std::max<qreal>(1, size - (points ? 0.25 : 1));
+        }
+    }
+    if (label.font() != font) label.setFont(font);
+    // On the line of the labels beside it: the smaller text sits on the same baseline.
+    const int base = label.parentWidget() ? QFontMetrics(label.parentWidget()->font()).ascent()
+                                          : QFontMetrics(QApplication::font()).ascent();
+    label.setContentsMargins(0, std::max(0, base - QFontMetrics(font).ascent()), 0, 0);
+}
+
 void applyStatic(QLabel& label, const ui::Control& control) {
     QString whole = withoutAccessMarks(fromModel(control.text));
     QString text = whole;
+    if (control.style & ui::kStyleFitWidth) fitFont(label, text);
     if (control.style & ui::kStyleEllipsis)
         text = wordEllipsis(text, label.fontMetrics(), label.width());
     if (label.text() != text) label.setText(text);
@@ -151,16 +180,23 @@ void applyControl(QWidget& widget, const ui::Control& control) {
             applyStatic(static_cast<QLabel&>(widget), control);
             break;
         case ui::ControlKind::PushButton:
-            static_cast<QPushButton&>(widget).setText(fromModel(control.text));
-            break;
         case ui::ControlKind::RadioButton: {
-            auto& radio = static_cast<QRadioButton&>(widget);
-            radio.setText(fromModel(control.text));
-            radio.setChecked(control.checked);
+            // The "&" underlines its letter; what Alt with it does is the model's, not the
+            // button's own shortcut.
+            auto& button = static_cast<QAbstractButton&>(widget);
+            QString text = fromModel(control.text);
+            if (button.text() != text) {
+                button.setText(text);
+                button.setShortcut(QKeySequence());
+            }
+            button.setChecked(control.checked);
             break;
         }
         case ui::ControlKind::GroupBox:
-            static_cast<QGroupBox&>(widget).setTitle(fromModel(control.text));
+            // A group box title with a mark would take the key for itself: its letter is drawn
+            // plain, and a "&" of the text stays one.
+            static_cast<QGroupBox&>(widget).setTitle(
+                withoutAccessMarks(fromModel(control.text)).replace('&', QStringLiteral("&&")));
             break;
         case ui::ControlKind::DropDownList:
             applyList(static_cast<QComboBox&>(widget), control);

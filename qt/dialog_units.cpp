@@ -34,4 +34,12 @@ QRect DialogUnits::rect(const ui::DialogRect& r) const {
     return QRect(left, top, x(r.x + r.width) - left, y(r.y + r.height) - top);
 }
 
+int onDevicePixel(int value, qreal ratio) {
+    for (int candidate = value; candidate > value - 8; --candidate) {
+        qreal device = candidate * ratio;
+        if (std::abs(device - std::round(device)) < 0.01) return candidate;
+    }
+    return value;
+}
+
 }  // namespace zlx::qt

@@ -23,10 +23,17 @@ class DialogUnits {
     // Each edge is mapped on its own (MapDialogRect), so adjacent rectangles stay adjacent.
     QRect rect(const ui::DialogRect& r) const;
     QSize size(int width, int height) const { return {x(width), y(height)}; }
+    // The dialog units a pixel length holds, whole units only.
+    int unitsX(int pixels) const { return pixels * 4 / baseX_; }
+    int unitsY(int pixels) const { return pixels * 8 / baseY_; }
 
   private:
     int baseX_;
     int baseY_;
 };
+
+// The nearest logical coordinate at or below `value` that falls on a whole device pixel at
+// the device pixel ratio `ratio` (an even one at 1.5).
+int onDevicePixel(int value, qreal ratio);
 
 }  // namespace zlx::qt

@@ -74,4 +74,52 @@ ui::Cursor ModelInput::cursorOver(ui::WindowHandle window) {
     return desktop_.cursorFor(window);
 }
 
+void ModelInput::focus(ui::WindowHandle window, int controlId) {
+    ui::Dialog* dialog = desktop_.find(window);
+    if (!dialog) return;
+    if (desktop_.focusWindow() == window && dialog->focusId() == controlId) return;
+    Scope scope(depth_);
+    dialog->setFocus(controlId);
+}
+
+void ModelInput::enter(ui::WindowHandle window) {
+    const ui::Dialog* dialog = desktop_.find(window);
+    if (!dialog) return;
+    ui::Dialog::ControlRef pressed = dialog->enterTarget();
+    if (pressed.id != 0) click(pressed.window, pressed.id);
+}
+
+void ModelInput::radioArrow(ui::WindowHandle window, int controlId, int step) {
+    ui::Dialog* dialog = desktop_.find(window);
+    if (!dialog) return;
+    int next = dialog->radioStep(controlId, step);
+    if (next == controlId) return;
+    Scope scope(depth_);
+    dialog->setFocus(next);
+    click(window, next);
+}
+
+void ModelInput::accessKey(ui::WindowHandle window, char key) {
+    ui::Dialog* dialog = desktop_.find(window);
+    if (!dialog) return;
+    ui::Dialog::AccessKeyTarget target = dialog->accessKey(key);
+    Scope scope(depth_);
+    if (target.focusId != 0) dialog->setFocus(target.focusId);
+    if (target.clickId != 0) click(window, target.clickId);
+}
+
+void ModelInput::stepPage(ui::WindowHandle sheet, int step) {
+    ui::Dialog* dialog = desktop_.find(sheet);
+    if (!dialog || dialog->kind() != ui::WindowKind::Sheet) return;
+    Scope scope(depth_);
+    static_cast<ui::PropertySheet*>(dialog)->stepPage(step);
+}
+
+void ModelInput::resize(ui::WindowHandle window, int width, int height) {
+    ui::Dialog* dialog = desktop_.find(window);
+    if (!dialog) return;
+    Scope scope(depth_);
+    dialog->resize(width, height);
+}
+
 }  // namespace zlx::qt

@@ -31,6 +31,21 @@ class ModelInput {
     // The cursor the window under the pointer asks for (WM_SETCURSOR).
     ui::Cursor cursorOver(ui::WindowHandle window);
 
+    // The keyboard. The input focus moved to control `controlId` of `window` (0: to no
+    // control of it, such as a sheet's tabs).
+    void focus(ui::WindowHandle window, int controlId);
+    // Enter in top-level window `window`: the push button the model says Enter presses.
+    void enter(ui::WindowHandle window);
+    // An arrow key on radio button `controlId`: the next (`step` 1) or previous (-1) button of
+    // its group takes the focus and is clicked.
+    void radioArrow(ui::WindowHandle window, int controlId, int step);
+    // Alt with `key` in `window`.
+    void accessKey(ui::WindowHandle window, char key);
+    // Ctrl+Tab and the like in a property sheet: the next (1) or previous (-1) page.
+    void stepPage(ui::WindowHandle sheet, int step);
+    // The user sized the window to `width` x `height` dialog units.
+    void resize(ui::WindowHandle window, int width, int height);
+
     // True while the model handles an input forwarded from here.
     bool busy() const { return depth_ > 0; }
 

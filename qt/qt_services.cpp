@@ -1,5 +1,7 @@
 #include "qt/qt_services.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QThread>
 
 #include "qt/save_dialog.h"
@@ -36,6 +38,10 @@ int answerOf(QMessageBox::StandardButton pressed, ui::MessageBoxButtons buttons)
 }  // namespace
 
 QtServices::QtServices() : presentBox_(&runBox), presentSave_(&runSaveDialog) {}
+
+void QtServices::setClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(fromModel(text));
+}
 
 QWidget* QtServices::ownerWidget(ui::WindowHandle owner) const {
     if (owner == ui::kNoWindow || !ownerLookup_) return nullptr;

@@ -33,6 +33,7 @@ class QtServices final : public QObject, public ui::DesktopServices {
     int messageBox(const ui::MessageBoxRequest& request) override;
     std::optional<std::string> saveFileDialog(const ui::SaveFileRequest& request) override;
     void setCursor(ui::Cursor cursor) override { cursor_ = cursor; }
+    void setClipboardText(const std::string& text) override;
     ui::Cursor cursor() const { return cursor_; }
 
   private:

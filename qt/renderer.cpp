@@ -1,6 +1,6 @@
 #include "qt/renderer.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 namespace zlx::qt {
 
 bool platformStacksWindows() {
-    const QString platform = QGuiApplication::platformName();
+    const QString platform = QApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
@@ -17,6 +17,19 @@ Renderer::Renderer(ui::Desktop& desktop, const QFont& font)
     : desktop_(desktop), input_(desktop), font_(font), units_(DialogUnits::fromFont(font)) {
     desktop_.addObserver(this);
     for (ui::Dialog* window : desktop_.windows()) windowCreated(window->handle());
+    QObject::connect(qApp, &QApplication::focusChanged, &focusWatch_,
+                     [this](QWidget*, QWidget* now) { focusMoved(now); });
+}
+
+void Renderer::focusMoved(QWidget* now) {
+    // The nearest window view around the widget, and the control the widget draws.
+    for (QWidget* w = now; w; w = w->parentWidget()) {
+        auto* view = dynamic_cast<WindowView*>(w);
+        if (!view) continue;
+        if (this->view(view->handle()) != view) return;
+        input_.focus(view->handle(), view->controlIdOf(now));
+        return;
+    }
 }
 
 Renderer::~Renderer() {

@@ -45,6 +45,8 @@ class Renderer final : public ui::DesktopObserver {
   private:
     void showTopLevel(WindowView& view, const ui::Dialog& window);
     void followForeground();
+    // The user moved the input focus: the model hears which window and control hold it.
+    void focusMoved(QWidget* now);
 
     ui::Desktop& desktop_;
     ModelInput input_;
@@ -54,6 +56,7 @@ class Renderer final : public ui::DesktopObserver {
     // sheet's widget and may go with it, hence the guarded pointers.
     std::map<ui::WindowHandle, QPointer<WindowView>> views_;
     ui::WindowHandle shownForeground_ = ui::kNoWindow;
+    QObject focusWatch_;  // ends the focus connection with the renderer
 };
 
 }  // namespace zlx::qt

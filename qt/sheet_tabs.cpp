@@ -55,6 +55,8 @@ SheetTabs::SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ModelIn
     for (int i = 0; i < sheet.pageCount(); ++i) tabBar_->addTab(fromModel(sheet.page(i).caption()));
 
     QRect area = pageAreaRect(sheet, units);
+    // At a fractional scale (1.5) a frame line on a half pixel is lost at the pane's edge.
+    area.setTop(onDevicePixel(area.top(), sheetView.devicePixelRatioF()));
     pageArea_->setGeometry(area);
     int overlap = tabBar_->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, tabBar_);
     int height = tabBar_->sizeHint().height();

@@ -11,17 +11,20 @@ std::vector<WindowMenuEntry> windowMenuEntries(const ui::Desktop& desktop,
     std::vector<WindowMenuEntry> entries;
     const ui::Dialog* dialog = desktop.find(window);
     if (!dialog) return entries;
-    for (const auto& item : dialog->systemMenu()) entries.push_back({window, item.id, item.text});
+    using Action = WindowMenuEntry::Action;
+    for (const auto& item : dialog->systemMenu())
+        entries.push_back(
+            {window, item.id, item.text, Action::SysCommand, item.enabled, item.shortcut});
     if (dialog->kind() == ui::WindowKind::Sheet) {
         const auto* sheet = static_cast<const ui::PropertySheet*>(dialog);
         for (int i = 0; i < sheet->pageCount(); ++i) {
             const ui::PropertyPage& page = sheet->page(i);
             if (!page.created()) continue;
             for (const auto& item : page.systemMenu())
-                entries.push_back({page.handle(), item.id, item.text});
+                entries.push_back({page.handle(), item.id, item.text, Action::SysCommand,
+                                   item.enabled, item.shortcut});
         }
     }
-    using Action = WindowMenuEntry::Action;
     if (dialog->owner() == ui::kNoWindow)
         entries.push_back({window, 0, "Mi&nimize", Action::Minimize});
     entries.push_back({window, 0, "&Close", Action::Close});
@@ -36,6 +39,12 @@ void fillWindowMenu(QMenu& menu, const std::vector<WindowMenuEntry>& entries, Mo
         if (standard && !standardPart && !menu.isEmpty()) menu.addSeparator();
         standardPart = standard;
         QAction* action = menu.addAction(fromModel(entry.text));
+        action->setEnabled(entry.enabled);
+        // Shown beside the item; the window itself answers the key.
+        if (entry.shortcut == ui::Dialog::Shortcut::CtrlC) {
+            action->setShortcut(QKeySequence::Copy);
+            action->setShortcutContext(Qt::WidgetShortcut);
+        }
         QObject::connect(action, &QAction::triggered, &menu, [&input, entry] {
             switch (entry.action) {
                 case WindowMenuEntry::Action::SysCommand:

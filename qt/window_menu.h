@@ -9,6 +9,7 @@
 
 #include "qt/model_input.h"
 #include "ui/desktop.h"
+#include "ui/dialog.h"
 
 namespace zlx::qt {
 
@@ -20,6 +21,8 @@ struct WindowMenuEntry {
     int id;
     std::string text;
     Action action = Action::SysCommand;
+    bool enabled = true;
+    ui::Dialog::Shortcut shortcut = ui::Dialog::Shortcut::None;
 };
 
 // The window's own items; for a property sheet also those its pages added, from every page

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 
 #include "qt/control_widgets.h"
 #include "qt/icons.h"
@@ -33,12 +34,19 @@ WindowView::WindowView(const ui::Dialog& window, ModelInput& input, const Dialog
     if (!parent) setFont(font);
     setMouseTracking(true);
     const ui::DialogTemplate& t = window.dialogTemplate();
-    setFixedSize(units.size(t.width, t.height));
+    // Only a top-level window whose template has a sizing frame can change its size.
+    if (!parent && t.resizable) {
+        setMinimumSize(units.size(t.width, t.height));
+        resize(units.size(window.width(), window.height()));
+    } else {
+        setFixedSize(units.size(t.width, t.height));
+    }
     if (!parent) {
         Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
         // An owned window goes down with its owner; only the others have a minimise box.
         if (window.owner() == ui::kNoWindow) flags |= Qt::WindowMinimizeButtonHint;
+        if (t.resizable) flags |= Qt::WindowMaximizeButtonHint;
         setWindowFlags(flags);
     }
     if (window.kind() == ui::WindowKind::Sheet)
@@ -50,6 +58,8 @@ WindowView::WindowView(const ui::Dialog& window, ModelInput& input, const Dialog
         menuButton_->resize(kMenuButtonSize, kMenuButtonSize);
         menuButton_->hide();
     }
+    syncTabStops();
+    syncAccessKeys();
 }
 
 WindowView::~WindowView() = default;
@@ -96,6 +106,16 @@ QWidget* WindowView::controlWidget(int controlId) const {
     return nullptr;
 }
 
+int WindowView::controlIdOf(const QWidget* widget) const {
+    const ui::Dialog* window = model();
+    if (!window) return 0;
+    const auto& controls = window->controls();
+    for (; widget && widget != this; widget = widget->parentWidget())
+        for (std::size_t i = 0; i < controls.size() && i < widgets_.size(); ++i)
+            if (widgets_[i] == widget) return controls[i].id;
+    return 0;
+}
+
 QWidget& WindowView::childHost() {
     return tabs_ ? tabs_->pageArea() : *this;
 }
@@ -106,9 +126,75 @@ void WindowView::syncControl(int controlId) {
     const auto& controls = window->controls();
     for (std::size_t i = 0; i < controls.size() && i < widgets_.size(); ++i)
         if (controls[i].id == controlId) {
+            placeControlWidget(*widgets_[i], controls[i], units_);
             applyControl(*widgets_[i], controls[i]);
             if (iconic_) widgets_[i]->hide();
+            switch (controls[i].kind) {
+                case ui::ControlKind::RadioButton:
+                    syncTabStops();
+                    break;
+                case ui::ControlKind::PushButton:
+                    if (auto* top = dynamic_cast<WindowView*>(this->window()))
+                        top->syncDefaultButtons();
+                    break;
+                default:
+                    break;
+            }
+            syncAccessKeys();
         }
+}
+
+void WindowView::syncTabStops() {
+    const ui::Dialog* window = model();
+    if (!window) return;
+    const auto& controls = window->controls();
+    for (std::size_t i = 0; i < controls.size() && i < widgets_.size(); ++i)
+        if (controls[i].kind == ui::ControlKind::RadioButton)
+            widgets_[i]->setFocusPolicy(window->isTabStop(controls[i].id) ? Qt::StrongFocus
+                                                                          : Qt::ClickFocus);
+}
+
+void WindowView::syncDefaultButtons() {
+    const ui::Dialog* window = model();
+    if (!window) return;
+    ui::Dialog::ControlRef pressed = window->enterTarget();
+    std::vector<WindowView*> views{this};
+    // No meta-object of its own: the views among the children are found by their type.
+    for (QWidget* child : findChildren<QWidget*>())
+        if (auto* view = dynamic_cast<WindowView*>(child)) views.push_back(view);
+    for (WindowView* view : views) {
+        const ui::Dialog* shown = view->model();
+        if (!shown) continue;
+        const auto& controls = shown->controls();
+        for (std::size_t i = 0; i < controls.size() && i < view->widgets_.size(); ++i)
+            if (controls[i].kind == ui::ControlKind::PushButton)
+                static_cast<QPushButton*>(view->widgets_[i])
+                    ->setDefault(view->handle_ == pressed.window && controls[i].id == pressed.id);
+    }
+}
+
+void WindowView::syncAccessKeys() {
+    const ui::Dialog* window = model();
+    if (!window) return;
+    std::map<char, QShortcut*> kept;
+    for (const ui::Control& control : window->controls()) {
+        char key = ui::accessMark(control.text);
+        if (key == '\0' || kept.count(key)) continue;
+        auto found = accessShortcuts_.find(key);
+        if (found != accessShortcuts_.end()) {
+            kept[key] = found->second;
+            accessShortcuts_.erase(found);
+            continue;
+        }
+        // Active while this window (a page: while it shows) is in the active window.
+        auto* shortcut = new QShortcut(
+            QKeySequence(QStringLiteral("Alt+") + QChar::fromLatin1(key).toUpper()), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, key] { input_.accessKey(handle_, key); });
+        kept[key] = shortcut;
+    }
+    for (auto& [key, shortcut] : accessShortcuts_) delete shortcut;
+    accessShortcuts_ = std::move(kept);
 }
 
 void WindowView::setIconic(bool iconic) {
@@ -147,6 +233,7 @@ void WindowView::syncWindow() {
     if (tabs_) tabs_->sync(static_cast<const ui::PropertySheet&>(*window));
     if (isWindow()) {
         syncFrame(*window);
+        syncDefaultButtons();
     } else {
         setVisible(window->visible());
         setIconic(window->minimized());
@@ -156,7 +243,13 @@ void WindowView::syncWindow() {
         if (QWidget* focus = controlWidget(shownFocusId_)) focus->setFocus(Qt::OtherFocusReason);
     }
     syncMenuButton();
+    syncAccessKeys();
     syncing_ = false;
+}
+
+bool WindowView::resizable() const {
+    const ui::Dialog* window = model();
+    return isWindow() && window && window->dialogTemplate().resizable;
 }
 
 void WindowView::syncFrame(const ui::Dialog& window) {
@@ -166,6 +259,10 @@ void WindowView::syncFrame(const ui::Dialog& window) {
         shownIconId_ = window.iconId();
         setWindowIcon(qt::windowIcon(shownIconId_));
     }
+    // The model's size, unless the frame already holds it (pixels hold whole units only).
+    if (resizable() && !isMaximized() &&
+        (units_.unitsX(width()) != window.width() || units_.unitsY(height()) != window.height()))
+        resize(units_.size(window.width(), window.height()));
     if (!window.visible()) {
         if (isVisible()) hide();
     } else if (window.minimized()) {
@@ -191,29 +288,56 @@ void WindowView::closeEvent(QCloseEvent* event) {
 
 void WindowView::keyPressEvent(QKeyEvent* event) {
     if (!isWindow()) return QWidget::keyPressEvent(event);
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
         case Qt::Key_Escape:
             input_.close(handle_);
-            break;
+            return;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            clickDefaultButton();
+            input_.enter(handle_);
+            return;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+            if (ctrl && tabs_) {
+                bool back = event->key() == Qt::Key_Backtab || event->key() == Qt::Key_PageUp ||
+                            (event->modifiers() & Qt::ShiftModifier);
+                input_.stepPage(handle_, back ? -1 : 1);
+                return;
+            }
             break;
         default:
-            QWidget::keyPressEvent(event);
+            if (handleWindowMenuShortcut(*event)) return;
             break;
     }
+    QWidget::keyPressEvent(event);
 }
 
-void WindowView::clickDefaultButton() {
-    const ui::Dialog* window = model();
-    if (!window) return;
-    for (const ui::Control& control : window->controls()) {
-        if (control.kind == ui::ControlKind::PushButton && (control.style & ui::kStyleDefault) &&
-            control.enabled && control.visible) {
-            input_.click(handle_, control.id);
-            return;
-        }
+bool WindowView::handleWindowMenuShortcut(QKeyEvent& event) {
+    if (!event.matches(QKeySequence::Copy)) return false;
+    for (const WindowMenuEntry& entry : windowMenuEntries(input_.desktop(), handle_)) {
+        if (entry.shortcut != ui::Dialog::Shortcut::CtrlC) continue;
+        if (entry.enabled) input_.sysCommand(entry.target, entry.id);
+        return true;
+    }
+    return false;
+}
+
+bool WindowView::handleRadioArrow(int controlId, QKeyEvent& event) {
+    if (event.modifiers() & ~Qt::KeypadModifier) return false;
+    switch (event.key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            input_.radioArrow(handle_, controlId, 1);
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            input_.radioArrow(handle_, controlId, -1);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -246,6 +370,8 @@ void WindowView::mouseMoveEvent(QMouseEvent* event) {
 void WindowView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     syncMenuButton();
+    if (resizable() && !syncing_)
+        input_.resize(handle_, units_.unitsX(width()), units_.unitsY(height()));
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
@@ -255,6 +381,17 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
             askCursor();
             break;
+        case QEvent::KeyPress: {
+            // Arrow keys move within a radio group in the model's way, not Qt's.
+            auto* widget = qobject_cast<QWidget*>(watched);
+            const ui::Dialog* window = model();
+            int id = controlIdOf(widget);
+            const ui::Control* control = window ? window->control(id) : nullptr;
+            if (control && control->kind == ui::ControlKind::RadioButton &&
+                handleRadioArrow(id, *static_cast<QKeyEvent*>(event)))
+                return true;
+            break;
+        }
         default:
             break;
     }

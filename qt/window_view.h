@@ -4,8 +4,10 @@
 // forwards what the user does through ModelInput; it keeps no state of its own beyond what is
 // needed to avoid redrawing what did not change.
 
+#include <QShortcut>
 #include <QToolButton>
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -26,6 +28,8 @@ class WindowView final : public QWidget {
 
     ui::WindowHandle handle() const { return handle_; }
     QWidget* controlWidget(int controlId) const;
+    // The id of the control `widget` draws (or lies inside); 0 when it is none of them.
+    int controlIdOf(const QWidget* widget) const;
     // Sheets: the tab strip; null for other windows.
     SheetTabs* sheetTabs() const { return tabs_.get(); }
     // Where the windows whose parent this window is are shown.
@@ -59,7 +63,16 @@ class WindowView final : public QWidget {
     void syncMenuButton();
     void setIconic(bool iconic);
     void askCursor();
-    void clickDefaultButton();
+    bool resizable() const;
+    // The push button Enter presses is drawn as the default, as Windows does while a push
+    // button has the focus; the top-level view draws its own and its pages' buttons.
+    void syncDefaultButtons();
+    // Radio buttons the model does not stop Tab at take the focus from a click only.
+    void syncTabStops();
+    // Alt+key for every access mark the window's texts carry.
+    void syncAccessKeys();
+    bool handleRadioArrow(int controlId, QKeyEvent& event);
+    bool handleWindowMenuShortcut(QKeyEvent& event);
 
     ModelInput& input_;
     DialogUnits units_;
@@ -67,6 +80,7 @@ class WindowView final : public QWidget {
     std::vector<QWidget*> widgets_;  // in the order of the model's controls
     std::unique_ptr<SheetTabs> tabs_;
     QToolButton* menuButton_ = nullptr;
+    std::map<char, QShortcut*> accessShortcuts_;
     int shownIconId_ = -1;
     int shownFocusId_ = 0;
     bool syncing_ = false;

@@ -80,27 +80,34 @@ DialogTemplate waitingDialog() {
 
 DialogTemplate testWindow() {
     using K = ControlKind;
-    return DialogTemplate{
+    // Resizable: the frame and the log take the width, the log the height, and the buttons
+    // below it stay at the bottom, Close at the right.
+    constexpr std::uint32_t kWide = ui::kStyleGrowRight;
+    constexpr std::uint32_t kBottom = ui::kStyleFollowBottom;
+    constexpr std::uint32_t kRight = ui::kStyleFollowRight;
+    DialogTemplate t{
         kDialogTestWindow,
         "ZLX Client Diagnostics",
         350,
         242,
         {
-            ctl(5408, K::GroupBox, "Test Window", 268, {7, 7, 336, 58}),
+            ctl(5408, K::GroupBox, "Test Window", 268, {7, 7, 336, 58}, kWide),
             ctl(5409, K::Static, "Status:", 269, {14, 20, 56, 8}),
             ctl(1034, K::Edit, "", 0, {72, 18, 150, 12}, ui::kStyleReadOnly),
-            ctl(1031, K::PushButton, "Stop Test", 271, {286, 17, 50, 14}),
+            ctl(1031, K::PushButton, "Stop Test", 271, {286, 17, 50, 14}, kRight),
             ctl(5410, K::Static, "Adapter:", 5409, {14, 36, 56, 8}),
-            ctl(1036, K::Static, "", 0, {72, 36, 264, 8}, ui::kStyleEllipsis),
+            ctl(1036, K::Static, "", 0, {72, 36, 264, 8}, ui::kStyleEllipsis | kWide),
             ctl(5411, K::Static, "Network Profile:", 222, {14, 50, 56, 8}),
-            ctl(1038, K::Static, "", 0, {72, 50, 264, 8}, ui::kStyleEllipsis),
+            ctl(1038, K::Static, "", 0, {72, 50, 264, 8}, ui::kStyleEllipsis | kWide),
             ctl(5412, K::Static, "Diagnostic Messages:", 270, {7, 71, 120, 8}),
             ctl(1054, K::RichText, "", 0, {7, 82, 336, 132},
-                ui::kStyleReadOnly | ui::kStyleMultiLine),
-            ctl(1029, K::PushButton, "Save To File", 272, {7, 221, 60, 14}),
-            ctl(1027, K::PushButton, "Close", 273, {293, 221, 50, 14}),
+                ui::kStyleReadOnly | ui::kStyleMultiLine | kWide | ui::kStyleGrowDown),
+            ctl(1029, K::PushButton, "Save To File", 272, {7, 221, 60, 14}, kBottom),
+            ctl(1027, K::PushButton, "Close", 273, {293, 221, 50, 14}, kBottom | kRight),
         },
     };
+    t.resizable = true;
+    return t;
 }
 
 struct Templates {

@@ -26,7 +26,7 @@ struct Column {
 };
 
 void addRows(std::vector<ControlTemplate>& controls, const Column& c,
-             std::initializer_list<Row> rows) {
+             std::initializer_list<Row> rows, std::uint32_t valueStyle = ui::kStyleEllipsis) {
     int line = 0;
     for (const Row& r : rows) {
         const int y = c.top + c.step * line;
@@ -43,7 +43,7 @@ void addRows(std::vector<ControlTemplate>& controls, const Column& c,
                             r.valueText,
                             0,
                             {c.valueX, y, c.valueWidth, 8},
-                            style | ui::kStyleEllipsis,
+                            style | valueStyle,
                             0});
         // Hidden rows share the line of the row before them.
         if (!r.hidden) ++line;
@@ -134,9 +134,12 @@ ui::DialogTemplate diagnosticsPageTemplate() {
                 {1174, 266, "Client Name:", 1175},
                 {1176, 267, "Serial Number:", 1177, true},
             });
+    // The labels as wide as the longest of each group needs and the counters the rest, the
+    // same for both groups: a counter of 20 digits is drawn whole, in a smaller size where
+    // the column is too narrow for it.
     t.controls.push_back(
-        {1007, ControlKind::GroupBox, "Transmit", 232, {7, 80, 171, 104}, ui::kStyleNone, 0});
-    addRows(t.controls, {12, 96, 110, 64, 91, 9},
+        {1007, ControlKind::GroupBox, "Transmit", 232, {7, 80, 163, 104}, ui::kStyleNone, 0});
+    addRows(t.controls, {12, 84, 98, 68, 91, 9},
             {
                 {1088, 233, "Frames Transmitted OK:", 1090},
                 {1092, 234, "Frames Retried:", 1094},
@@ -148,10 +151,11 @@ ui::DialogTemplate diagnosticsPageTemplate() {
                 {1116, 240, "Retried Data Frames:", 1118},
                 {1120, 241, "Retried RTS Frames:", 1121},
                 {1122, 242, "ACK Frames:", 1123},
-            });
+            },
+            ui::kStyleFitWidth);
     t.controls.push_back(
-        {1010, ControlKind::GroupBox, "Receive", 243, {182, 80, 171, 122}, ui::kStyleNone, 0});
-    addRows(t.controls, {187, 104, 293, 56, 91, 9},
+        {1010, ControlKind::GroupBox, "Receive", 243, {174, 80, 179, 122}, ui::kStyleNone, 0});
+    addRows(t.controls, {179, 100, 281, 68, 91, 9},
             {
                 {1124, 244, "Beacons Received:", 1125},
                 {1126, 245, "Frames Received OK:", 1127},
@@ -170,7 +174,8 @@ ui::DialogTemplate diagnosticsPageTemplate() {
                 {1200, 258, "CKIP MIC OK:", 1201, true},
                 {1202, 259, "Authentication Rejects:", 1203},
                 {1204, 260, "Association Rejects:", 1205},
-            });
+            },
+            ui::kStyleFitWidth);
     return t;
 }
 

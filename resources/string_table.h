@@ -49,6 +49,8 @@ inline constexpr int kStrWaitingNote = 275;
 inline constexpr int kStrLogNotSaved = 9001;
 // The network test's details line when a static address has no usable subnet mask.
 inline constexpr int kStrMaskNotUsable = 9002;
+// The window menu item that copies a status window's labels and values.
+inline constexpr int kStrCopyMenuItem = 9010;
 // The test window's save dialog: its title and its filters.
 inline constexpr int kStrSaveLogDialogTitle = 9100;
 inline constexpr int kStrTextFilesFilter = 9106;

@@ -19,6 +19,7 @@ const std::map<std::string, Arity>& commandTable() {
         {"save-as", {1, 1}}, {"close", {0, 0}},   {"advance", {1, 1}}, {"idle", {0, 0}},
         {"dump", {0, 1}},    {"calls", {0, 1}},   {"sysmenu", {1, 1}}, {"minimize", {0, 0}},
         {"restore", {0, 0}}, {"details", {0, 0}}, {"shot", {1, 1}},    {"show-file", {1, 1}},
+        {"resize", {2, 2}},
     };
     return table;
 }

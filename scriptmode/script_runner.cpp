@@ -61,11 +61,13 @@ ScriptRunner::ScriptRunner(std::vector<Command> commands, ui::Desktop& desktop,
               " answer=" + (r.answer ? quoted(*r.answer) : std::string("cancel")) +
               (r.defaulted ? " (no answer queued)" : ""));
     };
+    services_.onClipboard = [this](const std::string& text) { print("clipboard " + quoted(text)); };
 }
 
 ScriptRunner::~ScriptRunner() {
     services_.onMessageBox = nullptr;
     services_.onSaveDialog = nullptr;
+    services_.onClipboard = nullptr;
 }
 
 void ScriptRunner::print(const std::string& text) {
@@ -152,7 +154,15 @@ void ScriptRunner::execute(const Command& c) {
     }
     ui::Dialog* active = desktop_.activeWindow();
     if (!active) fail(c, "no window is open");
-    if (name == "close") {
+    if (name == "resize") {
+        long long width = 0, height = 0;
+        if (!parseInt(c.args[0], width) || !parseInt(c.args[1], height) || width < 0 ||
+            height < 0 || width > 100000 || height > 100000)
+            fail(c, "resize takes a width and a height in dialog units");
+        if (!active->dialogTemplate().resizable)
+            return print("  (ignored: the window cannot be resized)");
+        active->resize(static_cast<int>(width), static_cast<int>(height));
+    } else if (name == "close") {
         desktop_.send(active->handle(), ui::kWmClose);
     } else if (name == "minimize" || name == "restore") {
         ui::Dialog* main = desktop_.modalStack().front();
@@ -229,12 +239,15 @@ void ScriptRunner::sysmenu(const Command& c) {
     if (!parseInt(c.args[0], id)) fail(c, "sysmenu takes a menu item id");
     ui::Dialog* active = desktop_.activeWindow();
     if (!active) fail(c, "no window is open");
-    // A sheet's window menu carries the items its active page added.
-    ui::Dialog* target = active;
+    // A sheet's window menu carries the items its active page added, then its own.
+    std::vector<ui::Dialog*> targets;
     if (auto* sheet = dynamic_cast<ui::PropertySheet*>(active); sheet && sheet->activePage())
-        target = sheet->activePage();
-    for (const auto& item : target->systemMenu()) {
-        if (item.id == id) {
+        targets.push_back(sheet->activePage());
+    targets.push_back(active);
+    for (ui::Dialog* target : targets) {
+        for (const auto& item : target->systemMenu()) {
+            if (item.id != id) continue;
+            if (!item.enabled) return print("  (ignored: menu item " + c.args[0] + " is disabled)");
             desktop_.send(target->handle(), ui::kWmSysCommand, static_cast<std::uint64_t>(id));
             return;
         }

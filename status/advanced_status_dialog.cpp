@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "resources/dialogs.h"
+#include "status/copy_text.h"
 
 namespace zlx::status {
 
@@ -33,8 +34,13 @@ void AdvancedStatusDialog::loadControls() {
 }
 
 bool AdvancedStatusDialog::onInitDialog() {
+    addCopyMenuItem(*this);
     loadControls();
     return true;
+}
+
+void AdvancedStatusDialog::onSysCommand(int id) {
+    if (isCopyCommand(id)) desktop().services().setClipboardText(labelValueLines(*this));
 }
 
 }  // namespace zlx::status

@@ -26,6 +26,8 @@ class AdvancedStatusDialog : public ui::Dialog {
 
   protected:
     bool onInitDialog() override;
+    // Copy: the dialog's labels and values.
+    void onSysCommand(int id) override;
 
   private:
     std::array<std::string, kValueControls.size()> texts_;

@@ -1,6 +1,7 @@
 #include "status/refreshing_page.h"
 
 #include "resources/dialogs.h"
+#include "status/copy_text.h"
 #include "status/status_sheet.h"
 
 namespace zlx::status {
@@ -17,6 +18,14 @@ std::int64_t RefreshingPage::onMessage(const ui::Message& message) {
         return 0;
     }
     return ui::PropertyPage::onMessage(message);
+}
+
+void RefreshingPage::onSetActive() {
+    if (sheet()) sheet()->enableSystemMenuItem(kCopyCommand, true);
+}
+
+void RefreshingPage::onKillActive() {
+    if (sheet()) sheet()->enableSystemMenuItem(kCopyCommand, false);
 }
 
 }  // namespace zlx::status

@@ -20,6 +20,9 @@ class RefreshingPage : public ui::PropertyPage {
   protected:
     std::int64_t onMessage(const ui::Message& message) override;
     virtual void refresh() {}
+    // The sheet's Copy copies the page that shows.
+    void onSetActive() override;
+    void onKillActive() override;
 
     context::AppContext& ctx_;
     adapterinfo::AdapterStateContext state_;

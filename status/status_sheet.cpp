@@ -2,6 +2,7 @@
 
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
+#include "status/copy_text.h"
 
 namespace zlx::status {
 
@@ -30,6 +31,9 @@ StatusSheet::StatusSheet(adapterinfo::AdapterStateContext state,
 bool StatusSheet::onInitDialog() {
     ctx_.mainWindow = handle();
     setIcon(resources::kIconProgram);
+    // Enabled while a status page shows (the pages say so as they come and go).
+    addCopyMenuItem(*this);
+    enableSystemMenuItem(kCopyCommand, false);
     ui::PropertySheet::onInitDialog();
     setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
     desktop().setTimer(handle(), kRefreshTimer, kRefreshPeriod);
@@ -42,6 +46,12 @@ void StatusSheet::onTimer(unsigned id) {
     if (!page) return;
     desktop().send(page->handle(), kWmRefreshPage);
     if (auto* refreshing = dynamic_cast<RefreshingPage*>(page)) refreshing->saveControls();
+}
+
+void StatusSheet::onSysCommand(int id) {
+    if (!isCopyCommand(id)) return;
+    if (auto* page = dynamic_cast<RefreshingPage*>(activePage()))
+        desktop().services().setClipboardText(labelValueLines(*page));
 }
 
 void StatusSheet::onHelp() {

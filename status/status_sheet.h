@@ -31,6 +31,8 @@ class StatusSheet : public ui::PropertySheet {
     bool onInitDialog() override;
     void onTimer(unsigned id) override;
     void onHelp() override;
+    // Copy: the labels and values of the status page that shows.
+    void onSysCommand(int id) override;
 
   private:
     context::AppContext& ctx_;

@@ -28,6 +28,7 @@ bool TestWindow::onInitDialog() {
     setItemText(kIdStatus, resources::stringOr(resources::kStrRunning, "Running"));
     enableItem(kIdClose, false);
     enableItem(kIdStopTest, true);
+    running_ = true;
     // A client-managed run has no part in the diagnostic channel: neither its lines nor its
     // completion reach this window.
     if (!clientManaged_) {
@@ -75,6 +76,7 @@ void TestWindow::addLine(std::uint32_t kind, const std::string& text) {
 }
 
 void TestWindow::complete() {
+    running_ = false;
     enableItem(kIdClose, true);
     setFocus(kIdClose);
     enableItem(kIdStopTest, false);
@@ -100,13 +102,22 @@ void TestWindow::onCommand(int id, std::uint32_t code) {
     ui::Dialog::onCommand(id, code);
 }
 
-void TestWindow::stopTest() {
+bool TestWindow::confirmStop() {
     ui::MessageBoxRequest box;
     box.text = resources::stringOr(resources::kStrConfirmStopTests,
                                    "Are you sure you want to stop the tests?");
     box.caption = resources::stringOr(resources::kStrDiagnosticTests, "ZLX Diagnostic Tests");
     box.buttons = ui::MessageBoxButtons::YesNo;
-    if (desktop().services().messageBox(box) != ui::kIdYes) return;
+    return desktop().services().messageBox(box) == ui::kIdYes;
+}
+
+void TestWindow::onClose() {
+    if (running_ && !clientManaged_ && !confirmStop()) return;
+    ui::Dialog::onClose();
+}
+
+void TestWindow::stopTest() {
+    if (!confirmStop()) return;
     driver_.leaveDiagnosticMode();
     desktop().post(ctx_.troubleshootingPage, context::kWmReturnToIdle);
     endDialog(ui::kIdOk);

@@ -27,17 +27,22 @@ class TestWindow : public ui::Dialog {
     bool onInitDialog() override;
     void onCommand(int id, std::uint32_t code) override;
     std::int64_t onMessage(const ui::Message& message) override;
+    // The close box (and Escape) end the window with Cancel; while a network-managed run is
+    // still running they first ask, as Stop Test does, since the run's log goes with it.
+    void onClose() override;
 
   private:
     std::string prefix() const;
     void addLine(std::uint32_t kind, const std::string& text);
     void complete();
     void stopTest();
+    bool confirmStop();
     void saveToFile();
 
     context::AppContext& ctx_;
     wlan::DriverChannel& driver_;
     bool clientManaged_;
+    bool running_ = false;
 };
 
 }  // namespace zlx::testwindow

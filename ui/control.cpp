@@ -29,6 +29,27 @@ std::string_view controlKindName(ControlKind kind) {
     return "?";
 }
 
+char accessMark(std::string_view text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        unsigned char next = static_cast<unsigned char>(text[++i]);
+        if (next == '&') continue;
+        // A key the keyboard gives as one ASCII character; a mark on anything else opens nothing.
+        return next < 0x80 && std::isalnum(next) ? static_cast<char>(std::tolower(next)) : '\0';
+    }
+    return '\0';
+}
+
+std::string withoutAccessMarks(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && ++i == text.size()) break;
+        shown += text[i];
+    }
+    return shown;
+}
+
 int compareNoCase(std::string_view a, std::string_view b) {
     std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {

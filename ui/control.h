@@ -39,6 +39,16 @@ enum ControlStyle : std::uint32_t {
     kStyleEllipsis = 1u << 5,  // static: word ellipsis when the text does not fit
     kStyleCentered = 1u << 6,  // static: centred text
     kStyleMultiLine = 1u << 7,
+    // static: drawn whole, in a smaller size of the dialog font when the text is wider than
+    // the control (a counter of up to 20 digits in a narrow column)
+    kStyleFitWidth = 1u << 12,
+    // In a window that can be resized, how the control follows the window's size: its right
+    // or bottom edge keeps its distance to the window's (the control grows), or the whole
+    // control moves with that edge.
+    kStyleGrowRight = 1u << 8,
+    kStyleGrowDown = 1u << 9,
+    kStyleFollowRight = 1u << 10,
+    kStyleFollowBottom = 1u << 11,
 };
 
 // One formatted run of a rich text control.
@@ -99,6 +109,12 @@ void richAppendPlain(Control& c, std::string_view text);
 // The text with "\r\n" line breaks, as reading the control gives it.
 std::string richGetText(const Control& c);
 int richLineCount(const Control& c);
+
+// The character a text marks with a single "&" as its access key ("&&" draws one "&"), in
+// lower case; 0 when it marks none.
+char accessMark(std::string_view text);
+// What a static control draws of its text: the marks go, and "&&" draws one "&".
+std::string withoutAccessMarks(std::string_view text);
 
 // Case-insensitive comparison of the Windows list controls (ASCII and UTF-8 bytes above).
 int compareNoCase(std::string_view a, std::string_view b);

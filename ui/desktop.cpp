@@ -32,6 +32,7 @@ void Desktop::unregisterWindow(WindowHandle window) {
     killTimersOf(window);
     windows_.erase(window);
     if (foreground_ == window) foreground_ = kNoWindow;
+    if (focusWindow_ == window) focusWindow_ = kNoWindow;
 }
 
 Dialog* Desktop::find(WindowHandle window) const {

@@ -95,6 +95,10 @@ class Desktop {
     // Brings the window forward the way a second copy of the program does.
     void activateFromOutside(WindowHandle window);
 
+    // The window that holds the input focus (its control is that window's focusId()).
+    WindowHandle focusWindow() const { return focusWindow_; }
+    void setFocusWindow(WindowHandle window) { focusWindow_ = window; }
+
     // Asks the window under the pointer which cursor to show (WM_SETCURSOR).
     Cursor cursorFor(WindowHandle window);
 
@@ -139,6 +143,7 @@ class Desktop {
     std::map<WindowHandle, Dialog*> windows_;
     std::vector<Dialog*> modal_;
     WindowHandle foreground_ = kNoWindow;
+    WindowHandle focusWindow_ = kNoWindow;
     bool quitting_ = false;
     std::vector<DesktopObserver*> observers_;
 

@@ -1,5 +1,8 @@
 #include "ui/dialog.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace zlx::ui {
 
 Dialog::Dialog(Desktop& desktop, DialogTemplate tmpl)
@@ -12,6 +15,8 @@ Dialog::~Dialog() {
 void Dialog::createWindow(WindowHandle owner, WindowHandle parent, bool modal) {
     beforeCreate();
     controls_.clear();
+    // Each window starts with a window menu of its own.
+    systemMenu_.clear();
     for (const ControlTemplate& t : template_.controls) {
         Control c;
         c.id = t.id;
@@ -25,6 +30,8 @@ void Dialog::createWindow(WindowHandle owner, WindowHandle parent, bool modal) {
         controls_.push_back(std::move(c));
     }
     loadTemplateTexts();
+    width_ = template_.width;
+    height_ = template_.height;
     owner_ = owner;
     parent_ = parent;
     modal_ = modal;
@@ -79,6 +86,31 @@ void Dialog::setTitle(std::string_view title) {
     desktop_.notifyWindow(handle_);
 }
 
+void Dialog::resize(int width, int height) {
+    if (!template_.resizable) return;
+    width = std::max(width, template_.width);
+    height = std::max(height, template_.height);
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    const int dx = width - template_.width, dy = height - template_.height;
+    for (std::size_t i = 0; i < controls_.size() && i < template_.controls.size(); ++i) {
+        const ControlTemplate& t = template_.controls[i];
+        DialogRect r = t.rect;
+        if (t.style & kStyleFollowRight) r.x += dx;
+        if (t.style & kStyleFollowBottom) r.y += dy;
+        if (t.style & kStyleGrowRight) r.width += dx;
+        if (t.style & kStyleGrowDown) r.height += dy;
+        Control& c = controls_[i];
+        if (c.rect.x == r.x && c.rect.y == r.y && c.rect.width == r.width &&
+            c.rect.height == r.height)
+            continue;
+        c.rect = r;
+        desktop_.notifyControl(handle_, c.id);
+    }
+    desktop_.notifyWindow(handle_);
+}
+
 void Dialog::setMinimized(bool minimized) {
     minimized_ = minimized;
     desktop_.notifyWindow(handle_);
@@ -89,8 +121,14 @@ void Dialog::setVisible(bool visible) {
     desktop_.notifyWindow(handle_);
 }
 
-void Dialog::appendSystemMenuItem(int id, std::string text) {
-    systemMenu_.push_back(MenuItem{id, std::move(text)});
+void Dialog::appendSystemMenuItem(int id, std::string text, Shortcut shortcut) {
+    systemMenu_.push_back(MenuItem{id, std::move(text), true, shortcut});
+    desktop_.notifyWindow(handle_);
+}
+
+void Dialog::enableSystemMenuItem(int id, bool enabled) {
+    for (MenuItem& item : systemMenu_)
+        if (item.id == id) item.enabled = enabled;
     desktop_.notifyWindow(handle_);
 }
 
@@ -101,6 +139,7 @@ void Dialog::setIcon(int iconId) {
 
 void Dialog::setFocus(int controlId) {
     focusId_ = controlId;
+    desktop_.setFocusWindow(handle_);
     desktop_.notifyWindow(handle_);
 }
 
@@ -200,12 +239,102 @@ bool Dialog::itemChecked(int id) const {
     return c && c->checked;
 }
 
+namespace {
+
+bool reachable(const Control& c) {
+    return c.enabled && c.visible;
+}
+
+bool takesTab(ControlKind kind) {
+    return kind == ControlKind::PushButton || kind == ControlKind::DropDownList ||
+           kind == ControlKind::Edit || kind == ControlKind::RichText;
+}
+
+}  // namespace
+
+std::pair<std::size_t, std::size_t> Dialog::radioGroupOf(int id) const {
+    std::size_t at = 0;
+    while (at < controls_.size() && controls_[at].id != id) ++at;
+    if (at == controls_.size() || controls_[at].kind != ControlKind::RadioButton) return {0, 0};
+    std::size_t first = at, last = at + 1;
+    while (first > 0 && controls_[first - 1].kind == ControlKind::RadioButton) --first;
+    while (last < controls_.size() && controls_[last].kind == ControlKind::RadioButton) ++last;
+    return {first, last};
+}
+
 void Dialog::autoCheckRadio(int id) {
-    const Control* clicked = control(id);
-    if (!clicked || clicked->kind != ControlKind::RadioButton) return;
-    for (const Control& other : controls_)
-        if (other.kind == ControlKind::RadioButton && other.id != id) checkItem(other.id, false);
+    auto [first, last] = radioGroupOf(id);
+    if (first == last) return;
+    for (std::size_t i = first; i < last; ++i)
+        if (controls_[i].id != id) checkItem(controls_[i].id, false);
     checkItem(id, true);
+}
+
+bool Dialog::isTabStop(int id) const {
+    const Control* c = control(id);
+    if (!c || !reachable(*c)) return false;
+    if (takesTab(c->kind)) return true;
+    if (c->kind != ControlKind::RadioButton) return false;
+    auto [first, last] = radioGroupOf(id);
+    const Control* stop = nullptr;
+    for (std::size_t i = first; i < last; ++i) {
+        const Control& r = controls_[i];
+        if (!reachable(r)) continue;
+        if (r.checked) return r.id == id;
+        if (!stop) stop = &r;
+    }
+    return stop == c;
+}
+
+int Dialog::radioStep(int id, int step) const {
+    auto [first, last] = radioGroupOf(id);
+    if (first == last) return id;
+    const auto size = static_cast<std::ptrdiff_t>(last - first);
+    std::ptrdiff_t at = 0;
+    while (controls_[first + at].id != id) ++at;
+    for (std::ptrdiff_t n = 1; n < size; ++n) {
+        std::ptrdiff_t i = ((at + n * (step < 0 ? -1 : 1)) % size + size) % size;
+        if (reachable(controls_[first + i])) return controls_[first + i].id;
+    }
+    return id;
+}
+
+int Dialog::enterButton() const {
+    if (desktop_.focusWindow() == handle_ && handle_ != kNoWindow)
+        if (const Control* focused = control(focusId_);
+            focused && focused->kind == ControlKind::PushButton && reachable(*focused))
+            return focused->id;
+    for (const Control& c : controls_)
+        if (c.kind == ControlKind::PushButton && (c.style & kStyleDefault))
+            return reachable(c) ? c.id : 0;
+    return 0;
+}
+
+Dialog::AccessKeyTarget Dialog::accessKey(char key) const {
+    const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(key)));
+    const std::size_t count = controls_.size();
+    std::size_t focus = 0;
+    while (focus < count && controls_[focus].id != focusId_) ++focus;
+    for (std::size_t n = 1; n <= count; ++n) {
+        const Control& c = controls_[(focus + n) % count];
+        if (wanted == '\0' || accessMark(c.text) != wanted || !c.visible) continue;
+        switch (c.kind) {
+            case ControlKind::PushButton:
+                return c.enabled ? AccessKeyTarget{0, c.id} : AccessKeyTarget{};
+            case ControlKind::RadioButton:
+                return c.enabled ? AccessKeyTarget{c.id, c.id} : AccessKeyTarget{};
+            case ControlKind::Static:
+            case ControlKind::GroupBox: {
+                const std::size_t at = (focus + n) % count;
+                for (std::size_t k = at + 1; k < count; ++k)
+                    if (isTabStop(controls_[k].id)) return AccessKeyTarget{controls_[k].id, 0};
+                return AccessKeyTarget{};
+            }
+            default:
+                break;
+        }
+    }
+    return AccessKeyTarget{};
 }
 
 int Dialog::comboAdd(int id, std::string_view text) {

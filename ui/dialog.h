@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/control.h"
@@ -39,6 +40,13 @@ class Dialog {
     WindowHandle parent() const { return parent_; }
     bool isModal() const { return modal_; }
 
+    // The client area in dialog units: the template's size until a resizable window is resized.
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // The user sized the window (WM_SIZE): a resizable window takes the size, never below the
+    // template's, and its controls follow it as their styles say. Others keep their size.
+    void resize(int width, int height);
+
     const std::string& title() const { return title_; }
     void setTitle(std::string_view title);
     bool minimized() const { return minimized_; }
@@ -46,6 +54,7 @@ class Dialog {
     int iconId() const { return iconId_; }
     void setIcon(int iconId);
     int focusId() const { return focusId_; }
+    // Moves the input focus to the control (SetFocus); the desktop then knows this window holds it.
     void setFocus(int controlId);
 
     // Controls.
@@ -81,14 +90,51 @@ class Dialog {
     std::string richText(int id) const;
     void richScrollToEnd(int id);
 
+    // The keyboard of a dialog, as the Windows dialog manager decides it. A radio group is a
+    // run of radio buttons next to each other in the template.
+    //
+    // Whether Tab stops at the control: a push button, list, edit or rich text the user can
+    // reach, and of a radio group only the checked button (the first reachable one while none
+    // is checked).
+    bool isTabStop(int id) const;
+    // The radio button an arrow key moves to from radio button `id`: the next (`step` 1) or
+    // previous (-1) reachable button of its group, around the end; `id` when there is none.
+    int radioStep(int id, int step) const;
+    // The push button Enter presses while this window holds the focus: the focused push button,
+    // which Windows makes the default while it has the focus, else the default push button.
+    // 0 when that cannot be pressed.
+    int enterButton() const;
+    // The same for the whole window, whose focus may be in one of its pages: the window and
+    // the button Enter presses there (id 0 when none).
+    struct ControlRef {
+        WindowHandle window = kNoWindow;
+        int id = 0;
+        friend bool operator==(const ControlRef&, const ControlRef&) = default;
+    };
+    virtual ControlRef enterTarget() const { return {handle_, enterButton()}; }
+    // What Alt with `key` does: the first control after the focused one (around the end) whose
+    // text marks `key` with "&" (ignoring case). A push button is clicked, a radio button
+    // focused and clicked; a label or group box passes the focus to the next tab stop after it.
+    struct AccessKeyTarget {
+        int focusId = 0;
+        int clickId = 0;
+        friend bool operator==(const AccessKeyTarget&, const AccessKeyTarget&) = default;
+    };
+    AccessKeyTarget accessKey(char key) const;
+
     // The window menu (system menu). The renderer offers its items; choosing one sends
-    // WM_SYSCOMMAND with the item's id.
+    // WM_SYSCOMMAND with the item's id, and so does the item's shortcut key.
+    enum class Shortcut { None, CtrlC };
     struct MenuItem {
         int id;
         std::string text;
+        bool enabled = true;
+        Shortcut shortcut = Shortcut::None;
     };
     bool hasSystemMenu() const { return true; }
-    void appendSystemMenuItem(int id, std::string text);
+    void appendSystemMenuItem(int id, std::string text, Shortcut shortcut = Shortcut::None);
+    // EnableMenuItem: a disabled item is shown greyed and its shortcut does nothing.
+    void enableSystemMenuItem(int id, bool enabled);
     const std::vector<MenuItem>& systemMenu() const { return systemMenu_; }
 
     // Message entry point; dispatches to the handlers below.
@@ -116,6 +162,8 @@ class Dialog {
 
   private:
     void createWindow(WindowHandle owner, WindowHandle parent, bool modal);
+    // The positions [first, last) of the radio group of control `id`; empty for another kind.
+    std::pair<std::size_t, std::size_t> radioGroupOf(int id) const;
 
     Desktop& desktop_;
     DialogTemplate template_;
@@ -124,6 +172,7 @@ class Dialog {
     WindowHandle owner_ = kNoWindow;
     WindowHandle parent_ = kNoWindow;
     std::string title_;
+    int width_ = 0, height_ = 0;
     bool modal_ = false;
     bool ended_ = false;
     int result_ = 0;

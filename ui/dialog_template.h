@@ -23,6 +23,8 @@ struct DialogTemplate {
     std::string title;
     int width = 0, height = 0;  // dialog units
     std::vector<ControlTemplate> controls;
+    // A sizing frame with a maximise box; the template's size is the smallest.
+    bool resizable = false;
 };
 
 }  // namespace zlx::ui

@@ -79,6 +79,19 @@ std::vector<HeadlessServices::SaveDialogRecord> HeadlessServices::saveDialogs() 
     return saves_;
 }
 
+void HeadlessServices::setClipboardText(const std::string& text) {
+    {
+        std::lock_guard lock(mutex_);
+        clipboard_ = text;
+    }
+    if (onClipboard) onClipboard(text);
+}
+
+std::string HeadlessServices::clipboardText() const {
+    std::lock_guard lock(mutex_);
+    return clipboard_;
+}
+
 Cursor HeadlessServices::cursor() const {
     std::lock_guard lock(mutex_);
     return cursor_;

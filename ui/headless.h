@@ -36,14 +36,17 @@ class HeadlessServices final : public DesktopServices {
     int messageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> saveFileDialog(const SaveFileRequest& request) override;
     void setCursor(Cursor cursor) override;
+    void setClipboardText(const std::string& text) override;
 
     // Called (on the asking thread) after each box or dialog is answered.
     std::function<void(const MessageBoxRecord&)> onMessageBox;
     std::function<void(const SaveDialogRecord&)> onSaveDialog;
+    std::function<void(const std::string&)> onClipboard;
 
     std::vector<MessageBoxRecord> messageBoxes() const;
     std::vector<SaveDialogRecord> saveDialogs() const;
     Cursor cursor() const;
+    std::string clipboardText() const;
 
   private:
     mutable std::mutex mutex_;
@@ -52,6 +55,7 @@ class HeadlessServices final : public DesktopServices {
     std::vector<MessageBoxRecord> boxes_;
     std::vector<SaveDialogRecord> saves_;
     Cursor cursor_ = Cursor::Arrow;
+    std::string clipboard_;
 };
 
 // The source of the user's actions: one step each time the program is idle.

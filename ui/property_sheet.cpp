@@ -71,6 +71,22 @@ void PropertySheet::setActivePage(int index) {
     desktop().notifyWindow(handle());
 }
 
+void PropertySheet::stepPage(int step) {
+    if (pageCount() == 0) return;
+    int from = active_ < 0 ? 0 : active_;
+    setActivePage(((from + (step < 0 ? -1 : 1)) % pageCount() + pageCount()) % pageCount());
+}
+
+Dialog::ControlRef PropertySheet::enterTarget() const {
+    if (const PropertyPage* page = activePage();
+        page && page->created() && desktop().focusWindow() == page->handle()) {
+        int pressed = page->enterButton();
+        // A page's own default button is no default of the sheet's.
+        if (pressed != 0 && pressed == page->focusId()) return {page->handle(), pressed};
+    }
+    return {handle(), enterButton()};
+}
+
 void PropertySheet::updateHelpButton() {
     const PropertyPage* page = activePage();
     showItem(kIdHelp, hasHelp_ && page && page->hasHelp());

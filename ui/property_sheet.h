@@ -53,6 +53,11 @@ class PropertySheet : public Dialog {
     PropertyPage* activePage() const;
     // Shows page `index`, creating its window the first time (as a click on its tab).
     void setActivePage(int index);
+    // Ctrl+Tab (`step` 1) and Ctrl+Shift+Tab (-1): the next or previous page, around the end.
+    void stepPage(int step);
+    // A push button of the active page presses itself while it has the focus; anywhere else
+    // Enter presses the sheet's default button.
+    ControlRef enterTarget() const override;
 
   protected:
     bool onInitDialog() override;

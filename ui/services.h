@@ -41,6 +41,8 @@ class DesktopServices {
     // The chosen path, or nothing when the user cancels. User-interface thread only.
     virtual std::optional<std::string> saveFileDialog(const SaveFileRequest& request) = 0;
     virtual void setCursor(Cursor cursor) = 0;
+    // Puts text on the clipboard ("\r\n" line breaks). User-interface thread only.
+    virtual void setClipboardText(const std::string& text) = 0;
 };
 
 }  // namespace zlx::ui

@@ -84,9 +84,13 @@ class RecordingPage : public ui::PropertyPage {
     RecordingPage(ui::Desktop& desktop, ui::DialogTemplate t)
         : ui::PropertyPage(desktop, std::move(t)) {}
     std::vector<int> sysCommands;
+    std::vector<int> clicks;
 
   protected:
     void onSysCommand(int id) override { sysCommands.push_back(id); }
+    void onCommand(int id, std::uint32_t code) override {
+        if (code == ui::kBnClicked) clicks.push_back(id);
+    }
 };
 
 class ModelFixture : public ::testing::Test {

@@ -52,6 +52,22 @@ TEST(DialogUnitsFromFontTest, BaseUnitsComeFromTheFontsLetters) {
     EXPECT_EQ(units.size(4, 8), QSize(units.baseX(), units.baseY()));
 }
 
+// The page frame's top edge lies on a whole device pixel, or a fractional scale loses it.
+TEST(DialogUnitsFromFontTest, EdgesAreSnappedToWholeDevicePixels) {
+    struct Case {
+        int value;
+        qreal ratio;
+        int snapped;
+    };
+    for (Case c : std::vector<Case>{{37, 1.0, 37},
+                                    {37, 1.5, 36},
+                                    {38, 1.5, 38},
+                                    {37, 1.25, 36},
+                                    {37, 2.0, 37},
+                                    {37, 1.3, 30}})
+        EXPECT_EQ(onDevicePixel(c.value, c.ratio), c.snapped) << c.value << " at " << c.ratio;
+}
+
 TEST(TextFitTest, ModelLineBreaksBecomeQts) {
     EXPECT_EQ(fromModel("a\r\nb\rc\nd"), "a\nb\nc\nd");
     EXPECT_EQ(fromModel("Grüße"), QString::fromUtf8("Grüße"));
