@@ -1,5 +1,7 @@
 #include "ui/headless.h"
 
+#include <limits>
+
 namespace zlx::ui {
 
 void HeadlessServices::queueAnswer(int answer) {
@@ -87,9 +89,12 @@ HeadlessDriver::~HeadlessDriver() {
     desktop_.setDriver(nullptr);
 }
 
-void HeadlessDriver::advanceBy(platform::Millis duration) {
+bool HeadlessDriver::advanceBy(platform::Millis duration) {
     platform::Millis base = target_ ? *target_ : clock_.now();
-    target_ = base + (duration > 0 ? duration : 0);
+    if (duration < 0) duration = 0;
+    if (duration > std::numeric_limits<platform::Millis>::max() - base) return false;
+    target_ = base + duration;
+    return true;
 }
 
 bool HeadlessDriver::runClockStep() {
@@ -101,8 +106,16 @@ bool HeadlessDriver::runClockStep() {
     return clock_.runNextDue(clock_.now());
 }
 
+bool HeadlessDriver::interrupt() {
+    if (!interrupted_ || !interrupted_()) return false;
+    target_.reset();
+    desktop_.quit();
+    return true;
+}
+
 void HeadlessDriver::waitForWork() {
     clock_.waitForQuiet();
+    if (interrupt()) return;
     if (desktop_.hasQueued()) return;
     if (runClockStep()) return;
     if (!input_ || !input_->runNext()) desktop_.quit();
@@ -111,6 +124,7 @@ void HeadlessDriver::waitForWork() {
 void HeadlessDriver::settle() {
     for (;;) {
         clock_.waitForQuiet();
+        if (interrupt()) return;
         if (desktop_.dispatchOne()) continue;
         if (runClockStep()) continue;
         return;
