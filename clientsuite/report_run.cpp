@@ -30,7 +30,8 @@ class ReportSink final : public TestSink {
 }  // namespace
 
 std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::ManualClock& clock,
-                                        const std::function<void(const std::string&)>& progress) {
+                                        const std::function<void(const std::string&)>& progress,
+                                        const std::function<bool()>& interrupted) {
     auto report = std::make_unique<ClientReport>();
     context::WlanSelection selection = ctx.selection;
     // Without a selection made at start, the adapter the Troubleshooting page offers first.
@@ -57,6 +58,7 @@ std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Manu
     while (!done) {
         clock.waitForQuiet();
         if (done) break;
+        if (interrupted && interrupted()) stop.requestStop();
         clock.runNextDue(std::numeric_limits<platform::Millis>::max());
     }
     worker.join();

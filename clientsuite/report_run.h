@@ -19,8 +19,10 @@ struct ClientReport {
 
 // Runs the suite for the selected adapter on a worker thread while this thread, which drives
 // `clock`, moves time on whenever the worker waits. `progress` gets one line at each test and
-// when the ping starts.
+// when the ping starts. When `interrupted` says true (the program was asked to end) the run
+// stops at its next step.
 std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::ManualClock& clock,
-                                        const std::function<void(const std::string&)>& progress);
+                                        const std::function<void(const std::string&)>& progress,
+                                        const std::function<bool()>& interrupted = {});
 
 }  // namespace zlx::clientsuite

@@ -90,7 +90,8 @@ void TroubleshootingPage::showWaitingDialog() {
     // Only a run still connecting waits: one that a "profile not found" ended meanwhile does not.
     if (!ctx_.runState.advanceRunState(RunState::Connecting, RunState::Waiting)) return;
     diagchannel::WaitDialog waiting(ctx_, driver_);
-    waiting.doModal(handle());
+    // -1: the program ends (a termination signal) with the run on.
+    if (waiting.doModal(handle()) == -1) leaveOnce();
 }
 
 void TroubleshootingPage::openTestWindow(bool clientManaged) {
@@ -105,7 +106,8 @@ void TroubleshootingPage::openTestWindow(bool clientManaged) {
     int result = window.doModal(handle());
     testWindowOpen_ = false;
     ctx_.runState.detachLineWindow();
-    if (result == ui::kIdCancel) leaveOnce();
+    // -1: the program ends (a termination signal) with a network-managed run on.
+    if (result == ui::kIdCancel || (result == -1 && !clientManaged)) leaveOnce();
     runIdle();
 }
 
