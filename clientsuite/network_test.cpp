@@ -139,6 +139,7 @@ void NetworkTest::runPing(const std::string& target, TestRunEnvironment& env) {
                 std::string_view(output).substr(start, end - start))));
         start = end + 1;
     }
+    if (ping.outputCut) appendDetail(resources::stringOr(resources::kStrPingOutputCut, ""));
 }
 
 void NetworkTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {

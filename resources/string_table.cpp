@@ -338,6 +338,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     // Messages about the files the user saves.
     {9001, "The diagnostic log could not be saved to %s: %s"},
     {9002, "Your subnet mask is empty or not valid."},
+    {9050, "(The ping's output ran past 64 KiB; the rest was dropped.)"},
 });
 // clang-format on
 

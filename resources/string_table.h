@@ -50,6 +50,8 @@ inline constexpr int kStrWaitingNote = 275;
 inline constexpr int kStrLogNotSaved = 9001;
 // The network test's details line when a static address has no usable subnet mask.
 inline constexpr int kStrMaskNotUsable = 9002;
+// The network test's details line after a ping whose output was cut (platform::kMaxPingOutput).
+inline constexpr int kStrPingOutputCut = 9050;
 
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.
