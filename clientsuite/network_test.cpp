@@ -191,6 +191,7 @@ void NetworkTest::runPing(const std::string& target, TestRunEnvironment& env) {
         }
         start = end + 1;
     }
+    if (ping.outputCut) appendDetail(resources::stringOr(resources::kStrPingOutputCut, ""));
     if (answered) return;
     status_ = TestStatus::Failed;
     resultText_ = resources::stringOr(resources::kStrGatewayDidNotAnswer, "");

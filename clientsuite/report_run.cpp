@@ -76,7 +76,8 @@ std::string interfaceChoices(context::AppContext& ctx) {
 
 std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::ManualClock& clock,
                                         const ReportAdapter& adapter,
-                                        const std::function<void(const std::string&)>& progress) {
+                                        const std::function<void(const std::string&)>& progress,
+                                        const std::function<bool()>& interrupted) {
     auto report = std::make_unique<ClientReport>();
     report->adapter = adapter;
     const context::WlanSelection& selection = report->adapter.selection;
@@ -95,6 +96,7 @@ std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Manu
     while (!done) {
         clock.waitForQuiet();
         if (done) break;
+        if (interrupted && interrupted()) stop.requestStop();
         clock.runNextDue(std::numeric_limits<platform::Millis>::max());
     }
     worker.join();

@@ -20,4 +20,11 @@ bool readTextFile(const std::string& path, std::string& text, std::string& error
     return false;
 }
 
+bool finishOutput(std::ostream& out, std::ostream& err, const std::string& what) {
+    out.flush();
+    if (out) return true;
+    err << "zlxdiag: " << what << " could not be written to standard output\n";
+    return false;
+}
+
 }  // namespace zlx::launcher

@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 
+#include "launcher/entry.h"
 #include "launcher/exit_status.h"
 #include "launcher/simulated_program.h"
+#include "platform/termination_signals.h"
 #include "scriptmode/script_runner.h"
 #include "ui/headless.h"
 
@@ -72,6 +74,7 @@ bool ScriptedInstanceScope::usable(std::ostream& err) const {
 
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err) {
+    platform::TerminationSignals terminations;
     auto scenario = loadScenario(options, err);
     if (!scenario) return kExitCouldNotRun;
     auto commands = loadScript(scriptText, err);
@@ -86,12 +89,15 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
     driver.setInput(&runner);
-    return runScripted(program, runner, options.systemArguments, out, err);
+    driver.setInterruption([&terminations] { return terminations.received() != 0; });
+    return runScripted(program, runner, options.systemArguments, out, err, &terminations);
 }
 
-int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
-                const std::vector<std::string>& systemArguments, std::ostream& out,
-                std::ostream& err) {
+namespace {
+
+int runScriptedProgram(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
+                       const std::vector<std::string>& systemArguments, std::ostream& out,
+                       std::ostream& err, const platform::TerminationSignals* terminations) {
     int status = 0;
     try {
         status = runProgram(program, systemArguments, err);
@@ -103,6 +109,8 @@ int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runne
     // A run that never asked for input is a second copy that handed over to the first: silent,
     // as the interactive program is. A run that ended part-way through the script leaves
     // commands that the user expected to run.
+    // A run a signal ended left its commands for that reason, said by its exit status.
+    if (terminations && terminations->received()) return terminations->exitStatus(status);
     std::size_t unrun = runner.unrunCount();
     if (unrun != 0 && unrun != runner.commandCount()) {
         out.flush();
@@ -111,6 +119,17 @@ int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runne
             << (unrun == 1 ? " command was" : " commands were") << " not run\n";
         return kExitCouldNotRun;
     }
+    return status;
+}
+
+}  // namespace
+
+int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
+                const std::vector<std::string>& systemArguments, std::ostream& out,
+                std::ostream& err, const platform::TerminationSignals* terminations) {
+    int status = runScriptedProgram(program, runner, systemArguments, out, err, terminations);
+    // A transcript that never arrived is no record of the run.
+    if (!finishOutput(out, err, "the transcript")) return kExitCouldNotRun;
     return status;
 }
 

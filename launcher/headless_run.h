@@ -8,14 +8,14 @@
 #include "launcher/options.h"
 #include "platform/host.h"
 #include "platform/sim/scenario.h"
+#include "platform/termination_signals.h"
 #include "scriptmode/script.h"
 #include "scriptmode/script_runner.h"
 
 namespace zlx::launcher {
 
 // Runs the program with the headless desktop and the manual clock, executing `scriptText`;
-// the transcript goes to `out`, errors to `err`. Returns the exit status: 0, 1 for a scenario
-// or an instance folder or lock that cannot be used, 2 for a script error.
+// the transcript goes to `out`, errors to `err`. Returns the exit status (exit_status.h).
 // The scenario the options name, or the built-in one; nothing (and a message on `err`) when it
 // is refused.
 std::optional<platform::sim::Scenario> loadScenario(const LaunchOptions& options,
@@ -49,10 +49,12 @@ class ScriptedInstanceScope {
 };
 
 // Runs `program` with the system's arguments while `runner` feeds it; a script error, or
-// commands left when the program ends, end the run with a message on `err` and status 2.
+// commands left when the program ends, end the run with a message on `err` and status 2, as does a
+// transcript that cannot be written. A run that
+// `terminations` ended returns 128 + signal.
 int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
                 const std::vector<std::string>& systemArguments, std::ostream& out,
-                std::ostream& err);
+                std::ostream& err, const platform::TerminationSignals* terminations = nullptr);
 
 // Runs `program`; a single-instance lock that cannot be used ends it with its message on `err`
 // and status 1.

@@ -2,9 +2,11 @@
 
 #include "app/process_start.h"
 #include "clientsuite/suite_report.h"
+#include "launcher/entry.h"
 #include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
+#include "platform/termination_signals.h"
 #include "platform/text.h"
 #include "ui/headless.h"
 
@@ -29,11 +31,17 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
             platform::Escape::No, platform::Escape::No);
         return kExitCouldNotRun;
     }
+    platform::TerminationSignals terminations;
     auto report = clientsuite::runReport(
         program.context(), clock, *adapter,
-        [&err](const std::string& step) { err << "zlxdiag: " << step << "\n"; });
+        [&err](const std::string& step) { err << "zlxdiag: " << step << "\n"; },
+        [&terminations] { return terminations.received() != 0; });
+    // A run a signal ended is no result: nothing is printed that a script could take for one.
+    if (terminations.received()) return terminations.exitStatus(0);
     out << (options.reportFormat == ReportFormat::Json ? clientsuite::formatReportJson(*report)
                                                        : clientsuite::formatReportText(*report));
+    // A script reading the report must not take a report that never arrived for a result.
+    if (!finishOutput(out, err, "the report")) return kExitCouldNotRun;
     return clientsuite::reportExitStatus(report->suite);
 }
 

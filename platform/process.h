@@ -1,10 +1,12 @@
 #pragma once
 // Processes and kernel objects that cross process boundaries.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/clock.h"
 #include "platform/stop_signal.h"
@@ -15,12 +17,24 @@ namespace zlx::platform {
 inline constexpr std::uint32_t kWaitObject0 = 0;
 inline constexpr std::uint32_t kWaitAbandoned = 0x80;
 
+// The most of a ping's output that is kept, whatever runs the ping: a flood of lines must not
+// grow the program without bound, and a few lines are all the test shows.
+inline constexpr std::size_t kMaxPingOutput = 64 * 1024;
+
 // One run of the system's ping program for one IPv4 address.
 struct PingResult {
     Win32Error startResult = kErrorSuccess;  // the program could not be started when not 0
     bool timedOut = false;                   // still running at the limit, and ended then
     bool stopped = false;                    // ended early because the program is ending
     std::string output;                      // standard output, bytes in the OEM code page
+    bool outputCut = false;                  // more than kMaxPingOutput came; the rest dropped
+
+    // Adds output as it arrives, up to kMaxPingOutput.
+    void keepOutput(std::string_view bytes) {
+        std::size_t room = kMaxPingOutput - std::min(output.size(), kMaxPingOutput);
+        if (bytes.size() > room) outputCut = true;
+        output.append(bytes.substr(0, std::min(room, bytes.size())));
+    }
 };
 
 class Processes {

@@ -1,18 +1,18 @@
 #include "platform/stop_signal.h"
 
-#include <memory>
-
 namespace zlx::platform {
 
+StopSignal::StopSignal() : state_(std::make_shared<State>()) {}
+
 void StopSignal::requestStop() {
-    std::lock_guard lock(mutex_);
-    stop_ = true;
-    changed_.notify_all();
+    std::lock_guard lock(state_->mutex);
+    state_->stop = true;
+    state_->changed.notify_all();
 }
 
 bool StopSignal::stopRequested() const {
-    std::lock_guard lock(mutex_);
-    return stop_;
+    std::lock_guard lock(state_->mutex);
+    return state_->stop;
 }
 
 bool StopSignal::sleepFor(Clock& clock, Millis duration) {
@@ -21,22 +21,24 @@ bool StopSignal::sleepFor(Clock& clock, Millis duration) {
         bool done = false;
     };
     auto wake = std::make_shared<Wake>();
+    State& state = *state_;
     {
-        std::lock_guard lock(mutex_);
-        if (stop_) return false;
+        std::lock_guard lock(state.mutex);
+        if (state.stop) return false;
     }
-    ScheduleId id =
-        clock.schedule(clock.now() + (duration > 0 ? duration : 0), [this, wake, &clock] {
-            std::lock_guard lock(mutex_);
-            if (wake->done) return;
-            wake->done = true;
-            // Handed back before the clock settles, so its settle step waits for this thread.
-            clock.beginActivity();
-            changed_.notify_all();
-        });
+    ScheduleId id = clock.schedule(clock.now() + (duration > 0 ? duration : 0),
+                                   [shared = state_, wake, &clock] {
+                                       std::lock_guard lock(shared->mutex);
+                                       if (wake->done) return;
+                                       wake->done = true;
+                                       // Handed back before the clock settles, so its settle
+                                       // step waits for this thread.
+                                       clock.beginActivity();
+                                       shared->changed.notify_all();
+                                   });
     clock.endActivity();
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return wake->done || stop_; });
+    std::unique_lock lock(state.mutex);
+    state.changed.wait(lock, [&] { return wake->done || state.stop; });
     if (wake->done) return true;
     wake->done = true;
     lock.unlock();

@@ -3,6 +3,7 @@
 // window or a pause between steps must not keep it from ending.
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 
 #include "platform/clock.h"
@@ -11,6 +12,10 @@ namespace zlx::platform {
 
 class StopSignal {
   public:
+    StopSignal();
+    StopSignal(const StopSignal&) = delete;
+    StopSignal& operator=(const StopSignal&) = delete;
+
     void requestStop();
     bool stopRequested() const;
 
@@ -21,9 +26,14 @@ class StopSignal {
     bool sleepFor(Clock& clock, Millis duration);
 
   private:
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    bool stop_ = false;
+    // Owned jointly with every waker still queued on a clock: a real clock may already have
+    // taken a waker off its queue when a stop ends the sleep and the signal is destroyed.
+    struct State {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool stop = false;
+    };
+    std::shared_ptr<State> state_;
 };
 
 }  // namespace zlx::platform

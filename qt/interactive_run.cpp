@@ -1,9 +1,12 @@
 #include "qt/interactive_run.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <QWidget>
 
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
+#include "platform/termination_signals.h"
 #include "qt/help_stand_in.h"
 #include "qt/qt_loop_driver.h"
 #include "qt/qt_services.h"
@@ -11,7 +14,12 @@
 
 namespace zlx::qt {
 
+namespace {
+constexpr int kSignalWatchInterval = 100;  // ms
+}  // namespace
+
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
+    platform::TerminationSignals terminations;
     auto scenario = launcher::loadScenario(options, err);
     if (!scenario) return 1;
     auto folder = launcher::sharedInstanceScope(err);
@@ -27,7 +35,16 @@ int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     services.setOwnerLookup(
         [&renderer](ui::WindowHandle window) { return renderer.windowWidget(window); });
     QtLoopDriver driver(program.desktop());
-    return launcher::runProgram(program, options.systemArguments, err);
+    // A termination signal only marks itself: this timer turns it into the end of the loops on
+    // the user-interface thread, closing a box or dialog of Qt's own first.
+    QTimer signalWatch;
+    QObject::connect(&signalWatch, &QTimer::timeout, [&terminations, &program] {
+        if (!terminations.received()) return;
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        program.desktop().quit();
+    });
+    signalWatch.start(kSignalWatchInterval);
+    return terminations.exitStatus(launcher::runProgram(program, options.systemArguments, err));
 }
 
 }  // namespace zlx::qt

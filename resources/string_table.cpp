@@ -339,6 +339,7 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9001, "The diagnostic log could not be saved to %s: %s"},
     {9002, "Your subnet mask is empty or not valid."},
     {9010, "&Copy"},
+    {9050, "(The ping's output ran past 64 KiB; the rest was dropped.)"},
 
     // The save dialog and the network test's gateway.
     {9100, "Save Diagnostic Log"},

@@ -49,6 +49,8 @@ inline constexpr int kStrWaitingNote = 275;
 inline constexpr int kStrLogNotSaved = 9001;
 // The network test's details line when a static address has no usable subnet mask.
 inline constexpr int kStrMaskNotUsable = 9002;
+// The network test's details line after a ping whose output was cut (platform::kMaxPingOutput).
+inline constexpr int kStrPingOutputCut = 9050;
 // The window menu item that copies a status window's labels and values.
 inline constexpr int kStrCopyMenuItem = 9010;
 // The test window's save dialog: its title and its filters.

@@ -28,6 +28,10 @@ std::string answerName(int answer) {
     }
 }
 
+// Beyond any span a scenario's events or a test need; a larger step would keep the refresh
+// timers firing for hours of real time.
+constexpr long long kMaxAdvance = 400LL * 24 * 60 * 60 * 1000;
+
 bool parseInt(const std::string& text, long long& value) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size();
@@ -117,8 +121,10 @@ void ScriptRunner::execute(const Command& c) {
     }
     if (name == "advance") {
         long long ms = 0;
-        if (!parseInt(c.args[0], ms) || ms < 0) fail(c, "advance takes milliseconds");
-        driver_.advanceBy(ms);
+        if (!parseInt(c.args[0], ms) || ms < 0 || ms > kMaxAdvance)
+            fail(c, "advance takes milliseconds, at most " + std::to_string(kMaxAdvance) +
+                        " (400 days)");
+        if (!driver_.advanceBy(ms)) fail(c, "advance would take the clock past its last reading");
         return;
     }
     if (name == "idle") return;  // the driver brings the program to rest before every command

@@ -189,6 +189,12 @@ void TroubleshootingPage::onClose() {
     notifications_.unregisterRoutine();
 }
 
+void TroubleshootingPage::onDestroy() {
+    // The program ends (a termination signal quit its loops) while a network-managed run still
+    // connects: the adapter must not stay in diagnostic mode.
+    if (awaitingConnection_ && desktop().quitting()) leaveOnce();
+}
+
 std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
     switch (m.id) {
         case ui::kWmSetCursor:

@@ -50,6 +50,7 @@ class TroubleshootingPage : public ui::PropertyPage {
     void onSysCommand(int id) override;
     void onTimer(unsigned id) override;
     void onClose() override;
+    void onDestroy() override;
     std::int64_t onMessage(const ui::Message& message) override;
 
   private:

@@ -96,7 +96,8 @@ void TroubleshootingPage::showWaitingDialog() {
     // Only a run still connecting waits: one that a "profile not found" ended meanwhile does not.
     if (!ctx_.runState.advanceRunState(RunState::Connecting, RunState::Waiting)) return;
     diagchannel::WaitDialog waiting(ctx_, driver_);
-    waiting.doModal(handle());
+    // -1: the program ends (a termination signal) with the run on.
+    if (waiting.doModal(handle()) == -1) leaveOnce();
 }
 
 void TroubleshootingPage::openTestWindow(bool clientManaged) {
@@ -118,7 +119,8 @@ void TroubleshootingPage::openTestWindow(bool clientManaged) {
     testWindowOpen_ = false;
     ctx_.runState.detachLineWindow();
     if (clientManaged) ctx_.runState.endRun(run.number);
-    if (result == ui::kIdCancel) leaveOnce();
+    // -1: the program ends (a termination signal) with a network-managed run on.
+    if (result == ui::kIdCancel || (result == -1 && !clientManaged)) leaveOnce();
     runIdle();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/headless.h"
 
+#include <limits>
+
 #include "platform/local_files.h"
 
 namespace zlx::ui {
@@ -114,9 +116,12 @@ HeadlessDriver::~HeadlessDriver() {
     desktop_.setDriver(nullptr);
 }
 
-void HeadlessDriver::advanceBy(platform::Millis duration) {
+bool HeadlessDriver::advanceBy(platform::Millis duration) {
     platform::Millis base = target_ ? *target_ : clock_.now();
-    target_ = base + (duration > 0 ? duration : 0);
+    if (duration < 0) duration = 0;
+    if (duration > std::numeric_limits<platform::Millis>::max() - base) return false;
+    target_ = base + duration;
+    return true;
 }
 
 bool HeadlessDriver::runClockStep() {
@@ -128,8 +133,16 @@ bool HeadlessDriver::runClockStep() {
     return clock_.runNextDue(clock_.now());
 }
 
+bool HeadlessDriver::interrupt() {
+    if (!interrupted_ || !interrupted_()) return false;
+    target_.reset();
+    desktop_.quit();
+    return true;
+}
+
 void HeadlessDriver::waitForWork() {
     clock_.waitForQuiet();
+    if (interrupt()) return;
     if (desktop_.hasQueued()) return;
     if (runClockStep()) return;
     if (!input_ || !input_->runNext()) desktop_.quit();
@@ -138,6 +151,7 @@ void HeadlessDriver::waitForWork() {
 void HeadlessDriver::settle() {
     for (;;) {
         clock_.waitForQuiet();
+        if (interrupt()) return;
         if (desktop_.dispatchOne()) continue;
         if (runClockStep()) continue;
         return;

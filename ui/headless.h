@@ -88,8 +88,14 @@ class HeadlessDriver final : public LoopDriver {
     ~HeadlessDriver() override;
 
     void setInput(InputSource* input) { input_ = input; }
+    // Asked at every step: when it says true (the program was asked to end) the pending advance
+    // is dropped and the desktop quits, so the run ends cleaning up as at the end of its input.
+    void setInterruption(std::function<bool()> interrupted) {
+        interrupted_ = std::move(interrupted);
+    }
     // Moves the clock by `duration`; what falls due runs in time order before the next input.
-    void advanceBy(platform::Millis duration);
+    // False, and nothing moves, when the clock's reading would overflow.
+    bool advanceBy(platform::Millis duration);
 
     void waitForWork() override;
     void wake() override {}
@@ -99,10 +105,12 @@ class HeadlessDriver final : public LoopDriver {
 
   private:
     bool runClockStep();
+    bool interrupt();
 
     Desktop& desktop_;
     platform::ManualClock& clock_;
     InputSource* input_ = nullptr;
+    std::function<bool()> interrupted_;
     std::optional<platform::Millis> target_;
 };
 

@@ -41,17 +41,12 @@ std::string privateFolder(const std::string& path) {
 }
 
 std::string instanceDirectory() {
-    if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR");
-        explicitDir && *explicitDir) {
-        ::mkdir(explicitDir, 0700);
-        return explicitDir;
-    }
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
-        // The runtime folder is the user's own and private, and so is what is made in it.
-        std::string dir = std::string(runtime) + "/zlxdiag";
-        ::mkdir(dir.c_str(), 0700);
-        return dir;
-    }
+    // A folder named by the environment is no more trusted than the shared fallback: the
+    // variable may be inherited from, or set by, somebody else.
+    if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR"); explicitDir && *explicitDir)
+        return privateFolder(explicitDir);
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
+        return privateFolder(std::string(runtime) + "/zlxdiag");
     return privateFolder("/tmp/zlxdiag-" + std::to_string(::getuid()));
 }
 

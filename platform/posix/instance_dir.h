@@ -15,7 +15,7 @@ class InstanceError : public std::runtime_error {
 
 // The folder of the files that stand for the program's kernel objects shared between processes:
 // $ZLXDIAG_INSTANCE_DIR, else $XDG_RUNTIME_DIR/zlxdiag, else /tmp/zlxdiag-<uid>. Created on
-// first use, private to the user; the shared /tmp fallback is checked with privateFolder().
+// first use, private to the user; whichever is chosen is checked with privateFolder().
 std::string instanceDirectory();
 
 // `path`, created with mode 0700 when missing. Throws InstanceError unless it is a real folder

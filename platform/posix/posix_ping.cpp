@@ -7,8 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <optional>
+#include <string_view>
 
 extern char** environ;
 
@@ -18,6 +21,17 @@ namespace {
 
 // How often a running ping looks at the stop request while no output comes.
 constexpr int kStopPollMs = 100;
+// How often the end of a ping that closed its output is looked for.
+constexpr int kExitPollMs = 10;
+// How long output is still read after the ping has ended.
+constexpr std::chrono::milliseconds kDrainTime{200};
+
+// Whether `child` has ended, leaving it unreaped (so its process group id stays its own).
+bool hasEnded(pid_t child) {
+    siginfo_t info{};
+    return ::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == child;
+}
 
 class Pipe {
   public:
@@ -71,8 +85,15 @@ PingResult PosixProcesses::ping(const std::string& target, Millis limit, StopSig
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, output.write(), STDOUT_FILENO);
+    // A group of its own, so that whatever the ping starts ends with it.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
     pid_t child = -1;
-    int spawned = posix_spawnp(&child, program_.c_str(), &actions, nullptr, argv.data(), environ);
+    int spawned =
+        posix_spawnp(&child, program_.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     output.closeWrite();
     if (spawned != 0) {
@@ -82,44 +103,52 @@ PingResult PosixProcesses::ping(const std::string& target, Millis limit, StopSig
 
     using Steady = std::chrono::steady_clock;
     const auto deadline = Steady::now() + std::chrono::milliseconds(limit);
-    bool ended = false;
+    // Set once the ping itself has ended: what it left running may hold the pipe open, so the
+    // output is read only a little longer.
+    std::optional<Steady::time_point> drainEnd;
+    bool endOfOutput = false;
     char buffer[4096];
-    while (!ended) {
+    for (;;) {
         if (stop.stopRequested()) {
             result.stopped = true;
             break;
         }
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Steady::now());
-        if (left.count() <= 0) {
+        const auto now = Steady::now();
+        if (!drainEnd && hasEnded(child)) drainEnd = std::min(deadline, now + kDrainTime);
+        if (drainEnd && (endOfOutput || now >= *drainEnd)) break;
+        if (now >= deadline) {
             result.timedOut = true;
             break;
         }
+        auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::min(drainEnd ? *drainEnd : deadline, deadline) - now);
+        int waitMs = static_cast<int>(std::clamp<Millis>(wait.count(), 1, kStopPollMs));
+        if (endOfOutput) {
+            // Output closed, the ping not ended yet: look again shortly.
+            ::poll(nullptr, 0, std::min(waitMs, kExitPollMs));
+            continue;
+        }
         pollfd watch{output.read(), POLLIN, 0};
-        int ready =
-            ::poll(&watch, 1, static_cast<int>(std::min<Millis>(left.count(), kStopPollMs)));
+        int ready = ::poll(&watch, 1, waitMs);
         if (ready < 0 && errno != EINTR) break;
         if (ready <= 0) continue;
         ssize_t n = ::read(output.read(), buffer, sizeof buffer);
         if (n > 0)
-            result.output.append(buffer, static_cast<std::size_t>(n));
+            result.keepOutput(std::string_view(buffer, static_cast<std::size_t>(n)));
         else if (n == 0 || errno != EINTR)
-            ended = true;  // the program closed its output: it has ended or is about to
+            endOfOutput = true;
     }
-    if (!ended) ::kill(child, SIGKILL);
-    // A program that closed its output may still run: the limit holds for it too.
+    // The ping has not been reaped yet, so its group cannot have been reused: ending the group
+    // ends the ping at its limit and anything it left behind.
+    ::kill(-child, SIGKILL);
     int status = 0;
-    for (;;) {
-        pid_t done = ::waitpid(child, &status, WNOHANG);
-        if (done == child || (done < 0 && errno != EINTR)) break;
-        if (done == 0 && (Steady::now() >= deadline || stop.stopRequested())) {
-            ::kill(child, SIGKILL);
-            result.timedOut = !stop.stopRequested();
-            result.stopped = !result.timedOut;
-        }
-        if (done == 0) ::poll(nullptr, 0, 10);
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
     // What an ended ping said before its limit is not its answer.
-    if (result.timedOut || result.stopped) result.output.clear();
+    if (result.timedOut || result.stopped) {
+        result.output.clear();
+        result.outputCut = false;
+    }
     return result;
 }
 

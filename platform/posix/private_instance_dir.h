@@ -5,8 +5,9 @@
 namespace zlx::platform::posix {
 
 // A folder for the kernel-object files of one run that must not meet any other copy of the
-// program: made fresh and private (mode 0700) under the temporary folder, and removed with its
-// files when the run ends.
+// program: made fresh and private (mode 0700) under the temporary folder as
+// "zlxdiag-run-XXXXXX", and removed with its files when the run ends. The folder stays locked
+// while the run lives, so that one left by a run that was killed is removed at the next start.
 class PrivateInstanceDirectory {
   public:
     PrivateInstanceDirectory();
@@ -21,6 +22,7 @@ class PrivateInstanceDirectory {
   private:
     std::string path_;
     std::string error_;
+    int lockFd_ = -1;
 };
 
 }  // namespace zlx::platform::posix

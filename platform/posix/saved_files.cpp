@@ -1,6 +1,8 @@
 #include "platform/posix/saved_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -13,11 +15,25 @@ namespace {
 
 // Links are followed this many times at most, as the kernel does, so a loop of links ends.
 constexpr int kMaxLinkHops = 40;
+// A fresh temporary removed by a concurrent sweep between its creation and its lock is made
+// again this many times at most.
+constexpr int kTemporaryAttempts = 8;
 
 std::string folderOf(const std::string& path) {
     auto slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The kernel's rule for links in shared folders (fs.protected_symlinks): in a sticky folder
+// that everybody may write to, a link is followed only when it belongs to the user or to the
+// folder's owner. Otherwise another user could make the save replace any file the user may
+// write.
+bool mayFollow(const std::string& link, const struct stat& linkInfo) {
+    struct stat folder {};
+    if (::stat(folderOf(link).c_str(), &folder) != 0) return false;
+    bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folder.st_uid;
 }
 
 // The file a save must replace: the path itself, or the file its chain of symbolic links
@@ -27,6 +43,10 @@ bool resolveTarget(const std::string& path, std::string& target, std::string& re
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         struct stat info {};
         if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+        if (!mayFollow(target, info)) {
+            reason = "it is a link made by another user in a folder everybody may write to";
+            return false;
+        }
         std::vector<char> buffer(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) +
                                  1);
         ssize_t n = ::readlink(target.c_str(), buffer.data(), buffer.size());
@@ -41,6 +61,47 @@ bool resolveTarget(const std::string& path, std::string& target, std::string& re
     return false;
 }
 
+constexpr const char* kTemporaryPrefix = ".zlxdiag-save-";
+
+// Temporaries of this user's saves that were killed before they could clean up: a live save
+// holds a lock on its temporary, so one whose lock is free belongs to nobody.
+void removeStaleTemporaries(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (std::strncmp(entry->d_name, kTemporaryPrefix, std::strlen(kTemporaryPrefix)) != 0)
+            continue;
+        int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(dirFd, entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(dir);
+}
+
+// A new temporary file in `folder`, locked for as long as it is open; -1 with errno set.
+int createTemporary(const std::string& folder, std::string& name) {
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        std::string pattern = folder + "/" + kTemporaryPrefix + "XXXXXX";
+        std::vector<char> buffer(pattern.begin(), pattern.end());
+        buffer.push_back('\0');
+        int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
+        if (fd < 0) return -1;
+        struct stat info {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0) {
+            name = buffer.data();
+            return fd;
+        }
+        ::close(fd);
+    }
+    errno = EAGAIN;
+    return -1;
+}
+
 }  // namespace
 
 bool PosixSavedFiles::replaceFile(const std::string& path, const std::string& bytes,
@@ -52,24 +113,30 @@ bool PosixSavedFiles::replaceFile(const std::string& path, const std::string& by
     std::string target;
     if (!resolveTarget(path, target, reason)) return false;
     struct stat existing {};
-    bool exists = ::stat(target.c_str(), &existing) == 0;
+    bool exists = ::lstat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
         reason = "it is a folder";
         return false;
     }
+    // Replacing a device, a pipe or a socket with a log would break what uses it, and writing
+    // into it is no save.
+    if (exists && !S_ISREG(existing.st_mode)) {
+        reason = "it is not a regular file (a device, a pipe or a socket)";
+        return false;
+    }
 
-    std::string pattern = target + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
+    std::string folder = folderOf(target);
+    removeStaleTemporaries(folder);
+    std::string name;
+    int fd = createTemporary(folder, name);
     if (fd < 0) {
         reason = std::strerror(errno);
         return false;
     }
     auto fail = [&](int error) {
         reason = std::strerror(error);
+        ::unlink(name.c_str());
         ::close(fd);
-        ::unlink(name.data());
         return false;
     };
     std::size_t done = 0;
@@ -87,15 +154,10 @@ bool PosixSavedFiles::replaceFile(const std::string& path, const std::string& by
         // Only a privileged user may give a file away; the permissions still carry over.
     }
     if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return fail(errno);
+    // Renamed while still locked, so a sweep by another save never takes it for a leftover.
+    if (::rename(name.c_str(), target.c_str()) != 0) return fail(errno);
     if (::close(fd) != 0) {
-        reason = std::strerror(errno);
-        ::unlink(name.data());
-        return false;
-    }
-    if (::rename(name.data(), target.c_str()) != 0) {
-        reason = std::strerror(errno);
-        ::unlink(name.data());
-        return false;
+        // The data reached the disk (fsync above); a late close error changes nothing.
     }
     return true;
 }

@@ -6,8 +6,10 @@ namespace zlx::platform::posix {
 
 // Files the user saves, written to this machine's file system: a temporary file beside the
 // target, flushed, then renamed over it, so a failed write never leaves a half-written file.
-// Saving over a symbolic link replaces the file the link points to; an existing file keeps
-// its permissions.
+// Saving over a symbolic link replaces the file the link points to, where the kernel would
+// follow the link; an existing file keeps its permissions. Only regular files are replaced.
+// The temporary is named ".zlxdiag-save-XXXXXX" and locked while the save runs, so that one
+// left by a save that was killed is removed by the next save to the same folder.
 class PosixSavedFiles final : public SavedFiles {
   public:
     bool replaceFile(const std::string& path, const std::string& bytes,

@@ -10,7 +10,10 @@ namespace zlx::platform::sim {
 void CallLog::record(std::string line) {
     // Values in a line come from scenarios and from the program; whoever prints the log to a
     // terminal must not have its escape sequences run.
-    line = escapeControls(line);
+    // Most lines are plain ASCII and need no look at each character (a scenario with thousands
+    // of interfaces records millions of them).
+    if (!std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        line = escapeControls(line);
     std::lock_guard lock(mutex_);
     if (lines_.size() >= kMaxLines) {
         std::size_t dropped = lines_.size() / 2;

@@ -38,17 +38,29 @@ T swung(T value, std::int64_t swing, std::int64_t low, std::int64_t high) {
         std::clamp<std::int64_t>(static_cast<std::int64_t>(value) + swing, low, high));
 }
 
+// perSecond * now / 1000, rounded down, modulo 2^64 as the counter wraps. The product itself
+// would pass 2^64 long before the counter does (at 2^32 ms for the highest rate), so it is
+// taken in whole seconds and the rest: P * N / 1000 = P * q + a * r + b * r / 1000 with
+// N = 1000 q + r and P = 1000 a + b, every part exact or wrapping as the counter does.
+std::uint64_t grownBy(std::uint64_t perSecond, Millis now) {
+    if (now <= 0) return 0;
+    const auto n = static_cast<std::uint64_t>(now);
+    const std::uint64_t q = n / 1000, r = n % 1000, a = perSecond / 1000, b = perSecond % 1000;
+    return perSecond * q + a * r + b * r / 1000;
+}
+
 void setStatisticsFailure(InterfaceScenario& i, Win32Error result) {
     std::erase_if(i.queryFailures,
                   [](const QueryFailure& f) { return f.opcode == kWlanOpcodeStatistics; });
     if (result != kErrorSuccess) i.queryFailures.push_back({kWlanOpcodeStatistics, result});
 }
 
-// Applies the events due by `now`; returns when the link last came up.
-Millis applyEvents(InterfaceScenario& i, const std::vector<LinkEvent>& events, Millis now,
-                   bool& restarted) {
-    Millis connectedSince = 0;
-    for (const LinkEvent& e : events) {
+// Applies the events from `next` that are due by `now`; returns the first one left. The time
+// the link last came up goes to `connectedSince`.
+std::size_t applyEvents(InterfaceScenario& i, const std::vector<LinkEvent>& events,
+                        std::size_t next, Millis now, Millis& connectedSince, bool& restarted) {
+    for (; next < events.size(); ++next) {
+        const LinkEvent& e = events[next];
         if (e.atMs > now) break;
         if (e.state) {
             i.state = *e.state;
@@ -75,7 +87,7 @@ Millis applyEvents(InterfaceScenario& i, const std::vector<LinkEvent>& events, M
         }
         if (e.statisticsResult) setStatisticsFailure(i, *e.statisticsResult);
     }
-    return connectedSince;
+    return next;
 }
 
 }  // namespace
@@ -103,13 +115,26 @@ std::int64_t swingAt(Millis now, Millis period, std::int64_t amplitude) {
     return x <= 2 * amplitude ? x - amplitude : 3 * amplitude - x;
 }
 
-InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now) {
-    InterfaceScenario live = base;
+InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now, AppliedEvents* applied) {
     const LinkDynamics& d = base.dynamics;
-    if (d.still()) return live;
+    if (d.still()) return base;
 
-    bool restarted = false;
-    const Millis connectedSince = applyEvents(live, d.events, now, restarted);
+    AppliedEvents local;
+    AppliedEvents& events = applied ? *applied : local;
+    if (!events.state || now < events.at) events = AppliedEvents{};
+    if (!events.state) {
+        // Copied at every reading: without what no reading looks at, which a big scenario
+        // makes big (its profiles, the events themselves).
+        events.state = std::make_shared<InterfaceScenario>(base);
+        events.state->profiles.clear();
+        events.state->dynamics.events.clear();
+    }
+    events.next = applyEvents(*events.state, d.events, events.next, now, events.connectedSince,
+                              events.restarted);
+    events.at = now;
+    InterfaceScenario live = *events.state;
+    const bool restarted = events.restarted;
+    const Millis connectedSince = events.connectedSince;
 
     const std::int64_t rssi = swingAt(now, d.swingPeriodMs, d.rssiSwingDbm);
     const std::int64_t quality = swingAt(now, d.swingPeriodMs, d.qualitySwingPercent);
@@ -131,7 +156,7 @@ InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now) {
 
     for (const CounterRate& rate : d.counterRates) {
         if (std::uint64_t* value = counter(live, rate.counter))
-            *value += rate.perSecond * static_cast<std::uint64_t>(now) / 1000;
+            *value += grownBy(rate.perSecond, now);
     }
     return live;
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,8 +61,22 @@ std::vector<std::string_view> linkCounterNames();
 // PHY for each PHY of its radio.
 WlanStatistics defaultInterfaceStatistics(const InterfaceScenario& i);
 
-// `base` as it is `now` milliseconds after the clock started.
-InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now);
+// The events of a link applied so far, kept between readings so that each event is applied
+// once however many readings follow: a burst of events at one instant must not be walked
+// again at every refresh. Valid for one base interface; reset it when the base changes.
+struct AppliedEvents {
+    std::shared_ptr<InterfaceScenario> state;  // the base with the events before `next`
+    std::size_t next = 0;
+    Millis at = 0;  // the reading they were applied for
+    Millis connectedSince = 0;
+    bool restarted = false;
+};
+
+// `base` as it is `now` milliseconds after the clock started, for the readings of the link: a
+// link that changes comes without the profiles and the list of events. With `applied`, the
+// events come from and go to it; a reading earlier than its last starts it again.
+InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now,
+                                AppliedEvents* applied = nullptr);
 
 // The swing at `now`: a triangle wave from -amplitude to +amplitude and back over `period`.
 std::int64_t swingAt(Millis now, Millis period, std::int64_t amplitude);

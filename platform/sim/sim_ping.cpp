@@ -27,8 +27,8 @@ PingResult SimProcesses::ping(const std::string& target, Millis limit, StopSigna
         log_.record(call + " -> ended at the limit");
         return result;
     }
-    result.output = ping_.output;
-    log_.record(call + " -> " + std::to_string(result.output.size()) + " bytes after " +
+    result.keepOutput(ping_.output);
+    log_.record(call + " -> " + std::to_string(ping_.output.size()) + " bytes after " +
                 std::to_string(runs) + " ms");
     return result;
 }

@@ -36,7 +36,9 @@ SimWlan::SimWlan(const WlanScenario& scenario, Clock& clock, CallLog& log)
       clock_(clock),
       scenario_(scenario),
       hub_(std::make_shared<NotificationHub>(clock, log)),
-      ihvService_(clock, hub_) {}
+      ihvService_(clock, hub_) {
+    reindex();
+}
 
 SimWlan::~SimWlan() {
     // A clock action that is running right now may still hold the hub; stopping it here makes
@@ -45,11 +47,29 @@ SimWlan::~SimWlan() {
     hub_->stop();
 }
 
-InterfaceScenario* SimWlan::find(const Guid& guid) {
-    for (InterfaceScenario& i : scenario_.interfaces) {
-        if (i.guid == guid) return &i;
+void SimWlan::reindex() {
+    byGuid_.clear();
+    failingGuidTexts_.clear();
+    profilesByName_.assign(scenario_.interfaces.size(), {});
+    appliedEvents_.assign(scenario_.interfaces.size(), {});
+    for (std::size_t k = 0; k < scenario_.interfaces.size(); ++k) {
+        const InterfaceScenario& i = scenario_.interfaces[k];
+        byGuid_.emplace(i.guid.bytes, k);
+        if (i.guidTextFails) failingGuidTexts_.insert(i.guid.bytes);
+        for (std::size_t p = 0; p < i.profiles.size(); ++p)
+            profilesByName_[k].emplace(i.profiles[p].name, p);
     }
-    return nullptr;
+}
+
+std::optional<std::size_t> SimWlan::indexOf(const Guid& guid) const {
+    auto it = byGuid_.find(guid.bytes);
+    if (it == byGuid_.end()) return std::nullopt;
+    return it->second;
+}
+
+InterfaceScenario* SimWlan::find(const Guid& guid) {
+    auto k = indexOf(guid);
+    return k ? &scenario_.interfaces[*k] : nullptr;
 }
 
 Win32Error SimWlan::openHandle(std::uint32_t clientVersion, std::uint32_t& negotiatedVersion,
@@ -135,9 +155,13 @@ Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
     valueType = 0;  // wlan_opcode_value_type_query_only
     Win32Error result = kErrorInvalidHandle;
     if (isOpen(handle)) {
-        InterfaceScenario* iface = find(interfaceGuid);
-        result = iface ? queryLocked(liveInterface(*iface, clock_.now()), opcode, data)
-                       : kErrorInvalidParameter;
+        if (auto k = indexOf(interfaceGuid); !k)
+            result = kErrorInvalidParameter;
+        else if (const InterfaceScenario& iface = scenario_.interfaces[*k]; iface.dynamics.still())
+            result = queryLocked(iface, opcode, data);
+        else
+            result =
+                queryLocked(liveInterface(iface, clock_.now(), &appliedEvents_[*k]), opcode, data);
     }
     if (result != kErrorSuccess) data.clear();
     log_.record("WlanQueryInterface(" + handleText(handle) + ", opcode=" + hex(opcode) + ") -> " +
@@ -170,10 +194,10 @@ Win32Error SimWlan::getProfile(WlanHandle handle, const Guid& interfaceGuid,
                         : !iface        ? kErrorInvalidParameter
                                         : kErrorNotFound;
     if (iface) {
-        auto it = std::find_if(iface->profiles.begin(), iface->profiles.end(),
-                               [&](const ProfileScenario& p) { return p.name == profileName; });
-        if (it != iface->profiles.end()) {
-            xml = it->xml;
+        const auto& byName =
+            profilesByName_[static_cast<std::size_t>(iface - scenario_.interfaces.data())];
+        if (auto it = byName.find(profileName); it != byName.end()) {
+            xml = iface->profiles[it->second].xml;
             result = kErrorSuccess;
         }
     }
@@ -220,15 +244,16 @@ bool SimWlan::updateInterface(const Guid& guid,
                               const std::function<void(InterfaceScenario&)>& edit) {
     std::lock_guard lock(mutex_);
     InterfaceScenario* iface = find(guid);
-    if (iface) edit(*iface);
+    if (iface) {
+        edit(*iface);
+        reindex();
+    }
     return iface != nullptr;
 }
 
 bool SimWlan::guidTextFails(const Guid& guid) const {
     std::lock_guard lock(mutex_);
-    return std::any_of(
-        scenario_.interfaces.begin(), scenario_.interfaces.end(),
-        [&](const InterfaceScenario& i) { return i.guid == guid && i.guidTextFails; });
+    return failingGuidTexts_.count(guid.bytes) != 0;
 }
 
 std::vector<IhvRequest> SimWlan::ihvRequests() const {

@@ -2,10 +2,15 @@
 // The simulated Native Wifi service, with the adapter drivers and the IHV service behind its
 // IHV control channel.
 
+#include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/clock.h"
@@ -61,6 +66,10 @@ class SimWlan final : public WlanApi {
     // The helpers below expect mutex_ to be held.
     bool isOpen(WlanHandle handle) const { return open_.count(handle) != 0; }
     InterfaceScenario* find(const Guid& guid);
+    // The interface's place in scenario_.interfaces (the first of a GUID the scenario repeats).
+    std::optional<std::size_t> indexOf(const Guid& guid) const;
+    // Builds the lookups below again after the interfaces changed.
+    void reindex();
     Win32Error queryLocked(const InterfaceScenario& iface, std::uint32_t opcode,
                            std::vector<std::uint8_t>& data);
     // The script to start, if any, comes back in `script`.
@@ -74,6 +83,12 @@ class SimWlan final : public WlanApi {
     std::set<WlanHandle> open_;
     WlanHandle nextHandle_ = 1;
     std::vector<IhvRequest> ihvRequests_;
+    // Lookups a scenario with thousands of interfaces or profiles needs: by GUID, the GUIDs
+    // whose text form fails, and each interface's profiles by name (the first of a name).
+    std::map<std::array<std::uint8_t, 16>, std::size_t> byGuid_;
+    std::set<std::array<std::uint8_t, 16>> failingGuidTexts_;
+    std::vector<std::unordered_map<std::string, std::size_t>> profilesByName_;
+    std::vector<AppliedEvents> appliedEvents_;
     std::shared_ptr<NotificationHub> hub_;
     IhvService ihvService_;  // after hub_: its pending events go first
 };

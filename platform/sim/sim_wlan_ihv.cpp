@@ -55,8 +55,13 @@ Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std
         if (!iface) {
             result = kErrorInvalidParameter;
         } else if (type == kWlanIhvControlDriver) {
+            auto k = static_cast<std::size_t>(iface - scenario_.interfaces.data());
             DriverReply reply =
-                answerDriverRequest(liveInterface(*iface, clock_.now()).driver, request, answer);
+                iface->dynamics.still()
+                    ? answerDriverRequest(iface->driver, request, answer)
+                    : answerDriverRequest(
+                          liveInterface(*iface, clock_.now(), &appliedEvents_[k]).driver, request,
+                          answer);
             result = reply.result;
             bytesReturned = reply.bytesReturned;
         } else if (type == kWlanIhvControlService) {

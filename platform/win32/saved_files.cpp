@@ -17,13 +17,36 @@ constexpr int kNameAttempts = 100;
 // WriteFile counts in DWORD: larger contents go in pieces.
 constexpr std::size_t kMaxPiece = 1u << 30;
 
+// The temporaries of saves carry this name, so that one a killed save left is known again.
+constexpr const wchar_t* kTemporaryPrefix = L".zlxdiag-save-";
+
+// The folder part of `target`, with its separator ("" for a bare name).
+std::wstring folderOf(const std::wstring& target) {
+    auto slash = target.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+}
+
+// Temporaries that killed saves left in `folder`. A save still running holds its temporary
+// open without sharing, so deleting it fails and it stays.
+void removeStaleTemporaries(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    std::wstring pattern = folder + kTemporaryPrefix + L"*.tmp";
+    HANDLE search = ::FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+            ::DeleteFileW((folder + found.cFileName).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
 // A new, empty file beside `target` that nobody else opened, or INVALID_HANDLE_VALUE with
 // GetLastError() saying why.
 HANDLE createTemporary(const std::wstring& target, std::wstring& name) {
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        name = target + L"." + std::to_wstring(random()) + L".tmp";
+        name = folderOf(target) + kTemporaryPrefix + std::to_wstring(random()) + L".tmp";
         HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) return file;
@@ -32,6 +55,31 @@ HANDLE createTemporary(const std::wstring& target, std::wstring& name) {
     }
     ::SetLastError(ERROR_FILE_EXISTS);
     return INVALID_HANDLE_VALUE;
+}
+
+// What already has the target's name, looked at without following a reparse point: the save
+// replaces a link itself, so a link another user planted never redirects it.
+enum class Existing { None, RegularFile, Folder, Other };
+
+Existing examine(const std::wstring& target) {
+    HANDLE file = ::CreateFileW(
+        target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD attributes = ::GetFileAttributesW(target.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) return Existing::None;
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? Existing::Folder : Existing::Other;
+    }
+    Existing kind = Existing::Other;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileType(file) == FILE_TYPE_DISK && ::GetFileInformationByHandle(file, &info)) {
+        if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            kind = Existing::Folder;
+        else
+            kind = Existing::RegularFile;  // a link to a file too: the link is replaced
+    }
+    ::CloseHandle(file);
+    return kind;
 }
 
 bool writeAll(HANDLE file, const std::string& bytes) {
@@ -53,11 +101,19 @@ bool Win32SavedFiles::replaceFile(const std::string& path, const std::string& by
         return false;
     }
     std::wstring target = toWide(path);
-    DWORD attributes = ::GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        reason = "it is a folder";
-        return false;
+    switch (examine(target)) {
+        case Existing::Folder:
+            reason = "it is a folder";
+            return false;
+        case Existing::Other:
+            // A device (NUL, CON, COM1, a pipe) is no file to keep a log in.
+            reason = "it is not a regular file (a device, a pipe or a socket)";
+            return false;
+        case Existing::None:
+        case Existing::RegularFile:
+            break;
     }
+    removeStaleTemporaries(folderOf(target));
 
     std::wstring temporary;
     HANDLE file = createTemporary(target, temporary);

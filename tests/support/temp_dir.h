@@ -21,6 +21,11 @@ class TempDir {
             if (std::filesystem::create_directory(candidate, ec))
                 path_ = candidate.generic_string();
         }
+        // Private, as the program wants a folder it keeps its instance files in.
+        if (!path_.empty()) {
+            std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::replace, ec);
+        }
     }
     ~TempDir() {
         std::error_code ignored;

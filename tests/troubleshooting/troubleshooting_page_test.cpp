@@ -217,5 +217,40 @@ TEST(TroubleshootingPageTest, ClientStartOpensOneClientTestWindowEvenOnADoubleCl
     EXPECT_EQ(r.f.context().runState.readRunState(), context::RunState::Idle);
 }
 
+// A termination signal quits the loops wherever a network-managed run is: connecting, waiting
+// for the tests, or testing. The adapter must not stay in diagnostic mode, so the run sends its
+// leave request on the way out, once.
+TEST(TroubleshootingPageTest, AProgramEndedDuringANetworkRunLeavesDiagnosticMode) {
+    const std::string json = R"({"wlan": {"interfaces": [{"guid": ")" + std::string(kGuid1) +
+                             R"(", "description": "Norvane ZLX", "state": "connected",
+        "profiles": [)" + profile("Office", true) +
+                             R"(], "connection": {"profileName": "Office"},
+        "ihvService": {"onEnter": [{"delayMs": 1000, "event": "0x80000000"},
+                                   {"delayMs": 1000, "event": 5}]}}]}})";
+    const struct {
+        const char* phase;
+        platform::Millis after;
+    } cases[] = {{"connecting", 0}, {"waiting", 1500}, {"testing", 2500}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.phase);
+        PageRun r(json);
+        bool interrupted = false;
+        r.f.driver().setInterruption([&] { return interrupted; });
+        r.run([&] {
+            r.click(kIdNetworkMode);
+            r.click(kIdStart);
+            r.f.driver().advanceBy(c.after);
+            r.f.then([&] { interrupted = true; });
+        });
+        int enters = 0, leaves = 0;
+        for (const auto& request : r.f.machine().ihvRequests()) {
+            if (request.type != platform::kWlanIhvControlService) continue;
+            (request.answerSize ? enters : leaves) += 1;
+        }
+        EXPECT_EQ(enters, 1);
+        EXPECT_EQ(leaves, 1);
+    }
+}
+
 }  // namespace
 }  // namespace zlx::troubleshooting

@@ -7,7 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 #include "platform/posix/single_instance.h"
+#include "support/environment.h"
 #include "support/temp_dir.h"
 
 namespace zlx::platform::posix {
@@ -57,6 +62,57 @@ TEST(InstanceFolderTest, AFolderOfAnotherUserIsRefused) {
     ASSERT_EQ(::mkdir(theirs.c_str(), 0700), 0);
     ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
     EXPECT_THAT(refusal(theirs), HasSubstr("belongs to user 65534, not to this user (0)"));
+}
+
+// A folder named by the environment may come from somebody else: it is checked like the
+// shared fallback, whichever variable names it.
+TEST(InstanceFolderTest, AFolderNamedByTheEnvironmentIsCheckedAlike) {
+    auto saved = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const auto instanceBefore = saved("ZLXDIAG_INSTANCE_DIR"),
+               runtimeBefore = saved("XDG_RUNTIME_DIR");
+    TempDir dir;
+    std::string open = dir.file("open"), runtime = dir.file("runtime"), fresh = dir.file("fresh");
+    ASSERT_EQ(::mkdir(open.c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(open.c_str(), 0777), 0);
+    ASSERT_EQ(::mkdir(runtime.c_str(), 0700), 0);
+    std::string runtimeOpen = runtime + "/zlxdiag";
+    ASSERT_EQ(::mkdir(runtimeOpen.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(runtimeOpen.c_str(), 0777), 0);
+    const struct {
+        const char* instanceDir;  // nullptr: unset
+        std::string runtimeDir;
+        std::string expected;
+    } cases[] = {
+        {"/etc/passwd", "", "is not a folder"},
+        {open.c_str(), "", "has mode 0777 instead of 0700"},
+        {nullptr, runtime, "has mode 0777 instead of 0700"},
+        {fresh.c_str(), "", "(trusted)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.instanceDir ? c.instanceDir : c.runtimeDir);
+        if (c.instanceDir)
+            zlx::testing::setEnvironment("ZLXDIAG_INSTANCE_DIR", c.instanceDir);
+        else
+            zlx::testing::unsetEnvironment("ZLXDIAG_INSTANCE_DIR");
+        zlx::testing::setEnvironment("XDG_RUNTIME_DIR", c.runtimeDir);
+        std::string outcome = "(trusted)";
+        try {
+            instanceDirectory();
+        } catch (const InstanceError& e) {
+            outcome = e.what();
+        }
+        EXPECT_THAT(outcome, HasSubstr(c.expected));
+    }
+    for (const auto& [name, value] :
+         {std::pair{"ZLXDIAG_INSTANCE_DIR", instanceBefore}, {"XDG_RUNTIME_DIR", runtimeBefore}}) {
+        if (value)
+            zlx::testing::setEnvironment(name, *value);
+        else
+            zlx::testing::unsetEnvironment(name);
+    }
 }
 
 // Without its lock nobody can tell whether another copy runs: that is reported.

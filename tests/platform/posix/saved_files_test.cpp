@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -55,9 +57,15 @@ TEST(SavedFilesTest, RefusesFoldersAndLinkLoopsWithAReasonAndLeavesNothingBehind
     fs::create_directory(dir.file("sub"));
     fs::create_symlink("b", dir.file("a"));
     fs::create_symlink("a", dir.file("b"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    fs::create_symlink("/dev/full", dir.file("full"));
+    const std::string notRegular = "it is not a regular file (a device, a pipe or a socket)";
     const std::pair<std::string, std::string> cases[] = {
         {dir.path() + "/", "the name ends with \"/\", so it names a folder, not a file"},
         {dir.file("sub"), "it is a folder"},
+        {dir.file("fifo"), notRegular},
+        {dir.file("full"), notRegular},
+        {"/dev/null", notRegular},
         {dir.file("a"), std::strerror(ELOOP)},
         {dir.file("missing/log.txt"), std::strerror(ENOENT)},
     };
@@ -67,6 +75,49 @@ TEST(SavedFilesTest, RefusesFoldersAndLinkLoopsWithAReasonAndLeavesNothingBehind
         EXPECT_FALSE(files.replaceFile(path, "log", reason)) << path;
         EXPECT_EQ(reason, expected) << path;
     }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 5);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// In a sticky folder everybody may write to (/tmp), a link another user planted is not
+// followed, as the kernel would not follow it: the save would overwrite a file of their choice.
+TEST(SavedFilesTest, ALinkOfAnotherUserInASharedFolderIsNotFollowed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a link to another user";
+    zlx::testing::TempDir dir;
+    std::string victim = dir.file("victim.txt"), shared = dir.file("shared");
+    std::ofstream(victim) << "secret";
+    ASSERT_EQ(::mkdir(shared.c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    std::string planted = shared + "/ZLXDiagnosticLog.txt", own = shared + "/own.txt";
+    fs::create_symlink(victim, planted);
+    fs::create_symlink(victim, own);
+    ASSERT_EQ(::lchown(planted.c_str(), 65534, 65534), 0);
+
+    PosixSavedFiles files;
+    std::string reason;
+    EXPECT_FALSE(files.replaceFile(planted, "log", reason));
+    EXPECT_EQ(reason, "it is a link made by another user in a folder everybody may write to");
+    EXPECT_EQ(contents(victim), "secret");
+    ASSERT_TRUE(files.replaceFile(own, "log", reason)) << reason;  // the user's own link
+    EXPECT_EQ(contents(victim), "log");
+}
+
+// A save killed part-way leaves its temporary; the next save to the folder removes it, but not
+// the temporary of a save still running (it holds the lock) nor a file of another name.
+TEST(SavedFilesTest, TheNextSaveRemovesTemporariesOfKilledSaves) {
+    zlx::testing::TempDir dir;
+    std::ofstream(dir.file(".zlxdiag-save-dead01")) << "half a log";
+    std::ofstream(dir.file(".zlxdiag-save-live01")) << "being written";
+    std::ofstream(dir.file("notes.txt")) << "mine";
+    int live = ::open(dir.file(".zlxdiag-save-live01").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    PosixSavedFiles files;
+    std::string reason;
+    ASSERT_TRUE(files.replaceFile(dir.file("log.txt"), "log", reason)) << reason;
+    ::close(live);
+    EXPECT_FALSE(fs::exists(dir.file(".zlxdiag-save-dead01")));
+    EXPECT_TRUE(fs::exists(dir.file(".zlxdiag-save-live01")));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
 }
 

@@ -82,6 +82,30 @@ TEST(LinkDynamics, TheLinkAtEachMomentFollowsTheClock) {
               (std::array<std::uint8_t, 6>{0x00, 0x11, 0x22, 0x33, 0x44, 0x55}));
 }
 
+// A counter at the highest rate a scenario allows keeps growing past 2^32 ms (49.7 days) and
+// wraps only at 2^64: rate x time is never taken modulo 2^64 before the division.
+TEST(LinkDynamics, ACounterAtTheHighestRateGrowsAndWrapsAt2To64) {
+    const Scenario s = parseScenario(R"({"wlan": {"interfaces": [{
+        "guid": "3f2a6c1e-8b4d-4e7a-9c15-2d7e8f0a1b3c", "state": "connected",
+        "dynamics": {"counterRates": {"beaconsReceived": 4294967295, "unicastReceived": 7}}}]}})",
+                                     "fast.json");
+    const struct {
+        Millis now;
+        std::uint64_t beacons, unicast;
+    } cases[] = {
+        {1999, 8585639622, 13},
+        {4294967296, 18446744069414584ULL, 30064771},
+        {4294967297, 18446744073709551ULL, 30064771},
+        {34560000000, 148434069715200000ULL, 241920000},          // 400 days
+        {5000000000000, 3028092401290448384ULL, 35000000000ULL},  // past 2^64: wrapped
+    };
+    for (const auto& c : cases) {
+        InterfaceScenario live = liveInterface(s.wlan.interfaces.front(), c.now);
+        EXPECT_EQ(live.driver.statistics.beaconsReceived, c.beacons) << c.now;
+        EXPECT_EQ(live.statistics->unicastReceived, c.unicast) << c.now;
+    }
+}
+
 TEST(LinkDynamics, TheServiceAnswersWithTheLinkOfTheMoment) {
     ManualClock clock;
     SimMachine machine(livingScenario(), clock);

@@ -64,6 +64,7 @@ TEST(Win32SavedFilesTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
         {dir.path() + "/", trailing},
         {dir.path() + "\\", trailing},
         {dir.file("sub"), "it is a folder"},
+        {"NUL", "it is not a regular file (a device, a pipe or a socket)"},
         {dir.file("missing/log.txt"), ""},  // the system's own words
         {locked, ""},
     };

@@ -1,0 +1,42 @@
+#pragma once
+// The report of one client-managed run, checked as a script reading it relies on: the JSON
+// parses, and the text carries no raw control byte but its line breaks. Shared by the fuzz
+// targets that feed the report a machine of their making.
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "app/process_start.h"
+#include "clientsuite/report_run.h"
+#include "clientsuite/suite_report.h"
+#include "launcher/headless_run.h"
+#include "launcher/simulated_program.h"
+#include "ui/headless.h"
+
+namespace zlx::fuzzing {
+
+// One folder for the whole campaign: every run takes and releases the same lock in it.
+inline const std::string& instanceFolder() {
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/zlxdiag-fuzz-XXXXXX";
+        if (!::mkdtemp(pattern)) std::abort();
+        return std::string(pattern);
+    }();
+    return folder;
+}
+
+inline void checkReport(const platform::sim::Scenario& scenario) {
+    platform::ManualClock clock(scenario.machine.localTimeStart);
+    ui::HeadlessServices services;
+    launcher::SimulatedProgram program(scenario, clock, services, instanceFolder(),
+                                       launcher::processHandleBase());
+    app::initialiseProcess(program.application().adapterState());
+    auto report = clientsuite::runReport(program.context(), clock, nullptr);
+    std::string json = clientsuite::formatReportJson(*report);
+    if (!nlohmann::json::accept(json)) std::abort();
+    for (unsigned char c : clientsuite::formatReportText(*report))
+        if ((c < 0x20 && c != '\n') || c == 0x7F) std::abort();
+}
+
+}  // namespace zlx::fuzzing
