@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "qt/eliding_combo_box.h"
+#include "qt/graph_view.h"
 #include "qt/icons.h"
 #include "qt/rich_text_view.h"
 #include "qt/text_fit.h"
@@ -123,6 +124,8 @@ QWidget* createControlWidget(const ui::Control& control, QWidget* parent) {
         }
         case ui::ControlKind::RichText:
             return new RichTextView(parent);
+        case ui::ControlKind::Graph:
+            return new GraphView(parent);
     }
     return new QWidget(parent);
 }
@@ -177,6 +180,9 @@ void applyControl(QWidget& widget, const ui::Control& control) {
         case ui::ControlKind::RichText:
             static_cast<RichTextView&>(widget).showRuns(control.runs, control.richRewrites,
                                                         control.scrolledToEnd);
+            break;
+        case ui::ControlKind::Graph:
+            static_cast<GraphView&>(widget).showGraph(control.graph);
             break;
     }
 }

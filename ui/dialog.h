@@ -80,6 +80,8 @@ class Dialog {
     bool richEmpty(int id) const;
     std::string richText(int id) const;
     void richScrollToEnd(int id);
+    // Graphs.
+    void graphSet(int id, Graph graph);
 
     // The window menu (system menu). The renderer offers its items; choosing one sends
     // WM_SYSCOMMAND with the item's id.
