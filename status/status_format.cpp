@@ -272,7 +272,7 @@ std::string csvSampleRow(const LinkSample& s) {
 std::string csvEventRow(const LinkEvent& event) {
     std::string row = platform::formatIso8601(event.time) + ",event," + linkEventName(event.kind) +
                       "," + csvField(event.detail);
-    return row + std::string(kCsvColumns - 3, ',') + "\n";
+    return row + std::string(kCsvColumns - 4, ',') + "\n";
 }
 
 std::string historyCsv(const LinkHistory& history) {
