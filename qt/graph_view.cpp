@@ -42,7 +42,16 @@ void GraphView::paintEvent(QPaintEvent*) {
     const int line = metrics.height();
     const int panels = static_cast<int>(graph_.panels.size());
     if (panels == 0 || graph_.capacity < 2) return;
-    const int left = metrics.horizontalAdvance(QStringLiteral("-100 dBm")) + 8;
+    // Room for the widest label of a left axis.
+    int labelWidth = 0;
+    for (const ui::GraphPanel& panel : graph_.panels)
+        for (int i = 0; i <= kTicks; ++i)
+            labelWidth = std::max(
+                labelWidth,
+                metrics.horizontalAdvance(
+                    number(panel.left.min + i * (panel.left.max - panel.left.min) / kTicks) + " " +
+                    fromModel(panel.left.unit)));
+    const int left = labelWidth + 8;
     const int right = width() - (metrics.horizontalAdvance(QStringLiteral("100 %")) + 8);
     // The time axis' labels take the last line.
     const int bottomAll = height() - line - 4;
@@ -94,15 +103,21 @@ void GraphView::paintEvent(QPaintEvent*) {
                                  number(rightValue) + " " + fromModel(panel.right->unit));
             }
         }
-        // The marks: a dashed line in the event's colour, its word at the top.
+        // The marks: a dashed line in the event's colour, its word at the top; words of marks
+        // too close to read side by side go one below the other.
+        double lastX = -1e9;
+        int below = 0;
         for (const ui::GraphMark& mark : graph_.marks) {
             const double x = xOf(mark.sample);
             QPen pen(colorOf(mark.color), 1.5, Qt::DashLine);
             painter.setPen(pen);
             painter.drawLine(QPointF(x, top), QPointF(x, bottom));
             if (p == 0) {
+                below = x - lastX < line ? below : 0;
+                lastX = x;
                 painter.save();
-                painter.translate(x + 3, top + 3);
+                painter.translate(x + 3, top + 3 + below);
+                below += metrics.horizontalAdvance(fromModel(mark.label)) + 6;
                 painter.rotate(90);
                 painter.drawText(0, 0, fromModel(mark.label));
                 painter.restore();
