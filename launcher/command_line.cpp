@@ -3,6 +3,7 @@
 #include "launcher/entry.h"
 #include "launcher/exit_status.h"
 #include "launcher/report_command.h"
+#include "launcher/status_command.h"
 
 namespace zlx::launcher {
 
@@ -25,6 +26,10 @@ CommandLineStart startCommandLine(const std::vector<std::string>& arguments, std
         start.exitStatus = kExitSuccess;
     } else if (options.report) {
         start.exitStatus = runReportCommand(options, out, err);
+    } else if (options.status) {
+        start.exitStatus = runStatusCommand(options, out, err);
+    } else if (options.watch) {
+        start.exitStatus = runWatchCommand(options, out, err);
     } else if (options.scriptPath) {
         std::string error;
         if (!readTextFile(*options.scriptPath, start.script, error)) {

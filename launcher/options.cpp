@@ -1,12 +1,37 @@
 #include "launcher/options.h"
 
+#include <charconv>
+#include <cmath>
 #include <optional>
 
 namespace zlx::launcher {
 
+namespace {
+
+// Seconds with up to three decimals, from 0.1 to a day.
+std::int64_t intervalMs(const std::string& text) {
+    double seconds = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (error != std::errc() || end != text.data() + text.size() || !(seconds >= 0.1) ||
+        seconds > 86400)
+        throw UsageError("--interval takes a number of seconds from 0.1 to 86400, not " + text);
+    return static_cast<std::int64_t>(std::llround(seconds * 1000));
+}
+
+std::uint64_t sampleCount(const std::string& text) {
+    std::uint64_t count = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (error != std::errc() || end != text.data() + text.size() || count == 0)
+        throw UsageError("--count takes a whole number above 0, not " + text);
+    return count;
+}
+
+}  // namespace
+
 LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
     LaunchOptions options;
-    bool formatGiven = false;
+    std::optional<std::string> format;
+    bool intervalGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         // The system's own flags ("-u", "-d", "-a") and whatever it ignores are single-dash or
@@ -37,16 +62,20 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
             options.scriptPath = value();
         else if (name == "--screenshot")
             options.screenshotDir = value();
-        else if (name == "--format") {
-            std::string format = value();
-            if (format == "text")
-                options.reportFormat = ReportFormat::Text;
-            else if (format == "json")
-                options.reportFormat = ReportFormat::Json;
-            else
-                throw UsageError("--format takes text or json, not " + format);
-            formatGiven = true;
-        } else if (name == "--adapter")
+        else if (name == "--format")
+            format = value();
+        else if (name == "--interval") {
+            options.watchIntervalMs = intervalMs(value());
+            intervalGiven = true;
+        } else if (name == "--count")
+            options.watchCount = sampleCount(value());
+        else if (name == "--manual-clock")
+            flag(options.manualClock);
+        else if (name == "--status")
+            flag(options.status);
+        else if (name == "--watch")
+            flag(options.watch);
+        else if (name == "--adapter")
             options.reportAdapter = value();
         else if (name == "--headless")
             flag(options.headless);
@@ -59,15 +88,42 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
         else
             throw UsageError("unknown option '" + name + "'");
     }
-    if (formatGiven && !options.report) throw UsageError("--format needs --report");
+    const int modes = int(options.report) + int(options.status) + int(options.watch);
+    if (modes > 1)
+        throw UsageError("--report, --status and --watch are separate modes: use one of them");
+    const char* mode = options.report ? "--report" : options.status ? "--status" : "--watch";
+    if (format) {
+        if (modes == 0) throw UsageError("--format needs --report, --status or --watch");
+        if (options.watch) {
+            if (*format == "jsonl")
+                options.reportFormat = ReportFormat::JsonLines;
+            else if (*format == "csv")
+                options.reportFormat = ReportFormat::Csv;
+            else
+                throw UsageError("--format takes jsonl or csv with --watch, not " + *format);
+        } else if (*format == "text") {
+            options.reportFormat = ReportFormat::Text;
+        } else if (*format == "json") {
+            options.reportFormat = ReportFormat::Json;
+        } else {
+            throw UsageError("--format takes text or json, not " + *format);
+        }
+    } else if (options.watch) {
+        options.reportFormat = ReportFormat::JsonLines;
+    }
+    if (!options.watch && (intervalGiven || options.watchCount || options.manualClock))
+        throw UsageError(std::string(intervalGiven        ? "--interval"
+                                     : options.watchCount ? "--count"
+                                                          : "--manual-clock") +
+                         " needs --watch");
     if (options.reportAdapter && !options.report) throw UsageError("--adapter needs --report");
-    if (options.report && (options.headless || options.scriptPath))
-        throw UsageError("--report runs without a script: it cannot be used with " +
+    if (modes == 1 && (options.headless || options.scriptPath))
+        throw UsageError(std::string(mode) + " runs without a script: it cannot be used with " +
                          std::string(options.headless ? "--headless" : "--script"));
     if (options.headless && !options.scriptPath) throw UsageError("--headless needs --script FILE");
-    if (options.screenshotDir && (options.headless || options.report))
+    if (options.screenshotDir && (options.headless || modes == 1))
         throw UsageError("--screenshot needs the Qt front end: it cannot be used with " +
-                         std::string(options.headless ? "--headless" : "--report"));
+                         std::string(options.headless ? "--headless" : mode));
     return options;
 }
 
@@ -76,13 +132,22 @@ std::string usageText() {
            "       zlxdiag --headless [--scenario FILE] [-u] [-d] --script FILE\n"
            "       zlxdiag [--scenario FILE] --script FILE --screenshot DIR\n"
            "       zlxdiag --report [--format text|json] [--adapter NAME|GUID] [--scenario FILE]\n"
+           "       zlxdiag --status [--format text|json] [--scenario FILE]\n"
+           "       zlxdiag --watch [--interval SECONDS] [--count N] [--format jsonl|csv]\n"
+           "               [--manual-clock] [--scenario FILE]\n"
            "\n"
            "  --scenario FILE   run on the simulated machine FILE describes (default: built in)\n"
            "  --headless        no windows: the headless desktop and a manual clock\n"
            "  --script FILE     execute FILE's commands and print a transcript\n"
            "  --screenshot DIR  where the script's \"shot\" command writes its pictures\n"
            "  --report          run the client-managed tests without windows and print them\n"
-           "  --format FORMAT   the report as text (the default) or json\n"
+           "  --status          print what the status pages show after one refresh\n"
+           "  --watch           print the same every interval, one line each, with events\n"
+           "  --interval SECONDS  --watch's interval (default 2, the pages' refresh)\n"
+           "  --count N         --watch ends after N samples (default: at Ctrl+C)\n"
+           "  --manual-clock    --watch on the simulated clock: no waiting, the same every run\n"
+           "  --format FORMAT   --report and --status: text (the default) or json;\n"
+           "                    --watch: jsonl (the default) or csv\n"
            "  --adapter NAME|GUID  the wireless interface the report tests, by its description\n"
            "                    or its GUID (default: the first, as the test window's run)\n"
            "  -u                send no service control message to the IHV service\n"
@@ -95,7 +160,8 @@ std::string usageText() {
            "that do not start with \"--\" are the system's own and are ignored when unknown.\n"
            "\n"
            "Exit status, the same in every mode:\n"
-           "  0   done; with --report, every test passed or was bypassed\n"
+           "  0   done; with --report, every test passed or was bypassed; --watch ended by\n"
+           "      --count or Ctrl+C\n"
            "  1   with --report, a test failed, was aborted or did not run\n"
            "  2   the program could not do its job: a scenario, script, instance folder or\n"
            "      output that cannot be used, an --adapter that names no wireless interface,\n"

@@ -2,6 +2,7 @@
 // The program's command line: our long options, and everything else for the system, which
 // reads "-u", "-d" and "-a" and ignores what it does not know.
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -9,7 +10,9 @@
 
 namespace zlx::launcher {
 
-enum class ReportFormat { Text, Json };
+// How a command-line mode prints: --report and --status as text or JSON, --watch as JSON
+// lines or CSV.
+enum class ReportFormat { Text, Json, JsonLines, Csv };
 
 struct LaunchOptions {
     std::optional<std::string> scenarioPath;
@@ -19,6 +22,11 @@ struct LaunchOptions {
     ReportFormat reportFormat = ReportFormat::Text;
     std::optional<std::string> reportAdapter;  // --adapter: a description or a GUID
     std::optional<std::string> screenshotDir;
+    bool status = false;  // --status: one snapshot of the status pages
+    bool watch = false;   // --watch: the snapshot every interval
+    std::int64_t watchIntervalMs = 2000;
+    std::optional<std::uint64_t> watchCount;
+    bool manualClock = false;  // --watch on the simulated machine's manual clock
     bool help = false;
     bool version = false;
     std::vector<std::string> systemArguments;

@@ -1,6 +1,8 @@
 #include "platform/clock.h"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/calendar.h"
 
@@ -21,6 +23,22 @@ void Clock::waitForQuiet() {
     activityIdle_.wait(lock, [this] { return active_ == 0; });
 }
 
+WallTime Clock::wallTime() const {
+    WallTime time;
+    time.local = localTime();
+    return time;
+}
+
+std::string formatIso8601(const WallTime& time) {
+    const std::tm& t = time.local;
+    const int offset = std::abs(time.utcOffsetMinutes);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%02d.%03d%c%02d:%02d",
+                  t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec,
+                  time.millis, time.utcOffsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
+    return buffer;
+}
+
 // ---- ManualClock
 
 std::tm ManualClock::defaultWallStart() {
@@ -33,8 +51,18 @@ std::tm ManualClock::defaultWallStart() {
     return t;
 }
 
-ManualClock::ManualClock(std::tm wallStart)
-    : wallStart_(static_cast<std::time_t>(secondsSinceEpoch(wallStart))) {}
+ManualClock::ManualClock(std::tm wallStart, int utcOffsetMinutes)
+    : wallStart_(static_cast<std::time_t>(secondsSinceEpoch(wallStart))),
+      utcOffsetMinutes_(utcOffsetMinutes) {}
+
+WallTime ManualClock::wallTime() const {
+    const Millis reading = now();
+    WallTime time;
+    time.local = utcFields(std::int64_t{wallStart_} + reading / 1000);
+    time.millis = static_cast<int>(reading % 1000);
+    time.utcOffsetMinutes = utcOffsetMinutes_;
+    return time;
+}
 
 Millis ManualClock::now() const {
     std::lock_guard lock(mutex_);
@@ -145,6 +173,19 @@ Millis RealClock::now() const {
 
 std::tm RealClock::localTime() const {
     return hostLocalTime(std::time(nullptr));
+}
+
+WallTime RealClock::wallTime() const {
+    using namespace std::chrono;
+    const auto since = system_clock::now().time_since_epoch();
+    const std::int64_t milliseconds = duration_cast<std::chrono::milliseconds>(since).count();
+    const std::int64_t seconds = milliseconds / 1000;
+    WallTime time;
+    time.local = hostLocalTime(static_cast<std::time_t>(seconds));
+    time.millis = static_cast<int>(milliseconds % 1000);
+    // The zone's offset at that moment: its local fields read as UTC, less the moment itself.
+    time.utcOffsetMinutes = static_cast<int>((secondsSinceEpoch(time.local) - seconds) / 60);
+    return time;
 }
 
 ScheduleId RealClock::schedule(Millis due, std::function<void()> action) {

@@ -9,12 +9,23 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace zlx::platform {
 
 using Millis = std::int64_t;
 using ScheduleId = std::uint64_t;
+
+// A reading of the local wall clock to the millisecond, with its zone's offset from UTC.
+struct WallTime {
+    std::tm local{};
+    int millis = 0;
+    int utcOffsetMinutes = 0;
+};
+
+// "2026-01-15T10:00:02.000+01:00": ISO 8601 with milliseconds and the offset.
+std::string formatIso8601(const WallTime& time);
 
 class Clock {
   public:
@@ -24,6 +35,8 @@ class Clock {
     virtual Millis now() const = 0;
     // The local wall-clock time (for time stamps and file dates).
     virtual std::tm localTime() const = 0;
+    // The same to the millisecond, with the offset of its time zone.
+    virtual WallTime wallTime() const;
     // Runs `action` once at `due` (or as soon as possible when `due` has passed). On RealClock
     // it runs on the clock's own thread; on ManualClock inside advanceTo().
     virtual ScheduleId schedule(Millis due, std::function<void()> action) = 0;
@@ -60,10 +73,12 @@ class ManualClock final : public Clock {
   public:
     // `wallStart` is the local time at clock reading 0. The thread that makes the clock is the
     // one that drives it (the headless loop, a test).
-    explicit ManualClock(std::tm wallStart = defaultWallStart());
+    // `utcOffsetMinutes` is the time zone of that local time.
+    explicit ManualClock(std::tm wallStart = defaultWallStart(), int utcOffsetMinutes = 0);
 
     Millis now() const override;
     std::tm localTime() const override;
+    WallTime wallTime() const override;
     ScheduleId schedule(Millis due, std::function<void()> action) override;
     void cancel(ScheduleId id) override;
     // Other threads wait until the driving thread advances the clock. The driving thread itself
@@ -94,6 +109,7 @@ class ManualClock final : public Clock {
     ScheduleId nextId_ = 1;
     std::map<Key, std::function<void()>> queue_;
     std::time_t wallStart_;
+    int utcOffsetMinutes_ = 0;
     std::thread::id driver_ = std::this_thread::get_id();
 };
 
@@ -104,6 +120,7 @@ class RealClock final : public Clock {
 
     Millis now() const override;
     std::tm localTime() const override;
+    WallTime wallTime() const override;
     ScheduleId schedule(Millis due, std::function<void()> action) override;
     void cancel(ScheduleId id) override;
     void sleepFor(Millis duration) override;

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "qt/eliding_combo_box.h"
+#include "qt/graph_view.h"
 #include "qt/icons.h"
 #include "qt/rich_text_view.h"
 #include "qt/text_fit.h"
@@ -152,6 +153,8 @@ QWidget* createControlWidget(const ui::Control& control, QWidget* parent) {
         }
         case ui::ControlKind::RichText:
             return new RichTextView(parent);
+        case ui::ControlKind::Graph:
+            return new GraphView(parent);
     }
     return new QWidget(parent);
 }
@@ -213,6 +216,9 @@ void applyControl(QWidget& widget, const ui::Control& control) {
         case ui::ControlKind::RichText:
             static_cast<RichTextView&>(widget).showRuns(control.runs, control.richRewrites,
                                                         control.scrolledToEnd);
+            break;
+        case ui::ControlKind::Graph:
+            static_cast<GraphView&>(widget).showGraph(control.graph);
             break;
     }
 }

@@ -110,14 +110,31 @@ DialogTemplate testWindow() {
     return t;
 }
 
+DialogTemplate signalHistoryWindow() {
+    using K = ControlKind;
+    return DialogTemplate{
+        kDialogSignalHistory,
+        "Signal History",
+        400,
+        240,
+        {
+            ctl(kIdSignalGraph, K::Graph, "", 0, {7, 7, 386, 196}),
+            ctl(kIdSignalValues, K::Static, "", 0, {7, 206, 386, 8}),
+            ctl(kIdSaveAsCsv, K::PushButton, "Save as CSV...", 9202, {7, 219, 70, 14}),
+            ctl(1, K::PushButton, "Close", 9203, {343, 219, 50, 14}, ui::kStyleDefault),
+        },
+    };
+}
+
 struct Templates {
-    std::array<DialogTemplate, 7> all{aboutBox(),
+    std::array<DialogTemplate, 8> all{aboutBox(),
                                       troubleshootingPage(),
                                       diagnosticsPageTemplate(),
                                       linkStatusPageTemplate(),
                                       advancedStatusTemplate(),
                                       waitingDialog(),
-                                      testWindow()};
+                                      testWindow(),
+                                      signalHistoryWindow()};
     DialogTemplate none;
 };
 

@@ -16,6 +16,11 @@ inline constexpr int kDialogLinkStatus = 151;
 inline constexpr int kDialogAdvancedStatus = 139;
 inline constexpr int kDialogWaiting = 130;
 inline constexpr int kDialogTestWindow = 132;
+// Ours, not one of the original program's: the Signal History window and its controls.
+inline constexpr int kDialogSignalHistory = 9200;
+inline constexpr int kIdSignalGraph = 9201;
+inline constexpr int kIdSignalValues = 9202;
+inline constexpr int kIdSaveAsCsv = 9203;
 
 // The template with number `id`; an empty template (id 0) for an unknown number.
 const ui::DialogTemplate& dialogTemplate(int id);

@@ -63,6 +63,28 @@ inline constexpr int kStrGatewayDidNotAnswer = 9102;
 inline constexpr int kStrCheckGateway = 9103;
 inline constexpr int kStrPingNotStarted = 9104;
 inline constexpr int kStrNoGatewayToPing = 9105;
+// The Signal History window: its title, the Current Status page's menu item, its button
+// texts, the graph's words and units, the event marks (in LinkEventKind's order), the current
+// values ("%s" each: strength, quality, receive rate, transmit rate), its save dialog.
+inline constexpr int kStrSignalHistoryTitle = 9200;
+inline constexpr int kStrSignalHistoryMenuItem = 9201;
+inline constexpr int kStrSaveAsCsv = 9202;
+inline constexpr int kStrClose = 9203;
+inline constexpr int kStrGraphSignal = 9204;
+inline constexpr int kStrGraphRate = 9205;
+inline constexpr int kStrGraphStrength = 9206;
+inline constexpr int kStrGraphQuality = 9207;
+inline constexpr int kStrGraphReceive = 9208;
+inline constexpr int kStrGraphTransmit = 9209;
+inline constexpr int kStrUnitDbm = 9210;
+inline constexpr int kStrUnitPercent = 9211;
+inline constexpr int kStrUnitMbps = 9212;
+inline constexpr int kStrUnitMinutes = 9213;
+inline constexpr int kStrEventFirst = 9214;
+inline constexpr int kStrCurrentSignalValues = 9221;
+inline constexpr int kStrSaveHistoryTitle = 9222;
+inline constexpr int kStrCsvFilesFilter = 9223;
+inline constexpr int kStrHistoryNotSaved = 9224;
 
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.

@@ -1,5 +1,6 @@
 #include "scriptmode/dump.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -19,6 +20,43 @@ std::string colorText(std::uint32_t color) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "#%06X", color & 0xFFFFFF);
     return buffer;
+}
+
+std::string numberText(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", value);
+    return buffer;
+}
+
+// A graph as its shape and each plot's values in short: how many samples have one, the
+// range, the last one; then the marks with the sample they stand at.
+void dumpGraph(std::ostringstream& out, const ui::Graph& g) {
+    out << " capacity=" << g.capacity;
+    for (const ui::GraphPanel& panel : g.panels) {
+        out << "\n    panel " << quoted(panel.title) << " " << quoted(panel.left.unit) << " "
+            << numberText(panel.left.min) << ".." << numberText(panel.left.max);
+        if (panel.right)
+            out << " right " << quoted(panel.right->unit) << " " << numberText(panel.right->min)
+                << ".." << numberText(panel.right->max);
+        for (const ui::GraphPlot& plot : panel.plots) {
+            std::size_t count = 0;
+            double low = 0, high = 0;
+            for (const auto& v : plot.values) {
+                if (!v) continue;
+                low = count ? std::min(low, *v) : *v;
+                high = count ? std::max(high, *v) : *v;
+                ++count;
+            }
+            out << "\n      plot " << quoted(plot.label) << " " << colorText(plot.color)
+                << " samples=" << plot.values.size() << " values=" << count;
+            if (count) out << " range=" << numberText(low) << ".." << numberText(high);
+            if (!plot.values.empty())
+                out << " last=" << (plot.values.back() ? numberText(*plot.values.back()) : "none");
+        }
+    }
+    for (const ui::GraphMark& mark : g.marks)
+        out << "\n    mark " << mark.sample << " " << quoted(mark.label) << " "
+            << colorText(mark.color);
 }
 
 // Enabled and visible are the usual state: only their opposites are written.
@@ -49,6 +87,9 @@ void dumpControl(std::ostringstream& out, const ui::Control& c) {
         }
         case ui::ControlKind::Icon:
             out << " icon=" << c.iconId;
+            break;
+        case ui::ControlKind::Graph:
+            dumpGraph(out, c.graph);
             break;
         default:
             out << " " << quoted(c.text);

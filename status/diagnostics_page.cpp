@@ -21,8 +21,6 @@ constexpr CounterControl kCounterControls[] = {
     {29, 1199}, {30, 1201}, {31, 1137}, {32, 1139}, {33, 1141},
 };
 
-constexpr std::size_t kClientNameUnits = 256;
-
 }  // namespace
 
 DiagnosticsPage::DiagnosticsPage(adapterinfo::AdapterStateContext state)
@@ -32,35 +30,22 @@ DiagnosticsPage::DiagnosticsPage(adapterinfo::AdapterStateContext state)
 }
 
 void DiagnosticsPage::refresh() {
-    adapterinfo::refreshStatistics(state_);
-    counters_ = state_.records.displayBlock;
-
-    std::string name;
-    clientName_ = ctx_.platform.system.computerName(platform::kComputerNameDnsFullyQualified, name)
-                      ? platform::truncateToUtf16Units(name, kClientNameUnits - 1)
-                      : std::string();
-
-    adapterinfo::AdapterDetails details =
-        adapterinfo::buildAdapterDetails(ctx_, ctx_.selection.selectedAdapterDescription);
-    cardName_ = platform::displaySafeName(details.adapterName);
-    driverVersion_ = details.driverFileVersion;
-    driver_ = details.driverPath;
-    driverDate_ = details.driverFileDate;
-    serialNumber_ = details.serialNumber;
-    macAddress_ = details.macAddress;
+    snapshot_ = takeDiagnosticsSnapshot(state_);
+    counters_ = snapshot_.counters;
     loadControls();
 }
 
 void DiagnosticsPage::loadControls() {
     for (const CounterControl& c : kCounterControls)
         setItemText(c.control, std::to_string(counters_[c.slot]));
-    setItemText(1165, cardName_);
-    setItemText(1166, macAddress_);
-    setItemText(1169, driver_);
-    setItemText(1171, driverVersion_);
-    setItemText(1173, driverDate_);
-    setItemText(1175, platform::displaySafeName(clientName_));
-    setItemText(1177, serialNumber_);
+    const DiagnosticsSnapshot& s = snapshot_;
+    setItemText(1165, s.cardName);
+    setItemText(1166, s.macAddress);
+    setItemText(1169, s.driver);
+    setItemText(1171, s.driverVersion);
+    setItemText(1173, s.driverDate);
+    setItemText(1175, platform::displaySafeName(s.clientName));
+    setItemText(1177, s.serialNumber);
 }
 
 void DiagnosticsPage::saveControls() {

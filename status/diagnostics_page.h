@@ -4,6 +4,7 @@
 #include <string>
 
 #include "status/refreshing_page.h"
+#include "status/status_snapshot.h"
 
 namespace zlx::status {
 
@@ -15,6 +16,8 @@ class DiagnosticsPage : public RefreshingPage {
     explicit DiagnosticsPage(adapterinfo::AdapterStateContext state);
 
     const adapterinfo::StatisticsDisplayBlock& counters() const { return counters_; }
+    // What the last refresh read.
+    const DiagnosticsSnapshot& snapshot() const { return snapshot_; }
     void saveControls() override;
 
   protected:
@@ -24,8 +27,8 @@ class DiagnosticsPage : public RefreshingPage {
     void loadControls();
 
     adapterinfo::StatisticsDisplayBlock counters_{};
-    std::string macAddress_, serialNumber_, driverVersion_, driverDate_, clientName_, cardName_,
-        driver_;
+    // The texts of the last refresh; the counters shown are `counters_`, read back after it.
+    DiagnosticsSnapshot snapshot_;
 };
 
 // Whether the vendor's folder "Help" exists under Program Files.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include "status/advanced_status_dialog.h"
 #include "status/refreshing_page.h"
+#include "status/status_snapshot.h"
 
 namespace zlx::status {
 
@@ -9,21 +12,31 @@ namespace zlx::status {
 class LinkStatusPage : public RefreshingPage {
   public:
     static constexpr int kAdvancedButton = 1190;
+    // The window menu's item that opens the Signal History window.
+    static constexpr int kSignalHistoryCommand = 32;
 
     explicit LinkStatusPage(adapterinfo::AdapterStateContext state);
 
     AdvancedStatusDialog& advancedDialog() { return advanced_; }
+    // What the last refresh showed.
+    const LinkSnapshot& snapshot() const { return snapshot_; }
+    // Opens the Signal History window over the given owner.
+    void setShowSignalHistory(std::function<void(ui::WindowHandle owner)> show) {
+        showSignalHistory_ = std::move(show);
+    }
 
   protected:
     bool onInitDialog() override;
     void refresh() override;
     void onCommand(int id, std::uint32_t code) override;
+    void onSysCommand(int id) override;
 
   private:
-    void showPageValues(int radioClass);
-    void writeAdvancedTexts(bool valid, bool radioOn);
+    void showSnapshot();
 
     AdvancedStatusDialog advanced_;
+    LinkSnapshot snapshot_;
+    std::function<void(ui::WindowHandle owner)> showSignalHistory_;
 };
 
 }  // namespace zlx::status

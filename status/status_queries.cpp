@@ -6,12 +6,22 @@
 
 namespace zlx::status {
 
-int queryRadioClass(adapterinfo::AdapterStateContext c) {
+RadioReading queryRadio(adapterinfo::AdapterStateContext c) {
     wlan::InterfaceQuery query(c.app.platform.wlan, c.app.selection.selectedInterface);
     platform::Win32Error result = query.query(platform::kWlanOpcodeRadioState);
     c.records.adapter.details.status = result;
-    if (result != platform::kErrorSuccess) return radioClassOf(std::nullopt);
-    return radioClassOf(platform::decodeRadioState(query.data()));
+    RadioReading reading;
+    if (result != platform::kErrorSuccess) {
+        reading.radioClass = radioClassOf(std::nullopt);
+        return reading;
+    }
+    auto phys = platform::decodeRadioState(query.data());
+    reading.radioClass = radioClassOf(phys);
+    if (phys && !phys->empty()) {
+        reading.hardwareOn = phys->front().hardware == platform::kDot11RadioStateOn;
+        reading.softwareOn = phys->front().software == platform::kDot11RadioStateOn;
+    }
+    return reading;
 }
 
 std::optional<std::uint32_t> queryInterfaceState(adapterinfo::AdapterStateContext c) {

@@ -9,8 +9,14 @@
 
 namespace zlx::status {
 
-// The radio class of the selected interface's first PHY (0 when it is on or cannot be read).
-int queryRadioClass(adapterinfo::AdapterStateContext c);
+struct RadioReading {
+    // 0 when the radio is on or cannot be read (radioClassOf).
+    int radioClass = 0;
+    // The first PHY's switches; nothing when the query fails or reports no PHY.
+    std::optional<bool> hardwareOn, softwareOn;
+};
+// The radio state of the selected interface's first PHY.
+RadioReading queryRadio(adapterinfo::AdapterStateContext c);
 // The interface state; nothing when the query fails.
 std::optional<std::uint32_t> queryInterfaceState(adapterinfo::AdapterStateContext c);
 // The EAP method of the profile the adapter details name; 0 when it has none or cannot be read.

@@ -15,7 +15,10 @@ StatusSheet::StatusSheet(adapterinfo::AdapterStateContext state,
       help_(std::move(help)),
       linkStatus_(state),
       troubleshooting_(troubleshootingPage),
-      diagnostics_(state) {
+      diagnostics_(state),
+      historyWindow_(state.app, history_) {
+    linkStatus_.setShowSignalHistory(
+        [this](ui::WindowHandle owner) { historyWindow_.doModal(owner); });
     addPage(linkStatus_);
     addPage(troubleshooting_);
     addPage(diagnostics_);
@@ -46,6 +49,12 @@ void StatusSheet::onTimer(unsigned id) {
     if (!page) return;
     desktop().send(page->handle(), kWmRefreshPage);
     if (auto* refreshing = dynamic_cast<RefreshingPage*>(page)) refreshing->saveControls();
+    // The history keeps what this tick read, and nothing more: the page on show refreshed.
+    const platform::Clock& clock = desktop().clock();
+    history_.add(sampleOf(clock.wallTime(), clock.now(),
+                          page == &linkStatus_ ? &linkStatus_.snapshot() : nullptr,
+                          page == &diagnostics_ ? &diagnostics_.snapshot() : nullptr));
+    historyWindow_.update();
 }
 
 void StatusSheet::onSysCommand(int id) {

@@ -7,7 +7,9 @@
 #include "context/app_context.h"
 #include "context/user_messages.h"
 #include "status/diagnostics_page.h"
+#include "status/link_history.h"
 #include "status/link_status_page.h"
+#include "status/signal_history_window.h"
 #include "ui/property_sheet.h"
 
 namespace zlx::status {
@@ -26,6 +28,8 @@ class StatusSheet : public ui::PropertySheet {
     LinkStatusPage& linkStatusPage() { return linkStatus_; }
     ui::PropertyPage& troubleshootingPage() { return troubleshooting_; }
     DiagnosticsPage& diagnosticsPage() { return diagnostics_; }
+    const LinkHistory& history() const { return history_; }
+    SignalHistoryWindow& signalHistoryWindow() { return historyWindow_; }
 
   protected:
     bool onInitDialog() override;
@@ -40,6 +44,9 @@ class StatusSheet : public ui::PropertySheet {
     LinkStatusPage linkStatus_;
     ui::PropertyPage& troubleshooting_;
     DiagnosticsPage diagnostics_;
+    // One sample per tick from the sheet's start, whether or not the window shows them.
+    LinkHistory history_;
+    SignalHistoryWindow historyWindow_;
 };
 
 }  // namespace zlx::status

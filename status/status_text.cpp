@@ -112,12 +112,18 @@ std::string signalQualityWord(bool valid, bool radioOn, std::uint32_t qualityCla
     return text(26);
 }
 
+double rateMbps(std::uint32_t rate) {
+    constexpr std::uint32_t kKbps = 0x80000000u;
+    if (rate & kKbps) return static_cast<double>(rate & ~kKbps) / 1000.0;
+    // The 802.11b rate of 5.5 Mbps arrives as 5.
+    return rate == 5 ? 5.5 : static_cast<double>(rate);
+}
+
 std::string rateText(bool valid, bool radioOn, std::uint32_t rate) {
     if (!valid || !radioOn) return none();
     constexpr std::uint32_t kKbps = 0x80000000u;
     if (rate & kKbps) return formatted(25, static_cast<int>(rate & ~kKbps));
-    // The 802.11b rate of 5.5 Mbps arrives as 5.
-    return formatted(23, rate == 5 ? 5.5 : static_cast<double>(rate));
+    return formatted(23, rateMbps(rate));
 }
 
 std::string signalStrengthText(bool valid, std::int32_t dbm) {
@@ -183,30 +189,39 @@ std::string powerSaveText(bool answered, std::uint32_t level) {
                     .value_or(resources::kStrNone));
 }
 
+namespace {
+
+// Codes in half-dBm steps, each level rounded as the string table words it.
+struct PowerLevel {
+    std::uint32_t code;
+    int textId;
+    int milliwatts;
+};
+constexpr PowerLevel kPowerLevels[] = {
+    {0, 5288, 1},   {6, 5287, 2},   {10, 5286, 3},  {12, 5285, 4},  {14, 5284, 5},  {16, 5283, 6},
+    {17, 5282, 7},  {18, 5281, 8},  {19, 5280, 9},  {20, 4120, 10}, {22, 4119, 13}, {26, 4118, 20},
+    {28, 4117, 25}, {30, 4116, 32}, {32, 4115, 40}, {34, 4114, 50}, {36, 4113, 63}, {40, 4112, 100},
+};
+
+const PowerLevel* powerLevelOf(std::uint32_t code) {
+    for (const PowerLevel& level : kPowerLevels)
+        if (level.code == code) return &level;
+    return nullptr;
+}
+
+}  // namespace
+
 std::string powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code) {
     if (!txPowerValid || !radioOn) return none();
-    // Codes in half-dBm steps, each level rounded as the string table words it.
-    auto id = lookup<std::uint32_t>({{0, 5288},
-                                     {6, 5287},
-                                     {10, 5286},
-                                     {12, 5285},
-                                     {14, 5284},
-                                     {16, 5283},
-                                     {17, 5282},
-                                     {18, 5281},
-                                     {19, 5280},
-                                     {20, 4120},
-                                     {22, 4119},
-                                     {26, 4118},
-                                     {28, 4117},
-                                     {30, 4116},
-                                     {32, 4115},
-                                     {34, 4114},
-                                     {36, 4113},
-                                     {40, 4112}},
-                                    code);
     // A level the table has no words for is not shown as some other level.
-    return text(id.value_or(resources::kStrNone));
+    const PowerLevel* level = powerLevelOf(code);
+    return text(level ? level->textId : resources::kStrNone);
+}
+
+std::optional<int> powerLevelMilliwatts(bool txPowerValid, bool radioOn, std::uint32_t code) {
+    const PowerLevel* level = txPowerValid && radioOn ? powerLevelOf(code) : nullptr;
+    if (!level) return std::nullopt;
+    return level->milliwatts;
 }
 
 std::string preambleText(bool answered, std::uint8_t shortPreamble) {

@@ -27,6 +27,8 @@ std::string wirelessModeText(std::uint32_t modeBits);
 std::string signalQualityWord(bool valid, bool radioOn, std::uint32_t qualityClass);
 // Mbps with one decimal (5 is 5.5), or kbps when bit 31 is set.
 std::string rateText(bool valid, bool radioOn, std::uint32_t rate);
+// The same rate as a number of Mbps.
+double rateMbps(std::uint32_t rate);
 std::string signalStrengthText(bool valid, std::int32_t dbm);
 std::string signalQualityPercentText(bool qualityValid, bool radioOn, std::uint32_t percent);
 std::string channelText(bool answered, std::uint32_t channel);
@@ -36,6 +38,8 @@ std::string upTimeText(bool upTimeValid, bool radioOn, std::uint64_t millisecond
 std::string apMacText(bool valid, bool radioOn, const std::array<std::uint8_t, 6>& mac);
 std::string powerSaveText(bool answered, std::uint32_t level);
 std::string powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code);
+// The level powerLevelText names, in mW; nothing where it shows "none".
+std::optional<int> powerLevelMilliwatts(bool txPowerValid, bool radioOn, std::uint32_t code);
 std::string preambleText(bool answered, std::uint8_t shortPreamble);
 std::string qosText(std::uint32_t wmm, bool wmmValid, bool radioOn);
 std::string mfpText(bool answered, std::uint8_t mfp);

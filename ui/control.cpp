@@ -25,6 +25,8 @@ std::string_view controlKindName(ControlKind kind) {
             return "icon";
         case ControlKind::RichText:
             return "richtext";
+        case ControlKind::Graph:
+            return "graph";
     }
     return "?";
 }

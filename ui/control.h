@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/graph.h"
+
 namespace zlx::ui {
 
 enum class ControlKind {
@@ -19,6 +21,7 @@ enum class ControlKind {
     Progress,
     Icon,
     RichText,
+    Graph,
 };
 
 std::string_view controlKindName(ControlKind kind);
@@ -90,6 +93,8 @@ struct Control {
     // with the new part alone.
     std::uint64_t richRewrites = 0;
     bool scrolledToEnd = false;
+    // Graph
+    Graph graph;
 };
 
 // Drop-down list (CB_ADDSTRING, CB_FINDSTRINGEXACT ...). Sorted insertion and the exact search

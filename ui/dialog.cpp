@@ -398,6 +398,13 @@ void Dialog::progressSetPos(int id, int position) {
     }
 }
 
+void Dialog::graphSet(int id, Graph graph) {
+    Control* c = control(id);
+    if (!c || c->graph == graph) return;
+    c->graph = std::move(graph);
+    desktop_.notifyControl(handle_, id);
+}
+
 void Dialog::richSetText(int id, std::string_view text) {
     setItemText(id, text);
 }

@@ -89,6 +89,8 @@ class Dialog {
     bool richEmpty(int id) const;
     std::string richText(int id) const;
     void richScrollToEnd(int id);
+    // Graphs.
+    void graphSet(int id, Graph graph);
 
     // The keyboard of a dialog, as the Windows dialog manager decides it. A radio group is a
     // run of radio buttons next to each other in the template.

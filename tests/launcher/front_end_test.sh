@@ -19,6 +19,7 @@ maps_toolkit() {
 }
 
 for mode in "--version" "--help" "--report" "--report --format json" \
+            "--status" "--status --format json" "--watch --count 1 --interval 0.1" \
             "--headless --script $script" "-u"; do
   # shellcheck disable=SC2086
   if maps_toolkit "$program" $mode; then fail "zlxdiag $mode maps a Qt library"; fi

@@ -1,0 +1,142 @@
+// The link over time. One --watch sample (both pages' refreshes, the event check and the JSON
+// line) against one refresh of the Current Status and Diagnostics pages together: the counter
+// "ratio" is sample time / pages time (the goal is at most 1.2). And the memory in use after 24
+// simulated hours of samples kept in the history and drawn as the open window's graph, against
+// after 1 hour: the counter "memory_ratio" (the goal is at most 1.1).
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/process_start.h"
+#include "context/user_messages.h"
+#include "launcher/simulated_program.h"
+#include "platform/host.h"
+#include "status/diagnostics_page.h"
+#include "status/link_history.h"
+#include "status/link_status_page.h"
+#include "status/signal_history_window.h"
+#include "status/status_format.h"
+#include "status/status_sheet.h"
+#include "ui/headless.h"
+
+namespace {
+
+using namespace zlx;
+using Micros = std::chrono::duration<double, std::micro>;
+
+// The built-in machine on the manual clock, put together as --watch puts it.
+struct WatchBench {
+    explicit WatchBench(const std::string& folder)
+        : scenario(platform::sim::loadDefaultScenario()),
+          program(scenario, clock, services, folder, 0x10000) {
+        adapterinfo::AdapterStateContext state = program.application().adapterState();
+        app::initialiseProcess(state);
+        adapterinfo::selectForDiagnosticsPage(state);
+    }
+    adapterinfo::AdapterStateContext state() { return program.application().adapterState(); }
+    void advance() {
+        clock.advanceTo(clock.now() + status::kRefreshPeriod, [] {});
+    }
+    platform::ManualClock clock;
+    ui::HeadlessServices services;
+    platform::sim::Scenario scenario;
+    launcher::SimulatedProgram program;
+};
+
+template <typename Body>
+void withFolder(benchmark::State& state, Body body) {
+    std::string folder = (std::filesystem::temp_directory_path() / "zlxbench-XXXXXX").string();
+    if (!::mkdtemp(folder.data())) {
+        state.SkipWithError("no temporary folder for the named mutexes");
+        return;
+    }
+    body(folder);
+    std::filesystem::remove_all(folder);
+}
+
+void BM_WatchSampleAgainstPages(benchmark::State& state) {
+    withFolder(state, [&](const std::string& folder) {
+        WatchBench b(folder);
+        status::LinkStatusPage linkPage(b.state());
+        status::DiagnosticsPage diagnosticsPage(b.state());
+        linkPage.create(ui::kNoWindow);
+        diagnosticsPage.create(ui::kNoWindow);
+        status::LinkEventTracker tracker;
+        Micros sampleTime{0}, pagesTime{0};
+        std::uint64_t n = 0;
+        for (auto _ : state) {
+            b.advance();
+            auto start = std::chrono::steady_clock::now();
+            status::StatusSnapshot snapshot = status::takeStatusSnapshot(b.state());
+            const platform::WallTime time = b.clock.wallTime();
+            status::LinkSample sample =
+                status::sampleOf(time, b.clock.now(), &snapshot.link, &snapshot.diagnostics);
+            std::string lines;
+            for (const auto& event : tracker.observe(sample, ++n))
+                lines += status::formatEventJsonLine(event);
+            lines += status::formatSampleJsonLine(time, snapshot);
+            benchmark::DoNotOptimize(lines);
+            auto middle = std::chrono::steady_clock::now();
+            b.program.desktop().send(linkPage.handle(), context::kWmRefreshPage);
+            b.program.desktop().send(diagnosticsPage.handle(), context::kWmRefreshPage);
+            diagnosticsPage.saveControls();
+            auto end = std::chrono::steady_clock::now();
+            sampleTime += middle - start;
+            pagesTime += end - middle;
+            b.program.machine().calls().takeNew();
+        }
+        const double count = static_cast<double>(state.iterations());
+        state.counters["sample_us"] = sampleTime.count() / count;
+        state.counters["pages_us"] = pagesTime.count() / count;
+        state.counters["ratio"] = sampleTime.count() / pagesTime.count();
+        linkPage.destroy();
+        diagnosticsPage.destroy();
+    });
+}
+
+double bytesInUse() {
+    return static_cast<double>(mallinfo2().uordblks);
+}
+
+void BM_MemoryOverADay(benchmark::State& state) {
+    withFolder(state, [&](const std::string& folder) {
+        for (auto _ : state) {
+            WatchBench b(folder);
+            status::LinkHistory history;
+            status::LinkEventTracker tracker;
+            constexpr std::uint64_t kPerHour = 3600 / 2;
+            double hour = 0, day = 0;
+            for (std::uint64_t n = 1; n <= 24 * kPerHour; ++n) {
+                b.advance();
+                // What --watch does with a sample, and what the open window does.
+                status::StatusSnapshot snapshot = status::takeStatusSnapshot(b.state());
+                const platform::WallTime time = b.clock.wallTime();
+                status::LinkSample sample =
+                    status::sampleOf(time, b.clock.now(), &snapshot.link, &snapshot.diagnostics);
+                std::string lines;
+                for (const auto& event : tracker.observe(sample, n))
+                    lines += status::formatEventJsonLine(event);
+                lines += status::formatSampleJsonLine(time, snapshot);
+                history.add(sample);
+                ui::Graph graph = status::graphOf(history);
+                benchmark::DoNotOptimize(graph);
+                // The simulated machine's record of calls is the tests', not the program's.
+                b.program.machine().calls().takeNew();
+                if (n == kPerHour) hour = bytesInUse();
+            }
+            day = bytesInUse();
+            state.counters["hour_kib"] = hour / 1024;
+            state.counters["day_kib"] = day / 1024;
+            state.counters["memory_ratio"] = day / hour;
+        }
+    });
+}
+
+BENCHMARK(BM_WatchSampleAgainstPages)->Iterations(2000);
+BENCHMARK(BM_MemoryOverADay)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace

@@ -1,0 +1,124 @@
+#include "launcher/status_command.h"
+
+#include <memory>
+
+#include "adapterinfo/adapter_state.h"
+#include "app/process_start.h"
+#include "launcher/checked_output.h"
+#include "launcher/exit_status.h"
+#include "launcher/headless_run.h"
+#include "launcher/simulated_program.h"
+#include "status/link_history.h"
+#include "status/status_format.h"
+#include "status/status_sheet.h"
+#include "ui/headless.h"
+#ifndef _WIN32
+#include "platform/posix/interrupt_wait.h"
+#else
+#include <chrono>
+#include <thread>
+#endif
+
+namespace zlx::launcher {
+
+namespace {
+
+#ifdef _WIN32
+// Without a console handler, Ctrl+C ends the process as it always has; every line printed
+// before it is out already, since each is flushed.
+class InterruptWait {
+  public:
+    bool waitFor(platform::Millis duration) {
+        if (duration > 0) std::this_thread::sleep_for(std::chrono::milliseconds(duration));
+        return false;
+    }
+};
+#else
+using platform::posix::InterruptWait;
+#endif
+
+// The program put together as far as the status pages need it: the adapter chosen at start,
+// then the Diagnostics page's choice, which the sheet makes before its first refresh.
+void prepareStatus(SimulatedProgram& program) {
+    adapterinfo::AdapterStateContext state = program.application().adapterState();
+    app::initialiseProcess(state);
+    adapterinfo::selectForDiagnosticsPage(state);
+}
+
+std::unique_ptr<platform::ManualClock> manualClockFor(const platform::sim::Scenario& scenario) {
+    return std::make_unique<platform::ManualClock>(scenario.machine.localTimeStart,
+                                                   scenario.machine.timeZoneOffsetMinutes);
+}
+
+}  // namespace
+
+int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
+    auto scenario = loadScenario(options, err);
+    if (!scenario) return kExitCouldNotRun;
+    ScriptedInstanceScope instanceScope;
+    if (!instanceScope.usable(err)) return kExitCouldNotRun;
+    auto clock = manualClockFor(*scenario);
+    ui::HeadlessServices services;
+    SimulatedProgram program(*scenario, *clock, services, instanceScope.path(),
+                             processHandleBase());
+    prepareStatus(program);
+    clock->advanceTo(status::kRefreshPeriod, [&clock] { clock->waitForQuiet(); });
+    status::StatusSnapshot snapshot =
+        status::takeStatusSnapshot(program.application().adapterState());
+    std::string text = options.reportFormat == ReportFormat::Json
+                           ? status::formatStatusJson(snapshot)
+                           : status::formatStatusText(snapshot);
+    return writeChecked(out, text, err) ? kExitSuccess : kExitCouldNotRun;
+}
+
+int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
+    // Before any thread starts, so that none of them takes Ctrl+C from the loop.
+    InterruptWait interrupt;
+    auto scenario = loadScenario(options, err);
+    if (!scenario) return kExitCouldNotRun;
+    ScriptedInstanceScope instanceScope;
+    if (!instanceScope.usable(err)) return kExitCouldNotRun;
+    std::unique_ptr<platform::ManualClock> manual;
+    std::unique_ptr<platform::RealClock> real;
+    if (options.manualClock)
+        manual = manualClockFor(*scenario);
+    else
+        real = std::make_unique<platform::RealClock>();
+    platform::Clock& clock = manual ? static_cast<platform::Clock&>(*manual) : *real;
+    ui::HeadlessServices services;
+    SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());
+    prepareStatus(program);
+
+    const bool csv = options.reportFormat == ReportFormat::Csv;
+    if (csv && !writeChecked(out, status::csvHeader(), err)) return kExitCouldNotRun;
+    status::LinkEventTracker tracker;
+    const platform::Millis start = clock.now();
+    for (std::uint64_t n = 1; !options.watchCount || n <= *options.watchCount; ++n) {
+        // The samples keep to the interval from the start, as the pages' timer does, however
+        // long each one takes.
+        const platform::Millis due =
+            start + static_cast<platform::Millis>(n) * options.watchIntervalMs;
+        if (manual) {
+            manual->advanceTo(due, [&manual] { manual->waitForQuiet(); });
+            if (interrupt.waitFor(0)) break;
+        } else {
+            bool interrupted = false;
+            for (platform::Millis now = clock.now(); now < due && !interrupted; now = clock.now())
+                interrupted = interrupt.waitFor(due - now);
+            if (interrupted) break;
+        }
+        status::StatusSnapshot snapshot =
+            status::takeStatusSnapshot(program.application().adapterState());
+        const platform::WallTime time = clock.wallTime();
+        status::LinkSample sample =
+            status::sampleOf(time, clock.now(), &snapshot.link, &snapshot.diagnostics);
+        std::string lines;
+        for (const status::LinkEvent& event : tracker.observe(sample, n))
+            lines += csv ? status::csvEventRow(event) : status::formatEventJsonLine(event);
+        lines += csv ? status::csvSampleRow(sample) : status::formatSampleJsonLine(time, snapshot);
+        if (!writeChecked(out, lines, err)) return kExitCouldNotRun;
+    }
+    return kExitSuccess;
+}
+
+}  // namespace zlx::launcher

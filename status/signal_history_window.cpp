@@ -1,0 +1,154 @@
+#include "status/signal_history_window.h"
+
+#include <cmath>
+
+#include "resources/dialogs.h"
+#include "resources/string_table.h"
+#include "status/status_format.h"
+#include "status/status_text.h"
+
+namespace zlx::status {
+
+namespace {
+
+std::string text(int id) {
+    return resources::stringOr(id, "");
+}
+
+// "%s" in `format` replaced by the arguments in turn.
+std::string fill(const std::string& format, std::initializer_list<std::string> args) {
+    std::string out;
+    auto next = args.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's' &&
+            next != args.end()) {
+            out += *next++;
+            ++i;
+        } else {
+            out += format[i];
+        }
+    }
+    return out;
+}
+
+// Colours that stay apart for readers who confuse red and green: blue and orange for the
+// plots, and a distinct colour per kind of mark.
+constexpr std::uint32_t kBlue = 0x1F5FBF;
+constexpr std::uint32_t kOrange = 0xD9730D;
+constexpr std::uint32_t kMarkColors[] = {0xC0392B, 0x1E8449, 0x7D3C98, 0x6E2C00,
+                                         0xB7950B, 0x5D6D7E, 0x2E86C1};
+
+constexpr double kSignalFloorDbm = -100, kSignalCeilingDbm = -20;
+constexpr double kRateStepMbps = 50;
+
+}  // namespace
+
+ui::Graph graphOf(const LinkHistory& history) {
+    const auto& samples = history.samples();
+    const std::size_t capacity = samples.capacity();
+    const std::size_t offset = capacity - samples.size();
+    using Values = std::vector<std::optional<double>>;
+    Values strength(capacity), quality(capacity), rx(capacity), tx(capacity);
+    double fastest = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const LinkSample& s = samples[i];
+        if (!s.link) continue;
+        const LinkReadings& v = *s.link;
+        if (v.signalDbm) strength[offset + i] = *v.signalDbm;
+        if (v.qualityPercent) quality[offset + i] = *v.qualityPercent;
+        if (v.rxRateMbps) rx[offset + i] = *v.rxRateMbps;
+        if (v.txRateMbps) tx[offset + i] = *v.txRateMbps;
+        fastest = std::max({fastest, v.rxRateMbps.value_or(0), v.txRateMbps.value_or(0)});
+    }
+    ui::Graph g;
+    g.capacity = capacity;
+    g.secondsPerSample = 2;
+    g.timeUnit = text(resources::kStrUnitMinutes);
+    ui::GraphPanel signal;
+    signal.title = text(resources::kStrGraphSignal);
+    signal.left = {text(resources::kStrUnitDbm), kSignalFloorDbm, kSignalCeilingDbm};
+    signal.right = ui::GraphAxis{text(resources::kStrUnitPercent), 0, 100};
+    signal.plots.push_back({text(resources::kStrGraphStrength), kBlue, false, std::move(strength)});
+    signal.plots.push_back({text(resources::kStrGraphQuality), kOrange, true, std::move(quality)});
+    ui::GraphPanel rate;
+    rate.title = text(resources::kStrGraphRate);
+    // A round top above the fastest rate seen, so the axis does not move with every sample.
+    const double top = std::max(kRateStepMbps, std::ceil(fastest / kRateStepMbps) * kRateStepMbps);
+    rate.left = {text(resources::kStrUnitMbps), 0, top};
+    rate.plots.push_back({text(resources::kStrGraphReceive), kBlue, false, std::move(rx)});
+    rate.plots.push_back({text(resources::kStrGraphTransmit), kOrange, false, std::move(tx)});
+    g.panels.push_back(std::move(signal));
+    g.panels.push_back(std::move(rate));
+
+    const std::uint64_t first = history.added() - samples.size();
+    const auto& events = history.events();
+    for (std::size_t e = 0; e < events.size(); ++e) {
+        const LinkEvent& event = events[e];
+        if (event.sample < first) continue;
+        const auto kind = static_cast<std::size_t>(event.kind);
+        g.marks.push_back({offset + static_cast<std::size_t>(event.sample - first),
+                           text(resources::kStrEventFirst + static_cast<int>(kind)),
+                           kMarkColors[kind % std::size(kMarkColors)]});
+    }
+    return g;
+}
+
+std::string currentValuesText(const LinkHistory& history) {
+    const auto& samples = history.samples();
+    const LinkSample* last = nullptr;
+    for (std::size_t i = samples.size(); i-- > 0 && !last;)
+        if (samples[i].link) last = &samples[i];
+    const std::string none = noneText();
+    return fill(text(resources::kStrCurrentSignalValues),
+                {last ? last->signalText : none, last ? last->qualityText : none,
+                 last ? last->rxText : none, last ? last->txText : none});
+}
+
+SignalHistoryWindow::SignalHistoryWindow(context::AppContext& context, const LinkHistory& history)
+    : ui::Dialog(context.desktop, resources::dialogTemplate(resources::kDialogSignalHistory)),
+      ctx_(context),
+      history_(history) {}
+
+bool SignalHistoryWindow::onInitDialog() {
+    setTitle(text(resources::kStrSignalHistoryTitle));
+    setIcon(resources::kIconProgram);
+    update();
+    return true;
+}
+
+void SignalHistoryWindow::update() {
+    if (!created()) return;
+    graphSet(resources::kIdSignalGraph, graphOf(history_));
+    setItemText(resources::kIdSignalValues, currentValuesText(history_));
+}
+
+void SignalHistoryWindow::onCommand(int id, std::uint32_t code) {
+    if (id == resources::kIdSaveAsCsv && code == ui::kBnClicked) {
+        saveCsv();
+        return;
+    }
+    ui::Dialog::onCommand(id, code);
+}
+
+void SignalHistoryWindow::saveCsv() {
+    ui::SaveFileRequest request;
+    request.owner = handle();
+    request.title = text(resources::kStrSaveHistoryTitle);
+    request.initialName = "signal-history.csv";
+    request.defaultExtension = "csv";
+    request.filters = {{text(resources::kStrCsvFilesFilter), "*.csv"},
+                       {text(resources::kStrAllFilesFilter), "*.*"}};
+    request.overwritePrompt = true;
+    auto path = desktop().services().saveFileDialog(request);
+    if (!path) return;
+    std::string reason;
+    if (ctx_.platform.savedFiles.replaceFile(*path, historyCsv(history_), reason)) return;
+    ui::MessageBoxRequest box;
+    box.owner = handle();
+    box.ownerTitle = title();
+    box.caption = title();
+    box.text = fill(text(resources::kStrHistoryNotSaved), {*path, reason});
+    desktop().services().messageBox(box);
+}
+
+}  // namespace zlx::status

@@ -1,0 +1,88 @@
+// zlxdiag --status and --watch: snapshots of several machines as text and JSON, and the watch
+// across the link events on the manual clock, compared with the expected outputs in status/
+// (ZLX_UPDATE_TRANSCRIPTS=1 rewrites them).
+
+#include "launcher/status_command.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "launcher/exit_status.h"
+#include "support/environment.h"
+#include "support/temp_dir.h"
+
+namespace zlx::launcher {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSource = ZLX_SOURCE_DIR;
+const fs::path kExpected = kSource / "tests" / "launcher" / "status";
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class StatusCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        zlx::testing::setEnvironment("XDG_RUNTIME_DIR", runtime_.path());
+        zlx::testing::unsetEnvironment("ZLXDIAG_INSTANCE_DIR");
+    }
+    // Runs the mode and compares its output with `name` in status/.
+    void expectOutput(const std::string& name, std::vector<std::string> words) {
+        SCOPED_TRACE(name);
+        std::ostringstream out, err;
+        LaunchOptions options = parseLaunchOptions(words);
+        int status = options.watch ? runWatchCommand(options, out, err)
+                                   : runStatusCommand(options, out, err);
+        EXPECT_EQ(status, kExitSuccess);
+        EXPECT_EQ(err.str(), "");
+        fs::path expected = kExpected / name;
+        if (const char* update = std::getenv("ZLX_UPDATE_TRANSCRIPTS"); update && *update == '1') {
+            std::ofstream(expected, std::ios::binary) << out.str();
+            return;
+        }
+        EXPECT_EQ(out.str(), readFile(expected));
+    }
+    zlx::testing::TempDir runtime_;
+};
+
+std::string scenario(const char* file) {
+    return (kSource / "scenarios" / file).string();
+}
+
+TEST_F(StatusCommandTest, SnapshotsOfSomeMachines) {
+    const char* machines[] = {"",
+                              "radio-off-hardware.json",
+                              "not-associated.json",
+                              "statistics-query-fails.json",
+                              "no-adapter.json",
+                              "802.11n-5ghz.json"};
+    for (const char* machine : machines) {
+        for (const char* format : {"text", "json"}) {
+            std::vector<std::string> words{"--status", "--format", format};
+            if (*machine) words.insert(words.end(), {"--scenario", scenario(machine)});
+            std::string base = *machine ? fs::path(machine).stem().string() : "default";
+            expectOutput(base + (std::string(format) == "json" ? ".json" : ".txt"), words);
+        }
+    }
+}
+
+TEST_F(StatusCommandTest, WatchAcrossTheLinkEvents) {
+    for (const char* format : {"jsonl", "csv"}) {
+        expectOutput(std::string("watch-link-events.") + format,
+                     {"--watch", "--manual-clock", "--count", "30", "--format", format,
+                      "--scenario", scenario("link-events.json")});
+    }
+}
+
+}  // namespace
+}  // namespace zlx::launcher
