@@ -32,7 +32,8 @@ inline void checkReport(const platform::sim::Scenario& scenario) {
     launcher::SimulatedProgram program(scenario, clock, services, instanceFolder(),
                                        launcher::processHandleBase());
     app::initialiseProcess(program.application().adapterState());
-    auto report = clientsuite::runReport(program.context(), clock, nullptr);
+    auto adapter = clientsuite::chooseReportAdapter(program.context(), std::nullopt);
+    auto report = clientsuite::runReport(program.context(), clock, *adapter, nullptr);
     std::string json = clientsuite::formatReportJson(*report);
     if (!nlohmann::json::accept(json)) std::abort();
     for (unsigned char c : clientsuite::formatReportText(*report))

@@ -13,7 +13,7 @@ class LinkStatusPage : public RefreshingPage {
   public:
     static constexpr int kAdvancedButton = 1190;
     // The window menu's item that opens the Signal History window.
-    static constexpr int kSignalHistoryCommand = 32;
+    static constexpr int kSignalHistoryCommand = 48;
 
     explicit LinkStatusPage(adapterinfo::AdapterStateContext state);
 
