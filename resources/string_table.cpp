@@ -350,6 +350,22 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9105, "There is no default gateway to ping."},
     {9106, "Text files (*.txt)"},
     {9107, "All files (*.*)"},
+
+    // The header of the report and of the saved diagnostic log.
+    {9200, "Started"},
+    {9201, "Computer"},
+    {9202, "Program version"},
+    {9203, "Windows"},
+    {9204, "(none)"},
+    {9205, "%s, Service Pack %s"},
+    {9210, "Windows Vista or later (or not recognised)"},
+    {9211, "Windows 95"},
+    {9212, "Windows 98"},
+    {9213, "Windows Me"},
+    {9214, "Windows NT 4.0 or earlier"},
+    {9215, "Windows 2000 or Windows Server 2003"},
+    {9216, "Windows XP"},
+    {9217, "Windows XP Professional x64 Edition"},
 });
 // clang-format on
 

@@ -63,6 +63,16 @@ inline constexpr int kStrGatewayDidNotAnswer = 9102;
 inline constexpr int kStrCheckGateway = 9103;
 inline constexpr int kStrPingNotStarted = 9104;
 inline constexpr int kStrNoGatewayToPing = 9105;
+// The header of the report and of the saved diagnostic log: its labels, the text of an empty
+// value, and the Windows version classification as words (code k is string 9210 + k), with
+// "%s" the name and "%s" the service pack's number.
+inline constexpr int kStrHeaderStarted = 9200;
+inline constexpr int kStrHeaderComputer = 9201;
+inline constexpr int kStrHeaderVersion = 9202;
+inline constexpr int kStrHeaderWindows = 9203;
+inline constexpr int kStrEmptyValue = 9204;
+inline constexpr int kStrWithServicePack = 9205;
+inline constexpr int kStrWindowsVersionFirst = 9210;
 
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.
