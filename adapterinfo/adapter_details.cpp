@@ -34,6 +34,7 @@ AdapterDetails AdapterDetails::copyValues() const {
     copy.driverFileVersion = driverFileVersion;
     copy.serialNumber = serialNumber;
     copy.driverFileDate = driverFileDate;
+    copy.driverFileLastWrite = driverFileLastWrite;
     copy.ipAddress = ipAddress;
     copy.hasAdapterName = hasAdapterName;
     copy.radioOn = radioOn;
@@ -72,6 +73,7 @@ AdapterDetails buildAdapterDetails(const GatherContext& context,
     details.driverFileVersion = info.driverFileVersion;
     details.serialNumber = info.serialNumber;
     details.driverFileDate = info.driverFileDate;
+    details.driverFileLastWrite = info.driverFileLastWrite;
     details.ipAddress = info.ipAddress;
 
     if (!requestedName.empty()) {

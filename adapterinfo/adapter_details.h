@@ -35,6 +35,7 @@ struct AdapterDetails {
     std::string driverFileVersion;
     std::string serialNumber;  // nothing supplies it
     std::string driverFileDate;
+    std::string driverFileLastWrite;  // the same date in ISO 8601 with the machine's offset
     std::string ipAddress;
     std::uint32_t hasAdapterName = 0;
     std::uint32_t radioOn = 0;

@@ -21,7 +21,8 @@ struct AdapterInfo {
     std::string driverPath;
     std::string driverFileVersion;
     std::string driverFileDate;
-    std::string serialNumber;  // no source supplies it
+    std::string driverFileLastWrite;  // the same date in ISO 8601 with the machine's offset
+    std::string serialNumber;         // no source supplies it
 };
 
 // The platform, the product's hardware identifiers and the Windows version classification.

@@ -43,6 +43,7 @@ std::string formatAdapterDetails(const AdapterDetails& d) {
     line(out, "driverFileVersion", d.driverFileVersion);
     line(out, "serialNumber", d.serialNumber);
     line(out, "driverFileDate", d.driverFileDate);
+    line(out, "driverFileLastWrite", d.driverFileLastWrite);
     line(out, "ipAddress", d.ipAddress);
     line(out, "hasAdapterName", std::to_string(d.hasAdapterName));
     line(out, "radioOn", std::to_string(d.radioOn));

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "adapterinfo/windows_version.h"
+#include "platform/calendar.h"
 #include "platform/registry_key.h"
 #include "platform/text.h"
 
@@ -82,9 +83,11 @@ bool gatherDriverFile(const GatherContext& context, AdapterInfo& info) {
         platform::FindData found;
         // A folder of that name is no driver file: it has no date to show as the driver's.
         if (context.platform.files.findFile(info.driverPath, found) == platform::kErrorSuccess &&
-            !found.directory)
-            info.driverFileDate =
-                formatFileDate(context.platform.system, unixSecondsOf(found.lastWrite));
+            !found.directory) {
+            std::int64_t seconds = unixSecondsOf(found.lastWrite);
+            info.driverFileDate = formatFileDate(context.platform.system, seconds);
+            info.driverFileLastWrite = isoFileDate(context.platform.system, seconds);
+        }
     }
     platform::FileVersion parts;
     return readFileVersion(context, info.driverPath, info.driverFileVersion, parts);
@@ -116,6 +119,13 @@ std::string formatFileDate(platform::SystemInfo& system, std::int64_t unixSecond
                                 local.tm_min, local.tm_sec);
     if (written <= 0 || static_cast<std::size_t>(written) >= sizeof buffer) return {};
     return buffer;
+}
+
+std::string isoFileDate(platform::SystemInfo& system, std::int64_t unixSeconds) {
+    std::tm local{};
+    if (!system.localTimeOf(unixSeconds, local)) return {};
+    std::int64_t offset = platform::secondsSinceEpoch(local) - unixSeconds;
+    return platform::isoTimestamp(local, static_cast<int>(offset / 60));
 }
 
 bool isInSystemDirectory(platform::Folders& folders, const std::string& path) {

@@ -32,6 +32,10 @@ bool readFileVersion(const GatherContext& context, const std::string& path, std:
 // locale writes them; empty when the time cannot be converted.
 std::string formatFileDate(platform::SystemInfo& system, std::int64_t unixSeconds);
 
+// The same time in ISO 8601 with the machine's offset from UTC at that time
+// ("2025-03-18T09:41:26+01:00"); empty when the time cannot be converted.
+std::string isoFileDate(platform::SystemInfo& system, std::int64_t unixSeconds);
+
 // Whether `path` begins with the system directory, ignoring letter case.
 bool isInSystemDirectory(platform::Folders& folders, const std::string& path);
 

@@ -11,12 +11,14 @@ namespace zlx::clientsuite {
 
 class AssociationTest final : public GenericTest {
   public:
+    const char* id() const override { return "association"; }
     void reset() override;
     void run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) override;
 };
 
 class AuthenticationTest final : public GenericTest {
   public:
+    const char* id() const override { return "authentication"; }
     void reset() override;
     void run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) override;
 };

@@ -1,5 +1,7 @@
 #include "clientsuite/generic_test.h"
 
+#include <algorithm>
+
 #include "resources/string_table.h"
 #include "testwindow/line_format.h"
 
@@ -14,6 +16,7 @@ void padLabel(std::string& label) {
 void GenericTest::reset() {
     resultText_.clear();
     details_.clear();
+    emptyValueLines_.clear();
     status_ = TestStatus::NotRun;
 }
 
@@ -34,6 +37,9 @@ void GenericTest::appendDetail(const std::string& text) {
 void GenericTest::appendLabelled(int labelId, const std::string& value) {
     std::string label = resources::stringOr(labelId, "");
     padLabel(label);
+    if (value.empty())
+        emptyValueLines_.push_back(
+            static_cast<std::size_t>(std::count(details_.begin(), details_.end(), '\n')));
     appendDetail(label + value);
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "adapterinfo/adapter_details.h"
 #include "platform/clock.h"
@@ -58,12 +59,17 @@ class GenericTest {
     // Decides the outcome and reports the block through the run's sink.
     virtual void run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env);
 
+    // The word by which scripts know the test, whatever the language of its name.
+    virtual const char* id() const = 0;
     const std::string& name() const { return name_; }
     const std::string& description() const { return description_; }
     TestStatus status() const { return status_; }
     const std::string& result() const { return resultText_; }
     const std::string& details() const { return details_; }
     const std::string& advice() const { return advice_; }
+    // The details lines (counted from 0, one per line feed) that are a label whose value was
+    // empty: the window shows the label alone, the report says so in words.
+    const std::vector<std::size_t>& emptyValueLines() const { return emptyValueLines_; }
 
   protected:
     void loadTexts(int nameId, int descriptionId);
@@ -79,6 +85,7 @@ class GenericTest {
     std::string resultText_;
     std::string details_;
     std::string advice_;
+    std::vector<std::size_t> emptyValueLines_;
     TestStatus status_ = TestStatus::NotRun;
 };
 

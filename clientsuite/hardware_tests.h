@@ -8,6 +8,7 @@ namespace zlx::clientsuite {
 
 class DriverTest final : public GenericTest {
   public:
+    const char* id() const override { return "driver"; }
     void reset() override;
     void run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) override;
 
@@ -18,12 +19,14 @@ class DriverTest final : public GenericTest {
 
 class CardInsertTest final : public GenericTest {
   public:
+    const char* id() const override { return "cardInsertion"; }
     void reset() override;
     void run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) override;
 };
 
 class CardEnableTest final : public GenericTest {
   public:
+    const char* id() const override { return "cardEnable"; }
     void reset() override;
     void run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) override;
 };

@@ -15,6 +15,7 @@ inline constexpr platform::Millis kPingLimit = 15000;
 
 class NetworkTest final : public GenericTest {
   public:
+    const char* id() const override { return "network"; }
     void reset() override;
     void run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) override;
 

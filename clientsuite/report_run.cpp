@@ -79,6 +79,7 @@ std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Manu
                                         const std::function<void(const std::string&)>& progress,
                                         const std::function<bool()>& interrupted) {
     auto report = std::make_unique<ClientReport>();
+    report->header = adapterinfo::makeRunHeader(ctx, clock.localTime());
     report->adapter = adapter;
     const context::WlanSelection& selection = report->adapter.selection;
     platform::StopSignal stop;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "adapterinfo/run_header.h"
 #include "clientsuite/test_suite.h"
 #include "context/app_context.h"
 #include "platform/clock.h"
@@ -36,6 +37,7 @@ std::optional<ReportAdapter> chooseReportAdapter(context::AppContext& ctx,
 std::string interfaceChoices(context::AppContext& ctx);
 
 struct ClientReport {
+    adapterinfo::RunHeader header;
     ReportAdapter adapter;
     adapterinfo::AdapterDetails details;
     TestSuite suite;

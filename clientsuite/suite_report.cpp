@@ -1,5 +1,6 @@
 #include "clientsuite/suite_report.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 #include <utility>
 #include <vector>
@@ -26,7 +27,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 struct AdapterField {
     const char* key;
-    const char* label;
+    const char* label;  // nothing for a key of the JSON alone
     std::string value;
 };
 
@@ -54,6 +55,7 @@ std::vector<AdapterField> adapterFields(const ClientReport& report) {
             {"driverPath", "Driver file", d.driverPath},
             {"driverFileVersion", "Driver version", d.driverFileVersion},
             {"driverFileDate", "Driver date", d.driverFileDate},
+            {"driverFileLastWrite", nullptr, d.driverFileLastWrite},
             {"profileName", "Profile", d.profileName}};
 }
 
@@ -85,20 +87,25 @@ int reportExitStatus(const TestSuite& suite) {
 }
 
 std::string formatReportText(const ClientReport& report) {
-    std::string out;
+    using adapterinfo::valueOrNone;
+    std::string out = adapterinfo::runHeaderText(report.header) + "\n";
     auto line = [&out](const std::string& text) { out += platform::escapeControls(text) + "\n"; };
     for (const AdapterField& field : adapterFields(report))
-        line(std::string(field.label) + ": " + field.value);
+        if (field.label) line(std::string(field.label) + ": " + valueOrNone(field.value));
     line(std::string("Radio: ") + (report.details.radioOn ? "on" : "off"));
     for (const auto& test : report.suite.tests()) {
         out += "\n";
         line(test->name() + ": " + statusWord(test->status()));
         line("  " + test->description());
-        line("  Result: " + test->result());
+        line("  Result: " + valueOrNone(test->result()));
         auto details = linesOf(test->details());
         if (!details.empty()) {
             line("  Details:");
-            for (const std::string& detail : details) line("    " + detail);
+            const auto& empty = test->emptyValueLines();
+            for (std::size_t i = 0; i < details.size(); ++i) {
+                bool none = std::find(empty.begin(), empty.end(), i) != empty.end();
+                line("    " + details[i] + (none ? valueOrNone({}) : std::string()));
+            }
         }
         for (const std::string& advice : linesOf(test->advice())) line("  Advice: " + advice);
     }
@@ -113,6 +120,7 @@ std::string formatReportJson(const ClientReport& report) {
     nlohmann::ordered_json tests = nlohmann::ordered_json::array();
     for (const auto& test : report.suite.tests()) {
         nlohmann::ordered_json entry;
+        entry["id"] = test->id();
         entry["name"] = test->name();
         entry["description"] = test->description();
         entry["status"] = statusWord(test->status());
@@ -121,9 +129,18 @@ std::string formatReportJson(const ClientReport& report) {
         entry["advice"] = linesOf(test->advice());
         tests.push_back(std::move(entry));
     }
+    const adapterinfo::RunHeader& h = report.header;
+    nlohmann::ordered_json run = {
+        {"startedAt", h.startedAt},
+        {"computerName", h.computerName},
+        {"programVersion", h.programVersion},
+        {"windowsVersion", adapterinfo::windowsVersionText(h.osVersionCode, h.servicePackMajor)},
+        {"osVersionCode", h.osVersionCode},
+        {"servicePackMajor", h.servicePackMajor}};
     nlohmann::ordered_json document;
     document["formatVersion"] = 1;
     document["passed"] = reportExitStatus(report.suite) == 0;
+    document["run"] = std::move(run);
     document["adapter"] = std::move(adapter);
     document["tests"] = std::move(tests);
     // Text that is not UTF-8 (an SSID's raw octets) is replaced, never refused.

@@ -34,6 +34,8 @@ class AppContext {
     // start-up, before any other thread starts.
     std::uint32_t osVersionCode = 0;
     std::uint32_t servicePackMajor = 0;
+    // The program's own version, as the build gave it to the launcher.
+    std::string programVersion;
 
     WlanSelection selection;
     std::string selectedProfileName;

@@ -26,6 +26,7 @@ SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario, plat
       desktop_(clock, services, &loadResourceString, handleBase),
       context_(platform_, desktop_, context::productDataFor(scenario.product)),
       application_(context_) {
+    context_.programVersion = ZLX_VERSION;
     if (scenario.machine.nicMutexHeldMs > 0)
         nicHolder_.emplace(mutexes_, platform::sim::kNicMutexName, clock,
                            scenario.machine.nicMutexHeldMs);

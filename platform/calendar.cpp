@@ -1,6 +1,8 @@
 #include "platform/calendar.h"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 namespace zlx::platform {
 
@@ -53,6 +55,26 @@ std::tm hostLocalTime(std::time_t t) {
     ::localtime_r(&t, &out);
 #endif
     return out;
+}
+
+std::string isoTimestamp(const std::tm& local, std::optional<int> offsetMinutes,
+                         std::optional<int> millis) {
+    std::tm t = utcFields(secondsSinceEpoch(local));
+    char out[64];
+    int length = std::snprintf(out, sizeof out, "%04d-%02d-%02dT%02d:%02d:%02d", t.tm_year + 1900,
+                               t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
+    std::string text(out, length > 0 ? static_cast<std::size_t>(length) : 0);
+    if (millis) {
+        std::snprintf(out, sizeof out, ".%03d", *millis < 0 ? 0 : *millis > 999 ? 999 : *millis);
+        text += out;
+    }
+    if (offsetMinutes) {
+        long long magnitude = std::llabs(static_cast<long long>(*offsetMinutes));
+        std::snprintf(out, sizeof out, "%c%02lld:%02lld", *offsetMinutes < 0 ? '-' : '+',
+                      magnitude / 60 % 100, magnitude % 60);
+        text += out;
+    }
+    return text;
 }
 
 }  // namespace zlx::platform

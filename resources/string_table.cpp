@@ -376,6 +376,22 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9222, "Save Signal History"},
     {9223, "CSV files (*.csv)"},
     {9224, "The signal history could not be saved to %s: %s"},
+
+    // The header of the report and of the saved diagnostic log.
+    {9300, "Started"},
+    {9301, "Computer"},
+    {9302, "Program version"},
+    {9303, "Windows"},
+    {9304, "(none)"},
+    {9305, "%s, Service Pack %s"},
+    {9310, "Windows Vista or later (or not recognised)"},
+    {9311, "Windows 95"},
+    {9312, "Windows 98"},
+    {9313, "Windows Me"},
+    {9314, "Windows NT 4.0 or earlier"},
+    {9315, "Windows 2000 or Windows Server 2003"},
+    {9316, "Windows XP"},
+    {9317, "Windows XP Professional x64 Edition"},
 });
 // clang-format on
 

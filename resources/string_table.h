@@ -85,6 +85,16 @@ inline constexpr int kStrCurrentSignalValues = 9221;
 inline constexpr int kStrSaveHistoryTitle = 9222;
 inline constexpr int kStrCsvFilesFilter = 9223;
 inline constexpr int kStrHistoryNotSaved = 9224;
+// The header of the report and of the saved diagnostic log: its labels, the text of an empty
+// value, and the Windows version classification as words (code k is string 9310 + k), with
+// "%s" the name and "%s" the service pack's number.
+inline constexpr int kStrHeaderStarted = 9300;
+inline constexpr int kStrHeaderComputer = 9301;
+inline constexpr int kStrHeaderVersion = 9302;
+inline constexpr int kStrHeaderWindows = 9303;
+inline constexpr int kStrEmptyValue = 9304;
+inline constexpr int kStrWithServicePack = 9305;
+inline constexpr int kStrWindowsVersionFirst = 9310;
 
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.

@@ -4,15 +4,19 @@
 
 namespace zlx::testwindow {
 
-std::string logFileBytes(platform::CodePages& codePages, const std::string& windowText) {
+std::string logText(const adapterinfo::RunHeader& header, const std::string& windowText) {
+    return adapterinfo::runHeaderText(header) + "\n" + windowText;
+}
+
+std::string logFileBytes(platform::CodePages& codePages, const std::string& text) {
     // Line breaks are already "\r\n"; a lone "\n" or "\r" would still be one break.
     std::string normalized;
-    normalized.reserve(windowText.size());
-    for (std::size_t i = 0; i < windowText.size(); ++i) {
-        char c = windowText[i];
+    normalized.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
         if (c == '\r' || c == '\n') {
             normalized += "\r\n";
-            if (c == '\r' && i + 1 < windowText.size() && windowText[i + 1] == '\n') ++i;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         } else {
             normalized += c;
         }
@@ -20,10 +24,9 @@ std::string logFileBytes(platform::CodePages& codePages, const std::string& wind
     return codePages.utf8ToAnsi(normalized);
 }
 
-bool saveLog(platform::Platform& platform, const std::string& path, const std::string& windowText,
+bool saveLog(platform::Platform& platform, const std::string& path, const std::string& text,
              std::string& reason) {
-    return platform.savedFiles.replaceFile(path, logFileBytes(platform.codePages, windowText),
-                                           reason);
+    return platform.savedFiles.replaceFile(path, logFileBytes(platform.codePages, text), reason);
 }
 
 std::string logNotSavedMessage(const std::string& path, const std::string& reason) {

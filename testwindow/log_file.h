@@ -4,14 +4,18 @@
 
 #include <string>
 
+#include "adapterinfo/run_header.h"
 #include "platform/platform.h"
 
 namespace zlx::testwindow {
 
-// The bytes written for the window's text (which reads with "\r\n" line breaks).
-std::string logFileBytes(platform::CodePages& codePages, const std::string& windowText);
+// What the log holds: the run's header, an empty line, then the window's text as it is.
+std::string logText(const adapterinfo::RunHeader& header, const std::string& windowText);
 
-bool saveLog(platform::Platform& platform, const std::string& path, const std::string& windowText,
+// The bytes written for `text` (which reads with "\r\n" line breaks).
+std::string logFileBytes(platform::CodePages& codePages, const std::string& text);
+
+bool saveLog(platform::Platform& platform, const std::string& path, const std::string& text,
              std::string& reason);
 
 std::string logNotSavedMessage(const std::string& path, const std::string& reason);

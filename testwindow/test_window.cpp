@@ -1,5 +1,6 @@
 #include "testwindow/test_window.h"
 
+#include "adapterinfo/run_header.h"
 #include "context/user_messages.h"
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
@@ -23,6 +24,7 @@ bool TestWindow::onInitDialog() {
     setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
     setIcon(resources::kIconProgram);
     ctx_.testWindowHandle = handle();
+    openedAt_ = desktop().clock().localTime();
     setItemText(kIdAdapter, ctx_.selection.selectedAdapterDescription);
     setItemText(kIdProfile, ctx_.selectedProfileName);
     setItemText(kIdStatus, resources::stringOr(resources::kStrRunning, "Running"));
@@ -136,7 +138,8 @@ void TestWindow::saveToFile() {
     auto path = desktop().services().saveFileDialog(request);
     if (!path) return;
     std::string reason;
-    if (saveLog(ctx_.platform, *path, richText(kIdMessages), reason)) return;
+    std::string text = logText(adapterinfo::makeRunHeader(ctx_, openedAt_), richText(kIdMessages));
+    if (saveLog(ctx_.platform, *path, text, reason)) return;
     ui::MessageBoxRequest box;
     box.owner = handle();
     box.ownerTitle = title();

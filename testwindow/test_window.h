@@ -2,6 +2,8 @@
 // TestWindow, the test window: both kinds of run report their lines here, and the user
 // stops the tests, closes the window or saves what it shows.
 
+#include <ctime>
+
 #include "context/app_context.h"
 #include "ui/dialog.h"
 #include "wlan/driver_channel.h"
@@ -43,6 +45,8 @@ class TestWindow : public ui::Dialog {
     wlan::DriverChannel& driver_;
     bool clientManaged_;
     bool running_ = false;
+    // When the window opened, which is when its run started: the saved log's header says so.
+    std::tm openedAt_{};
 };
 
 }  // namespace zlx::testwindow

@@ -108,7 +108,7 @@ TEST(Snapshot, NoSelectedAdapterGathersNothingButTheProfile) {
     EXPECT_EQ(d.requestedName, "Norvane ZLX 802.11n Wireless Adapter");
     for (const std::string* text :
          {&d.macAddress, &d.adapterName, &d.driverPath, &d.driverInstance, &d.driverFileVersion,
-          &d.driverFileDate, &d.ipAddress, &d.serialNumber})
+          &d.driverFileDate, &d.driverFileLastWrite, &d.ipAddress, &d.serialNumber})
         EXPECT_EQ(*text, "");
     EXPECT_EQ(f.machine().calls().count("SetupDiGetClassDevs"), 0u);
     EXPECT_EQ(f.machine().calls().count("GetAdaptersInfo"), 0u);
@@ -198,6 +198,7 @@ TEST(Snapshot, OnlyOneOwnerEverClosesTheHandle) {
         AdapterDetails copy = first.copyValues();
         EXPECT_EQ(copy.client, nullptr);
         EXPECT_EQ(copy.driverFileDate, first.driverFileDate);
+        EXPECT_EQ(copy.driverFileLastWrite, first.driverFileLastWrite);
         EXPECT_EQ(copy.radioOn, 1u);
         AdapterDetails taken = std::move(first);
         EXPECT_EQ(f.machine().openWlanHandles(), 1u);

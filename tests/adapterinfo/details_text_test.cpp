@@ -16,6 +16,7 @@ TEST(DetailsText, EveryFieldOneLineInOrder) {
     d.driverInstance = "0007";
     d.driverFileVersion = "3.2.0.117";
     d.driverFileDate = "18 Mar 2025 09:41:26";
+    d.driverFileLastWrite = "2025-03-18T09:41:26+01:00";
     d.ipAddress = "192.168.10.57";
     d.hasAdapterName = 1;
     EXPECT_EQ(formatAdapterDetails(d),
@@ -30,6 +31,7 @@ TEST(DetailsText, EveryFieldOneLineInOrder) {
               "driverFileVersion: 3.2.0.117\n"
               "serialNumber:\n"
               "driverFileDate: 18 Mar 2025 09:41:26\n"
+              "driverFileLastWrite: 2025-03-18T09:41:26+01:00\n"
               "ipAddress: 192.168.10.57\n"
               "hasAdapterName: 1\n"
               "radioOn: 0\n");
@@ -40,7 +42,7 @@ TEST(DetailsText, ControlCharactersNeverBreakALine) {
     d.adapterName = "Two\nlines\r\tand\x7F";
     std::string text = formatAdapterDetails(d);
     EXPECT_NE(text.find("adapterName: Two\\x0Alines\\x0D\\x09and\\x7F\n"), std::string::npos);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 14);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 15);
 }
 
 }  // namespace

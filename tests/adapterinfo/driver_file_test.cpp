@@ -119,6 +119,8 @@ TEST_P(DriverFileTest, PathDateAndVersion) {
     EXPECT_EQ(gatherDriverFile(f.context(), info), *c.version != '\0');
     EXPECT_EQ(info.driverPath, c.path);
     EXPECT_EQ(info.driverFileDate, c.date);
+    // The same date in ISO 8601 is there exactly when the date is.
+    EXPECT_EQ(info.driverFileLastWrite.empty(), *c.date == '\0');
     EXPECT_EQ(info.driverFileVersion, c.version);
     EXPECT_EQ(f.machine().openRegistryKeys(), 0u);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace zlx::platform {
@@ -60,6 +61,43 @@ TEST(CalendarTest, OutOfRangeFieldsCarryOverAsTimegmDoes) {
         {fields(2026, 1, 1, 24, 60, 60), "2026-01-02 01:01:00 wday 5 yday 1"},
     };
     for (const auto& c : cases) EXPECT_EQ(text(utcFields(secondsSinceEpoch(c.utc))), c.expected);
+}
+
+TEST(CalendarTest, IsoTimestamps) {
+    struct Case {
+        std::tm local;
+        std::optional<int> offset, millis;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {fields(2026, 1, 15, 10), 60, std::nullopt, "2026-01-15T10:00:00+01:00"},
+        {fields(2026, 1, 15, 10), 0, 7, "2026-01-15T10:00:00.007+00:00"},
+        {fields(2025, 3, 18, 4, 11, 26), -330, 999, "2025-03-18T04:11:26.999-05:30"},
+        {fields(2026, 1, 15, 10), std::nullopt, std::nullopt, "2026-01-15T10:00:00"},
+        // Fields out of range carry over; a millisecond count out of range is held in it.
+        {fields(2025, 12, 31, 23, 59, 60), 840, 1000, "2026-01-01T00:00:00.999+14:00"},
+        {fields(1601, 1, 1), -720, -1, "1601-01-01T00:00:00.000-12:00"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(isoTimestamp(c.local, c.offset, c.millis), c.expected);
+}
+
+// The offset comes from the machine's conversion alone, and a wall time near a change of
+// offset still gets the offset in force at its instant.
+TEST(CalendarTest, OffsetThroughTheMachinesConversion) {
+    constexpr std::int64_t kChange = 1774746000;  // 2026-03-29 01:00:00 UTC: +01:00 becomes +02:00
+    auto summerTime = [](std::int64_t utc, std::tm& local) {
+        local = utcFields(utc + (utc < kChange ? 3600 : 7200));
+        return true;
+    };
+    auto fixed = [](std::int64_t utc, std::tm& local) {
+        local = utcFields(utc - 5 * 3600);
+        return true;
+    };
+    auto refuses = [](std::int64_t, std::tm&) { return false; };
+    EXPECT_EQ(utcOffsetAt(fields(2026, 1, 15, 10), fixed), -300);
+    EXPECT_EQ(utcOffsetAt(fields(2026, 3, 29, 1, 59, 59), summerTime), 60);
+    EXPECT_EQ(utcOffsetAt(fields(2026, 3, 29, 3, 30), summerTime), 120);
+    EXPECT_EQ(utcOffsetAt(fields(2026, 1, 15, 10), refuses), std::nullopt);
 }
 
 #ifndef _WIN32

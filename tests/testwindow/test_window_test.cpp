@@ -125,17 +125,27 @@ void clickSave(Window& w) {
                        ui::makeCommandParam(kIdSaveToFile, ui::kBnClicked));
 }
 
-TEST(TestWindowTest, SaveWritesOneCrLfPerBreakAndReplacesOnceAsked) {
+// The run's header: when the window opened (the run's start, not the saving), in the
+// machine's own time zone, then the machine and the program.
+constexpr const char* kLogHeader =
+    "Started: 2026-01-15T10:00:00+01:00\r\n"
+    "Computer: zlx-laptop.corp.example\r\n"
+    "Program version: 1.0\r\n"
+    "Windows: Windows Vista or later (or not recognised)\r\n"
+    "\r\n";
+
+TEST(TestWindowTest, SaveWritesTheHeaderThenOneCrLfPerBreakAndReplacesOnceAsked) {
     zlx::testing::TempDir dir;
     std::string path = dir.file("log.txt");
     std::ofstream(path) << "an older, longer log that must go entirely";
     Window w(true);
     w.add(kLineName, "Name");
     w.add(kLineEndOfBlock, "");
+    w.f.clock().advanceTo(65000, nullptr);
     w.f.services().queueSaveAnswer(path);
     w.f.services().queueAnswer(ui::kIdYes);
     clickSave(w);
-    EXPECT_EQ(readFile(path), "Name\r\n\r\n\r\n");
+    EXPECT_EQ(readFile(path), std::string(kLogHeader) + "Name\r\n\r\n\r\n");
     auto dialogs = w.f.services().saveDialogs();
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0].request.initialName, "ZLXDiagnosticLog.txt");
@@ -147,16 +157,15 @@ TEST(TestWindowTest, SaveWritesOneCrLfPerBreakAndReplacesOnceAsked) {
     EXPECT_EQ(w.f.services().messageBoxes().size(), 1u);
 }
 
-TEST(TestWindowTest, SavingAnEmptyWindowTruncatesTheFile) {
+TEST(TestWindowTest, SavingAnEmptyWindowWritesTheHeaderAlone) {
     zlx::testing::TempDir dir;
     std::string path = dir.file("log.txt");
-    std::ofstream(path) << "old";
+    std::ofstream(path) << "an older, longer log that must go entirely";
     Window w(true);
     w.f.services().queueSaveAnswer(path);
     w.f.services().queueAnswer(ui::kIdYes);
     clickSave(w);
-    EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    EXPECT_EQ(readFile(path), kLogHeader);
 }
 
 TEST(TestWindowTest, CancelledSaveChangesNothing) {
