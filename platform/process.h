@@ -21,6 +21,7 @@ struct PingResult {
     bool timedOut = false;                   // still running at the limit, and ended then
     bool stopped = false;                    // ended early because the program is ending
     std::string output;                      // standard output, bytes in the OEM code page
+    bool outputCut = false;                  // more came than is kept: `output` ends before it
 };
 
 class Processes {
