@@ -26,7 +26,7 @@ void BM_ClientRunOnTheRealClock(benchmark::State& state) {
     platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
     scenario.ping.durationMs = 1000;
     platform::RealClock clock;
-    platform::sim::SimMachine machine(scenario, clock);
+    platform::sim::SimMachine machine(scenario, clock, platform::sim::CallRecording::Off);
     platform::host::NativeSingleInstance instance(platform::host::kInstanceMutexName, "/tmp");
     platform::host::NativeNamedMutexes mutexes("/tmp", clock);
     platform::host::NativeSavedFiles saved;
