@@ -1,10 +1,13 @@
 // A client-managed run on the real clock with a simulated ping of one second. The run waits
-// 6 x 100 ms between tests plus the ping; the counter "ratio" is its wall time over that wait
-// (goal: at most 1.05).
+// 6 x 100 ms between tests plus the ping; each run's wall time over that wait is reported as
+// "ratio_1", "ratio_2"..., and "ratio" is the largest of them (goal: at most 1.05).
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
+#include <string>
+#include <vector>
 
 #include "clientsuite/test_suite.h"
 #include "platform/host.h"
@@ -26,7 +29,7 @@ void BM_ClientRunOnTheRealClock(benchmark::State& state) {
     platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
     scenario.ping.durationMs = 1000;
     platform::RealClock clock;
-    platform::sim::SimMachine machine(scenario, clock);
+    platform::sim::SimMachine machine(scenario, clock, platform::sim::CallRecording::Off);
     platform::host::NativeSingleInstance instance(platform::host::kInstanceMutexName, "/tmp");
     platform::host::NativeNamedMutexes mutexes("/tmp", clock);
     platform::host::NativeSavedFiles saved;
@@ -40,7 +43,7 @@ void BM_ClientRunOnTheRealClock(benchmark::State& state) {
     selection.selectedAdapterDescription = interfaces.descriptions().at(0);
     const double waited =
         6 * clientsuite::kPauseBetweenTests + static_cast<double>(scenario.ping.durationMs);
-    double ratio = 0;
+    std::vector<double> ratios;
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
         clientsuite::TestSuite suite;
@@ -51,9 +54,11 @@ void BM_ClientRunOnTheRealClock(benchmark::State& state) {
         clientsuite::TestRunEnvironment env{bundle, clock, stop, selection.selectedInterface, sink};
         clientsuite::runClientTests(suite, details, env);
         std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        ratio = took.count() / waited;
+        ratios.push_back(took.count() / waited);
     }
-    state.counters["ratio"] = ratio;
+    for (std::size_t i = 0; i < ratios.size(); ++i)
+        state.counters["ratio_" + std::to_string(i + 1)] = ratios[i];
+    state.counters["ratio"] = ratios.empty() ? 0 : *std::max_element(ratios.begin(), ratios.end());
 }
 BENCHMARK(BM_ClientRunOnTheRealClock)->Iterations(3)->Unit(benchmark::kMillisecond);
 

@@ -83,7 +83,9 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
     if (!instanceScope.usable(err)) return kExitCouldNotRun;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());
+    SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase(),
+                             scriptmode::readsCalls(*commands) ? platform::sim::CallRecording::Kept
+                                                               : platform::sim::CallRecording::Off);
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,

@@ -18,8 +18,9 @@ std::optional<std::string> loadResourceString(int id) {
 
 SimulatedProgram::SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
                                    ui::DesktopServices& services, const std::string& instanceScope,
-                                   ui::WindowHandle handleBase)
-    : machine_(scenario, clock),
+                                   ui::WindowHandle handleBase,
+                                   platform::sim::CallRecording recording)
+    : machine_(scenario, clock, recording),
       instance_(platform::host::kInstanceMutexName, instanceScope),
       mutexes_(instanceScope, clock),
       platform_(platform::sim::makePlatform(machine_, mutexes_, instance_, savedFiles_)),

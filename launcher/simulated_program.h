@@ -20,9 +20,12 @@ namespace zlx::launcher {
 
 class SimulatedProgram {
   public:
+    // The machine keeps the calls it receives only when `recording` says so: a script that
+    // reads them, or a test.
     SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
                      ui::DesktopServices& services, const std::string& instanceScope,
-                     ui::WindowHandle handleBase);
+                     ui::WindowHandle handleBase,
+                     platform::sim::CallRecording recording = platform::sim::CallRecording::Off);
     ~SimulatedProgram();
 
     // The system's start-up; returns the process's exit status.

@@ -40,14 +40,37 @@ void RichTextView::fitWholeLines() {
     if (viewportMargins().bottom() != spare) setViewportMargins(0, 0, 0, spare);
 }
 
-void RichTextView::appendRun(const ui::TextRun& run, std::size_t from) {
+void RichTextView::queueRun(const ui::TextRun& run, std::size_t from) {
     QTextCharFormat format;
     format.setForeground(QColor::fromRgb(run.color));
     format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
     format.setFontUnderline(run.underline);
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(fromModel(std::string_view(run.text).substr(from)), format);
+    QString text = fromModel(std::string_view(run.text).substr(from));
+    if (!pending_.empty() && pending_.back().format == format)
+        pending_.back().text += text;
+    else
+        pending_.push_back({std::move(text), format});
+}
+
+void RichTextView::scrollToEnd() {
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void RichTextView::flush() {
+    flushQueued_ = false;
+    if (!pending_.empty()) {
+        QTextCursor cursor(document());
+        cursor.beginEditBlock();
+        cursor.movePosition(QTextCursor::End);
+        for (const Piece& piece : pending_) cursor.insertText(piece.text, piece.format);
+        cursor.endEditBlock();
+        pending_.clear();
+        fitWholeLines();
+    }
+    if (scrollPending_) scrollToEnd();
+    scrollPending_ = false;
 }
 
 void RichTextView::showRuns(const std::vector<ui::TextRun>& runs, std::uint64_t rewrites,
@@ -55,6 +78,7 @@ void RichTextView::showRuns(const std::vector<ui::TextRun>& runs, std::uint64_t 
     bool grownOnly = rewrites == shownRewrites_ && runs.size() >= shownRuns_ &&
                      (shownRuns_ == 0 || runs[shownRuns_ - 1].text.size() >= shownLastSize_);
     if (!grownOnly) {
+        pending_.clear();
         clear();
         shownRewrites_ = rewrites;
         shownRuns_ = 0;
@@ -63,16 +87,20 @@ void RichTextView::showRuns(const std::vector<ui::TextRun>& runs, std::uint64_t 
     bool changed = !grownOnly || runs.size() > shownRuns_ ||
                    (shownRuns_ > 0 && runs[shownRuns_ - 1].text.size() > shownLastSize_);
     if (changed) {
-        if (shownRuns_ > 0) appendRun(runs[shownRuns_ - 1], shownLastSize_);
-        for (std::size_t i = shownRuns_; i < runs.size(); ++i) appendRun(runs[i], 0);
+        if (shownRuns_ > 0) queueRun(runs[shownRuns_ - 1], shownLastSize_);
+        for (std::size_t i = shownRuns_; i < runs.size(); ++i) queueRun(runs[i], 0);
         shownRuns_ = runs.size();
         shownLastSize_ = runs.empty() ? 0 : runs.back().text.size();
-        fitWholeLines();
     }
-    if (scrolledToEnd) {
-        moveCursor(QTextCursor::End);
-        ensureCursorVisible();
-        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    if (pending_.empty()) {
+        // Nothing waits: a scroll alone is not worth a turn of the loop.
+        if (scrolledToEnd) scrollToEnd();
+        return;
+    }
+    scrollPending_ = scrollPending_ || scrolledToEnd;
+    if (!flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(this, &RichTextView::flush, Qt::QueuedConnection);
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The rich text control: formatted runs in a read-only text box. What the model only added is
 // appended, and finding it costs the addition, not the log: between two of the model's
-// rewrites its runs only grow at the end.
+// rewrites its runs only grow at the end. Additions wait for the event loop's next turn, so a
+// burst of lines is laid out as one insertion and scrolled once.
 
+#include <QTextCharFormat>
 #include <QTextEdit>
 #include <cstdint>
 #include <vector>
@@ -17,6 +19,9 @@ class RichTextView final : public QTextEdit {
 
     // `rewrites` is the control's count of whole replacements (ui::Control::richRewrites).
     void showRuns(const std::vector<ui::TextRun>& runs, std::uint64_t rewrites, bool scrolledToEnd);
+    // Shows the additions still waiting now, for whoever reads the view before the event loop
+    // has turned.
+    void flush();
 
     // The height of one line of text as the document lays it out.
     int lineHeight() const;
@@ -28,7 +33,15 @@ class RichTextView final : public QTextEdit {
     // Keeps the text area a whole number of lines high, so the view scrolled to its end shows
     // whole lines from top to bottom instead of the lower half of one at the top.
     void fitWholeLines();
-    void appendRun(const ui::TextRun& run, std::size_t from);
+    void queueRun(const ui::TextRun& run, std::size_t from);
+    void scrollToEnd();
+    struct Piece {
+        QString text;
+        QTextCharFormat format;
+    };
+    std::vector<Piece> pending_;
+    bool flushQueued_ = false;
+    bool scrollPending_ = false;
     std::uint64_t shownRewrites_ = 0;
     std::size_t shownRuns_ = 0;
     std::size_t shownLastSize_ = 0;

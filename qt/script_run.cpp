@@ -23,8 +23,10 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
     if (!instanceScope.usable(err)) return 1;
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::SimulatedProgram program(*scenario, clock, services, instanceScope.path(),
-                                       launcher::processHandleBase());
+    launcher::SimulatedProgram program(
+        *scenario, clock, services, instanceScope.path(), launcher::processHandleBase(),
+        scriptmode::readsCalls(*commands) ? platform::sim::CallRecording::Kept
+                                          : platform::sim::CallRecording::Off);
     Renderer renderer(program.desktop(), QApplication::font());
     HelpStandIn help;
     program.machine().setHelpViewer([&help](const std::string& path) { help.showFor(path); });

@@ -1,5 +1,6 @@
 #include "scriptmode/script.h"
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <string_view>
@@ -64,6 +65,11 @@ std::vector<Command> parseScript(const std::string& text) {
         commands.push_back(std::move(command));
     }
     return commands;
+}
+
+bool readsCalls(const std::vector<Command>& commands) {
+    return std::any_of(commands.begin(), commands.end(),
+                       [](const Command& c) { return c.name == "calls"; });
 }
 
 std::string echo(const Command& command) {

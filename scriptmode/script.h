@@ -23,6 +23,9 @@ class ScriptError : public std::runtime_error {
 // problem is reported with its line number.
 std::vector<Command> parseScript(const std::string& text);
 
+// Whether the script prints the calls the program made, so the machine must keep them.
+bool readsCalls(const std::vector<Command>& commands);
+
 // The command as the transcript echoes it.
 std::string echo(const Command& command);
 

@@ -7,39 +7,48 @@
 
 namespace zlx::platform::sim {
 
-void CallLog::record(std::string line) {
-    // Values in a line come from scenarios and from the program; whoever prints the log to a
-    // terminal must not have its escape sequences run.
-    // Most lines are plain ASCII and need no look at each character (a scenario with thousands
-    // of interfaces records millions of them).
-    if (!std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
-        line = escapeControls(line);
+void CallLog::keep(CallRecord record) {
     std::lock_guard lock(mutex_);
-    if (lines_.size() >= kMaxLines) {
-        std::size_t dropped = lines_.size() / 2;
-        lines_.erase(lines_.begin(), lines_.begin() + static_cast<std::ptrdiff_t>(dropped));
-        taken_ = taken_ > dropped ? taken_ - dropped : 0;
+    if (records_.size() < kMaxRecords)
+        records_.push_back(std::move(record));
+    else
+        records_[recorded_ % kMaxRecords] = std::move(record);
+    ++recorded_;
+}
+
+std::vector<std::string> CallLog::linesFrom(std::uint64_t first) const {
+    std::vector<std::string> lines;
+    first = std::max(first, oldest());
+    lines.reserve(static_cast<std::size_t>(recorded_ - first));
+    for (std::uint64_t n = first; n < recorded_; ++n) {
+        std::string line = at(n).line();
+        // Values in a line come from scenarios and from the program; whoever prints the log
+        // to a terminal must not have its escape sequences run. Most lines are plain ASCII.
+        if (!std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+            line = escapeControls(line);
+        lines.push_back(std::move(line));
     }
-    lines_.push_back(std::move(line));
+    return lines;
 }
 
 std::vector<std::string> CallLog::takeNew() {
     std::lock_guard lock(mutex_);
-    std::vector<std::string> fresh(lines_.begin() + static_cast<std::ptrdiff_t>(taken_),
-                                   lines_.end());
-    taken_ = lines_.size();
+    std::vector<std::string> fresh = linesFrom(taken_);
+    taken_ = recorded_;
     return fresh;
 }
 
 std::vector<std::string> CallLog::all() const {
     std::lock_guard lock(mutex_);
-    return lines_;
+    return linesFrom(oldest());
 }
 
 std::size_t CallLog::count(std::string_view prefix) const {
     std::lock_guard lock(mutex_);
-    return static_cast<std::size_t>(std::count_if(
-        lines_.begin(), lines_.end(), [&](const std::string& l) { return l.starts_with(prefix); }));
+    std::size_t found = 0;
+    for (const std::string& line : linesFrom(oldest()))
+        if (line.starts_with(prefix)) ++found;
+    return found;
 }
 
 std::string hex32(std::uint32_t value) {

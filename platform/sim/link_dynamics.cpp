@@ -10,14 +10,15 @@ namespace zlx::platform::sim {
 namespace {
 
 // Where each interface statistics counter lives; the first PHY is made when a rate needs it.
-std::uint64_t* interfaceCounter(WlanStatistics& s, const std::string& name) {
+template <typename Statistics>
+auto interfaceCounter(Statistics& s, const std::string& name) -> decltype(&s.unicastTransmitted) {
     if (name == "unicastTransmitted") return &s.unicastTransmitted;
     if (name == "multicastTransmitted") return &s.multicastTransmitted;
     if (name == "unicastReceived") return &s.unicastReceived;
     if (name == "multicastReceived") return &s.multicastReceived;
     if (name.rfind("phy", 0) != 0) return nullptr;
     if (s.phys.empty()) return nullptr;
-    WlanPhyFrameStatistics& phy = s.phys.front();
+    auto& phy = s.phys.front();
     if (name == "phyRetry") return &phy.retryCount;
     if (name == "phyFailed") return &phy.failedCount;
     if (name == "phyAckFailure") return &phy.ackFailureCount;
@@ -47,6 +48,15 @@ std::uint64_t grownBy(std::uint64_t perSecond, Millis now) {
     const auto n = static_cast<std::uint64_t>(now);
     const std::uint64_t q = n / 1000, r = n % 1000, a = perSecond / 1000, b = perSecond % 1000;
     return perSecond * q + a * r + b * r / 1000;
+}
+
+// A counter's value in the base: a base without interface statistics has them all at zero.
+std::uint64_t startOf(const InterfaceScenario& base, const std::string& name) {
+    for (const StatisticsCounter& c : kStatisticsCounters)
+        if (c.name == name) return base.driver.statistics.*c.field;
+    if (!base.statistics) return 0;
+    const std::uint64_t* value = interfaceCounter(*base.statistics, name);
+    return value ? *value : 0;
 }
 
 void setStatisticsFailure(InterfaceScenario& i, Win32Error result) {
@@ -115,50 +125,66 @@ std::int64_t swingAt(Millis now, Millis period, std::int64_t amplitude) {
     return x <= 2 * amplitude ? x - amplitude : 3 * amplitude - x;
 }
 
-InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now, AppliedEvents* applied) {
+void LiveLink::restart(const InterfaceScenario& base) {
+    // Without what no reading looks at, which a big scenario makes big (its profiles, the
+    // events themselves).
+    // Made once per base, not at every reading.
+    live_ = std::make_unique<InterfaceScenario>(base);
+    live_->profiles.clear();
+    live_->profiles.shrink_to_fit();
+    live_->dynamics.events.clear();
+    live_->dynamics.events.shrink_to_fit();
+    // Every rated counter found once; two rates may name the same counter.
+    rated_.clear();
+    for (const CounterRate& rate : base.dynamics.counterRates) {
+        if (std::uint64_t* value = counter(*live_, rate.counter))
+            rated_.push_back({value, startOf(base, rate.counter), rate.perSecond});
+    }
+    next_ = 0;
+    at_.reset();
+    connectedSince_ = 0;
+    restarted_ = false;
+}
+
+const InterfaceScenario& LiveLink::at(const InterfaceScenario& base, Millis now) {
     const LinkDynamics& d = base.dynamics;
     if (d.still()) return base;
+    if (!live_ || (at_ && now < *at_)) restart(base);
+    InterfaceScenario& live = *live_;
+    if (at_ == now) return live;
+    next_ = applyEvents(live, d.events, next_, now, connectedSince_, restarted_);
+    at_ = now;
 
-    AppliedEvents local;
-    AppliedEvents& events = applied ? *applied : local;
-    if (!events.state || now < events.at) events = AppliedEvents{};
-    if (!events.state) {
-        // Copied at every reading: without what no reading looks at, which a big scenario
-        // makes big (its profiles, the events themselves).
-        events.state = std::make_shared<InterfaceScenario>(base);
-        events.state->profiles.clear();
-        events.state->dynamics.events.clear();
-    }
-    events.next = applyEvents(*events.state, d.events, events.next, now, events.connectedSince,
-                              events.restarted);
-    events.at = now;
-    InterfaceScenario live = *events.state;
-    const bool restarted = events.restarted;
-    const Millis connectedSince = events.connectedSince;
-
+    // The swings and rates start from the base's values, which no event changes.
     const std::int64_t rssi = swingAt(now, d.swingPeriodMs, d.rssiSwingDbm);
     const std::int64_t quality = swingAt(now, d.swingPeriodMs, d.qualitySwingPercent);
-    if (live.connection) {
-        live.connection->rssi = swung(live.connection->rssi, rssi, -127, 0);
-        auto& association = live.connection->attributes.association;
-        association.signalQuality = swung(association.signalQuality, quality, 0, 100);
+    if (live.connection && base.connection) {
+        live.connection->rssi = swung(base.connection->rssi, rssi, -127, 0);
+        live.connection->attributes.association.signalQuality =
+            swung(base.connection->attributes.association.signalQuality, quality, 0, 100);
     }
     LinkStatusBlock& block = live.driver.linkStatus;
-    block.qualityPercent = swung(block.qualityPercent, quality, 0, 100);
-    block.rawQuality = swung(block.rawQuality, quality, 0, 100);
+    const LinkStatusBlock& baseBlock = base.driver.linkStatus;
+    block.qualityPercent = swung(baseBlock.qualityPercent, quality, 0, 100);
+    block.rawQuality = swung(baseBlock.rawQuality, quality, 0, 100);
 
     const bool onNetwork =
         live.state == kWlanStateConnected || live.state == kWlanStateAdHocNetworkFormed;
+    block.upTimeMs = baseBlock.upTimeMs;
     if (d.upTimeGrows && onNetwork) {
-        const auto grown = static_cast<std::uint64_t>(now - connectedSince);
-        block.upTimeMs = (restarted ? 0 : block.upTimeMs) + grown;
+        const auto grown = static_cast<std::uint64_t>(now - connectedSince_);
+        block.upTimeMs = (restarted_ ? 0 : baseBlock.upTimeMs) + grown;
     }
 
-    for (const CounterRate& rate : d.counterRates) {
-        if (std::uint64_t* value = counter(live, rate.counter))
-            *value += grownBy(rate.perSecond, now);
-    }
+    // Every rated counter back to its start first: two rates may name the same counter.
+    for (const RatedCounter& c : rated_) *c.value = c.start;
+    for (const RatedCounter& c : rated_) *c.value += grownBy(c.perSecond, now);
     return live;
+}
+
+InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now) {
+    LiveLink link;
+    return link.at(base, now);
 }
 
 }  // namespace zlx::platform::sim

@@ -61,22 +61,39 @@ std::vector<std::string_view> linkCounterNames();
 // PHY for each PHY of its radio.
 WlanStatistics defaultInterfaceStatistics(const InterfaceScenario& i);
 
-// The events of a link applied so far, kept between readings so that each event is applied
-// once however many readings follow: a burst of events at one instant must not be walked
-// again at every refresh. Valid for one base interface; reset it when the base changes.
-struct AppliedEvents {
-    std::shared_ptr<InterfaceScenario> state;  // the base with the events before `next`
-    std::size_t next = 0;
-    Millis at = 0;  // the reading they were applied for
-    Millis connectedSince = 0;
-    bool restarted = false;
+// One interface's link as it is now, kept between readings and advanced when the clock has
+// moved: each event is applied once however many readings follow (a burst of events at one
+// instant must not be walked again at every refresh), and the swings, counters and up-time are
+// set for the new moment in place. A reading copies nothing. Valid for one base interface;
+// make a new one when the base changes.
+class LiveLink {
+  public:
+    // `base` as it is `now` milliseconds after the clock started. A link that changes comes
+    // without the profiles and the list of events; one that does not is `base` itself. A
+    // reading earlier than the last starts again from the base. The reference stays valid
+    // until the next reading or until `base` changes.
+    const InterfaceScenario& at(const InterfaceScenario& base, Millis now);
+
+  private:
+    void restart(const InterfaceScenario& base);
+
+    // A counter a rate moves: where it is in live_, and its value in the base.
+    struct RatedCounter {
+        std::uint64_t* value;
+        std::uint64_t start;
+        std::uint64_t perSecond;
+    };
+
+    std::unique_ptr<InterfaceScenario> live_;  // the base with the events before `next_`
+    std::vector<RatedCounter> rated_;
+    std::size_t next_ = 0;
+    std::optional<Millis> at_;  // the reading `live_` was made for
+    Millis connectedSince_ = 0;
+    bool restarted_ = false;
 };
 
-// `base` as it is `now` milliseconds after the clock started, for the readings of the link: a
-// link that changes comes without the profiles and the list of events. With `applied`, the
-// events come from and go to it; a reading earlier than its last starts it again.
-InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now,
-                                AppliedEvents* applied = nullptr);
+// The same link read afresh, every event applied again: what the kept one must equal.
+InterfaceScenario liveInterface(const InterfaceScenario& base, Millis now);
 
 // The swing at `now`: a triangle wave from -amplitude to +amplitude and back over `period`.
 std::int64_t swingAt(Millis now, Millis period, std::int64_t amplitude);

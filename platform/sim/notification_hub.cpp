@@ -72,9 +72,9 @@ void NotificationHub::deliver(const Pending& pending, std::unique_lock<std::mute
     // Callbacks run outside the lock: they may call back into the service.
     lock.unlock();
     if (callbacks.empty()) {
-        log_.record(pending.label + " dropped (no registration)");
+        log_.record([label = pending.label] { return label + " dropped (no registration)"; });
     } else {
-        log_.record(pending.label + " delivered");
+        log_.record([label = pending.label] { return label + " delivered"; });
         for (const auto& callback : callbacks) callback(pending.notification);
     }
     lock.lock();

@@ -51,23 +51,26 @@ Win32Error SimFiles::missingError(const std::string& lowerPath) const {
 
 Win32Error SimFiles::findFile(const std::string& path, FindData& data) {
     std::lock_guard lock(mutex_);
-    std::string line = "FindFirstFile(" + quoted(path) + ") -> ";
+    auto line = [&path] { return "FindFirstFile(" + quoted(path) + ") -> "; };
     std::string key = windowsPathKey(path);
     auto it = entries_.find(key);
     if (it == entries_.end()) {
         Win32Error result = missingError(key);
-        log_.record(line + std::to_string(result));
+        if (log_.kept()) log_.record([l = line(), result] { return l + std::to_string(result); });
         return result;
     }
     const FileEntry& f = it->second;
     data = FindData{lastComponent(f.path), f.directory, f.directory ? 0 : f.size, f.lastWrite};
-    log_.record(line + (f.directory ? "0 folder" : "0 size=" + std::to_string(f.size)));
+    if (log_.kept())
+        log_.record([l = line(), directory = f.directory, size = f.size] {
+            return l + (directory ? "0 folder" : "0 size=" + std::to_string(size));
+        });
     return kErrorSuccess;
 }
 
 Win32Error SimFiles::fileVersion(const std::string& path, FileVersion& version) {
     std::lock_guard lock(mutex_);
-    std::string line = "GetFileVersionInfo(" + quoted(path) + ") -> ";
+    auto line = [&path] { return "GetFileVersionInfo(" + quoted(path) + ") -> "; };
     std::string key = windowsPathKey(path);
     auto it = entries_.find(key);
     Win32Error result = kErrorSuccess;
@@ -77,10 +80,11 @@ Win32Error SimFiles::fileVersion(const std::string& path, FileVersion& version) 
         result = kErrorResourceTypeNotFound;
     } else {
         version = *it->second.version;
-        log_.record(line + "0 " + versionText(version));
+        if (log_.kept())
+            log_.record([l = line(), version] { return l + "0 " + versionText(version); });
         return kErrorSuccess;
     }
-    log_.record(line + std::to_string(result));
+    if (log_.kept()) log_.record([l = line(), result] { return l + std::to_string(result); });
     return result;
 }
 
@@ -96,13 +100,16 @@ Win32Error SimFiles::deleteFile(const std::string& path) {
     } else {
         entries_.erase(it);
     }
-    log_.record("DeleteFile(" + quoted(path) + ") -> " + std::to_string(result));
+    if (log_.kept())
+        log_.record([path = std::string(path), result] {
+            return "DeleteFile(" + quoted(path) + ") -> " + std::to_string(result);
+        });
     return result;
 }
 
 Win32Error SimFiles::readFile(const std::string& path, std::string& bytes) {
     std::lock_guard lock(mutex_);
-    std::string line = "ReadFile(" + quoted(path) + ") -> ";
+    auto line = [&path] { return "ReadFile(" + quoted(path) + ") -> "; };
     std::string key = windowsPathKey(path);
     auto it = entries_.find(key);
     Win32Error result = kErrorSuccess;
@@ -112,22 +119,27 @@ Win32Error SimFiles::readFile(const std::string& path, std::string& bytes) {
         result = kErrorAccessDenied;
     } else {
         bytes = it->second.content;
-        log_.record(line + "0 bytes=" + std::to_string(bytes.size()));
+        if (log_.kept())
+            log_.record([l = line(), size = bytes.size()] {
+                return l + "0 bytes=" + std::to_string(size);
+            });
         return kErrorSuccess;
     }
-    log_.record(line + std::to_string(result));
+    if (log_.kept()) log_.record([l = line(), result] { return l + std::to_string(result); });
     return result;
 }
 
 Win32Error SimFiles::disableRedirection() {
     Win32Error result = redirectionAvailable_ ? kErrorSuccess : kErrorNotSupported;
-    log_.record("Wow64DisableWow64FsRedirection() -> " + std::to_string(result));
+    log_.record(
+        [result] { return "Wow64DisableWow64FsRedirection() -> " + std::to_string(result); });
     return result;
 }
 
 Win32Error SimFiles::revertRedirection() {
     Win32Error result = redirectionAvailable_ ? kErrorSuccess : kErrorNotSupported;
-    log_.record("Wow64RevertWow64FsRedirection() -> " + std::to_string(result));
+    log_.record(
+        [result] { return "Wow64RevertWow64FsRedirection() -> " + std::to_string(result); });
     return result;
 }
 
@@ -144,15 +156,21 @@ std::int32_t SimFolders::knownFolderPath(KnownFolder folder, std::string& path) 
     std::int32_t result = folders_.programFilesResult;
     if (folder != KnownFolder::ProgramFiles) result = static_cast<std::int32_t>(0x80070002);
     if (result == 0) path = folders_.programFiles;
-    log_.record("SHGetKnownFolderPath(ProgramFiles) -> " +
-                hex32(static_cast<std::uint32_t>(result)) +
-                (result == 0 ? " " + quoted(path) : std::string()));
+    if (log_.kept())
+        log_.record([result, path = result == 0 ? path : std::string()] {
+            return "SHGetKnownFolderPath(ProgramFiles) -> " +
+                   hex32(static_cast<std::uint32_t>(result)) +
+                   (result == 0 ? " " + quoted(path) : std::string());
+        });
     return result;
 }
 
 Win32Error SimFolders::report(const char* call, const std::string& value, std::string& path) {
     path = value;
-    log_.record(std::string(call) + "() -> 0 " + quoted(value));
+    if (log_.kept())
+        log_.record([call, value = std::string(value)] {
+            return std::string(call) + "() -> 0 " + quoted(value);
+        });
     return kErrorSuccess;
 }
 

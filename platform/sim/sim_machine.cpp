@@ -4,8 +4,9 @@
 
 namespace zlx::platform::sim {
 
-SimMachine::SimMachine(const Scenario& scenario, Clock& clock)
+SimMachine::SimMachine(const Scenario& scenario, Clock& clock, CallRecording recording)
     : scenario_(scenario),
+      log_(recording),
       wlan_(scenario_.wlan, clock, log_),
       registry_(scenario_.registry, log_),
       files_(scenario_.files, scenario_.machine.wow64Redirection,

@@ -23,8 +23,10 @@ namespace zlx::platform::sim {
 class SimMachine {
   public:
     // All timing (the IHV service's events) goes through `clock`, which must outlive the
-    // machine. The machine's notification thread ends with it.
-    SimMachine(const Scenario& scenario, Clock& clock);
+    // machine. The machine's notification thread ends with it. The calls it receives are
+    // recorded (calls(), ihvRequests()) only with CallRecording::Kept.
+    SimMachine(const Scenario& scenario, Clock& clock,
+               CallRecording recording = CallRecording::Kept);
     SimMachine(const SimMachine&) = delete;
     SimMachine& operator=(const SimMachine&) = delete;
 
@@ -48,7 +50,7 @@ class SimMachine {
     // Leak checks.
     std::size_t openWlanHandles() const { return wlan_.openHandles(); }
     std::size_t openRegistryKeys() const { return registry_.openKeys(); }
-    // Every WlanIhvControl call with its bytes.
+    // Every WlanIhvControl call with its bytes, while calls are kept.
     std::vector<IhvRequest> ihvRequests() const { return wlan_.ihvRequests(); }
 
     // Changes an interface (its state, connection, driver answers, IHV scripts...) while the

@@ -45,7 +45,9 @@ Win32Error SimIpHelper::adaptersInfo(std::uint32_t bufferSize, std::uint32_t& ne
     Win32Error result = fillTable(
         network_.adaptersInfo, 0, kAdapterInfoRecordSize, kErrorBufferOverflow, kErrorNoData,
         network_.sizeQueryFailures.adaptersInfo, bufferSize, neededSize, adapters);
-    log_.record(tableLine("GetAdaptersInfo", bufferSize, result, neededSize, adapters.size()));
+    log_.record([bufferSize, result, neededSize, count = adapters.size()] {
+        return tableLine("GetAdaptersInfo", bufferSize, result, neededSize, count);
+    });
     return result;
 }
 
@@ -54,7 +56,9 @@ Win32Error SimIpHelper::ifTable(std::uint32_t bufferSize, std::uint32_t& neededS
     Win32Error result =
         fillTable(network_.ifTable, kIfTableHeaderSize, kIfRowRecordSize, kErrorInsufficientBuffer,
                   kErrorSuccess, network_.sizeQueryFailures.ifTable, bufferSize, neededSize, rows);
-    log_.record(tableLine("GetIfTable", bufferSize, result, neededSize, rows.size()));
+    log_.record([bufferSize, result, neededSize, count = rows.size()] {
+        return tableLine("GetIfTable", bufferSize, result, neededSize, count);
+    });
     return result;
 }
 
@@ -64,7 +68,9 @@ Win32Error SimIpHelper::adaptersAddresses(std::uint32_t bufferSize, std::uint32_
         fillTable(network_.adaptersAddresses, 0, kAdapterAddressesRecordSize, kErrorBufferOverflow,
                   kErrorNoData, network_.sizeQueryFailures.adaptersAddresses, bufferSize,
                   neededSize, adapters);
-    log_.record(tableLine("GetAdaptersAddresses", bufferSize, result, neededSize, adapters.size()));
+    log_.record([bufferSize, result, neededSize, count = adapters.size()] {
+        return tableLine("GetAdaptersAddresses", bufferSize, result, neededSize, count);
+    });
     return result;
 }
 
@@ -73,7 +79,9 @@ SimDeviceManager::SimDeviceManager(const std::vector<NetworkDevice>& devices, Ca
 
 Win32Error SimDeviceManager::networkDevices(std::vector<NetworkDevice>& devices) {
     devices = devices_;
-    log_.record("SetupDiGetClassDevs(net) -> 0 count=" + std::to_string(devices.size()));
+    log_.record([count = devices.size()] {
+        return "SetupDiGetClassDevs(net) -> 0 count=" + std::to_string(count);
+    });
     return kErrorSuccess;
 }
 

@@ -9,27 +9,35 @@ SimProcesses::SimProcesses(const PingScenario& ping, Clock& clock, CallLog& log)
 
 PingResult SimProcesses::ping(const std::string& target, Millis limit, StopSignal& stop) {
     PingResult result;
-    std::string call = "ping(" + quoted(target) + ", limit=" + std::to_string(limit) + ")";
+    auto call = [&target, limit] {
+        return "ping(" + quoted(target) + ", limit=" + std::to_string(limit) + ")";
+    };
     if (ping_.startError != kErrorSuccess) {
         result.startResult = ping_.startError;
-        log_.record(call + " -> not started " + std::to_string(result.startResult));
+        if (log_.kept())
+            log_.record([c = call(), r = result.startResult] {
+                return c + " -> not started " + std::to_string(r);
+            });
         return result;
     }
     bool endsInTime = !ping_.neverEnds && ping_.durationMs <= limit;
     Millis runs = endsInTime ? ping_.durationMs : limit;
     if (!stop.sleepFor(clock_, runs)) {
         result.stopped = true;
-        log_.record(call + " -> stopped");
+        if (log_.kept()) log_.record([c = call()] { return c + " -> stopped"; });
         return result;
     }
     if (!endsInTime) {
         result.timedOut = true;
-        log_.record(call + " -> ended at the limit");
+        if (log_.kept()) log_.record([c = call()] { return c + " -> ended at the limit"; });
         return result;
     }
     result.keepOutput(ping_.output);
-    log_.record(call + " -> " + std::to_string(ping_.output.size()) + " bytes after " +
-                std::to_string(runs) + " ms");
+    if (log_.kept())
+        log_.record([c = call(), size = ping_.output.size(), runs] {
+            return c + " -> " + std::to_string(size) + " bytes after " + std::to_string(runs) +
+                   " ms";
+        });
     return result;
 }
 

@@ -60,11 +60,10 @@ std::int32_t SimRegistry::openKey(RegKey parent, const std::string& subKey, std:
     std::lock_guard lock(mutex_);
     key = kNoRegKey;
     std::int32_t result = kErrorInvalidHandle;
-    std::string shown = "key=" + hex(parent) + "\\" + subKey;
+    std::optional<std::string> wanted;
     if (std::optional<std::string> base = pathOf(parent)) {
-        std::string wanted = joinPath(keys_.at(*base).path, subKey);
-        shown = rooted(wanted);
-        auto it = keys_.find(toLowerAscii(wanted));
+        wanted = joinPath(keys_.at(*base).path, subKey);
+        auto it = keys_.find(toLowerAscii(*wanted));
         if (it == keys_.end()) {
             result = kErrorFileNotFound;
         } else if (it->second.readOnly && (access & ~(kKeyRead | kWow64ViewBits)) != 0) {
@@ -75,17 +74,23 @@ std::int32_t SimRegistry::openKey(RegKey parent, const std::string& subKey, std:
             result = kErrorSuccess;
         }
     }
-    log_.record("RegOpenKeyEx(" + shown + ", access=" + hex(access) + ") -> " +
-                std::to_string(result));
+    if (log_.kept())
+        log_.record([shown = wanted ? rooted(*wanted) : "key=" + hex(parent) + "\\" + subKey,
+                     access, result] {
+            return "RegOpenKeyEx(" + shown + ", access=" + hex(access) + ") -> " +
+                   std::to_string(result);
+        });
     return result;
 }
 
 std::int32_t SimRegistry::closeKey(RegKey key) {
     std::lock_guard lock(mutex_);
-    std::string shown = displayName(key);
+    std::string shown = log_.kept() ? displayName(key) : std::string();
     std::int32_t result = kErrorSuccess;
     if (key != kHkeyLocalMachine && open_.erase(key) == 0) result = kErrorInvalidHandle;
-    log_.record("RegCloseKey(" + shown + ") -> " + std::to_string(result));
+    log_.record([shown = std::move(shown), result] {
+        return "RegCloseKey(" + shown + ") -> " + std::to_string(result);
+    });
     return result;
 }
 
@@ -94,11 +99,19 @@ std::int32_t SimRegistry::queryValue(RegKey key, const std::string& valueName,
                                      std::vector<std::uint8_t>& data, std::uint32_t& dataSize) {
     std::lock_guard lock(mutex_);
     data.clear();
-    std::string line = "RegQueryValueEx(" + displayName(key) + ", " + quoted(valueName) +
-                       ", size=" + std::to_string(bufferSize) + ") -> ";
+    auto line = [&] {
+        return "RegQueryValueEx(" + displayName(key) + ", " + quoted(valueName) +
+               ", size=" + std::to_string(bufferSize) + ") -> ";
+    };
+    auto log = [&](std::int32_t result, std::string rest) {
+        if (log_.kept())
+            log_.record([l = line(), result, rest = std::move(rest)] {
+                return l + std::to_string(result) + rest;
+            });
+    };
     std::optional<std::string> path = pathOf(key);
     if (!path) {
-        log_.record(line + std::to_string(kErrorInvalidHandle));
+        log(kErrorInvalidHandle, {});
         return kErrorInvalidHandle;
     }
     const auto& values = keys_.at(*path).values;
@@ -106,28 +119,34 @@ std::int32_t SimRegistry::queryValue(RegKey key, const std::string& valueName,
     auto it = std::find_if(values.begin(), values.end(),
                            [&](const RegistryValue& v) { return toLowerAscii(v.name) == wanted; });
     if (it == values.end()) {
-        log_.record(line + std::to_string(kErrorFileNotFound));
+        log(kErrorFileNotFound, {});
         return kErrorFileNotFound;
     }
     type = it->type;
     dataSize = static_cast<std::uint32_t>(it->data.size());
     if (bufferSize < dataSize) {
-        log_.record(line + std::to_string(kErrorMoreData) + " needed=" + std::to_string(dataSize));
+        if (log_.kept()) log(kErrorMoreData, " needed=" + std::to_string(dataSize));
         return kErrorMoreData;
     }
     data = it->data;
-    log_.record(line + "0 type=" + std::to_string(type) + " bytes=" + std::to_string(dataSize));
+    if (log_.kept())
+        log(kErrorSuccess, " type=" + std::to_string(type) + " bytes=" + std::to_string(dataSize));
     return kErrorSuccess;
 }
 
 std::int32_t SimRegistry::enumKey(RegKey key, std::uint32_t index, std::string& name) {
     std::lock_guard lock(mutex_);
     name.clear();
-    std::string line =
-        "RegEnumKeyEx(" + displayName(key) + ", index=" + std::to_string(index) + ") -> ";
+    auto log = [&](std::int32_t result, std::string rest) {
+        if (log_.kept())
+            log_.record([shown = displayName(key), index, result, rest = std::move(rest)] {
+                return "RegEnumKeyEx(" + shown + ", index=" + std::to_string(index) + ") -> " +
+                       std::to_string(result) + rest;
+            });
+    };
     std::optional<std::string> path = pathOf(key);
     if (!path) {
-        log_.record(line + std::to_string(kErrorInvalidHandle));
+        log(kErrorInvalidHandle, {});
         return kErrorInvalidHandle;
     }
     // Direct children in case-insensitive order, as Windows lists them.
@@ -139,11 +158,11 @@ std::int32_t SimRegistry::enumKey(RegKey key, std::uint32_t index, std::string& 
         if (rest.empty() || rest.find('\\') != std::string_view::npos) continue;
         if (seen++ == index) {
             name = it->second.path.substr(it->second.path.size() - rest.size());
-            log_.record(line + "0 name=" + quoted(name));
+            if (log_.kept()) log(kErrorSuccess, " name=" + quoted(name));
             return kErrorSuccess;
         }
     }
-    log_.record(line + std::to_string(kErrorNoMoreItems));
+    log(kErrorNoMoreItems, {});
     return kErrorNoMoreItems;
 }
 

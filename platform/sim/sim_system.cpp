@@ -24,18 +24,18 @@ SimSystemInfo::SimSystemInfo(const MachineScenario& machine, CallLog& log)
 bool SimSystemInfo::versionEx(OsVersionInfo& info) {
     const OsVersionScenario& os = machine_.osVersion;
     if (os.extendedFails) {
-        log_.record("GetVersionEx(extended) -> 0");
+        log_.record([] { return "GetVersionEx(extended) -> 0"; });
         return false;
     }
     info = os.info;
-    log_.record("GetVersionEx(extended) -> 1 " + versionText(info));
+    log_.record([info] { return "GetVersionEx(extended) -> 1 " + versionText(info); });
     return true;
 }
 
 bool SimSystemInfo::versionBasic(OsVersionInfo& info) {
     const OsVersionScenario& os = machine_.osVersion;
     if (os.basicFails) {
-        log_.record("GetVersionEx(basic) -> 0");
+        log_.record([] { return "GetVersionEx(basic) -> 0"; });
         return false;
     }
     // The basic record ends before the service pack numbers, suite and product type.
@@ -47,23 +47,24 @@ bool SimSystemInfo::versionBasic(OsVersionInfo& info) {
     basic.servicePack = os.info.servicePack;
     basic.productType = 0;
     info = basic;
-    log_.record("GetVersionEx(basic) -> 1 " + versionText(info));
+    log_.record([info] { return "GetVersionEx(basic) -> 1 " + versionText(info); });
     return true;
 }
 
 std::uint16_t SimSystemInfo::processorArchitecture() {
-    log_.record("GetNativeSystemInfo() -> architecture=" +
-                std::to_string(machine_.processorArchitecture));
+    log_.record([architecture = machine_.processorArchitecture] {
+        return "GetNativeSystemInfo() -> architecture=" + std::to_string(architecture);
+    });
     return machine_.processorArchitecture;
 }
 
 std::uint16_t SimSystemInfo::defaultLangId() {
-    log_.record("GetSystemDefaultLangID() -> " + hex(machine_.languageId));
+    log_.record([id = machine_.languageId] { return "GetSystemDefaultLangID() -> " + hex(id); });
     return machine_.languageId;
 }
 
 bool SimSystemInfo::computerName(std::uint32_t format, std::string& name) {
-    std::string line = "GetComputerNameEx(format=" + std::to_string(format) + ") -> ";
+    auto line = [format] { return "GetComputerNameEx(format=" + std::to_string(format) + ") -> "; };
     if (format == kComputerNameNetBios) {
         name = machine_.netBiosName;
     } else if (format == kComputerNameDnsHostname) {
@@ -72,10 +73,10 @@ bool SimSystemInfo::computerName(std::uint32_t format, std::string& name) {
         name = machine_.dnsDomain.empty() ? machine_.dnsHostName
                                           : machine_.dnsHostName + "." + machine_.dnsDomain;
     } else {
-        log_.record(line + "0");
+        log_.record([line] { return line() + "0"; });
         return false;
     }
-    log_.record(line + "1 " + quoted(name));
+    if (log_.kept()) log_.record([line, name] { return line() + "1 " + quoted(name); });
     return true;
 }
 
@@ -188,7 +189,10 @@ SimHelpDisplay::SimHelpDisplay(const SimFiles& files, CallLog& log) : files_(fil
 
 bool SimHelpDisplay::displayTopic(std::uint64_t, const std::string& path) {
     bool shown = files_.isFile(path);
-    log_.record("HtmlHelp(path=" + quoted(path) + ") -> " + (shown ? "window" : "none"));
+    if (log_.kept())
+        log_.record([path = std::string(path), shown] {
+            return "HtmlHelp(path=" + quoted(path) + ") -> " + (shown ? "window" : "none");
+        });
     if (shown && viewer_) viewer_(path);
     return shown;
 }
@@ -196,19 +200,23 @@ bool SimHelpDisplay::displayTopic(std::uint64_t, const std::string& path) {
 SimRpc::SimRpc(const SimWlan& wlan, CallLog& log) : wlan_(wlan), log_(log) {}
 
 Win32Error SimRpc::uuidToString(const Guid& guid, std::string& text) {
-    std::string shown = formatGuid(guid);
     Win32Error result = kErrorNotEnoughMemory;
     if (!wlan_.guidTextFails(guid)) {
-        text = shown;
+        text = formatGuid(guid);
         result = kErrorSuccess;
     }
-    log_.record("UuidToString(" + shown + ") -> " + std::to_string(result));
+    log_.record([guid, result] {
+        return "UuidToString(" + formatGuid(guid) + ") -> " + std::to_string(result);
+    });
     return result;
 }
 
 Win32Error SimRpc::uuidFromString(const std::string& text, Guid& guid) {
     Win32Error result = parseGuid(text, guid) ? kErrorSuccess : kRpcSInvalidStringUuid;
-    log_.record("UuidFromString(" + quoted(text) + ") -> " + std::to_string(result));
+    if (log_.kept())
+        log_.record([text = std::string(text), result] {
+            return "UuidFromString(" + quoted(text) + ") -> " + std::to_string(result);
+        });
     return result;
 }
 

@@ -51,7 +51,8 @@ void SimWlan::reindex() {
     byGuid_.clear();
     failingGuidTexts_.clear();
     profilesByName_.assign(scenario_.interfaces.size(), {});
-    appliedEvents_.assign(scenario_.interfaces.size(), {});
+    liveLinks_.clear();
+    liveLinks_.resize(scenario_.interfaces.size());
     for (std::size_t k = 0; k < scenario_.interfaces.size(); ++k) {
         const InterfaceScenario& i = scenario_.interfaces[k];
         byGuid_.emplace(i.guid.bytes, k);
@@ -80,23 +81,34 @@ Win32Error SimWlan::openHandle(std::uint32_t clientVersion, std::uint32_t& negot
     if (result == kErrorSuccess) negotiatedVersion = scenario_.negotiatedVersion;
     if (result == kErrorSuccess || scenario_.handleOnFailedOpen) {
         handle = nextHandle_++;
-        open_.insert(handle);
+        open_.push_back(handle);
     }
-    std::string line = "WlanOpenHandle(version=" + std::to_string(clientVersion) + ") -> " +
-                       std::to_string(result) + " " + handleText(handle);
-    if (result == kErrorSuccess) line += " negotiated=" + std::to_string(negotiatedVersion);
-    log_.record(line);
+    log_.record([clientVersion, result, handle,
+                 negotiated = result == kErrorSuccess ? negotiatedVersion : 0] {
+        std::string line = "WlanOpenHandle(version=" + std::to_string(clientVersion) + ") -> " +
+                           std::to_string(result) + " " + handleText(handle);
+        if (result == kErrorSuccess) line += " negotiated=" + std::to_string(negotiated);
+        return line;
+    });
     return result;
 }
 
 Win32Error SimWlan::closeHandle(WlanHandle handle) {
     Win32Error result = kErrorInvalidHandle;
+    bool subscribed = false;
     {
         std::lock_guard lock(mutex_);
-        if (open_.erase(handle) != 0) result = kErrorSuccess;
+        auto it = std::lower_bound(open_.begin(), open_.end(), handle);
+        if (it != open_.end() && *it == handle) {
+            open_.erase(it);
+            subscribed = subscribed_.erase(handle) != 0;
+            result = kErrorSuccess;
+        }
     }
-    if (result == kErrorSuccess) hub_->unsubscribe(handle);
-    log_.record("WlanCloseHandle(" + handleText(handle) + ") -> " + std::to_string(result));
+    if (subscribed) hub_->unsubscribe(handle);
+    log_.record([handle, result] {
+        return "WlanCloseHandle(" + handleText(handle) + ") -> " + std::to_string(result);
+    });
     return result;
 }
 
@@ -110,8 +122,10 @@ Win32Error SimWlan::enumInterfaces(WlanHandle handle, std::vector<WlanInterfaceI
                 {i.guid, truncateToUtf16Units(i.description, kDescriptionUnits), i.state});
         }
     }
-    log_.record("WlanEnumInterfaces(" + handleText(handle) + ") -> " + std::to_string(result) +
-                " count=" + std::to_string(interfaces.size()));
+    log_.record([handle, result, count = interfaces.size()] {
+        return "WlanEnumInterfaces(" + handleText(handle) + ") -> " + std::to_string(result) +
+               " count=" + std::to_string(count);
+    });
     return result;
 }
 
@@ -157,15 +171,15 @@ Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
     if (isOpen(handle)) {
         if (auto k = indexOf(interfaceGuid); !k)
             result = kErrorInvalidParameter;
-        else if (const InterfaceScenario& iface = scenario_.interfaces[*k]; iface.dynamics.still())
-            result = queryLocked(iface, opcode, data);
         else
-            result =
-                queryLocked(liveInterface(iface, clock_.now(), &appliedEvents_[*k]), opcode, data);
+            result = queryLocked(liveLinks_[*k].at(scenario_.interfaces[*k], clock_.now()), opcode,
+                                 data);
     }
     if (result != kErrorSuccess) data.clear();
-    log_.record("WlanQueryInterface(" + handleText(handle) + ", opcode=" + hex(opcode) + ") -> " +
-                std::to_string(result) + " size=" + std::to_string(data.size()));
+    log_.record([handle, opcode, result, size = data.size()] {
+        return "WlanQueryInterface(" + handleText(handle) + ", opcode=" + hex(opcode) + ") -> " +
+               std::to_string(result) + " size=" + std::to_string(size);
+    });
     return result;
 }
 
@@ -180,8 +194,10 @@ Win32Error SimWlan::getProfileList(WlanHandle handle, const Guid& interfaceGuid,
     if (result == kErrorSuccess) {
         for (const ProfileScenario& p : iface->profiles) profiles.push_back({p.name, p.flags});
     }
-    log_.record("WlanGetProfileList(" + handleText(handle) + ") -> " + std::to_string(result) +
-                " count=" + std::to_string(profiles.size()));
+    log_.record([handle, result, count = profiles.size()] {
+        return "WlanGetProfileList(" + handleText(handle) + ") -> " + std::to_string(result) +
+               " count=" + std::to_string(count);
+    });
     return result;
 }
 
@@ -201,24 +217,30 @@ Win32Error SimWlan::getProfile(WlanHandle handle, const Guid& interfaceGuid,
             result = kErrorSuccess;
         }
     }
-    log_.record("WlanGetProfile(" + handleText(handle) + ", profile=" + quoted(profileName) +
-                ") -> " + std::to_string(result));
+    if (log_.kept())
+        log_.record([handle, profileName = std::string(profileName), result] {
+            return "WlanGetProfile(" + handleText(handle) + ", profile=" + quoted(profileName) +
+                   ") -> " + std::to_string(result);
+        });
     return result;
 }
 
 Win32Error SimWlan::registerNotification(WlanHandle handle, std::uint32_t sourceMask,
                                          WlanNotificationCallback callback) {
     Win32Error result = kErrorSuccess;
+    if (sourceMask != kWlanNotificationSourceNone && !callback) result = kErrorInvalidParameter;
     {
         std::lock_guard lock(mutex_);
-        if (!isOpen(handle)) result = kErrorInvalidHandle;
-    }
-    if (result == kErrorSuccess && sourceMask != kWlanNotificationSourceNone && !callback) {
-        result = kErrorInvalidParameter;
+        if (!isOpen(handle))
+            result = kErrorInvalidHandle;
+        else if (result == kErrorSuccess)
+            subscribed_.insert(handle);
     }
     if (result == kErrorSuccess) hub_->subscribe(handle, sourceMask, std::move(callback));
-    log_.record("WlanRegisterNotification(" + handleText(handle) + ", source=" + hex(sourceMask) +
-                ") -> " + std::to_string(result));
+    log_.record([handle, sourceMask, result] {
+        return "WlanRegisterNotification(" + handleText(handle) + ", source=" + hex(sourceMask) +
+               ") -> " + std::to_string(result);
+    });
     return result;
 }
 
@@ -229,9 +251,12 @@ Win32Error SimWlan::setSecuritySettings(WlanHandle handle, std::uint32_t securab
         std::lock_guard lock(mutex_);
         result = isOpen(handle) ? kErrorSuccess : kErrorInvalidHandle;
     }
-    log_.record("WlanSetSecuritySettings(" + handleText(handle) +
-                ", object=" + std::to_string(securableObject) + ", sddl=" + quoted(sddl) + ") -> " +
-                std::to_string(result));
+    if (log_.kept())
+        log_.record([handle, securableObject, sddl = std::string(sddl), result] {
+            return "WlanSetSecuritySettings(" + handleText(handle) +
+                   ", object=" + std::to_string(securableObject) + ", sddl=" + quoted(sddl) +
+                   ") -> " + std::to_string(result);
+        });
     return result;
 }
 

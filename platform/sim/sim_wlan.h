@@ -2,6 +2,7 @@
 // The simulated Native Wifi service, with the adapter drivers and the IHV service behind its
 // IHV control channel.
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -64,7 +65,9 @@ class SimWlan final : public WlanApi {
 
   private:
     // The helpers below expect mutex_ to be held.
-    bool isOpen(WlanHandle handle) const { return open_.count(handle) != 0; }
+    bool isOpen(WlanHandle handle) const {
+        return std::binary_search(open_.begin(), open_.end(), handle);
+    }
     InterfaceScenario* find(const Guid& guid);
     // The interface's place in scenario_.interfaces (the first of a GUID the scenario repeats).
     std::optional<std::size_t> indexOf(const Guid& guid) const;
@@ -80,7 +83,10 @@ class SimWlan final : public WlanApi {
     Clock& clock_;  // the link's dynamics follow its readings
     mutable std::mutex mutex_;
     WlanScenario scenario_;
-    std::set<WlanHandle> open_;
+    // In increasing order, as handles are given out: a handle opened and closed for each
+    // request costs no allocation.
+    std::vector<WlanHandle> open_;
+    std::set<WlanHandle> subscribed_;  // handles the hub has a registration for
     WlanHandle nextHandle_ = 1;
     std::vector<IhvRequest> ihvRequests_;
     // Lookups a scenario with thousands of interfaces or profiles needs: by GUID, the GUIDs
@@ -88,7 +94,7 @@ class SimWlan final : public WlanApi {
     std::map<std::array<std::uint8_t, 16>, std::size_t> byGuid_;
     std::set<std::array<std::uint8_t, 16>> failingGuidTexts_;
     std::vector<std::unordered_map<std::string, std::size_t>> profilesByName_;
-    std::vector<AppliedEvents> appliedEvents_;
+    std::vector<LiveLink> liveLinks_;  // each interface's link now
     std::shared_ptr<NotificationHub> hub_;
     IhvService ihvService_;  // after hub_: its pending events go first
 };

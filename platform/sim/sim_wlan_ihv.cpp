@@ -32,20 +32,21 @@ Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std
                                std::span<std::uint8_t> answer, std::uint32_t& bytesReturned) {
     std::lock_guard lock(mutex_);
     bytesReturned = 0;
-    // Bounded like the call log, for long runs.
-    if (ihvRequests_.size() >= CallLog::kMaxLines / 4)
-        ihvRequests_.erase(
-            ihvRequests_.begin(),
-            ihvRequests_.begin() + static_cast<std::ptrdiff_t>(ihvRequests_.size() / 2));
-    ihvRequests_.push_back(IhvRequest{handle, interfaceGuid, type,
-                                      std::vector<std::uint8_t>(request.begin(), request.end()),
-                                      answer.size()});
-    std::string details;
-    if (type == kWlanIhvControlDriver) {
-        details = ", code=" + (request.size() >= kDriverCodeOffset + 4
-                                   ? hex32(loadLe<std::uint32_t>(request, kDriverCodeOffset))
-                                   : std::string("none"));
+    if (log_.kept()) {
+        // Bounded like the call log, for long runs.
+        if (ihvRequests_.size() >= CallLog::kMaxRecords / 4)
+            ihvRequests_.erase(
+                ihvRequests_.begin(),
+                ihvRequests_.begin() + static_cast<std::ptrdiff_t>(ihvRequests_.size() / 2));
+        ihvRequests_.push_back(IhvRequest{handle, interfaceGuid, type,
+                                          std::vector<std::uint8_t>(request.begin(), request.end()),
+                                          answer.size()});
     }
+    // The service's requests say what they asked for; a driver request says its code.
+    std::string details;
+    std::optional<std::uint32_t> code;
+    if (type == kWlanIhvControlDriver && request.size() >= kDriverCodeOffset + 4)
+        code = loadLe<std::uint32_t>(request, kDriverCodeOffset);
 
     Win32Error result = kErrorInvalidHandle;
     const std::vector<IhvEvent>* script = nullptr;
@@ -57,11 +58,7 @@ Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std
         } else if (type == kWlanIhvControlDriver) {
             auto k = static_cast<std::size_t>(iface - scenario_.interfaces.data());
             DriverReply reply =
-                iface->dynamics.still()
-                    ? answerDriverRequest(iface->driver, request, answer)
-                    : answerDriverRequest(
-                          liveInterface(*iface, clock_.now(), &appliedEvents_[k]).driver, request,
-                          answer);
+                answerDriverRequest(liveLinks_[k].at(*iface, clock_.now()).driver, request, answer);
             result = reply.result;
             bytesReturned = reply.bytesReturned;
         } else if (type == kWlanIhvControlService) {
@@ -70,10 +67,16 @@ Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std
             result = kErrorInvalidParameter;
         }
     }
-    log_.record("WlanIhvControl(handle=" + std::to_string(handle) +
-                ", type=" + std::to_string(type) + ", in=" + std::to_string(request.size()) +
-                ", out=" + std::to_string(answer.size()) + details + ") -> " +
-                std::to_string(result) + " returned=" + std::to_string(bytesReturned));
+    log_.record([handle, type, in = request.size(), out = answer.size(), code,
+                 details = std::move(details), result, returned = bytesReturned] {
+        std::string shownDetails = details;
+        if (type == kWlanIhvControlDriver)
+            shownDetails = ", code=" + (code ? hex32(*code) : std::string("none"));
+        return "WlanIhvControl(handle=" + std::to_string(handle) +
+               ", type=" + std::to_string(type) + ", in=" + std::to_string(in) +
+               ", out=" + std::to_string(out) + shownDetails + ") -> " + std::to_string(result) +
+               " returned=" + std::to_string(returned);
+    });
     // The script starts after the request is on record, so its events always follow it.
     if (script) ihvService_.start(iface->guid, *script);
     return result;

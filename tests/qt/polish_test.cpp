@@ -54,6 +54,28 @@ TEST_F(PolishTest, ALogScrolledToItsEndShowsWholeLinesForEveryHeight) {
     }
 }
 
+TEST_F(PolishTest, ABurstOfLinesIsLaidOutAsOneInsertionAndScrolledOnce) {
+    RichTextView view;
+    view.resize(300, 100);
+    view.show();
+    int insertions = 0, scrolls = 0;
+    QObject::connect(view.document(), &QTextDocument::contentsChange,
+                     [&insertions](int, int, int) { ++insertions; });
+    QObject::connect(view.verticalScrollBar(), &QScrollBar::valueChanged,
+                     [&scrolls](int) { ++scrolls; });
+    std::vector<ui::TextRun> runs{{std::string(), 0, false, false}};
+    for (int i = 0; i < 50; ++i) {
+        runs[0].text += "10:00:" + std::to_string(i) + " line\n";
+        view.showRuns(runs, 0, true);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(insertions, 1);
+    EXPECT_LE(scrolls, 2);  // the cursor to the end, then the bar to its maximum: once each
+    EXPECT_GT(view.verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
+    EXPECT_TRUE(view.toPlainText().endsWith("10:00:49 line\n"));
+}
+
 TEST_F(PolishTest, AMinimisedPageIsDrawnAsAnIconAndComesBackWhole) {
     RecordingPage page(desktop, everyKindTemplate());
     ui::PropertySheet sheet(desktop, "Sheet");

@@ -141,9 +141,11 @@ TEST_F(RendererTest, EllipsisStaticDropsWordsThatDoNotFit) {
     EXPECT_EQ(label->toolTip(), "A rather long adapter description that cannot fit");
 }
 
-// The runs of a text box, fragments of one format merged; a line break belongs to the text
-// that follows it, as the model appends "\r\nnext line" in one format.
+// The runs of a text box once the event loop has turned, fragments of one format merged; a
+// line break belongs to the text that follows it, as the model appends "\r\nnext line" in one
+// format.
 std::vector<ui::TextRun> shownRuns(QTextEdit& edit) {
+    QCoreApplication::processEvents();
     std::vector<ui::TextRun> runs;
     auto add = [&runs](std::string text, const QTextCharFormat& format) {
         ui::TextRun run{std::move(text),
@@ -204,6 +206,7 @@ TEST_F(RendererTest, RichTextScrollsToTheEndWhenTheModelDoes) {
     dialog.create(ui::kNoWindow);
     auto* edit = widget<QTextEdit>(dialog, 19);
     for (int i = 0; i < 60; ++i) dialog.richAppend(19, "line " + std::to_string(i) + "\n", {});
+    QCoreApplication::processEvents();
     QScrollBar* bar = edit->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), 0);

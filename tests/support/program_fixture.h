@@ -19,7 +19,8 @@ class ProgramFixture {
     explicit ProgramFixture(platform::sim::Scenario scenario)
         : scenario_(std::move(scenario)),
           clock_(scenario_.machine.localTimeStart),
-          program_(scenario_, clock_, services_, instanceScope_.path(), 0x10000),
+          program_(scenario_, clock_, services_, instanceScope_.path(), 0x10000,
+                   platform::sim::CallRecording::Kept),
           driver_(program_.desktop(), clock_) {
         driver_.setInput(&input_);
     }
