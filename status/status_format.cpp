@@ -77,41 +77,111 @@ std::string macText(const std::array<std::uint8_t, 6>& mac) {
     return buffer;
 }
 
-void putStatus(Json& o, const StatusSnapshot& s) {
-    const LinkSnapshot& l = s.link;
-    const LinkReadings& v = l.readings;
-    o["adapter"] = s.adapterDescription;
-    o["ssid"] = orNull(v.ssid);
-    o["bssid"] = v.bssid ? Json(macText(*v.bssid)) : Json(nullptr);
-    o["profile"] = textOrNull(l.profileName);
-    o["linkStatus"] = textOrNull(l.linkStatus);
-    o["networkType"] = textOrNull(l.networkType);
-    o["wirelessMode"] = textOrNull(l.wirelessMode);
-    o["channel"] = orNull(v.channel);
-    o["frequencyMhz"] = orNull(v.frequencyMhz);
-    o["signalDbm"] = orNull(v.signalDbm);
-    o["signalQualityPercent"] = orNull(v.qualityPercent);
-    o["signalQualityWord"] = textOrNull(l.signalWord);
-    o["rxRateMbps"] = orNull(v.rxRateMbps);
-    o["txRateMbps"] = orNull(v.txRateMbps);
-    o["authentication"] = textOrNull(l.authentication);
-    o["encryption"] = textOrNull(l.encryption);
-    o["serverAuthentication"] = textOrNull(l.serverAuthentication);
-    o["radio"] =
-        Json{{"hardware", switchOf(v.radioHardwareOn)}, {"software", switchOf(v.radioSoftwareOn)}};
-    o["powerSave"] = textOrNull(l.powerSave);
-    o["txPowerMw"] = orNull(v.txPowerMw);
-    o["upTimeSeconds"] = orNull(v.upTimeSeconds);
-    o["ipAddress"] = textOrNull(l.ipAddress);
-    Json counters = Json::object();
-    const DiagnosticsSnapshot& d = s.diagnostics;
-    for (const Counter& c : kCounters)
-        counters[c.key] = d.statisticsAnswered ? Json(d.counters[c.slot]) : Json(nullptr);
-    o["counters"] = std::move(counters);
-}
-
 std::string dump(const Json& json, int indent) {
     return json.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+// Builds the document in memory, for the pretty-printed --status.
+class DocumentSink {
+  public:
+    explicit DocumentSink(Json& document) : open_{&document} {}
+    void put(const char* key, Json value) { (*open_.back())[key] = std::move(value); }
+    void open(const char* key) {
+        Json& object = (*open_.back())[key];
+        object = Json::object();
+        open_.push_back(&object);
+    }
+    void close() { open_.pop_back(); }
+
+  private:
+    std::vector<Json*> open_;
+};
+
+// Writes one compact object straight into a line, each value as the document's dump writes it,
+// without building the document first: --watch writes one every sample.
+class LineSink {
+  public:
+    explicit LineSink(std::string& out) : out_(out) { out_ += '{'; }
+    void put(const char* key, const Json& value) {
+        name(key);
+        if (value.is_null()) {
+            out_ += "null";
+        } else if (value.is_number_unsigned()) {
+            out_ += std::to_string(value.get<std::uint64_t>());
+        } else if (value.is_number_integer()) {
+            out_ += std::to_string(value.get<std::int64_t>());
+        } else if (value.is_string() && plain(value.get_ref<const std::string&>())) {
+            out_ += '"';
+            out_ += value.get_ref<const std::string&>();
+            out_ += '"';
+        } else {
+            out_ += dump(value, -1);
+        }
+    }
+    void open(const char* key) {
+        name(key);
+        out_ += '{';
+        first_ = true;
+    }
+    void close() {
+        out_ += '}';
+        first_ = false;
+    }
+    void finish() { out_ += "}\n"; }
+
+  private:
+    // Printable ASCII that JSON writes as it is.
+    static bool plain(const std::string& text) {
+        return std::all_of(text.begin(), text.end(),
+                           [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; });
+    }
+    void name(const char* key) {
+        if (!first_) out_ += ',';
+        first_ = false;
+        out_ += '"';
+        out_ += key;
+        out_ += "\":";
+    }
+    std::string& out_;
+    bool first_ = true;
+};
+
+// The status's keys and values in order, for either sink below, so the pretty document of
+// --status and the compact lines of --watch never disagree.
+template <typename Sink>
+void putStatus(Sink& o, const StatusSnapshot& s) {
+    const LinkSnapshot& l = s.link;
+    const LinkReadings& v = l.readings;
+    o.put("adapter", s.adapterDescription);
+    o.put("ssid", orNull(v.ssid));
+    o.put("bssid", v.bssid ? Json(macText(*v.bssid)) : Json(nullptr));
+    o.put("profile", textOrNull(l.profileName));
+    o.put("linkStatus", textOrNull(l.linkStatus));
+    o.put("networkType", textOrNull(l.networkType));
+    o.put("wirelessMode", textOrNull(l.wirelessMode));
+    o.put("channel", orNull(v.channel));
+    o.put("frequencyMhz", orNull(v.frequencyMhz));
+    o.put("signalDbm", orNull(v.signalDbm));
+    o.put("signalQualityPercent", orNull(v.qualityPercent));
+    o.put("signalQualityWord", textOrNull(l.signalWord));
+    o.put("rxRateMbps", orNull(v.rxRateMbps));
+    o.put("txRateMbps", orNull(v.txRateMbps));
+    o.put("authentication", textOrNull(l.authentication));
+    o.put("encryption", textOrNull(l.encryption));
+    o.put("serverAuthentication", textOrNull(l.serverAuthentication));
+    o.open("radio");
+    o.put("hardware", switchOf(v.radioHardwareOn));
+    o.put("software", switchOf(v.radioSoftwareOn));
+    o.close();
+    o.put("powerSave", textOrNull(l.powerSave));
+    o.put("txPowerMw", orNull(v.txPowerMw));
+    o.put("upTimeSeconds", orNull(v.upTimeSeconds));
+    o.put("ipAddress", textOrNull(l.ipAddress));
+    const DiagnosticsSnapshot& d = s.diagnostics;
+    o.open("counters");
+    for (const Counter& c : kCounters)
+        o.put(c.key, d.statisticsAnswered ? Json(d.counters[c.slot]) : Json(nullptr));
+    o.close();
 }
 
 std::string csvField(const std::string& text) {
@@ -214,16 +284,20 @@ std::string formatStatusText(const StatusSnapshot& s) {
 std::string formatStatusJson(const StatusSnapshot& snapshot) {
     Json o;
     o["formatVersion"] = 1;
-    putStatus(o, snapshot);
+    DocumentSink sink(o);
+    putStatus(sink, snapshot);
     return dump(o, 2) + "\n";
 }
 
 std::string formatSampleJsonLine(const platform::WallTime& time, const StatusSnapshot& snapshot) {
-    Json o;
-    o["time"] = platform::formatIso8601(time);
-    o["type"] = "sample";
-    putStatus(o, snapshot);
-    return dump(o, -1) + "\n";
+    std::string line;
+    line.reserve(1024);
+    LineSink sink(line);
+    sink.put("time", platform::formatIso8601(time));
+    sink.put("type", "sample");
+    putStatus(sink, snapshot);
+    sink.finish();
+    return line;
 }
 
 std::string formatEventJsonLine(const LinkEvent& event) {
