@@ -45,7 +45,6 @@ struct Services {
     Rpc& rpc = rpcService;
     DeviceManager& devices = deviceService;
     HelpDisplay& help = helpService;
-    static constexpr bool kWin32 = true;
 #else
     ManualClock clock;
     sim::SimMachine sim{machine(), clock};
@@ -57,7 +56,6 @@ struct Services {
     Rpc& rpc = sim.rpc();
     DeviceManager& devices = sim.devices();
     HelpDisplay& help = sim.help();
-    static constexpr bool kWin32 = false;
 #endif
 };
 
