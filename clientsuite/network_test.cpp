@@ -32,12 +32,7 @@ constexpr int kStrGatewayEmpty = 217;
 constexpr int kStrConfigureGateway = 218;
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
+    return platform::toLowerAscii(a) == platform::toLowerAscii(b);
 }
 
 std::string withoutTrailingSpace(std::string text) {

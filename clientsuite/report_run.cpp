@@ -4,6 +4,7 @@
 #include <limits>
 #include <thread>
 
+#include "platform/text.h"
 #include "testwindow/line_format.h"
 #include "wlan/interfaces.h"
 
@@ -28,12 +29,7 @@ class ReportSink final : public TestSink {
 };
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
+    return platform::toLowerAscii(a) == platform::toLowerAscii(b);
 }
 
 }  // namespace
