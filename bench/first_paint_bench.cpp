@@ -13,37 +13,20 @@
 
 #include <fcntl.h>
 #include <algorithm>
+
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
+#include "child_cpu.h"
 
 namespace {
-
-double childCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 double runOnce(const char* program, std::vector<std::string>& environment) {
     std::vector<char*> env;
     for (std::string& entry : environment) env.push_back(entry.data());
     env.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(program), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    double before = childCpuSeconds();
-    pid_t pid = 0;
-    int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, env.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return 0;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return childCpuSeconds() - before;
+    return zlx::bench::runQuietly({program}, env.data());
 }
 
 double median(std::vector<double> v) {

@@ -13,35 +13,16 @@
 #include <fcntl.h>
 
 #include <string>
+
 #include <vector>
+#include "child_cpu.h"
 
 extern char** environ;
 
 namespace {
 
-double childCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Runs the program with its output thrown away; the CPU time it took.
 double runOnce(const std::vector<std::string>& command) {
-    std::vector<char*> argv;
-    for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    double before = childCpuSeconds();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) return 0;
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return childCpuSeconds() - before;
+    return zlx::bench::runQuietly(command, environ);
 }
 
 // Alternates the two programs so that both see the same machine; CPU time is summed over
