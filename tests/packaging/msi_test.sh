@@ -3,7 +3,7 @@
 # program, checks the Start-menu shortcut, uninstalls and checks that nothing of it is left.
 #   msi_test.sh MSI VERSION PREFIX
 # PREFIX is a Wine prefix of the test's own, so the other tests' prefix never holds an install;
-# it is made on the first run and kept, and made again when a failed run left an install behind.
+# it is made on the first run and kept, and made again when a failed run left anything behind.
 set -euo pipefail
 msi=$1
 version=$2
@@ -19,7 +19,8 @@ shortcuts() {
 }
 fail() { echo "msi_test: $*" >&2; exit 1; }
 
-if [ -e "$folder" ] || [ -n "$(shortcuts)" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+if [ ! -f "$WINEPREFIX/system.reg" ] || [ -e "$folder" ] || [ -n "$(shortcuts)" ] ||
+  grep -qF 'ZLX Client Diagnostics' "$WINEPREFIX"/*.reg; then
   rm -rf "$WINEPREFIX"
   "$wine" wineboot --init >/dev/null 2>&1
   /usr/lib/wine/wineserver -w
@@ -45,10 +46,15 @@ shortcut=$(shortcuts)
 # A .lnk holds its target's path in UTF-16.
 tr -d '\0' <"$shortcut" | grep -qF 'ZLX Client Diagnostics\zlxdiag.exe' ||
   fail "the shortcut does not start the installed zlxdiag.exe"
+# Windows Installer keeps the icon of the shortcut and of the uninstall entry in its own folder.
+icons() { ls "$WINEPREFIX"/drive_c/windows/Installer/*/zlxdiag.ico 2>/dev/null || true; }
+[ -n "$(icons)" ] && cmp -s "$(icons)" "$(dirname "$0")/../../packaging/windows/zlxdiag.ico" ||
+  fail "the program's icon is not installed: '$(icons)'"
 
 "$wine" msiexec /x "$msi" /qn || fail "msiexec /x ended with status $?"
 [ ! -e "$folder" ] || fail "left behind: $(ls -A "$folder")"
 [ -z "$(shortcuts)" ] || fail "the shortcut is left behind"
+[ -z "$(icons)" ] || fail "the icon is left behind"
 /usr/lib/wine/wineserver -k
 trap - EXIT
 # The server writes the registry out as it ends: nothing of the product stays there.
