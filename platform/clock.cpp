@@ -65,8 +65,7 @@ WallTime ManualClock::wallTime() const {
 }
 
 Millis ManualClock::now() const {
-    std::lock_guard lock(mutex_);
-    return now_;
+    return now_.load(std::memory_order_acquire);
 }
 
 std::tm ManualClock::localTime() const {
@@ -78,7 +77,8 @@ std::tm ManualClock::localTime() const {
 ScheduleId ManualClock::schedule(Millis due, std::function<void()> action) {
     std::lock_guard lock(mutex_);
     ScheduleId id = nextId_++;
-    queue_.emplace(Key{due < now_ ? now_ : due, id}, std::move(action));
+    const Millis now = now_.load(std::memory_order_relaxed);
+    queue_.emplace(Key{due < now ? now : due, id}, std::move(action));
     return id;
 }
 
@@ -103,7 +103,7 @@ void ManualClock::sleepFor(Millis duration) {
     ScheduleId id = nextId_++;
     // The waker runs inside advanceTo(): it hands the activity back to this thread before the
     // clock settles, so the settle step waits for what the thread does next.
-    queue_.emplace(Key{now_ + duration, id}, [this, &woken] {
+    queue_.emplace(Key{now_.load(std::memory_order_relaxed) + duration, id}, [this, &woken] {
         beginActivity();
         std::lock_guard inner(mutex_);
         woken = true;
@@ -117,7 +117,11 @@ void ManualClock::sleepFor(Millis duration) {
 
 bool ManualClock::hasDue() const {
     std::lock_guard lock(mutex_);
-    return !queue_.empty() && queue_.begin()->first.due <= now_;
+    return !queue_.empty() && queue_.begin()->first.due <= now_.load(std::memory_order_relaxed);
+}
+
+void ManualClock::moveTo(Millis time) {
+    if (time > now_.load(std::memory_order_relaxed)) now_.store(time, std::memory_order_release);
 }
 
 bool ManualClock::runNextDue(Millis target) {
@@ -125,11 +129,11 @@ bool ManualClock::runNextDue(Millis target) {
     {
         std::lock_guard lock(mutex_);
         if (queue_.empty() || queue_.begin()->first.due > target) {
-            if (target > now_) now_ = target;
+            moveTo(target);
             return false;
         }
         auto it = queue_.begin();
-        if (it->first.due > now_) now_ = it->first.due;
+        moveTo(it->first.due);
         action = std::move(it->second);
         queue_.erase(it);
     }

@@ -3,6 +3,7 @@
 // The program runs on RealClock; tests and script mode run on ManualClock, where time moves
 // only when advanced and everything due runs in time order, the same way every time.
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <ctime>
@@ -103,9 +104,14 @@ class ManualClock final : public Clock {
         ScheduleId id;
         bool operator<(const Key& o) const { return due != o.due ? due < o.due : id < o.id; }
     };
+    // Moves now_ forward to `time`, never back; mutex_ is held.
+    void moveTo(Millis time);
+
     mutable std::mutex mutex_;
     std::condition_variable sleepers_;
-    Millis now_ = 0;
+    // Written only under mutex_; read without it, since the simulated machine reads the time
+    // on every call and a lock there costs more than the call's own work.
+    std::atomic<Millis> now_ = 0;
     ScheduleId nextId_ = 1;
     std::map<Key, std::function<void()>> queue_;
     std::time_t wallStart_;

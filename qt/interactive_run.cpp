@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
@@ -30,8 +31,12 @@ int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     launcher::SimulatedProgram program(*scenario, clock, services, *folder,
                                        launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
-    HelpStandIn help;
-    program.machine().setHelpViewer([&help](const std::string& path) { help.showFor(path); });
+    // Made when help is first asked for: its window and icon are no part of the first paint.
+    std::unique_ptr<HelpStandIn> help;
+    program.machine().setHelpViewer([&help](const std::string& path) {
+        if (!help) help = std::make_unique<HelpStandIn>();
+        help->showFor(path);
+    });
     services.setOwnerLookup(
         [&renderer](ui::WindowHandle window) { return renderer.windowWidget(window); });
     QtLoopDriver driver(program.desktop());

@@ -1,5 +1,7 @@
 #include "wlan/driver_channel.h"
 
+#include <algorithm>
+
 namespace zlx::wlan {
 
 DriverChannel::DriverChannel(platform::WlanApi& wlan, const platform::Guid& selectedInterface,
@@ -12,6 +14,7 @@ DriverChannel::DriverChannel(platform::WlanApi& wlan, const platform::Guid& sele
 DriverAnswer DriverChannel::sendDriverRequest(const DriverRequestCode& code) {
     DriverAnswer answer;
     answer.size = std::min<std::uint32_t>(code.answerSize, kMaxDriverAnswer);
+    std::fill_n(answer.bytes.begin(), answer.size, std::uint8_t{0});
     DriverRequestBuffer request = buildDriverRequest(code.code, code.requestSize, code.lengthValue);
     ClientHandle handle(wlan_);
     if (!handle.ok()) return answer;  // nothing is sent

@@ -16,8 +16,9 @@ namespace zlx::wlan {
 
 struct DriverAnswer {
     bool accepted = false;
-    std::array<std::uint8_t, kMaxDriverAnswer> bytes{};  // zero-filled before the call
-    std::uint32_t size = 0;                              // answer size offered
+    // The `size` bytes offered are zero-filled before the call; the rest is never written.
+    std::array<std::uint8_t, kMaxDriverAnswer> bytes;
+    std::uint32_t size = 0;  // answer size offered
     std::uint32_t bytesReturned = 0;
     platform::Win32Error result = platform::kErrorSuccess;
     std::span<const std::uint8_t> view() const { return {bytes.data(), size}; }

@@ -16,6 +16,7 @@ DriverRequestBuffer buildDriverRequest(std::uint32_t code, std::uint32_t request
                                        std::uint32_t lengthValue) {
     DriverRequestBuffer request;
     request.size = std::min<std::uint32_t>(requestSize, kMaxDriverAnswer);
+    std::fill_n(request.bytes.begin(), request.size, std::uint8_t{0});
     writeU32(&request.bytes[4], code);
     writeU32(&request.bytes[16], lengthValue);
     return request;

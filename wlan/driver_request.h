@@ -33,7 +33,9 @@ inline constexpr DriverRequestCode REQ_LINK_STATUS{0xFF50000A, 360, 227, 360};
 inline constexpr DriverRequestCode REQ_POWER_SAVE{0x0E01017B, 36, 36, 36};
 
 struct DriverRequestBuffer {
-    std::array<std::uint8_t, kMaxDriverAnswer> bytes{};
+    // Only the first `size` bytes are written: zeroing the whole buffer cost a short request
+    // as much as the simulated driver's answer.
+    std::array<std::uint8_t, kMaxDriverAnswer> bytes;
     std::uint32_t size = 0;
     std::span<const std::uint8_t> view() const { return {bytes.data(), size}; }
 };

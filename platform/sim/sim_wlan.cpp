@@ -75,7 +75,7 @@ InterfaceScenario* SimWlan::find(const Guid& guid) {
 
 Win32Error SimWlan::openHandle(std::uint32_t clientVersion, std::uint32_t& negotiatedVersion,
                                WlanHandle& handle) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     Win32Error result = scenario_.openResult;
     handle = kNoWlanHandle;
     if (result == kErrorSuccess) negotiatedVersion = scenario_.negotiatedVersion;
@@ -97,7 +97,7 @@ Win32Error SimWlan::closeHandle(WlanHandle handle) {
     Win32Error result = kErrorInvalidHandle;
     bool subscribed = false;
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(lock_);
         auto it = std::lower_bound(open_.begin(), open_.end(), handle);
         if (it != open_.end() && *it == handle) {
             open_.erase(it);
@@ -113,7 +113,7 @@ Win32Error SimWlan::closeHandle(WlanHandle handle) {
 }
 
 Win32Error SimWlan::enumInterfaces(WlanHandle handle, std::vector<WlanInterfaceInfo>& interfaces) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     interfaces.clear();
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle : scenario_.enumResult;
     if (result == kErrorSuccess) {
@@ -164,7 +164,7 @@ Win32Error SimWlan::queryLocked(const InterfaceScenario& iface, std::uint32_t op
 Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
                                    std::uint32_t opcode, std::vector<std::uint8_t>& data,
                                    std::uint32_t& valueType) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     data.clear();
     valueType = 0;  // wlan_opcode_value_type_query_only
     Win32Error result = kErrorInvalidHandle;
@@ -185,7 +185,7 @@ Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
 
 Win32Error SimWlan::getProfileList(WlanHandle handle, const Guid& interfaceGuid,
                                    std::vector<WlanProfileInfo>& profiles) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     profiles.clear();
     InterfaceScenario* iface = isOpen(handle) ? find(interfaceGuid) : nullptr;
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
@@ -203,7 +203,7 @@ Win32Error SimWlan::getProfileList(WlanHandle handle, const Guid& interfaceGuid,
 
 Win32Error SimWlan::getProfile(WlanHandle handle, const Guid& interfaceGuid,
                                const std::string& profileName, std::string& xml) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     xml.clear();
     InterfaceScenario* iface = isOpen(handle) ? find(interfaceGuid) : nullptr;
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
@@ -230,7 +230,7 @@ Win32Error SimWlan::registerNotification(WlanHandle handle, std::uint32_t source
     Win32Error result = kErrorSuccess;
     if (sourceMask != kWlanNotificationSourceNone && !callback) result = kErrorInvalidParameter;
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(lock_);
         if (!isOpen(handle))
             result = kErrorInvalidHandle;
         else if (result == kErrorSuccess)
@@ -248,7 +248,7 @@ Win32Error SimWlan::setSecuritySettings(WlanHandle handle, std::uint32_t securab
                                         const std::string& sddl) {
     Win32Error result;
     {
-        std::lock_guard lock(mutex_);
+        std::lock_guard lock(lock_);
         result = isOpen(handle) ? kErrorSuccess : kErrorInvalidHandle;
     }
     if (log_.kept())
@@ -261,13 +261,13 @@ Win32Error SimWlan::setSecuritySettings(WlanHandle handle, std::uint32_t securab
 }
 
 std::size_t SimWlan::openHandles() const {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     return open_.size();
 }
 
 bool SimWlan::updateInterface(const Guid& guid,
                               const std::function<void(InterfaceScenario&)>& edit) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     InterfaceScenario* iface = find(guid);
     if (iface) {
         edit(*iface);
@@ -277,12 +277,12 @@ bool SimWlan::updateInterface(const Guid& guid,
 }
 
 bool SimWlan::guidTextFails(const Guid& guid) const {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     return failingGuidTexts_.count(guid.bytes) != 0;
 }
 
 std::vector<IhvRequest> SimWlan::ihvRequests() const {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     return ihvRequests_;
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/sim/brief_lock.h"
 #include "platform/sim/call_log.h"
 #include "platform/sim/ihv_service.h"
 #include "platform/sim/notification_hub.h"
@@ -64,7 +65,7 @@ class SimWlan final : public WlanApi {
     std::vector<IhvRequest> ihvRequests() const;
 
   private:
-    // The helpers below expect mutex_ to be held.
+    // The helpers below expect lock_ to be held.
     bool isOpen(WlanHandle handle) const {
         return std::binary_search(open_.begin(), open_.end(), handle);
     }
@@ -81,7 +82,9 @@ class SimWlan final : public WlanApi {
 
     CallLog& log_;
     Clock& clock_;  // the link's dynamics follow its readings
-    mutable std::mutex mutex_;
+    // Every call holds it only for its own work: never while the hub or the IHV service runs,
+    // nor while an action waits.
+    mutable BriefLock lock_;
     WlanScenario scenario_;
     // In increasing order, as handles are given out: a handle opened and closed for each
     // request costs no allocation.

@@ -30,7 +30,7 @@ Win32Error SimWlan::serviceControl(const InterfaceScenario& iface,
 Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std::uint32_t type,
                                std::span<const std::uint8_t> request,
                                std::span<std::uint8_t> answer, std::uint32_t& bytesReturned) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(lock_);
     bytesReturned = 0;
     if (log_.kept()) {
         // Bounded like the call log, for long runs.
@@ -67,16 +67,17 @@ Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std
             result = kErrorInvalidParameter;
         }
     }
-    log_.record([handle, type, in = request.size(), out = answer.size(), code,
-                 details = std::move(details), result, returned = bytesReturned] {
-        std::string shownDetails = details;
-        if (type == kWlanIhvControlDriver)
-            shownDetails = ", code=" + (code ? hex32(*code) : std::string("none"));
-        return "WlanIhvControl(handle=" + std::to_string(handle) +
-               ", type=" + std::to_string(type) + ", in=" + std::to_string(in) +
-               ", out=" + std::to_string(out) + shownDetails + ") -> " + std::to_string(result) +
-               " returned=" + std::to_string(returned);
-    });
+    if (log_.kept())
+        log_.record([handle, type, in = request.size(), out = answer.size(), code,
+                     details = std::move(details), result, returned = bytesReturned] {
+            std::string shownDetails = details;
+            if (type == kWlanIhvControlDriver)
+                shownDetails = ", code=" + (code ? hex32(*code) : std::string("none"));
+            return "WlanIhvControl(handle=" + std::to_string(handle) +
+                   ", type=" + std::to_string(type) + ", in=" + std::to_string(in) +
+                   ", out=" + std::to_string(out) + shownDetails + ") -> " +
+                   std::to_string(result) + " returned=" + std::to_string(returned);
+        });
     // The script starts after the request is on record, so its events always follow it.
     if (script) ihvService_.start(iface->guid, *script);
     return result;
