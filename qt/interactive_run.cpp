@@ -5,7 +5,8 @@
 #include <QWidget>
 
 #include "launcher/headless_run.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
+#include "launcher/run_machine.h"
 #include "platform/termination_signals.h"
 #include "qt/help_stand_in.h"
 #include "qt/qt_loop_driver.h"
@@ -20,18 +21,17 @@ constexpr int kSignalWatchInterval = 100;  // ms
 
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     platform::TerminationSignals terminations;
-    auto scenario = launcher::loadScenario(options, err);
-    if (!scenario) return 1;
+    auto machine = launcher::chooseMachine(options, err);
+    if (!machine) return 1;
     auto folder = launcher::sharedInstanceScope(err);
     if (!folder) return 1;
 
     platform::RealClock clock;
     QtServices services;
-    launcher::SimulatedProgram program(*scenario, clock, services, *folder,
-                                       launcher::processHandleBase());
+    launcher::Program program(*machine, clock, services, *folder, launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
     HelpStandIn help;
-    program.machine().setHelpViewer([&help](const std::string& path) { help.showFor(path); });
+    program.simulated()->setHelpViewer([&help](const std::string& path) { help.showFor(path); });
     services.setOwnerLookup(
         [&renderer](ui::WindowHandle window) { return renderer.windowWidget(window); });
     QtLoopDriver driver(program.desktop());
