@@ -17,35 +17,45 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path widePath(const std::string& utf8) {
-    return fs::path(toWide(utf8));
+// Reached in the extended form, which has no MAX_PATH limit: the ordinary one fails past it.
+fs::path extended(const std::string& utf8) {
+    std::wstring path = toWide(utf8);
+    std::wstring full(::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+    full.resize(::GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr));
+    return fs::path(L"\\\\?\\" + full);
 }
 
 std::string contents(const std::string& path) {
-    std::ifstream in(widePath(path), std::ios::binary);
+    std::ifstream in(extended(path), std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
 std::ptrdiff_t entries(const std::string& folder) {
-    return std::distance(fs::directory_iterator(widePath(folder)), fs::directory_iterator());
+    return std::distance(fs::directory_iterator(extended(folder)), fs::directory_iterator());
 }
 
-TEST(Win32SavedFilesTest, ReplacesTheFileAndWorksUnderJapaneseNames) {
+TEST(Win32SavedFilesTest, ReplacesTheFileUnderJapaneseAndOverlongNames) {
     zlx::testing::TempDir dir;
-    std::string folder = dir.file("\xE8\xA8\xBA\xE6\x96\xAD");   // 診断
-    std::string log = folder + "/\xE3\x83\xAD\xE3\x82\xB0.txt";  // ログ.txt
-    fs::create_directory(widePath(folder));
-    Win32SavedFiles files;
-    std::string reason;
-    ASSERT_TRUE(files.replaceFile(log, "first", reason)) << reason;
-    ASSERT_TRUE(files.replaceFile(log, std::string("second\0\r\n", 9), reason)) << reason;
-    EXPECT_EQ(contents(log), std::string("second\0\r\n", 9));
-    // The one file there, no temporary one left, under its name in UTF-16.
-    ASSERT_EQ(entries(folder), 1);
-    EXPECT_EQ(fs::directory_iterator(widePath(folder))->path().filename().wstring(),
-              L"\u30ED\u30B0.txt");
+    const std::string longName(120, 'x');
+    const std::string folders[] = {
+        dir.file("\xE8\xA8\xBA\xE6\x96\xAD"),                  // 診断
+        dir.file(longName) + "/" + longName + "/" + longName,  // past MAX_PATH with its file
+    };
+    for (const std::string& folder : folders) {
+        std::string log = folder + "/\xE3\x83\xAD\xE3\x82\xB0.txt";  // ログ.txt
+        fs::create_directories(extended(folder));
+        Win32SavedFiles files;
+        std::string reason;
+        ASSERT_TRUE(files.replaceFile(log, "first", reason)) << reason;
+        ASSERT_TRUE(files.replaceFile(log, std::string("second\0\r\n", 9), reason)) << reason;
+        EXPECT_EQ(contents(log), std::string("second\0\r\n", 9));
+        // The one file there, no temporary one left, under its name in UTF-16.
+        ASSERT_EQ(entries(folder), 1);
+        EXPECT_EQ(fs::directory_iterator(extended(folder))->path().filename().wstring(),
+                  L"\u30ED\u30B0.txt");
+    }
 }
 
 TEST(Win32SavedFilesTest, AFailedSaveKeepsTheOldFileAndSaysWhy) {
