@@ -129,8 +129,8 @@ std::string registryFile(const sim::Scenario& scenario) {
     // own services keep Wine's iphlpapi.
     key("HKEY_CURRENT_USER", "Software\\Wine\\DllOverrides", {textValue("ping.exe", "native")});
     for (const char* program : {"zlxdiag.exe", "contract_tests.exe"})
-        key("HKEY_CURRENT_USER", std::string("Software\\Wine\\AppDefaults\\") + program +
-                                     "\\DllOverrides",
+        key("HKEY_CURRENT_USER",
+            std::string("Software\\Wine\\AppDefaults\\") + program + "\\DllOverrides",
             {textValue("iphlpapi", "native"), textValue("wlanapi", "native")});
     return text;
 }
