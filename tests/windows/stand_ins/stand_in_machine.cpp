@@ -39,6 +39,12 @@ platform::sim::SimMachine* machine() {
     static platform::sim::SimMachine* made = [] {
         const platform::sim::Scenario* described = scenario();
         if (!described) return static_cast<platform::sim::SimMachine*>(nullptr);
+        // The service's threads outlive any FreeLibrary of the program: the DLL stays loaded
+        // until the process ends.
+        HMODULE self = nullptr;
+        ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                             reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&scenarioPath)),
+                             &self);
         // The service's events come in real time, as a real service's do.
         auto* clock = new platform::RealClock();
         return new platform::sim::SimMachine(*described, *clock, platform::sim::CallRecording::Off);
