@@ -13,7 +13,7 @@
 
 #include "app/process_start.h"
 #include "context/user_messages.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
 #include "platform/host.h"
 #include "status/diagnostics_page.h"
 #include "status/link_history.h"
@@ -44,7 +44,7 @@ struct WatchBench {
     platform::ManualClock clock;
     ui::HeadlessServices services;
     platform::sim::Scenario scenario;
-    launcher::SimulatedProgram program;
+    launcher::Program program;
 };
 
 template <typename Body>
@@ -99,7 +99,7 @@ void BM_WatchSampleAgainstPages(benchmark::State& state) {
                 pages();
                 sample();
             }
-            b.program.machine().calls().takeNew();
+            b.program.simulated()->calls().takeNew();
         }
         const double count = static_cast<double>(state.iterations());
         state.counters["sample_us"] = sampleTime.count() / count;
@@ -137,7 +137,7 @@ void BM_MemoryOverADay(benchmark::State& state) {
                 ui::Graph graph = status::graphOf(history);
                 benchmark::DoNotOptimize(graph);
                 // The simulated machine's record of calls is the tests', not the program's.
-                b.program.machine().calls().takeNew();
+                b.program.simulated()->calls().takeNew();
                 if (n == kPerHour) hour = bytesInUse();
             }
             day = bytesInUse();

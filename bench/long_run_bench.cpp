@@ -12,7 +12,7 @@
 #include <fstream>
 #include <vector>
 
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
 #include "platform/host.h"
 #include "platform/sim/scenario.h"
 #include "ui/headless.h"
@@ -49,7 +49,7 @@ void BM_ADayWithTheCurrentStatusPageOpen(benchmark::State& state) {
         platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
         platform::ManualClock clock(scenario.machine.localTimeStart);
         ui::HeadlessServices services;
-        launcher::SimulatedProgram program(scenario, clock, services, scope.path(), 0x10000);
+        launcher::Program program(scenario, clock, services, scope.path(), 0x10000);
         ui::HeadlessDriver driver(program.desktop(), clock);
         ui::StepInput input;
         driver.setInput(&input);

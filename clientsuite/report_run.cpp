@@ -28,6 +28,9 @@ class ReportSink final : public TestSink {
     const std::function<void(const std::string&)>& progress_;
 };
 
+// How soon a run on the real clock notices that it was asked to end.
+constexpr platform::Millis kInterruptionPoll = 50;
+
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return platform::toLowerAscii(a) == platform::toLowerAscii(b);
 }
@@ -70,7 +73,7 @@ std::string interfaceChoices(context::AppContext& ctx) {
     return out;
 }
 
-std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::ManualClock& clock,
+std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Clock& clock,
                                         const ReportAdapter& adapter,
                                         const std::function<void(const std::string&)>& progress,
                                         const std::function<bool()>& interrupted) {
@@ -90,11 +93,15 @@ std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Manu
         done = true;
         clock.endActivity();
     });
+    auto* manual = dynamic_cast<platform::ManualClock*>(&clock);
     while (!done) {
-        clock.waitForQuiet();
+        if (manual) manual->waitForQuiet();
         if (done) break;
         if (interrupted && interrupted()) stop.requestStop();
-        clock.runNextDue(std::numeric_limits<platform::Millis>::max());
+        if (manual)
+            manual->runNextDue(std::numeric_limits<platform::Millis>::max());
+        else
+            clock.sleepFor(kInterruptionPoll);
     }
     worker.join();
     return report;

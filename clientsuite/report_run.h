@@ -43,11 +43,11 @@ struct ClientReport {
     TestSuite suite;
 };
 
-// Runs the suite for `adapter` on a worker thread while this thread, which drives `clock`, moves
-// time on whenever the worker waits. `progress` gets one line at each test and when the ping
-// starts. When `interrupted` says true (the program was asked to end) the run stops at its next
-// step.
-std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::ManualClock& clock,
+// Runs the suite for `adapter` on a worker thread. On a manual clock this thread, which drives it,
+// moves time on whenever the worker waits; on the real clock it waits for the worker. `progress`
+// gets one line at each test and when the ping starts. When `interrupted` says true (the program
+// was asked to end) the run stops at its next step.
+std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Clock& clock,
                                         const ReportAdapter& adapter,
                                         const std::function<void(const std::string&)>& progress,
                                         const std::function<bool()>& interrupted = {});

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "launcher/headless_run.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
 #include "platform/sim/ihv_service.h"
 #include "platform/sim/scenario.h"
 #include "scriptmode/script_runner.h"
@@ -71,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     platform::ManualClock clock(scenario.machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::SimulatedProgram program(scenario, clock, services, instanceFolder(),
-                                       launcher::processHandleBase());
+    launcher::Program program(scenario, clock, services, instanceFolder(),
+                              launcher::processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
     std::ostringstream transcript, errors;
     scriptmode::ScriptRunner runner(

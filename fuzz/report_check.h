@@ -11,7 +11,7 @@
 #include "clientsuite/report_run.h"
 #include "clientsuite/suite_report.h"
 #include "launcher/headless_run.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
 #include "ui/headless.h"
 
 namespace zlx::fuzzing {
@@ -29,8 +29,8 @@ inline const std::string& instanceFolder() {
 inline void checkReport(const platform::sim::Scenario& scenario) {
     platform::ManualClock clock(scenario.machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::SimulatedProgram program(scenario, clock, services, instanceFolder(),
-                                       launcher::processHandleBase());
+    launcher::Program program(scenario, clock, services, instanceFolder(),
+                              launcher::processHandleBase());
     app::initialiseProcess(program.application().adapterState());
     auto adapter = clientsuite::chooseReportAdapter(program.context(), std::nullopt);
     auto report = clientsuite::runReport(program.context(), clock, *adapter, nullptr);

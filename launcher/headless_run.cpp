@@ -1,10 +1,12 @@
 #include "launcher/headless_run.h"
 
 #include <cstdlib>
+#include <memory>
 
 #include "launcher/entry.h"
 #include "launcher/exit_status.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
+#include "launcher/run_machine.h"
 #include "platform/termination_signals.h"
 #include "scriptmode/script_runner.h"
 #include "ui/headless.h"
@@ -56,7 +58,7 @@ ScriptedInstanceScope::ScriptedInstanceScope() {
     error_ = private_->error();
 }
 
-int runProgram(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
+int runProgram(Program& program, const std::vector<std::string>& systemArguments,
                std::ostream& err) {
     try {
         return program.run(systemArguments);
@@ -75,18 +77,22 @@ bool ScriptedInstanceScope::usable(std::ostream& err) const {
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,
                 std::ostream& err) {
     platform::TerminationSignals terminations;
-    auto scenario = loadScenario(options, err);
-    if (!scenario) return kExitCouldNotRun;
+    auto machine = chooseMachine(options, err);
+    if (!machine) return kExitCouldNotRun;
     auto commands = loadScript(scriptText, err);
     if (!commands) return kExitCouldNotRun;
     ScriptedInstanceScope instanceScope;
     if (!instanceScope.usable(err)) return kExitCouldNotRun;
-    platform::ManualClock clock(scenario->machine.localTimeStart);
+    std::unique_ptr<platform::Clock> clock;
+    if (machine->real())
+        clock = std::make_unique<platform::RealClock>();
+    else
+        clock = std::make_unique<platform::ManualClock>(machine->scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase(),
-                             scriptmode::readsCalls(*commands) ? platform::sim::CallRecording::Kept
-                                                               : platform::sim::CallRecording::Off);
-    ui::HeadlessDriver driver(program.desktop(), clock);
+    Program program(*machine, *clock, services, instanceScope.path(), processHandleBase(),
+                    scriptmode::readsCalls(*commands) ? platform::sim::CallRecording::Kept
+                                                      : platform::sim::CallRecording::Off);
+    ui::HeadlessDriver driver(program.desktop(), *clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     scriptmode::ScriptRunner runner(std::move(*commands), program.desktop(), driver, services,
                                     std::move(hooks), out);
@@ -97,7 +103,7 @@ int runHeadless(const LaunchOptions& options, const std::string& scriptText, std
 
 namespace {
 
-int runScriptedProgram(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
+int runScriptedProgram(Program& program, const scriptmode::ScriptRunner& runner,
                        const std::vector<std::string>& systemArguments, std::ostream& out,
                        std::ostream& err, const platform::TerminationSignals* terminations) {
     int status = 0;
@@ -126,7 +132,7 @@ int runScriptedProgram(SimulatedProgram& program, const scriptmode::ScriptRunner
 
 }  // namespace
 
-int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
+int runScripted(Program& program, const scriptmode::ScriptRunner& runner,
                 const std::vector<std::string>& systemArguments, std::ostream& out,
                 std::ostream& err, const platform::TerminationSignals* terminations) {
     int status = runScriptedProgram(program, runner, systemArguments, out, err, terminations);

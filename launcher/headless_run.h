@@ -24,7 +24,7 @@ std::optional<platform::sim::Scenario> loadScenario(const LaunchOptions& options
 std::optional<std::vector<scriptmode::Command>> loadScript(const std::string& scriptText,
                                                            std::ostream& err);
 
-class SimulatedProgram;
+class Program;
 
 // The instance scope (platform/host.h) every copy of the interactive program shares; nothing
 // (and a message on `err`) when it cannot be trusted.
@@ -52,13 +52,13 @@ class ScriptedInstanceScope {
 // commands left when the program ends, end the run with a message on `err` and status 2, as does a
 // transcript that cannot be written. A run that
 // `terminations` ended returns 128 + signal.
-int runScripted(SimulatedProgram& program, const scriptmode::ScriptRunner& runner,
+int runScripted(Program& program, const scriptmode::ScriptRunner& runner,
                 const std::vector<std::string>& systemArguments, std::ostream& out,
                 std::ostream& err, const platform::TerminationSignals* terminations = nullptr);
 
 // Runs `program`; a single-instance lock that cannot be used ends it with its message on `err`
 // and status 1.
-int runProgram(SimulatedProgram& program, const std::vector<std::string>& systemArguments,
+int runProgram(Program& program, const std::vector<std::string>& systemArguments,
                std::ostream& err);
 
 int runHeadless(const LaunchOptions& options, const std::string& scriptText, std::ostream& out,

@@ -1,6 +1,6 @@
-// zlxdiag: the program on the simulated Windows machine. The command-line modes run here and
-// load no GUI toolkit; a run that draws a window becomes the window program, which takes the
-// same arguments.
+// zlxdiag: the program, on the machine it runs on (Windows) or a simulated one. The command-line
+// modes run here and load no GUI toolkit; a run that draws a window becomes the window program,
+// which takes the same arguments.
 
 #include <iostream>
 
@@ -9,13 +9,18 @@
 #include "launcher/front_end.h"
 #include "launcher/headless_run.h"
 #include "platform/console.h"
-#ifndef _WIN32
+#ifdef _WIN32
+#include "platform/win32/system_library.h"
+#else
 #include "platform/posix/companion_program.h"
 #endif
 
 int main(int argc, char** argv) {
     using namespace zlx;
-    platform::useBinaryStandardStreams();
+#ifdef _WIN32
+    platform::win32::loadLibrariesFromSystemFolderOnly();
+#endif
+    platform::StandardStreams standardStreams;
     launcher::CommandLineStart start = launcher::startCommandLine(
         platform::commandLineArguments(argc, argv), std::cout, std::cerr);
     if (start.exitStatus) return *start.exitStatus;

@@ -1,11 +1,14 @@
 #include "launcher/report_command.h"
 
+#include <memory>
+
 #include "app/process_start.h"
 #include "clientsuite/suite_report.h"
 #include "launcher/entry.h"
 #include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
+#include "launcher/run_machine.h"
 #include "platform/termination_signals.h"
 #include "platform/text.h"
 #include "ui/headless.h"
@@ -13,13 +16,17 @@
 namespace zlx::launcher {
 
 int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
-    auto scenario = loadScenario(options, err);
-    if (!scenario) return kExitCouldNotRun;
+    auto machine = chooseMachine(options, err);
+    if (!machine) return kExitCouldNotRun;
     ScriptedInstanceScope instanceScope;
     if (!instanceScope.usable(err)) return kExitCouldNotRun;
-    platform::ManualClock clock(scenario->machine.localTimeStart);
+    std::unique_ptr<platform::Clock> clock;
+    if (machine->real())
+        clock = std::make_unique<platform::RealClock>();
+    else
+        clock = std::make_unique<platform::ManualClock>(machine->scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());
+    Program program(*machine, *clock, services, instanceScope.path(), processHandleBase());
     app::initialiseProcess(program.application().adapterState());
     auto adapter = clientsuite::chooseReportAdapter(program.context(), options.reportAdapter);
     if (!adapter) {
@@ -33,7 +40,7 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     }
     platform::TerminationSignals terminations;
     auto report = clientsuite::runReport(
-        program.context(), clock, *adapter,
+        program.context(), *clock, *adapter,
         [&err](const std::string& step) { err << "zlxdiag: " << step << "\n"; },
         [&terminations] { return terminations.received() != 0; });
     // A run a signal ended is no result: nothing is printed that a script could take for one.

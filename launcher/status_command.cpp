@@ -1,13 +1,15 @@
 #include "launcher/status_command.h"
 
 #include <memory>
+#include <optional>
 
 #include "adapterinfo/adapter_state.h"
 #include "app/process_start.h"
 #include "launcher/checked_output.h"
 #include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
+#include "launcher/run_machine.h"
 #include "status/link_history.h"
 #include "status/status_format.h"
 #include "status/status_sheet.h"
@@ -39,30 +41,47 @@ using platform::posix::InterruptWait;
 
 // The program put together as far as the status pages need it: the adapter chosen at start,
 // then the Diagnostics page's choice, which the sheet makes before its first refresh.
-void prepareStatus(SimulatedProgram& program) {
+void prepareStatus(Program& program) {
     adapterinfo::AdapterStateContext state = program.application().adapterState();
     app::initialiseProcess(state);
     adapterinfo::selectForDiagnosticsPage(state);
 }
 
-std::unique_ptr<platform::ManualClock> manualClockFor(const platform::sim::Scenario& scenario) {
-    return std::make_unique<platform::ManualClock>(scenario.machine.localTimeStart,
-                                                   scenario.machine.timeZoneOffsetMinutes);
+// The simulated machine's clock starts at its scenario's local time; a manual clock asked for
+// on the real machine starts at the default one.
+std::unique_ptr<platform::ManualClock> manualClockFor(const RunMachine& machine) {
+    if (machine.real()) return std::make_unique<platform::ManualClock>();
+    return std::make_unique<platform::ManualClock>(machine.scenario->machine.localTimeStart,
+                                                   machine.scenario->machine.timeZoneOffsetMinutes);
 }
 
 }  // namespace
 
 int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
-    auto scenario = loadScenario(options, err);
-    if (!scenario) return kExitCouldNotRun;
+    auto machine = chooseMachine(options, err);
+    if (!machine) return kExitCouldNotRun;
+    // Only the real clock's two seconds are long enough to be interrupted. Made before any
+    // thread starts, so that none of them takes Ctrl+C from the wait.
+    std::optional<InterruptWait> interrupt;
+    if (machine->real()) interrupt.emplace();
     ScriptedInstanceScope instanceScope;
     if (!instanceScope.usable(err)) return kExitCouldNotRun;
-    auto clock = manualClockFor(*scenario);
+    std::unique_ptr<platform::ManualClock> manual;
+    std::unique_ptr<platform::RealClock> real;
+    if (machine->real())
+        real = std::make_unique<platform::RealClock>();
+    else
+        manual = manualClockFor(*machine);
+    platform::Clock& clock = manual ? static_cast<platform::Clock&>(*manual) : *real;
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, *clock, services, instanceScope.path(),
-                             processHandleBase());
+    Program program(*machine, clock, services, instanceScope.path(), processHandleBase());
     prepareStatus(program);
-    clock->advanceTo(status::kRefreshPeriod, [&clock] { clock->waitForQuiet(); });
+    if (manual) {
+        manual->advanceTo(status::kRefreshPeriod, [&manual] { manual->waitForQuiet(); });
+    } else {
+        for (platform::Millis now = clock.now(); now < status::kRefreshPeriod; now = clock.now())
+            if (interrupt->waitFor(status::kRefreshPeriod - now)) return kExitSuccess;
+    }
     status::StatusSnapshot snapshot =
         status::takeStatusSnapshot(program.application().adapterState());
     std::string text = options.reportFormat == ReportFormat::Json
@@ -74,19 +93,19 @@ int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostre
 int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
     // Before any thread starts, so that none of them takes Ctrl+C from the loop.
     InterruptWait interrupt;
-    auto scenario = loadScenario(options, err);
-    if (!scenario) return kExitCouldNotRun;
+    auto machine = chooseMachine(options, err);
+    if (!machine) return kExitCouldNotRun;
     ScriptedInstanceScope instanceScope;
     if (!instanceScope.usable(err)) return kExitCouldNotRun;
     std::unique_ptr<platform::ManualClock> manual;
     std::unique_ptr<platform::RealClock> real;
     if (options.manualClock)
-        manual = manualClockFor(*scenario);
+        manual = manualClockFor(*machine);
     else
         real = std::make_unique<platform::RealClock>();
     platform::Clock& clock = manual ? static_cast<platform::Clock&>(*manual) : *real;
     ui::HeadlessServices services;
-    SimulatedProgram program(*scenario, clock, services, instanceScope.path(), processHandleBase());
+    Program program(*machine, clock, services, instanceScope.path(), processHandleBase());
     prepareStatus(program);
 
     const bool csv = options.reportFormat == ReportFormat::Csv;

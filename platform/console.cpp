@@ -1,5 +1,8 @@
 #include "platform/console.h"
 
+#include <iostream>
+#include <streambuf>
+
 #ifdef _WIN32
 // <windows.h> first: the other Windows headers build on it.
 #include <windows.h>
@@ -15,6 +18,22 @@
 
 namespace zlx::platform {
 
+std::size_t wholeUtf8Length(std::string_view bytes) {
+    // A character is at most four bytes: only the last three can be an unfinished one.
+    std::size_t size = bytes.size();
+    for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
+        auto byte = static_cast<unsigned char>(bytes[size - back]);
+        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+        std::size_t length = byte < 0xC0   ? 1
+                             : byte < 0xE0 ? 2
+                             : byte < 0xF0 ? 3
+                             : byte < 0xF8 ? 4
+                                           : 1;
+        return length > back ? size - back : size;
+    }
+    return size;
+}
+
 #ifdef _WIN32
 
 std::vector<std::string> commandLineArguments(int argc, char** argv) {
@@ -27,9 +46,88 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
     return arguments;
 }
 
-void useBinaryStandardStreams() {
+namespace {
+
+// Text for a console, written as UTF-16 whole characters at a time.
+class ConsoleBuffer final : public std::streambuf {
+  public:
+    explicit ConsoleBuffer(HANDLE console) : console_(console) {}
+    ~ConsoleBuffer() override { sync(); }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        pending_ += traits_type::to_char_type(c);
+        if (pending_.size() >= kFlushAt) sync();
+        return c;
+    }
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        pending_.append(bytes, static_cast<std::size_t>(count));
+        if (pending_.size() >= kFlushAt) sync();
+        return count;
+    }
+    int sync() override {
+        std::size_t whole = wholeUtf8Length(pending_);
+        std::wstring text = win32::toWide(std::string_view(pending_).substr(0, whole));
+        pending_.erase(0, whole);
+        for (std::size_t done = 0; done < text.size();) {
+            DWORD written = 0;
+            DWORD piece = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, kPiece));
+            if (!::WriteConsoleW(console_, text.data() + done, piece, &written, nullptr) ||
+                written == 0)
+                return -1;
+            done += written;
+        }
+        return 0;
+    }
+
+  private:
+    static constexpr std::size_t kFlushAt = 4096;
+    // Older consoles refuse one large write; pieces of this size always go through.
+    static constexpr std::size_t kPiece = 8192;
+    HANDLE console_;
+    std::string pending_;
+};
+
+// A console handle, or null when the stream goes to a file, a pipe or nowhere.
+HANDLE consoleOf(DWORD stream) {
+    HANDLE handle = ::GetStdHandle(stream);
+    DWORD mode = 0;
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE || !::GetConsoleMode(handle, &mode))
+        return nullptr;
+    return handle;
+}
+
+}  // namespace
+
+struct StandardStreams::Consoles {
+    std::unique_ptr<ConsoleBuffer> out, err;
+    std::streambuf* outBefore = nullptr;
+    std::streambuf* errBefore = nullptr;
+};
+
+StandardStreams::StandardStreams() : consoles_(std::make_unique<Consoles>()) {
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);
+    if (HANDLE console = consoleOf(STD_OUTPUT_HANDLE)) {
+        consoles_->out = std::make_unique<ConsoleBuffer>(console);
+        consoles_->outBefore = std::cout.rdbuf(consoles_->out.get());
+    }
+    if (HANDLE console = consoleOf(STD_ERROR_HANDLE)) {
+        consoles_->err = std::make_unique<ConsoleBuffer>(console);
+        consoles_->errBefore = std::cerr.rdbuf(consoles_->err.get());
+    }
+}
+
+StandardStreams::~StandardStreams() {
+    if (consoles_->out) {
+        std::cout.flush();
+        std::cout.rdbuf(consoles_->outBefore);
+    }
+    if (consoles_->err) {
+        std::cerr.flush();
+        std::cerr.rdbuf(consoles_->errBefore);
+    }
 }
 
 #else
@@ -38,7 +136,10 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
-void useBinaryStandardStreams() {}
+struct StandardStreams::Consoles {};
+
+StandardStreams::StandardStreams() = default;
+StandardStreams::~StandardStreams() = default;
 
 #endif
 

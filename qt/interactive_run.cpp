@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "launcher/headless_run.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
+#include "launcher/run_machine.h"
 #include "platform/termination_signals.h"
 #include "qt/help_stand_in.h"
 #include "qt/qt_loop_driver.h"
@@ -21,22 +22,22 @@ constexpr int kSignalWatchInterval = 100;  // ms
 
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     platform::TerminationSignals terminations;
-    auto scenario = launcher::loadScenario(options, err);
-    if (!scenario) return 1;
+    auto machine = launcher::chooseMachine(options, err);
+    if (!machine) return 1;
     auto folder = launcher::sharedInstanceScope(err);
     if (!folder) return 1;
 
     platform::RealClock clock;
     QtServices services;
-    launcher::SimulatedProgram program(*scenario, clock, services, *folder,
-                                       launcher::processHandleBase());
+    launcher::Program program(*machine, clock, services, *folder, launcher::processHandleBase());
     Renderer renderer(program.desktop(), QApplication::font());
     // Made when help is first asked for: its window and icon are no part of the first paint.
     std::unique_ptr<HelpStandIn> help;
-    program.machine().setHelpViewer([&help](const std::string& path) {
-        if (!help) help = std::make_unique<HelpStandIn>();
-        help->showFor(path);
-    });
+    if (platform::sim::SimMachine* machine = program.simulated())
+        machine->setHelpViewer([&help](const std::string& path) {
+            if (!help) help = std::make_unique<HelpStandIn>();
+            help->showFor(path);
+        });
     services.setOwnerLookup(
         [&renderer](ui::WindowHandle window) { return renderer.windowWidget(window); });
     QtLoopDriver driver(program.desktop());

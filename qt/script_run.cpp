@@ -3,7 +3,8 @@
 #include <QApplication>
 
 #include "launcher/headless_run.h"
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
+#include "launcher/run_machine.h"
 #include "qt/help_stand_in.h"
 #include "qt/qt_input.h"
 #include "qt/renderer.h"
@@ -15,21 +16,21 @@ namespace zlx::qt {
 
 int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scriptText,
                   std::ostream& out, std::ostream& err) {
-    auto scenario = launcher::loadScenario(options, err);
-    if (!scenario) return 1;
+    auto machine = launcher::chooseMachine(options, err);
+    if (!machine) return 1;
     auto commands = launcher::loadScript(scriptText, err);
     if (!commands) return 2;
     launcher::ScriptedInstanceScope instanceScope;
     if (!instanceScope.usable(err)) return 1;
-    platform::ManualClock clock(scenario->machine.localTimeStart);
+    platform::ManualClock clock(machine->scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::SimulatedProgram program(
-        *scenario, clock, services, instanceScope.path(), launcher::processHandleBase(),
+    launcher::Program program(
+        *machine, clock, services, instanceScope.path(), launcher::processHandleBase(),
         scriptmode::readsCalls(*commands) ? platform::sim::CallRecording::Kept
                                           : platform::sim::CallRecording::Off);
     Renderer renderer(program.desktop(), QApplication::font());
     HelpStandIn help;
-    program.machine().setHelpViewer([&help](const std::string& path) { help.showFor(path); });
+    program.simulated()->setHelpViewer([&help](const std::string& path) { help.showFor(path); });
     ui::HeadlessDriver driver(program.desktop(), clock);
     scriptmode::ScriptHooks hooks = program.scriptHooks();
     if (options.screenshotDir) {

@@ -14,7 +14,7 @@
 using namespace zlx::launcher;
 
 int main(int argc, char** argv) {
-    zlx::platform::useBinaryStandardStreams();
+    zlx::platform::StandardStreams standardStreams;
     CommandLineStart start =
         startCommandLine(zlx::platform::commandLineArguments(argc, argv), std::cout, std::cerr);
     if (start.exitStatus) return *start.exitStatus;

@@ -1,5 +1,7 @@
 #include "ui/headless.h"
 
+#include <algorithm>
+#include <chrono>
 #include <limits>
 
 #include "platform/local_files.h"
@@ -107,8 +109,13 @@ bool StepInput::runNext() {
     return true;
 }
 
-HeadlessDriver::HeadlessDriver(Desktop& desktop, platform::ManualClock& clock)
-    : desktop_(desktop), clock_(clock) {
+namespace {
+// How soon a run on the real clock notices that it was asked to end while it waits.
+constexpr platform::Millis kInterruptionPoll = 50;
+}  // namespace
+
+HeadlessDriver::HeadlessDriver(Desktop& desktop, platform::Clock& clock)
+    : desktop_(desktop), clock_(clock), manual_(dynamic_cast<platform::ManualClock*>(&clock)) {
     desktop_.setDriver(this);
 }
 
@@ -125,12 +132,35 @@ bool HeadlessDriver::advanceBy(platform::Millis duration) {
 }
 
 bool HeadlessDriver::runClockStep() {
+    if (!manual_) return waitForTarget();
     if (target_) {
-        if (clock_.runNextDue(*target_)) return true;
+        if (manual_->runNextDue(*target_)) return true;
         target_.reset();
         return true;  // the time moved: give the loop a turn before the next input
     }
-    return clock_.runNextDue(clock_.now());
+    return manual_->runNextDue(manual_->now());
+}
+
+bool HeadlessDriver::waitForTarget() {
+    if (!target_) return false;
+    platform::Millis left = *target_ - clock_.now();
+    if (left <= 0) {
+        target_.reset();
+        return true;
+    }
+    std::unique_lock lock(wakeMutex_);
+    wakeUp_.wait_for(lock, std::chrono::milliseconds(std::min(left, kInterruptionPoll)),
+                     [this] { return woken_; });
+    woken_ = false;
+    return true;
+}
+
+void HeadlessDriver::wake() {
+    {
+        std::lock_guard lock(wakeMutex_);
+        woken_ = true;
+    }
+    wakeUp_.notify_one();
 }
 
 bool HeadlessDriver::interrupt() {
@@ -141,7 +171,9 @@ bool HeadlessDriver::interrupt() {
 }
 
 void HeadlessDriver::waitForWork() {
-    clock_.waitForQuiet();
+    // On the real clock a worker can be busy for as long as a ping takes: its results arrive as
+    // messages, and the loop must stay free to handle them.
+    if (manual_) clock_.waitForQuiet();
     if (interrupt()) return;
     if (desktop_.hasQueued()) return;
     if (runClockStep()) return;
@@ -150,7 +182,7 @@ void HeadlessDriver::waitForWork() {
 
 void HeadlessDriver::settle() {
     for (;;) {
-        clock_.waitForQuiet();
+        if (manual_) clock_.waitForQuiet();
         if (interrupt()) return;
         if (desktop_.dispatchOne()) continue;
         if (runClockStep()) continue;

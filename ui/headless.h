@@ -2,6 +2,7 @@
 // The headless desktop: message boxes and save dialogs answered from a queue of answers, and a
 // loop driver that runs on the manual clock and takes its input from a script or a test.
 
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -81,10 +82,12 @@ class StepInput final : public InputSource {
 };
 
 // Before each input step the program is brought to rest: the queue is empty, no thread is
-// busy, nothing is due on the clock, and a pending `advance` has reached its time.
+// busy, nothing is due on the clock, and a pending `advance` has reached its time. On a manual
+// clock the driver moves time itself; on the real clock an `advance` waits for the time to
+// pass, and the clock's own thread and the workers post their work as messages meanwhile.
 class HeadlessDriver final : public LoopDriver {
   public:
-    HeadlessDriver(Desktop& desktop, platform::ManualClock& clock);
+    HeadlessDriver(Desktop& desktop, platform::Clock& clock);
     ~HeadlessDriver() override;
 
     void setInput(InputSource* input) { input_ = input; }
@@ -98,17 +101,23 @@ class HeadlessDriver final : public LoopDriver {
     bool advanceBy(platform::Millis duration);
 
     void waitForWork() override;
-    void wake() override {}
+    void wake() override;
 
     // Brings the program to rest without taking input (for tests that drive windows directly).
     void settle();
 
   private:
     bool runClockStep();
+    // On the real clock: waits until the pending `advance` is due or a message is posted.
+    bool waitForTarget();
     bool interrupt();
 
     Desktop& desktop_;
-    platform::ManualClock& clock_;
+    platform::Clock& clock_;
+    platform::ManualClock* manual_;  // null on the real clock
+    std::mutex wakeMutex_;
+    std::condition_variable wakeUp_;
+    bool woken_ = false;
     InputSource* input_ = nullptr;
     std::function<bool()> interrupted_;
     std::optional<platform::Millis> target_;

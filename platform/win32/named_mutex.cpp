@@ -55,7 +55,8 @@ class Win32NamedMutex final : public NamedMutex {
 }  // namespace
 
 std::unique_ptr<NamedMutex> Win32NamedMutexes::create(const std::string& name) {
-    return std::make_unique<Win32NamedMutex>(objectName(scope_, name), clock_);
+    return std::make_unique<Win32NamedMutex>(scope_.empty() ? name : objectName(scope_, name),
+                                             clock_);
 }
 
 }  // namespace zlx::platform::win32

@@ -7,7 +7,8 @@
 
 namespace zlx::platform::win32 {
 
-// Named mutexes of the Windows kernel (CreateMutexW), named "<scope>.<name>". A Win32 mutex
+// Named mutexes of the Windows kernel (CreateMutexW), named "<scope>.<name>", or by the bare name
+// with an empty scope: the mutexes the vendor's other programs share by name. A Win32 mutex
 // belongs to the thread that took it: release() must come from the thread whose wait()
 // succeeded. Waiting polls through the clock, so a manual clock decides time-outs.
 class Win32NamedMutexes final : public NamedMutexes {

@@ -20,6 +20,22 @@ constexpr std::size_t kMaxPiece = 1u << 30;
 // The temporaries of saves carry this name, so that one a killed save left is known again.
 constexpr const wchar_t* kTemporaryPrefix = L".zlxdiag-save-";
 
+// `path` as a full path in the extended form ("\\?\C:\..." or "\\?\UNC\server\..."), which
+// is not limited to MAX_PATH: the temporary's name is longer than the target's, so a target
+// near the limit would otherwise fail for its temporary alone. Device names ("\\.\NUL") and
+// names already in that form stay as they are; so does a name that has no full form.
+std::wstring extendedPath(const std::wstring& path) {
+    DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    DWORD length = ::GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    if (full.starts_with(L"\\\\?\\") || full.starts_with(L"\\\\.\\")) return full;
+    if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
 // The folder part of `target`, with its separator ("" for a bare name).
 std::wstring folderOf(const std::wstring& target) {
     auto slash = target.find_last_of(L"\\/");
@@ -100,7 +116,7 @@ bool Win32SavedFiles::replaceFile(const std::string& path, const std::string& by
         reason = "the name ends with \"\\\" or \"/\", so it names a folder, not a file";
         return false;
     }
-    std::wstring target = toWide(path);
+    std::wstring target = extendedPath(toWide(path));
     switch (examine(target)) {
         case Existing::Folder:
             reason = "it is a folder";

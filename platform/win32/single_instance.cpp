@@ -87,10 +87,20 @@ Win32SingleInstance::~Win32SingleInstance() {
     if (mapping_) ::CloseHandle(mapping_);
 }
 
+std::wstring activationPipeName(const std::string& base, std::uint32_t sessionId) {
+    std::string_view name(base);
+    std::size_t separator = name.find('\\');
+    std::string_view space = separator == std::string_view::npos ? "" : name.substr(0, separator);
+    name.remove_prefix(separator == std::string_view::npos ? 0 : separator + 1);
+    // A pipe's name may hold no backslash: the session goes before the name with a dot.
+    std::string session = space == "Global" ? "" : "Session" + std::to_string(sessionId) + ".";
+    return L"\\\\.\\pipe\\" + toWide(session) + toWide(name);
+}
+
 std::wstring Win32SingleInstance::pipeName() const {
-    std::string_view name(base_);
-    name.remove_prefix(name.find('\\') + 1);  // the namespace, which pipes do not have
-    return L"\\\\.\\pipe\\" + toWide(name);
+    DWORD session = 0;
+    ::ProcessIdToSessionId(::GetCurrentProcessId(), &session);
+    return activationPipeName(base_, session);
 }
 
 bool Win32SingleInstance::createMutex() {

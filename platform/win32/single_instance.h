@@ -15,6 +15,11 @@
 
 namespace zlx::platform::win32 {
 
+// The activation pipe of the objects named `base` ("<scope>.<name>"). Pipes have no session
+// namespaces, so a scope in "Local\" takes the logon session's number into the pipe's name and
+// every session has its own; a "Global\" scope has one pipe for the machine.
+std::wstring activationPipeName(const std::string& base, std::uint32_t sessionId);
+
 class Win32SingleInstance final : public SingleInstance {
   public:
     // `name` is the mutex's name, the same for every copy of the program; `scope` from

@@ -6,6 +6,12 @@
 
 namespace zlx::platform::win32 {
 
+// Every DLL the process loads from now on by name alone comes from the system folder: called
+// first in main, before anything loads one, so that a DLL dropped beside the program or in the
+// current folder is never loaded in place of Windows' own. A Windows 7 without update
+// KB2533623 has no such setting; there only SystemLibrary keeps to the system folder.
+void loadLibrariesFromSystemFolderOnly();
+
 class SystemLibrary {
   public:
     explicit SystemLibrary(const wchar_t* name);

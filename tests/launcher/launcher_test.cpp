@@ -12,6 +12,7 @@
 #include "launcher/headless_run.h"
 #include "launcher/options.h"
 #include "platform/host.h"
+#include "support/built_in_machine.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"
 
@@ -115,7 +116,9 @@ struct ScriptedRun {
 
 ScriptedRun runScript(const std::string& script) {
     std::ostringstream out, err;
-    int status = runHeadless(LaunchOptions{}, script, out, err);
+    LaunchOptions options;
+    options.scenarioPath = zlx::testing::builtInMachineScenario();
+    int status = runHeadless(options, script, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -141,8 +144,8 @@ TEST_F(ScriptedRunTest, OneTableOfExitStatusesForEveryMode) {
         int status;
     } cases[] = {
         {{"--version"}, kExitSuccess},
-        {{"--headless", "--script", good}, kExitSuccess},
-        {{"--report"}, kExitSuccess},
+        {zlx::testing::onBuiltInMachine({"--headless", "--script", good}), kExitSuccess},
+        {zlx::testing::onBuiltInMachine({"--report"}), kExitSuccess},
         {{"--report", "--scenario", source + "/scenarios/no-adapter.json"}, kExitFinding},
         {{"--report", "--scenario", missing}, kExitCouldNotRun},
         {{"--headless", "--script", good, "--scenario", missing}, kExitCouldNotRun},

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "launcher/exit_status.h"
+#include "support/built_in_machine.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"
 
@@ -75,6 +76,8 @@ TEST_F(ReportCommandTest, TextAndJsonOfSomeMachines) {
             arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
             if (*c.scenario)
                 arguments.insert(arguments.end(), {"--scenario", (kSource / c.scenario).string()});
+            else
+                arguments = zlx::testing::onBuiltInMachine(arguments);
             ReportRun run = report(arguments);
             EXPECT_EQ(run.status, c.status);
             fs::path expected = kReports / (std::string(c.name) +
@@ -90,7 +93,7 @@ TEST_F(ReportCommandTest, TextAndJsonOfSomeMachines) {
 }
 
 TEST_F(ReportCommandTest, ProgressNamesEachTestAndThePing) {
-    ReportRun run = report({});
+    ReportRun run = report(zlx::testing::onBuiltInMachine({}));
     EXPECT_EQ(run.err,
               "zlxdiag: Driver installation test\n"
               "zlxdiag: Card insertion test\n"

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "launcher/exit_status.h"
+#include "support/built_in_machine.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"
 
@@ -69,7 +70,10 @@ TEST_F(StatusCommandTest, SnapshotsOfSomeMachines) {
     for (const char* machine : machines) {
         for (const char* format : {"text", "json"}) {
             std::vector<std::string> words{"--status", "--format", format};
-            if (*machine) words.insert(words.end(), {"--scenario", scenario(machine)});
+            if (*machine)
+                words.insert(words.end(), {"--scenario", scenario(machine)});
+            else
+                words = zlx::testing::onBuiltInMachine(words);
             std::string base = *machine ? fs::path(machine).stem().string() : "default";
             expectOutput(base + (std::string(format) == "json" ? ".json" : ".txt"), words);
         }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/console.h"
 #include "platform/text.h"
 
 namespace zlx::platform {
@@ -118,6 +119,24 @@ TEST(DisplaySafeName, ControlsBidiAndInvalidBytesBecomeReplacementCharacters) {
         EXPECT_EQ(displaySafeName(c.name), c.shown) << escapeControls(c.name);
         EXPECT_EQ(displaySafeName(c.shown), c.shown) << "safe names stay as they are";
     }
+}
+
+// The console is written whole characters at a time: what a write ends in the middle of waits
+// for the next one; bytes that can never finish a character go out as they are.
+TEST(WholeUtf8Length, HoldsBackOnlyACharacterThatCanStillBeFinished) {
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"", 0},
+        {"ab", 2},
+        {"a" + kEAcute, 3},
+        {"a" + kEAcute.substr(0, 1), 1},
+        {"a" + kEuro.substr(0, 2), 1},
+        {"a" + kAntenna.substr(0, 3), 1},
+        {kAntenna, 4},
+        {"a\x80", 2},          // a continuation byte with no lead
+        {"a\x80\x80\x80", 4},  // three of them: no lead could finish them
+        {"a\xF8\x80", 3},      // no character starts with 0xF8
+    };
+    for (const auto& [bytes, whole] : cases) EXPECT_EQ(wholeUtf8Length(bytes), whole) << bytes;
 }
 
 }  // namespace

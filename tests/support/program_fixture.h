@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "launcher/simulated_program.h"
+#include "launcher/program.h"
 #include "platform/host.h"
 #include "platform/sim/scenario.h"
 #include "ui/headless.h"
@@ -36,10 +36,10 @@ class ProgramFixture {
     // Runs the program until the steps run out (the desktop then quits every window).
     int run(std::vector<std::string> arguments = {}) { return program_.run(arguments); }
 
-    launcher::SimulatedProgram& program() { return program_; }
+    launcher::Program& program() { return program_; }
     context::AppContext& context() { return program_.context(); }
     ui::Desktop& desktop() { return program_.desktop(); }
-    platform::sim::SimMachine& machine() { return program_.machine(); }
+    platform::sim::SimMachine& machine() { return *program_.simulated(); }
     ui::HeadlessServices& services() { return services_; }
     ui::HeadlessDriver& driver() { return driver_; }
     platform::ManualClock& clock() { return clock_; }
@@ -50,7 +50,7 @@ class ProgramFixture {
     platform::sim::Scenario scenario_;
     platform::ManualClock clock_;
     ui::HeadlessServices services_;
-    launcher::SimulatedProgram program_;
+    launcher::Program program_;
     ui::HeadlessDriver driver_;
     ui::StepInput input_;
 };

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "launcher/options.h"
+#include "support/built_in_machine.h"
 
 namespace zlx::testing {
 
@@ -47,6 +48,7 @@ inline launcher::LaunchOptions caseOptions(const std::string& script) {
             for (std::string a; args >> a;) options.systemArguments.push_back(a);
         }
     }
+    if (!options.scenarioPath) options.scenarioPath = builtInMachineScenario();
     return options;
 }
 

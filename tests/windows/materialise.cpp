@@ -4,13 +4,17 @@
 //   - the registry keys, and the network devices as device-manager keys under Enum, through a
 //     UTF-16LE .reg file (with its byte-order mark) imported by "regedit /S";
 //   - the Windows version, where Wine has a version of that number (HKCU\Software\Wine);
+//   - which of the stand-ins (scripts/windows-materialise) Wine loads in place of its own;
 //   - the files and folders, with their sizes and last-write times; a file with a version is a
 //     copy of VERSION-STUB with the scenario's version written into its VS_FIXEDFILEINFO.
-// The computer name is not written: Wine takes it from the host at every start.
+// The computer name is not written: Wine takes it from the host at every start. Nor is the time
+// zone: Wine takes it from the environment too, so the environment a run needs ("TZ=...") is
+// printed on standard output.
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -118,6 +122,16 @@ std::string registryFile(const sim::Scenario& scenario) {
     }
     if (const char* version = wineVersionName(scenario.machine.osVersion.info))
         key("HKEY_CURRENT_USER", "Software\\Wine", {textValue("Version", version)});
+    // The stand-ins in system32 (scripts/windows-materialise) over Wine's own. Wine starts the
+    // ping found there only when told to; and its own DLLs that load iphlpapi.dll on their own
+    // (dnsapi, for the computer's names) would otherwise take the builtin one first, which a
+    // later load by name then gets. Only the programs that read the machine are told so: Wine's
+    // own services keep Wine's iphlpapi.
+    key("HKEY_CURRENT_USER", "Software\\Wine\\DllOverrides", {textValue("ping.exe", "native")});
+    for (const char* program : {"zlxdiag.exe", "contract_tests.exe"})
+        key("HKEY_CURRENT_USER",
+            std::string("Software\\Wine\\AppDefaults\\") + program + "\\DllOverrides",
+            {textValue("iphlpapi", "native"), textValue("wlanapi", "native")});
     return text;
 }
 
@@ -203,6 +217,16 @@ bool writeFile(const sim::FileEntry& entry, const std::string& stub) {
     return ::CloseHandle(file) && ok;
 }
 
+// The scenario's zone as TZ, which both the C runtime and Wine (through the host's C library)
+// read: a name, then the offset to add to local time to get UTC.
+std::string timeZoneVariable(int offsetMinutes) {
+    int west = -offsetMinutes;
+    char text[32];
+    std::snprintf(text, sizeof text, "TZ=ZLX%c%02d:%02d", west < 0 ? '-' : '+', std::abs(west) / 60,
+                  std::abs(west) % 60);
+    return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -228,6 +252,7 @@ int main(int argc, char** argv) {
                 return 1;
             }
         }
+        std::cout << timeZoneVariable(scenario.machine.timeZoneOffsetMinutes) << "\n";
     } catch (const sim::ScenarioError& error) {
         std::cerr << "zlx-materialise: " << error.what() << "\n";
         return 1;

@@ -5,15 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 #include "platform/sim/scenario.h"
 #include "platform/text.h"
+#include "platform/wlan_types.h"
 #ifdef _WIN32
+#include <windows.h>
+
 #include "platform/win32/devices.h"
 #include "platform/win32/files.h"
+#include "platform/win32/ip_helper.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/system.h"
+#include "platform/win32/wlan.h"
 #else
 #include "platform/sim/sim_machine.h"
 #endif
@@ -45,6 +54,26 @@ struct Services {
     Rpc& rpc = rpcService;
     DeviceManager& devices = deviceService;
     HelpDisplay& help = helpService;
+    win32::Win32Wlan wlanService;
+    win32::Win32IpHelper ipHelperService;
+    WlanApi& wlan = wlanService;
+    IpHelper& ipHelper = ipHelperService;
+
+    // The service runs on its own: its events come in real time.
+    void letTimePass() {}
+    // What the stand-in wlanapi.dll behind the Win32 service counts.
+    long answersNotFreed() {
+        return standIn<LONG WINAPI()>("ZlxStandInOutstandingAnswers");
+    }
+    long openWlanHandles() {
+        return standIn<LONG WINAPI()>("ZlxStandInOpenHandles");
+    }
+    template <typename Function>
+    long standIn(const char* name) {
+        auto* count = reinterpret_cast<Function*>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"wlanapi.dll"), name)));
+        return count == nullptr ? -1 : count();
+    }
 #else
     ManualClock clock;
     sim::SimMachine sim{machine(), clock};
@@ -56,6 +85,19 @@ struct Services {
     Rpc& rpc = sim.rpc();
     DeviceManager& devices = sim.devices();
     HelpDisplay& help = sim.help();
+    WlanApi& wlan = sim.wlan();
+    IpHelper& ipHelper = sim.ipHelper();
+
+    void letTimePass() {
+        clock.advanceTo(clock.now() + 1, [this] { clock.waitForQuiet(); });
+    }
+    // Answers come back in vectors: there is nothing to free by hand.
+    long answersNotFreed() {
+        return 0;
+    }
+    long openWlanHandles() {
+        return static_cast<long>(sim.openWlanHandles());
+    }
 #endif
 };
 
@@ -290,6 +332,152 @@ TEST_F(ContractTest, NetworkDevicesWithTheirPropertiesAndTheMissingOnes) {
         EXPECT_EQ(it->missingProperties, expected.missingProperties);
         EXPECT_TRUE(it->present);
     }
+}
+
+const Guid& interfaceGuid() {
+    return machine().wlan.interfaces.at(0).guid;
+}
+
+// Every answer of the service is freed (WlanFreeMemory) and every handle closed, whatever the
+// call answered.
+TEST_F(ContractTest, NativeWifiAnswersAreCopiedAndFreed) {
+    std::uint32_t negotiated = 0;
+    WlanHandle handle = kNoWlanHandle;
+    ASSERT_EQ(s.wlan.openHandle(2, negotiated, handle), 0);
+    EXPECT_EQ(negotiated, 2u);
+
+    std::vector<WlanInterfaceInfo> interfaces;
+    ASSERT_EQ(s.wlan.enumInterfaces(handle, interfaces), 0);
+    ASSERT_EQ(interfaces.size(), 1u);
+    EXPECT_EQ(interfaces[0].guid, interfaceGuid());
+    EXPECT_EQ(interfaces[0].description, "Norvane ZLX 802.11n Wireless Adapter \xC3\x84");
+    EXPECT_EQ(interfaces[0].state, kWlanStateConnected);
+
+    // WLAN_CONNECTION_ATTRIBUTES in the x64 layout: the profile name in UTF-16 at byte 8.
+    std::vector<std::uint8_t> data;
+    std::uint32_t valueType = 0;
+    ASSERT_EQ(s.wlan.queryInterface(handle, interfaceGuid(), kWlanOpcodeCurrentConnection, data,
+                                    valueType),
+              0);
+    ASSERT_EQ(data.size(), 604u);
+    std::vector<std::uint8_t> profileName = utf16leBytes("ZLX Office", true);
+    EXPECT_TRUE(std::equal(profileName.begin(), profileName.end(), data.begin() + 8));
+
+    std::vector<WlanProfileInfo> profiles;
+    ASSERT_EQ(s.wlan.getProfileList(handle, interfaceGuid(), profiles), 0);
+    ASSERT_EQ(profiles.size(), 2u);
+    EXPECT_EQ(profiles[1].name, "Caf\xC3\xA9");
+    EXPECT_EQ(profiles[1].flags, 2u);
+    const struct {
+        std::string name;
+        Win32Error result;
+        std::string xml;
+    } cases[] = {
+        {"Caf\xC3\xA9", 0, "<WLANProfile><name>Caf\xC3\xA9</name></WLANProfile>"},
+        {"Missing", kErrorNotFound, ""},
+    };
+    for (const auto& c : cases) {
+        std::string xml;
+        EXPECT_EQ(s.wlan.getProfile(handle, interfaceGuid(), c.name, xml), c.result) << c.name;
+        EXPECT_EQ(xml, c.xml) << c.name;
+    }
+
+    EXPECT_EQ(s.wlan.closeHandle(handle), 0);
+    EXPECT_EQ(s.wlan.enumInterfaces(handle, interfaces), kErrorInvalidHandle);
+    EXPECT_EQ(s.answersNotFreed(), 0);
+    EXPECT_EQ(s.openWlanHandles(), 0);
+}
+
+// The IHV service answers an enter request with its scripted event, as a notification on the
+// service's own thread.
+TEST_F(ContractTest, AnIhvNotificationArrivesOnTheServicesThread) {
+    std::uint32_t negotiated = 0;
+    WlanHandle handle = kNoWlanHandle;
+    ASSERT_EQ(s.wlan.openHandle(2, negotiated, handle), 0);
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::optional<WlanNotification> received;
+    std::thread::id deliveredOn;
+    ASSERT_EQ(s.wlan.registerNotification(handle, kWlanNotificationSourceIhv,
+                                          [&](const WlanNotification& notification) {
+                                              std::lock_guard lock(mutex);
+                                              if (received) return;
+                                              received = notification;
+                                              deliveredOn = std::this_thread::get_id();
+                                              arrived.notify_all();
+                                          }),
+              0);
+    // The service control message: operation 0 (enter) at byte 4, the profile name at byte 8.
+    std::vector<std::uint8_t> enter(264, 0);
+    std::vector<std::uint8_t> name = utf16leBytes("ZLX Office", false);
+    std::copy(name.begin(), name.end(), enter.begin() + 8);
+    std::uint32_t returned = 1;
+    EXPECT_EQ(
+        s.wlan.ihvControl(handle, interfaceGuid(), kWlanIhvControlService, enter, {}, returned), 0);
+    EXPECT_EQ(returned, 0u);
+    s.letTimePass();
+    {
+        std::unique_lock lock(mutex);
+        arrived.wait(lock, [&] { return received.has_value(); });
+    }
+    EXPECT_EQ(received->source, kWlanNotificationSourceIhv);
+    EXPECT_EQ(received->code, 0u);
+    EXPECT_EQ(received->interfaceGuid, interfaceGuid());
+    EXPECT_EQ(received->data, (std::vector<std::uint8_t>{0, 0, 0, 0x80, 7, 0, 0, 0}));
+    EXPECT_NE(deliveredOn, std::this_thread::get_id());
+    EXPECT_EQ(s.wlan.registerNotification(handle, kWlanNotificationSourceNone, {}), 0);
+    EXPECT_EQ(s.wlan.closeHandle(handle), 0);
+    EXPECT_EQ(s.openWlanHandles(), 0);
+}
+
+// Each table is asked for twice: with no buffer for the size it needs, then with that size.
+TEST_F(ContractTest, IpHelperTablesTellTheSizeTheyNeedThenAnswer) {
+    const sim::NetworkScenario& expected = machine().network;
+    std::uint32_t needed = 0;
+    std::vector<IpAdapterInfo> infos;
+    ASSERT_EQ(s.ipHelper.adaptersInfo(0, needed, infos), kErrorBufferOverflow);
+    EXPECT_EQ(needed, 704u);
+    ASSERT_EQ(s.ipHelper.adaptersInfo(needed, needed, infos), 0);
+    ASSERT_EQ(infos.size(), 1u);
+    const IpAdapterInfo& info = infos[0];
+    const IpAdapterInfo& infoExpected = expected.adaptersInfo[0];
+    EXPECT_EQ(info.adapterName, infoExpected.adapterName);
+    EXPECT_EQ(info.description, infoExpected.description);
+    EXPECT_EQ(info.address, infoExpected.address);
+    EXPECT_EQ(info.index, infoExpected.index);
+    EXPECT_EQ(info.dhcpEnabled, 1u);
+    EXPECT_EQ(info.ipAddresses, infoExpected.ipAddresses);
+    EXPECT_EQ(info.ipMasks, infoExpected.ipMasks);
+    EXPECT_EQ(info.gateway, infoExpected.gateway);
+    EXPECT_EQ(info.dhcpServer, infoExpected.dhcpServer);
+
+    std::vector<IfRow> rows;
+    ASSERT_EQ(s.ipHelper.ifTable(0, needed, rows), kErrorInsufficientBuffer);
+    EXPECT_EQ(needed, 4u + 2 * 860u);
+    ASSERT_EQ(s.ipHelper.ifTable(needed, needed, rows), 0);
+    ASSERT_EQ(rows.size(), 2u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const IfRow& row = expected.ifTable[i];
+        EXPECT_EQ(rows[i].name, row.name);
+        EXPECT_EQ(rows[i].index, row.index);
+        EXPECT_EQ(rows[i].type, row.type);
+        EXPECT_EQ(rows[i].physicalAddress, row.physicalAddress);
+        EXPECT_EQ(rows[i].operStatus, row.operStatus);
+        EXPECT_EQ(rows[i].description, row.description);
+    }
+
+    std::vector<IpAdapterAddresses> addresses;
+    ASSERT_EQ(s.ipHelper.adaptersAddresses(0, needed, addresses), kErrorBufferOverflow);
+    EXPECT_EQ(needed, 448u);
+    ASSERT_EQ(s.ipHelper.adaptersAddresses(needed, needed, addresses), 0);
+    ASSERT_EQ(addresses.size(), 1u);
+    const IpAdapterAddresses& record = expected.adaptersAddresses[0];
+    EXPECT_EQ(addresses[0].adapterName, record.adapterName);
+    EXPECT_EQ(addresses[0].description, record.description);
+    EXPECT_EQ(addresses[0].friendlyName, record.friendlyName);
+    EXPECT_EQ(addresses[0].physicalAddress, record.physicalAddress);
+    EXPECT_EQ(addresses[0].ifIndex, record.ifIndex);
+    EXPECT_EQ(addresses[0].unicastAddresses, record.unicastAddresses);
 }
 
 TEST_F(ContractTest, HelpForAMissingFileOpensNoWindow) {

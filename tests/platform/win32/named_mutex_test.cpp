@@ -7,7 +7,10 @@
 #include <optional>
 #include <thread>
 
+#include <windows.h>
+
 #include "platform/win32/instance_scope.h"
+#include "platform/win32/wide_text.h"
 
 namespace zlx::platform::win32 {
 namespace {
@@ -111,6 +114,18 @@ TEST_F(Win32NamedMutexTest, ScopesKeepTheirMutexesApart) {
     ASSERT_EQ(holder.took(), kWaitObject0);
     EXPECT_EQ(others.create("M")->wait(0), kWaitObject0);
     EXPECT_EQ(mutexes_.create("M")->wait(0), kWaitTimeout);
+}
+
+// The vendor's other programs open the NIC mutex by its bare name, in no scope of ours.
+TEST_F(Win32NamedMutexTest, WithoutAScopeAMutexHasTheBareNameOtherProgramsOpen) {
+    Win32NamedMutexes bare("", clock_);
+    std::string name = "NORVANE_NIC_MUTEX-test-" + std::to_string(currentProcessId());
+    OtherThreadHolder holder(bare, name);
+    ASSERT_EQ(holder.took(), kWaitObject0);
+    HANDLE opened = ::OpenMutexW(SYNCHRONIZE, FALSE, toWide(name).c_str());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(::WaitForSingleObject(opened, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    ::CloseHandle(opened);
 }
 
 }  // namespace

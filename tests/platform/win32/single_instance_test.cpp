@@ -55,6 +55,28 @@ TEST(InstanceScopeTest, PrivateScopesNameThisProcessAndNeverRepeat) {
     EXPECT_EQ(one.error(), "");
 }
 
+// Pipes have no session namespaces: a "Local\" scope must still give every logon session a pipe
+// of its own, or one user's second copy would activate another user's window.
+TEST(InstanceScopeTest, EachSessionHasItsOwnActivationPipeUnlessTheScopeIsGlobal) {
+    const struct {
+        std::string base;
+        bool perSession;
+    } cases[] = {
+        {"Local\\zlxdiag.{6F1D3C2A}", true},
+        {"Local\\C:_runs_one.{6F1D3C2A}", true},
+        {"Global\\zlxdiag.{6F1D3C2A}", false},
+    };
+    for (const auto& c : cases) {
+        std::wstring one = activationPipeName(c.base, 1), two = activationPipeName(c.base, 2);
+        EXPECT_EQ(one != two, c.perSession) << c.base;
+        for (const std::wstring& name : {one, two}) {
+            ASSERT_THAT(name, StartsWith(L"\\\\.\\pipe\\"));
+            EXPECT_EQ(name.find(L'\\', 9), std::wstring::npos) << c.base;
+            EXPECT_TRUE(name.ends_with(toWide(c.base.substr(c.base.find('\\') + 1)))) << c.base;
+        }
+    }
+}
+
 class Win32SingleInstanceTest : public ::testing::Test {
   protected:
     PrivateInstanceScope scope_;

@@ -1,6 +1,6 @@
 #pragma once
-// One run of the program on the simulated machine: the machine, the real kernel facilities,
-// the desktop and the system's application object, wired together.
+// One run of the program: the machine it diagnoses (simulated, or the real one on Windows), the
+// real kernel facilities, the desktop and the system's application object, wired together.
 
 #include <memory>
 #include <optional>
@@ -9,24 +9,27 @@
 
 #include "app/application.h"
 #include "context/app_context.h"
+#include "launcher/run_machine.h"
 #include "platform/host.h"
 #include "platform/named_mutex_holder.h"
 #include "platform/sim/scenario.h"
 #include "platform/sim/sim_machine.h"
+#ifdef _WIN32
+#include "platform/win32/machine.h"
+#endif
 #include "scriptmode/script_runner.h"
 #include "ui/desktop.h"
 
 namespace zlx::launcher {
 
-class SimulatedProgram {
+class Program {
   public:
-    // The machine keeps the calls it receives only when `recording` says so: a script that
-    // reads them, or a test.
-    SimulatedProgram(const platform::sim::Scenario& scenario, platform::Clock& clock,
-                     ui::DesktopServices& services, const std::string& instanceScope,
-                     ui::WindowHandle handleBase,
-                     platform::sim::CallRecording recording = platform::sim::CallRecording::Off);
-    ~SimulatedProgram();
+    // A simulated machine keeps the calls it receives only when `recording` says so: a script
+    // that reads them, or a test. A scenario stands for the simulated machine it describes.
+    Program(const RunMachine& machine, platform::Clock& clock, ui::DesktopServices& services,
+            const std::string& instanceScope, ui::WindowHandle handleBase,
+            platform::sim::CallRecording recording = platform::sim::CallRecording::Off);
+    ~Program();
 
     // The system's start-up; returns the process's exit status.
     int run(const std::vector<std::string>& systemArguments);
@@ -34,14 +37,20 @@ class SimulatedProgram {
     ui::Desktop& desktop() { return desktop_; }
     context::AppContext& context() { return context_; }
     app::Application& application() { return application_; }
-    platform::sim::SimMachine& machine() { return machine_; }
+    // The simulated machine; null when the run diagnoses the real one.
+    platform::sim::SimMachine* simulated() { return simulated_.get(); }
 
-    // What a script reads of this run: the recorded calls and the adapter details. Every front
-    // end uses these, so their transcripts agree.
+    // What a script reads of this run: the recorded calls (none on the real machine) and the
+    // adapter details. Every front end uses these, so their transcripts agree.
     scriptmode::ScriptHooks scriptHooks();
 
   private:
-    platform::sim::SimMachine machine_;
+    platform::Platform machineServices();
+
+    std::unique_ptr<platform::sim::SimMachine> simulated_;
+#ifdef _WIN32
+    std::unique_ptr<platform::win32::Win32Machine> real_;
+#endif
     platform::host::NativeSingleInstance instance_;
     platform::host::NativeNamedMutexes mutexes_;
     // Another program of the vendor holding the NIC mutex, when the scenario says so.
