@@ -1,5 +1,6 @@
 #include "qt/icons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -74,6 +75,48 @@ Painter painterFor(int iconId) {
     }
 }
 
+// The icon at its three sizes, drawn when something first asks for a picture of it. Made for
+// every window, it is drawn for few: the offscreen platform never asks, and a window system
+// asks for the sizes it shows.
+class DrawnOnDemand final : public QIconEngine {
+  public:
+    explicit DrawnOnDemand(int iconId) : iconId_(iconId) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return drawn().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("zlx-drawn"); }
+    QIconEngine* clone() const override { return new DrawnOnDemand(*this); }
+    void virtual_hook(int id, void* data) override {
+        if (id != QIconEngine::ScaledPixmapHook) return QIconEngine::virtual_hook(id, data);
+        auto& request = *static_cast<QIconEngine::ScaledPixmapArgument*>(data);
+        // The request's size is in device pixels; the drawn icon is asked as QIcon asks it.
+        QSize logical(qRound(request.size.width() / request.scale),
+                      qRound(request.size.height() / request.scale));
+        request.pixmap = drawn().pixmap(logical, request.scale, request.mode, request.state);
+    }
+
+  private:
+    const QIcon& drawn() {
+        if (drawn_.isNull())
+            for (int size : {16, 32, 48}) drawn_.addPixmap(iconPixmap(iconId_, size));
+        return drawn_;
+    }
+    int iconId_;
+    QIcon drawn_;
+};
+
 }  // namespace
 
 bool hasIcon(int iconId) {
@@ -94,9 +137,7 @@ QPixmap iconPixmap(int iconId, int size) {
 
 QIcon windowIcon(int iconId) {
     if (!hasIcon(iconId)) return {};
-    QIcon icon;
-    for (int size : {16, 32, 48}) icon.addPixmap(iconPixmap(iconId, size));
-    return icon;
+    return QIcon(new DrawnOnDemand(iconId));
 }
 
 }  // namespace zlx::qt

@@ -79,8 +79,11 @@ void SheetTabs::onTabChosen(int index) {
 
 void SheetTabs::sync(const ui::PropertySheet& sheet) {
     QSignalBlocker block(tabBar_);
-    for (int i = 0; i < sheet.pageCount() && i < tabBar_->count(); ++i)
-        tabBar_->setTabText(i, fromModel(sheet.page(i).caption()));
+    // Setting a tab's text lays out the whole bar again, even when the text is the same.
+    for (int i = 0; i < sheet.pageCount() && i < tabBar_->count(); ++i) {
+        QString caption = fromModel(sheet.page(i).caption());
+        if (tabBar_->tabText(i) != caption) tabBar_->setTabText(i, caption);
+    }
     if (tabBar_->currentIndex() != sheet.activeIndex())
         tabBar_->setCurrentIndex(sheet.activeIndex());
 }
