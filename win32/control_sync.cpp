@@ -112,11 +112,16 @@ void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, C
     const ui::DialogRect& r = control.rect;
     if (r.x != shown.rect.x || r.y != shown.rect.y || r.width != shown.rect.width ||
         r.height != shown.rect.height) {
+        RECT was;
+        GetWindowRect(hwnd, &was);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&was), 2);
         shown.rect = r;
         RECT placed{r.x, r.y, r.x + r.width, r.y + r.height};
         MapDialogRect(dialog, &placed);
         SetWindowPos(hwnd, nullptr, placed.left, placed.top, placed.right - placed.left,
                      placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        // A group box draws only its frame: the dialog repaints where the old one was.
+        InvalidateRect(dialog, &was, TRUE);
     }
     if ((IsWindowEnabled(hwnd) != FALSE) != control.enabled) EnableWindow(hwnd, control.enabled);
     bool visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;

@@ -1,6 +1,8 @@
 #include "win32/window_view.h"
 
 #include <commctrl.h>
+// <commctrl.h> names a function of its own PropertySheet, which is the model's class here.
+#undef PropertySheet
 
 #include <algorithm>
 

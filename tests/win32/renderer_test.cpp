@@ -1,8 +1,12 @@
 // The Win32 renderer follows the window model and forwards input to it as the model expects.
 
-#include <gtest/gtest.h>
+// <windows.h> first: the other Windows headers build on it.
+#include <windows.h>
 
 #include <commctrl.h>
+// <commctrl.h> names a function of its own PropertySheet, which is the model's class here.
+#undef PropertySheet
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -12,6 +16,7 @@
 #include "support/program_fixture.h"
 #include "troubleshooting/troubleshooting_page.h"
 #include "ui/property_sheet.h"
+#include "ui/window_menu.h"
 #include "win32/renderer.h"
 #include "win32/text.h"
 
@@ -41,12 +46,14 @@ class RendererTest : public ::testing::Test {
         for (ui::Dialog* window : f.desktop().windows()) {
             WindowView* view = renderer.view(window->handle());
             ASSERT_TRUE(view && view->hwnd()) << when << ": " << window->title();
-            if (view->topLevel())
+            if (view->topLevel()) {
                 EXPECT_EQ(windowText(view->hwnd()), shownText(window->title())) << when;
-            if (window->kind() == ui::WindowKind::Sheet)
+            }
+            if (window->kind() == ui::WindowKind::Sheet) {
                 EXPECT_EQ(SendMessageW(view->tabs(), TCM_GETCURSEL, 0, 0),
                           static_cast<ui::PropertySheet*>(window)->activeIndex())
                     << when;
+            }
             for (const ui::Control& control : window->controls()) {
                 HWND hwnd = view->controlWindow(control.id);
                 ASSERT_TRUE(hwnd) << when << ": control " << control.id;
@@ -132,20 +139,23 @@ TEST_F(RendererTest, InputReachesTheModelAndModalWindowsTakeItFromTheirOwners) {
      })
         .then([&] {
             EXPECT_EQ(sheet().activeIndex(), 1);
-            // The About item of the real system menu.
+            // The About item of the real system menu (beside Windows' own items, and Wine's
+            // "About Wine").
+            std::wstring about;
+            for (const ui::WindowMenuEntry& entry :
+                 ui::windowMenuEntries(f.desktop(), sheet().handle()))
+                if (entry.id == troubleshooting::TroubleshootingPage::kAboutCommand)
+                    about = shownText(entry.text);
             HMENU menu = GetSystemMenu(sheetWindow, FALSE);
             ASSERT_TRUE(menu);
             UINT command = 0;
             for (int i = 0; i < GetMenuItemCount(menu); ++i) {
                 wchar_t text[64] = {};
                 GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-                if (std::wstring(text).find(L"About") != std::wstring::npos)
-                    command = GetMenuItemID(menu, i);
+                if (!about.empty() && text == about) command = GetMenuItemID(menu, i);
             }
             ASSERT_NE(command, 0u);
-            PostMessageW(sheetWindow, WM_SYSCOMMAND, command, 0);
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            SendMessageW(sheetWindow, WM_SYSCOMMAND, command, 0);
         })
         .then([&] {
             ASSERT_EQ(f.desktop().modalStack().size(), 2u);
