@@ -1,3 +1,4 @@
+#include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
 #include "platform/termination_signals.h"
@@ -16,9 +17,9 @@ constexpr UINT kSignalWatchInterval = 100;  // ms
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     platform::TerminationSignals terminations;
     auto scenario = launcher::loadScenario(options, err);
-    if (!scenario) return 1;
+    if (!scenario) return launcher::kExitCouldNotRun;
     auto folder = launcher::sharedInstanceScope(err);
-    if (!folder) return 1;
+    if (!folder) return launcher::kExitCouldNotRun;
 
     HINSTANCE instance = GetModuleHandleW(nullptr);
     platform::RealClock clock;

@@ -1,3 +1,4 @@
+#include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
 #include "launcher/simulated_program.h"
 #include "scriptmode/script_runner.h"
@@ -32,11 +33,11 @@ class SettledInput final : public ui::InputSource {
 int runScriptOnWin32(const launcher::LaunchOptions& options, const std::string& scriptText,
                      std::ostream& out, std::ostream& err) {
     auto scenario = launcher::loadScenario(options, err);
-    if (!scenario) return 1;
+    if (!scenario) return launcher::kExitCouldNotRun;
     auto commands = launcher::loadScript(scriptText, err);
-    if (!commands) return 2;
+    if (!commands) return launcher::kExitCouldNotRun;
     launcher::ScriptedInstanceScope instanceScope;
-    if (!instanceScope.usable(err)) return 1;
+    if (!instanceScope.usable(err)) return launcher::kExitCouldNotRun;
     HINSTANCE instance = GetModuleHandleW(nullptr);
     platform::ManualClock clock(scenario->machine.localTimeStart);
     ui::HeadlessServices services;
