@@ -46,7 +46,8 @@ struct ShownLog {
         view.show();
         ui::richAppend(log, "Driver installation test\n", {0x0000FF, true, true});
         for (int i = 0; i < lines; ++i) ui::richAppendPlain(log, kLine);
-        view.showRuns(log.runs, log.richRewrites, true);
+        log.scrolledToEnd = true;  // as the test window asks after each line
+        view.showRuns(log);
         QCoreApplication::processEvents();
         // A log that grew line by line is laid out whole; one filled in one insertion is laid
         // out in steps on later turns, which would be timed with the lines that follow.
@@ -59,7 +60,8 @@ struct ShownLog {
         for (int turn = 0; turn < kMeasuredLines / perTurn; ++turn) {
             for (int i = 0; i < perTurn; ++i) {
                 ui::richAppendPlain(log, kLine);
-                view.showRuns(log.runs, log.richRewrites, true);
+                log.scrolledToEnd = true;  // as the test window asks after each line
+                view.showRuns(log);
             }
             // The first turn shows the lines, the second paints them: the paint request the
             // first posts waits behind the events already queued, as in the program's loop,

@@ -29,7 +29,12 @@ enum class FrontEnd {
 // The report, the help and the version end before this is asked.
 FrontEnd chooseFrontEnd(const LaunchOptions& options, bool displayAvailable);
 
-// The window program's file name, found beside zlxdiag or in its installed folder.
+// The window program's file name, found beside zlxdiag or in its installed folder. On Windows
+// it is the GUI program beside the console twin zlxdiag.com.
+#ifdef _WIN32
+inline constexpr const char* kWindowProgramName = "zlxdiag.exe";
+#else
 inline constexpr const char* kWindowProgramName = "zlxdiag-window";
+#endif
 
 }  // namespace zlx::launcher

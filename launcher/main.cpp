@@ -1,6 +1,7 @@
 // zlxdiag: the program, on the machine it runs on (Windows) or a simulated one. The command-line
 // modes run here and load no GUI toolkit; a run that draws a window becomes the window program,
-// which takes the same arguments.
+// which takes the same arguments. On Windows this is zlxdiag.com, the console twin of the GUI
+// program zlxdiag.exe: a shell finds it first and waits for it.
 
 #include <iostream>
 
@@ -10,7 +11,9 @@
 #include "launcher/headless_run.h"
 #include "platform/console.h"
 #ifdef _WIN32
+#include "platform/win32/companion_program.h"
 #include "platform/win32/system_library.h"
+#include "platform/win32/wide_text.h"
 #else
 #include "platform/posix/companion_program.h"
 #endif
@@ -32,7 +35,20 @@ int main(int argc, char** argv) {
 #endif
     launcher::FrontEnd frontEnd = launcher::chooseFrontEnd(options, display);
     if (frontEnd != launcher::FrontEnd::Text) {
-#ifndef _WIN32
+#ifdef _WIN32
+        if (auto program = platform::win32::companionProgram(
+                platform::win32::toWide(launcher::kWindowProgramName))) {
+            // A script's transcript and status are this run's: wait for them. A window is left
+            // to itself, so the shell has its prompt back.
+            bool wait = frontEnd == launcher::FrontEnd::WindowScript;
+            std::cout.flush();
+            auto run = platform::win32::runCompanionProgram(*program, wait);
+            if (run.started) return run.exitStatus;
+            std::cerr << "zlxdiag: cannot start " << launcher::kWindowProgramName << ": "
+                      << run.error << "\n";
+            return launcher::kExitCouldNotRun;
+        }
+#else
         if (auto program = platform::posix::companionProgram(launcher::kWindowProgramName,
                                                              ZLX_WINDOW_PROGRAM_FOLDER)) {
             std::cout.flush();

@@ -122,7 +122,7 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
                          std::string(options.headless ? "--headless" : "--script"));
     if (options.headless && !options.scriptPath) throw UsageError("--headless needs --script FILE");
     if (options.screenshotDir && (options.headless || modes == 1))
-        throw UsageError("--screenshot needs the Qt front end: it cannot be used with " +
+        throw UsageError("--screenshot needs the window front end: it cannot be used with " +
                          std::string(options.headless ? "--headless" : mode));
     return options;
 }

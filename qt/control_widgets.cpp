@@ -214,8 +214,7 @@ void applyControl(QWidget& widget, const ui::Control& control) {
             applyIcon(static_cast<QLabel&>(widget), control);
             break;
         case ui::ControlKind::RichText:
-            static_cast<RichTextView&>(widget).showRuns(control.runs, control.richRewrites,
-                                                        control.scrolledToEnd);
+            static_cast<RichTextView&>(widget).showRuns(control);
             break;
         case ui::ControlKind::Graph:
             static_cast<GraphView&>(widget).showGraph(control.graph);

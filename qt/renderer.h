@@ -1,7 +1,7 @@
 #pragma once
 // Follows the window model and keeps one WindowView per model window: created with the window,
 // brought up to date by each change notification, gone with the window. Input goes back to the
-// model through the ModelInput the views share.
+// model through the ui::ModelInput the views share.
 
 #include <QFont>
 #include <QPointer>
@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "qt/dialog_units.h"
-#include "qt/model_input.h"
 #include "qt/window_view.h"
 #include "ui/desktop.h"
+#include "ui/model_input.h"
 #include "ui/observer.h"
 
 namespace zlx::qt {
@@ -39,7 +39,7 @@ class Renderer final : public ui::DesktopObserver {
     QWidget* windowWidget(ui::WindowHandle window) const;
     // The top-level views, in the order their windows were made.
     std::vector<WindowView*> topLevelViews() const;
-    ModelInput& input() { return input_; }
+    ui::ModelInput& input() { return input_; }
     const DialogUnits& units() const { return units_; }
 
   private:
@@ -49,7 +49,7 @@ class Renderer final : public ui::DesktopObserver {
     void focusMoved(QWidget* now);
 
     ui::Desktop& desktop_;
-    ModelInput input_;
+    ui::ModelInput input_;
     QFont font_;
     DialogUnits units_;
     // Handles grow, so the map's order is the order of creation. A page's view belongs to its

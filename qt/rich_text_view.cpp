@@ -73,31 +73,19 @@ void RichTextView::flush() {
     scrollPending_ = false;
 }
 
-void RichTextView::showRuns(const std::vector<ui::TextRun>& runs, std::uint64_t rewrites,
-                            bool scrolledToEnd) {
-    bool grownOnly = rewrites == shownRewrites_ && runs.size() >= shownRuns_ &&
-                     (shownRuns_ == 0 || runs[shownRuns_ - 1].text.size() >= shownLastSize_);
-    if (!grownOnly) {
+void RichTextView::showRuns(const ui::Control& control) {
+    ui::RichTextFollower::Update update = follower_.follow(control);
+    if (update.restart) {
         pending_.clear();
         clear();
-        shownRewrites_ = rewrites;
-        shownRuns_ = 0;
-        shownLastSize_ = 0;
     }
-    bool changed = !grownOnly || runs.size() > shownRuns_ ||
-                   (shownRuns_ > 0 && runs[shownRuns_ - 1].text.size() > shownLastSize_);
-    if (changed) {
-        if (shownRuns_ > 0) queueRun(runs[shownRuns_ - 1], shownLastSize_);
-        for (std::size_t i = shownRuns_; i < runs.size(); ++i) queueRun(runs[i], 0);
-        shownRuns_ = runs.size();
-        shownLastSize_ = runs.empty() ? 0 : runs.back().text.size();
-    }
+    for (auto [run, from] : update.pieces) queueRun(control.runs[run], from);
     if (pending_.empty()) {
         // Nothing waits: a scroll alone is not worth a turn of the loop.
-        if (scrolledToEnd) scrollToEnd();
+        if (control.scrolledToEnd) scrollToEnd();
         return;
     }
-    scrollPending_ = scrollPending_ || scrolledToEnd;
+    scrollPending_ = scrollPending_ || control.scrolledToEnd;
     if (!flushQueued_) {
         flushQueued_ = true;
         QMetaObject::invokeMethod(this, &RichTextView::flush, Qt::QueuedConnection);

@@ -1,8 +1,8 @@
 #pragma once
 // The rich text control: formatted runs in a read-only text box. What the model only added is
 // appended, and finding it costs the addition, not the log: between two of the model's
-// rewrites its runs only grow at the end. Additions wait for the event loop's next turn, so a
-// burst of lines is laid out as one insertion and scrolled once.
+// rewrites its runs only grow at the end (ui::RichTextFollower). Additions wait for the event
+// loop's next turn, so a burst of lines is laid out as one insertion and scrolled once.
 
 #include <QTextCharFormat>
 #include <QTextEdit>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/drawn_text.h"
 
 namespace zlx::qt {
 
@@ -17,8 +18,7 @@ class RichTextView final : public QTextEdit {
   public:
     explicit RichTextView(QWidget* parent = nullptr);
 
-    // `rewrites` is the control's count of whole replacements (ui::Control::richRewrites).
-    void showRuns(const std::vector<ui::TextRun>& runs, std::uint64_t rewrites, bool scrolledToEnd);
+    void showRuns(const ui::Control& control);
     // Shows the additions still waiting now, for whoever reads the view before the event loop
     // has turned.
     void flush();
@@ -42,9 +42,7 @@ class RichTextView final : public QTextEdit {
     std::vector<Piece> pending_;
     bool flushQueued_ = false;
     bool scrollPending_ = false;
-    std::uint64_t shownRewrites_ = 0;
-    std::size_t shownRuns_ = 0;
-    std::size_t shownLastSize_ = 0;
+    ui::RichTextFollower follower_;
 };
 
 }  // namespace zlx::qt

@@ -7,6 +7,8 @@
 #include <QSet>
 #include <filesystem>
 
+#include "ui/window_menu.h"
+
 namespace zlx::qt {
 
 namespace {
@@ -14,22 +16,6 @@ constexpr int kBorder = 1;
 constexpr int kIconSize = 16;
 constexpr int kTitlePadding = 4;
 }  // namespace
-
-QString titleSlug(const QString& title) {
-    QString slug;
-    bool pendingDash = false;
-    for (QChar c : title.toLower()) {
-        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-            (c >= QLatin1Char('0') && c <= QLatin1Char('9'))) {
-            if (pendingDash && !slug.isEmpty()) slug += QLatin1Char('-');
-            pendingDash = false;
-            slug += c;
-        } else {
-            pendingDash = true;
-        }
-    }
-    return slug.isEmpty() ? QStringLiteral("window") : slug;
-}
 
 QImage framedPicture(QWidget& window) {
     QPixmap client = window.grab();
@@ -79,7 +65,7 @@ ScreenshotResult writeScreenshots(const Renderer& renderer, const QString& dir,
     QSet<QString> used;
     for (QWidget* view : windows) {
         if (!view->isVisible() || view->isMinimized()) continue;
-        QString slug = titleSlug(view->windowTitle());
+        QString slug = QString::fromStdString(ui::titleSlug(view->windowTitle().toStdString()));
         QString unique = slug;
         for (int n = 2; used.contains(unique); ++n) unique = slug + QStringLiteral("-%1").arg(n);
         used.insert(unique);

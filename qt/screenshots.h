@@ -10,10 +10,6 @@
 
 namespace zlx::qt {
 
-// A short file-name form of a window title: lower-case letters and digits, words joined by
-// "-"; "window" when nothing is left.
-QString titleSlug(const QString& title);
-
 // The window with a plain title bar (icon and title) above its client area, so a picture shows
 // which window it is even where the platform draws no frame.
 QImage framedPicture(QWidget& window);

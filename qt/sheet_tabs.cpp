@@ -41,7 +41,7 @@ QRect pageAreaRect(const ui::PropertySheet& sheet, const DialogUnits& units) {
 
 }  // namespace
 
-SheetTabs::SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ModelInput& input,
+SheetTabs::SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ui::ModelInput& input,
                      const DialogUnits& units)
     : input_(input),
       sheet_(sheet.handle()),

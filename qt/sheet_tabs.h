@@ -6,14 +6,14 @@
 #include <QWidget>
 
 #include "qt/dialog_units.h"
-#include "qt/model_input.h"
+#include "ui/model_input.h"
 #include "ui/property_sheet.h"
 
 namespace zlx::qt {
 
 class SheetTabs {
   public:
-    SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ModelInput& input,
+    SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ui::ModelInput& input,
               const DialogUnits& units);
     SheetTabs(const SheetTabs&) = delete;
     SheetTabs& operator=(const SheetTabs&) = delete;
@@ -26,7 +26,7 @@ class SheetTabs {
   private:
     void onTabChosen(int index);
 
-    ModelInput& input_;
+    ui::ModelInput& input_;
     ui::WindowHandle sheet_;
     QTabBar* tabBar_;
     QWidget* pageArea_;

@@ -1,25 +1,12 @@
 #include "qt/text_fit.h"
 
+#include "ui/drawn_text.h"
+
 namespace zlx::qt {
 
-namespace {
-
-// Characters a name may carry that would hide or reorder what is drawn around it.
-bool misleads(char16_t c) {
-    return (c < 0x20 && c != u'\n' && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0x061C ||
-           c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069);
-}
-
-}  // namespace
-
 QString fromModel(std::string_view text) {
-    QString out = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    for (QChar& c : out)
-        if (misleads(c.unicode())) c = QChar(QChar::ReplacementCharacter);
-    return out;
+    std::u16string drawn = ui::drawnText(text);
+    return QString::fromUtf16(drawn.data(), static_cast<qsizetype>(drawn.size()));
 }
 
 std::string toModel(const QString& text) {

@@ -1,41 +1,15 @@
 #include "qt/window_menu.h"
 
 #include "qt/text_fit.h"
-#include "ui/dialog.h"
-#include "ui/property_sheet.h"
 
 namespace zlx::qt {
 
-std::vector<WindowMenuEntry> windowMenuEntries(const ui::Desktop& desktop,
-                                               ui::WindowHandle window) {
-    std::vector<WindowMenuEntry> entries;
-    const ui::Dialog* dialog = desktop.find(window);
-    if (!dialog) return entries;
-    using Action = WindowMenuEntry::Action;
-    for (const auto& item : dialog->systemMenu())
-        entries.push_back(
-            {window, item.id, item.text, Action::SysCommand, item.enabled, item.shortcut});
-    if (dialog->kind() == ui::WindowKind::Sheet) {
-        const auto* sheet = static_cast<const ui::PropertySheet*>(dialog);
-        for (int i = 0; i < sheet->pageCount(); ++i) {
-            const ui::PropertyPage& page = sheet->page(i);
-            if (!page.created()) continue;
-            for (const auto& item : page.systemMenu())
-                entries.push_back({page.handle(), item.id, item.text, Action::SysCommand,
-                                   item.enabled, item.shortcut});
-        }
-    }
-    if (dialog->owner() == ui::kNoWindow)
-        entries.push_back({window, 0, "Mi&nimize", Action::Minimize});
-    entries.push_back({window, 0, "&Close", Action::Close});
-    return entries;
-}
-
-void fillWindowMenu(QMenu& menu, const std::vector<WindowMenuEntry>& entries, ModelInput& input) {
+void fillWindowMenu(QMenu& menu, const std::vector<ui::WindowMenuEntry>& entries,
+                    ui::ModelInput& input) {
     menu.clear();
     bool standardPart = false;
-    for (const WindowMenuEntry& entry : entries) {
-        bool standard = entry.action != WindowMenuEntry::Action::SysCommand;
+    for (const ui::WindowMenuEntry& entry : entries) {
+        bool standard = entry.action != ui::WindowMenuEntry::Action::SysCommand;
         if (standard && !standardPart && !menu.isEmpty()) menu.addSeparator();
         standardPart = standard;
         QAction* action = menu.addAction(fromModel(entry.text));
@@ -47,13 +21,13 @@ void fillWindowMenu(QMenu& menu, const std::vector<WindowMenuEntry>& entries, Mo
         }
         QObject::connect(action, &QAction::triggered, &menu, [&input, entry] {
             switch (entry.action) {
-                case WindowMenuEntry::Action::SysCommand:
+                case ui::WindowMenuEntry::Action::SysCommand:
                     input.sysCommand(entry.target, entry.id);
                     break;
-                case WindowMenuEntry::Action::Minimize:
+                case ui::WindowMenuEntry::Action::Minimize:
                     input.setMinimized(entry.target, true);
                     break;
-                case WindowMenuEntry::Action::Close:
+                case ui::WindowMenuEntry::Action::Close:
                     input.close(entry.target);
                     break;
             }
@@ -61,7 +35,8 @@ void fillWindowMenu(QMenu& menu, const std::vector<WindowMenuEntry>& entries, Mo
     }
 }
 
-QToolButton* createWindowMenuButton(QWidget* parent, ModelInput& input, ui::WindowHandle window) {
+QToolButton* createWindowMenuButton(QWidget* parent, ui::ModelInput& input,
+                                    ui::WindowHandle window) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QStringLiteral("window-menu"));
     button->setText(QStringLiteral("?"));
@@ -74,7 +49,7 @@ QToolButton* createWindowMenuButton(QWidget* parent, ModelInput& input, ui::Wind
     button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
     auto* menu = new QMenu(button);
     QObject::connect(menu, &QMenu::aboutToShow, button, [menu, &input, window] {
-        fillWindowMenu(*menu, windowMenuEntries(input.desktop(), window), input);
+        fillWindowMenu(*menu, ui::windowMenuEntries(input.desktop(), window), input);
     });
     button->setMenu(menu);
     return button;

@@ -27,7 +27,7 @@ constexpr int kIconicInset = 2;
 constexpr int kProgramIconId = 128;
 }  // namespace
 
-WindowView::WindowView(const ui::Dialog& window, ModelInput& input, const DialogUnits& units,
+WindowView::WindowView(const ui::Dialog& window, ui::ModelInput& input, const DialogUnits& units,
                        const QFont& font, QWidget* parent)
     : QWidget(parent), input_(input), units_(units), handle_(window.handle()) {
     setObjectName(QStringLiteral("window-%1").arg(handle_));
@@ -317,7 +317,7 @@ void WindowView::keyPressEvent(QKeyEvent* event) {
 
 bool WindowView::handleWindowMenuShortcut(QKeyEvent& event) {
     if (!event.matches(QKeySequence::Copy)) return false;
-    for (const WindowMenuEntry& entry : windowMenuEntries(input_.desktop(), handle_)) {
+    for (const ui::WindowMenuEntry& entry : ui::windowMenuEntries(input_.desktop(), handle_)) {
         if (entry.shortcut != ui::Dialog::Shortcut::CtrlC) continue;
         if (entry.enabled) input_.sysCommand(entry.target, entry.id);
         return true;
@@ -344,7 +344,7 @@ bool WindowView::handleRadioArrow(int controlId, QKeyEvent& event) {
 void WindowView::contextMenuEvent(QContextMenuEvent* event) {
     // A page's background belongs to its sheet's window menu.
     if (!isWindow()) return event->ignore();
-    auto entries = windowMenuEntries(input_.desktop(), handle_);
+    auto entries = ui::windowMenuEntries(input_.desktop(), handle_);
     if (entries.empty()) return event->ignore();
     QMenu menu(this);
     fillWindowMenu(menu, entries, input_);

@@ -1,7 +1,7 @@
 #pragma once
 // The Qt widget of one model window: a dialog or property sheet as a top-level window, a page
 // inside its sheet. It shows the controls of the window's template as the model holds them and
-// forwards what the user does through ModelInput; it keeps no state of its own beyond what is
+// forwards what the user does through ui::ModelInput; it keeps no state of its own beyond what is
 // needed to avoid redrawing what did not change.
 
 #include <QShortcut>
@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "qt/dialog_units.h"
-#include "qt/model_input.h"
 #include "qt/sheet_tabs.h"
 #include "ui/dialog.h"
+#include "ui/model_input.h"
 
 namespace zlx::qt {
 
@@ -22,7 +22,7 @@ class WindowView final : public QWidget {
   public:
     // `parent` is null for a top-level window, which then shows its controls in `font`; a
     // child window is shown in `parent` and takes its font.
-    WindowView(const ui::Dialog& window, ModelInput& input, const DialogUnits& units,
+    WindowView(const ui::Dialog& window, ui::ModelInput& input, const DialogUnits& units,
                const QFont& font, QWidget* parent);
     ~WindowView() override;
 
@@ -74,7 +74,7 @@ class WindowView final : public QWidget {
     bool handleRadioArrow(int controlId, QKeyEvent& event);
     bool handleWindowMenuShortcut(QKeyEvent& event);
 
-    ModelInput& input_;
+    ui::ModelInput& input_;
     DialogUnits units_;
     ui::WindowHandle handle_;
     std::vector<QWidget*> widgets_;  // in the order of the model's controls

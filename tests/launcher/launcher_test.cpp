@@ -43,7 +43,7 @@ TEST(LaunchOptionsTest, AcceptsBothValueFormsAndRefusesUnknownLongOptions) {
          "",
          "",
          "",
-         "--screenshot needs the Qt front end: it cannot be used with --headless"},
+         "--screenshot needs the window front end: it cannot be used with --headless"},
     };
     for (const auto& c : cases) {
         std::string context;

@@ -132,12 +132,12 @@ TEST_F(InputTest, TheWindowMenuIsTheWholeWindowsOnEveryPageBehindAFramedButton) 
     // The menu belongs to the window, not to the page showing.
     for (int page : {0, 1, 0}) {
         sheet.setActivePage(page);
-        auto entries = windowMenuEntries(desktop, sheet.handle());
+        auto entries = ui::windowMenuEntries(desktop, sheet.handle());
         ASSERT_EQ(entries.size(), 4u) << page;  // then Minimize and Close
         EXPECT_EQ(entries[0].target, sheet.handle());
         EXPECT_EQ(entries[1].target, first.handle());
         EXPECT_EQ(entries[1].id, 16);
-        EXPECT_EQ(entries[3].action, WindowMenuEntry::Action::Close);
+        EXPECT_EQ(entries[3].action, ui::WindowMenuEntry::Action::Close);
         EXPECT_TRUE(button->isVisibleTo(renderer.view(sheet.handle()))) << page;
         EXPECT_FALSE(button->autoRaise());
         EXPECT_FALSE(button->toolTip().isEmpty());

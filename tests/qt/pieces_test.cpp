@@ -107,19 +107,6 @@ TEST(TextFitTest, WordEllipsisKeepsWholeWords) {
     EXPECT_EQ(cut, "Super...");
 }
 
-TEST(TitleSlugTest, TitlesBecomeShortFileNames) {
-    const std::map<QString, QString> cases = {
-        {"ZLX Client Diagnostics", "zlx-client-diagnostics"},
-        {"About QORDEX", "about-qordex"},
-        {"  Test -- Window (2) ", "test-window-2"},
-        {QString::fromUtf8("Prüfung"), "pr-fung"},
-        {"", "window"},
-        {"***", "window"},
-    };
-    for (const auto& [title, slug] : cases)
-        EXPECT_EQ(titleSlug(title), slug) << title.toStdString();
-}
-
 TEST(IconsTest, TheProgramsIconsAreDrawnAndOthersAreEmpty) {
     for (int id : {128, 145, 161}) {
         EXPECT_TRUE(hasIcon(id));

@@ -42,11 +42,14 @@ TEST_F(PolishTest, ALogScrolledToItsEndShowsWholeLinesForEveryHeight) {
         RichTextView view;
         view.resize(300, height);
         view.show();
-        std::vector<ui::TextRun> runs{{std::string(), 0, false, false}};
-        for (int i = 0; i < 60; ++i) runs[0].text += "10:00:" + std::to_string(i) + " line\n";
-        view.showRuns(runs, 0, true);
+        ui::Control log;
+        log.kind = ui::ControlKind::RichText;
+        log.scrolledToEnd = true;
+        log.runs = {{std::string(), 0, false, false}};
+        for (int i = 0; i < 60; ++i) log.runs[0].text += "10:00:" + std::to_string(i) + " line\n";
+        view.showRuns(log);
         QCoreApplication::processEvents();
-        view.showRuns(runs, 0, true);
+        view.showRuns(log);
         QTextBlock top = view.cursorForPosition(QPoint(4, 1)).block();
         int topEdge = qRound(view.document()->documentLayout()->blockBoundingRect(top).top()) -
                       view.verticalScrollBar()->value();
@@ -63,10 +66,13 @@ TEST_F(PolishTest, ABurstOfLinesIsLaidOutAsOneInsertionAndScrolledOnce) {
                      [&insertions](int, int, int) { ++insertions; });
     QObject::connect(view.verticalScrollBar(), &QScrollBar::valueChanged,
                      [&scrolls](int) { ++scrolls; });
-    std::vector<ui::TextRun> runs{{std::string(), 0, false, false}};
+    ui::Control log;
+    log.kind = ui::ControlKind::RichText;
+    log.scrolledToEnd = true;
+    log.runs = {{std::string(), 0, false, false}};
     for (int i = 0; i < 50; ++i) {
-        runs[0].text += "10:00:" + std::to_string(i) + " line\n";
-        view.showRuns(runs, 0, true);
+        log.runs[0].text += "10:00:" + std::to_string(i) + " line\n";
+        view.showRuns(log);
     }
     QCoreApplication::processEvents();
     EXPECT_EQ(insertions, 1);

@@ -45,7 +45,7 @@ TEST(ProgramProcessTest, EndsWithAClearMessageAndStatus) {
          {"--headless", "--script", script, "--screenshot", dir.path()},
          {},
          64,
-         "zlxdiag: --screenshot needs the Qt front end",
+         "zlxdiag: --screenshot needs the window front end",
          ""},
         {"a screenshot folder that cannot be made",
          {"--script", script, "--screenshot", dir.file("blocker/pictures")},

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "ui/window_menu.h"
+
 namespace zlx::ui {
 namespace {
 
@@ -109,6 +113,20 @@ TEST(RichTextTest, PlainAppendIsTheWholeTextWrittenAgain) {
             EXPECT_EQ(fast.runs, slow.runs) << step.text;
         }
     }
+}
+
+TEST(TitleSlugTest, TitlesBecomeShortFileNames) {
+    const std::map<std::string, std::string> cases = {
+        {"ZLX Client Diagnostics", "zlx-client-diagnostics"},
+        {"About QORDEX", "about-qordex"},
+        {"  Test -- Window (2) ", "test-window-2"},
+        {"Pr\xC3\xBC"
+         "fung",
+         "pr-fung"},
+        {"", "window"},
+        {"***", "window"},
+    };
+    for (const auto& [title, slug] : cases) EXPECT_EQ(titleSlug(title), slug) << title;
 }
 
 }  // namespace

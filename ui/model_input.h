@@ -5,54 +5,54 @@
 #include "ui/desktop.h"
 #include "ui/services.h"
 
-namespace zlx::qt {
+namespace zlx::ui {
 
 class ModelInput {
   public:
-    explicit ModelInput(ui::Desktop& desktop) : desktop_(desktop) {}
+    explicit ModelInput(Desktop& desktop) : desktop_(desktop) {}
     ModelInput(const ModelInput&) = delete;
     ModelInput& operator=(const ModelInput&) = delete;
 
-    ui::Desktop& desktop() const { return desktop_; }
+    Desktop& desktop() const { return desktop_; }
 
     // A push or radio button of `window` was clicked: BN_CLICKED (an automatic radio button
     // checks itself first).
-    void click(ui::WindowHandle window, int controlId);
+    void click(WindowHandle window, int controlId);
     // Entry `index` of drop-down list `controlId` was chosen: the selection, then CBN_SELCHANGE.
-    void select(ui::WindowHandle window, int controlId, int index);
+    void select(WindowHandle window, int controlId, int index);
     // The close box or Escape: WM_CLOSE.
-    void close(ui::WindowHandle window);
+    void close(WindowHandle window);
     // An item of the window menu: WM_SYSCOMMAND to the window that added it.
-    void sysCommand(ui::WindowHandle window, int itemId);
+    void sysCommand(WindowHandle window, int itemId);
     // A click on the tab of page `index` of a property sheet.
-    void activatePage(ui::WindowHandle sheet, int index);
+    void activatePage(WindowHandle sheet, int index);
     // The window frame was minimised or restored by the user.
-    void setMinimized(ui::WindowHandle window, bool minimized);
+    void setMinimized(WindowHandle window, bool minimized);
     // The cursor the window under the pointer asks for (WM_SETCURSOR).
-    ui::Cursor cursorOver(ui::WindowHandle window);
+    Cursor cursorOver(WindowHandle window);
 
     // The keyboard. The input focus moved to control `controlId` of `window` (0: to no
     // control of it, such as a sheet's tabs).
-    void focus(ui::WindowHandle window, int controlId);
+    void focus(WindowHandle window, int controlId);
     // Enter in top-level window `window`: the push button the model says Enter presses.
-    void enter(ui::WindowHandle window);
+    void enter(WindowHandle window);
     // An arrow key on radio button `controlId`: the next (`step` 1) or previous (-1) button of
     // its group takes the focus and is clicked.
-    void radioArrow(ui::WindowHandle window, int controlId, int step);
+    void radioArrow(WindowHandle window, int controlId, int step);
     // Alt with `key` in `window`.
-    void accessKey(ui::WindowHandle window, char key);
+    void accessKey(WindowHandle window, char key);
     // Ctrl+Tab and the like in a property sheet: the next (1) or previous (-1) page.
-    void stepPage(ui::WindowHandle sheet, int step);
+    void stepPage(WindowHandle sheet, int step);
     // The user sized the window to `width` x `height` dialog units.
-    void resize(ui::WindowHandle window, int width, int height);
+    void resize(WindowHandle window, int width, int height);
 
     // True while the model handles an input forwarded from here.
     bool busy() const { return depth_ > 0; }
 
   private:
     class Scope;
-    ui::Desktop& desktop_;
+    Desktop& desktop_;
     int depth_ = 0;
 };
 
-}  // namespace zlx::qt
+}  // namespace zlx::ui
