@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
 #include "launcher/program.h"
 #include "launcher/run_machine.h"
@@ -23,9 +24,9 @@ constexpr int kSignalWatchInterval = 100;  // ms
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     platform::TerminationSignals terminations;
     auto machine = launcher::chooseMachine(options, err);
-    if (!machine) return 1;
+    if (!machine) return launcher::kExitCouldNotRun;
     auto folder = launcher::sharedInstanceScope(err);
-    if (!folder) return 1;
+    if (!folder) return launcher::kExitCouldNotRun;
 
     platform::RealClock clock;
     QtServices services;

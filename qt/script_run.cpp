@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "launcher/exit_status.h"
 #include "launcher/headless_run.h"
 #include "launcher/program.h"
 #include "launcher/run_machine.h"
@@ -17,11 +18,11 @@ namespace zlx::qt {
 int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scriptText,
                   std::ostream& out, std::ostream& err) {
     auto machine = launcher::chooseMachine(options, err);
-    if (!machine) return 1;
+    if (!machine) return launcher::kExitCouldNotRun;
     auto commands = launcher::loadScript(scriptText, err);
-    if (!commands) return 2;
+    if (!commands) return launcher::kExitCouldNotRun;
     launcher::ScriptedInstanceScope instanceScope;
-    if (!instanceScope.usable(err)) return 1;
+    if (!instanceScope.usable(err)) return launcher::kExitCouldNotRun;
     platform::ManualClock clock(machine->scenario->machine.localTimeStart);
     ui::HeadlessServices services;
     launcher::Program program(

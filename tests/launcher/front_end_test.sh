@@ -29,4 +29,18 @@ maps_toolkit "$program" --script "$script" || fail "--script without --headless 
 "$program" --headless --script "$script" >"$work/headless" 2>&1 || fail "headless run failed"
 "$program" --script "$script" >"$work/window" 2>&1 || fail "window run failed"
 cmp -s "$work/headless" "$work/window" || { diff "$work/headless" "$work/window"; fail "transcripts differ"; }
+
+# A run that cannot start ends the same way in both programs: its message and its status.
+printf '{"machine": ' >"$work/cut-short.json"
+for broken in "--scenario $work/missing.json" "--scenario $work/cut-short.json"; do
+  for how in headless window; do
+    status=0
+    # shellcheck disable=SC2046,SC2086
+    "$program" $([ $how = headless ] && echo --headless) --script "$script" $broken \
+      >"$work/$how" 2>&1 || status=$?
+    echo "exit $status" >>"$work/$how"
+  done
+  grep -qx 'exit 2' "$work/headless" || { cat "$work/headless"; fail "$broken: not status 2"; }
+  cmp -s "$work/headless" "$work/window" || { diff "$work/headless" "$work/window"; fail "$broken ends differently when drawn"; }
+done
 echo "front_end_test: the command-line modes map no Qt library; scripts draw in the window program"
