@@ -1,9 +1,11 @@
 #include "qt/sheet_tabs.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyleOptionTabWidgetFrame>
 #include <algorithm>
+#include <cmath>
 
 #include "qt/text_fit.h"
 
@@ -17,14 +19,33 @@ class TabPane final : public QWidget {
     using QWidget::QWidget;
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QStyleOptionTabWidgetFrame option;
         option.initFrom(this);
         option.shape = QTabBar::RoundedNorth;
         option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
         QPainter painter(this);
-        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+        // Qt's raster engine shares a fill of 96 spans or more (a line a pixel wide gives one
+        // a scanline) among its thread pool's workers, and the frame's sides run the page's
+        // whole height: drawn whole, the first paint woke the workers a dozen times for lines a
+        // pixel wide. In bands of fewer scanlines every fill stays on this thread, and the
+        // pixels are the same. At a fractional scale a band's edge could cut a device pixel,
+        // which both bands would then blend: there the frame is drawn whole.
+        const QRect dirty = event->rect();
+        const qreal ratio = devicePixelRatioF();
+        const int band = ratio == std::floor(ratio)
+                             ? std::max(1, kFrameBandPixels / static_cast<int>(ratio))
+                             : dirty.height();
+        for (int top = dirty.top(); top <= dirty.bottom(); top += band) {
+            painter.setClipRect(
+                QRect(dirty.left(), top, dirty.width(), std::min(band, dirty.bottom() - top + 1)));
+            style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, this);
+        }
     }
+
+  private:
+    // Device pixels: both sides of a band make fewer than 96 spans.
+    static constexpr int kFrameBandPixels = 40;
 };
 
 // The page area: as large as the largest page, centred in the sheet's width below the tabs.

@@ -1,5 +1,8 @@
 #include "qt/window_menu.h"
 
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+
 #include "qt/text_fit.h"
 
 namespace zlx::qt {
@@ -35,9 +38,31 @@ void fillWindowMenu(QMenu& menu, const std::vector<ui::WindowMenuEntry>& entries
     }
 }
 
+namespace {
+
+// The "?" alone says enough; the style's menu arrow would crowd it in a corner. The button is
+// drawn as the style draws one without a menu, rather than through a style sheet that hides
+// the arrow: a style sheet puts the button under a style of its own, parsed and polished before
+// the window's first paint.
+class WindowMenuButton final : public QToolButton {
+  public:
+    using QToolButton::QToolButton;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        option.features &= ~QStyleOptionToolButton::HasMenu;
+        painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    }
+};
+
+}  // namespace
+
 QToolButton* createWindowMenuButton(QWidget* parent, ui::ModelInput& input,
                                     ui::WindowHandle window) {
-    auto* button = new QToolButton(parent);
+    auto* button = new WindowMenuButton(parent);
     button->setObjectName(QStringLiteral("window-menu"));
     button->setText(QStringLiteral("?"));
     button->setToolTip(QObject::tr("Window menu"));
@@ -45,8 +70,6 @@ QToolButton* createWindowMenuButton(QWidget* parent, ui::ModelInput& input,
     button->setAutoRaise(false);
     button->setFocusPolicy(Qt::NoFocus);
     button->setPopupMode(QToolButton::InstantPopup);
-    // The "?" alone says enough; the style's menu arrow would crowd it in a corner.
-    button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
     auto* menu = new QMenu(button);
     QObject::connect(menu, &QMenu::aboutToShow, button, [menu, &input, window] {
         fillWindowMenu(*menu, ui::windowMenuEntries(input.desktop(), window), input);

@@ -4,8 +4,7 @@
 
 namespace zlx::platform::sim {
 
-NotificationHub::NotificationHub(Clock& clock, CallLog& log)
-    : clock_(clock), log_(log), thread_([this] { run(); }) {}
+NotificationHub::NotificationHub(Clock& clock, CallLog& log) : clock_(clock), log_(log) {}
 
 NotificationHub::~NotificationHub() {
     stop();
@@ -18,7 +17,8 @@ void NotificationHub::stop() {
         stopping_ = true;
     }
     wake_.notify_all();
-    thread_.join();
+    // No post starts the thread once stopping_ is set, so thread_ no longer changes.
+    if (thread_.joinable()) thread_.join();
     // What was never delivered must not keep a manual clock waiting.
     std::lock_guard lock(mutex_);
     for (std::size_t i = 0; i < queue_.size(); ++i) clock_.endActivity();
@@ -46,6 +46,9 @@ void NotificationHub::post(WlanNotification notification, std::string label) {
         if (stopping_) return;
         clock_.beginActivity();
         queue_.push_back(Pending{std::move(notification), std::move(label)});
+        // Started by the first notification rather than with the service: a window's first
+        // paint needs none, and many runs post nothing at all.
+        if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
     }
     wake_.notify_all();
 }

@@ -56,7 +56,7 @@ class NotificationHub {
     std::deque<Pending> queue_;
     std::map<WlanHandle, Registration> registrations_;
     bool stopping_ = false;
-    std::thread thread_;  // last: starts once the members above exist
+    std::thread thread_;  // the delivery thread, from the first post on
 };
 
 }  // namespace zlx::platform::sim
