@@ -2,15 +2,29 @@
 
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextLayout>
 #include <QtMath>
 
+#include "qt/log_layout.h"
 #include "qt/text_fit.h"
 
 namespace zlx::qt {
 
-RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
+namespace {
+// How long lines that follow shown ones wait, at most, to be shown with those that come after
+// them: one frame of a 60 Hz display.
+constexpr int kFrameMs = 16;
+}  // namespace
+
+RichTextView::RichTextView(QWidget* parent)
+    : QTextEdit(parent), layout_(new LogLayout(document())) {
+    document()->setDocumentLayout(layout_);
+    // Nothing in a read-only log is undone: each insertion would only grow the undo stack.
+    document()->setUndoRedoEnabled(false);
+    frameEnd_.setSingleShot(true);
+    connect(&frameEnd_, &QTimer::timeout, this, &RichTextView::flush);
     setReadOnly(true);
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
@@ -18,6 +32,7 @@ RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
 
 int RichTextView::lineHeight() const {
     QTextBlock block = document()->firstBlock();
+    layout_->blockBoundingRect(block);  // laid out if it has not shown yet
     if (block.isValid() && block.layout() && block.layout()->lineCount() > 0)
         return qCeil(block.layout()->lineAt(0).height());
     return QFontMetrics(font()).height();
@@ -41,30 +56,42 @@ void RichTextView::fitWholeLines() {
 }
 
 void RichTextView::queueRun(const ui::TextRun& run, std::size_t from) {
-    QTextCharFormat format;
-    format.setForeground(QColor::fromRgb(run.color));
-    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
-    format.setFontUnderline(run.underline);
     QString text = fromModel(std::string_view(run.text).substr(from));
-    if (!pending_.empty() && pending_.back().format == format)
-        pending_.back().text += text;
-    else
-        pending_.push_back({std::move(text), format});
+    // A flood's lines all look the same: they join the piece before, and its format is made
+    // once, not once a line.
+    if (!pending_.empty()) {
+        Piece& last = pending_.back();
+        if (last.color == run.color && last.bold == run.bold && last.underline == run.underline) {
+            last.text += text;
+            return;
+        }
+    }
+    pending_.push_back({std::move(text), run.color, run.bold, run.underline});
 }
 
 void RichTextView::scrollToEnd() {
-    moveCursor(QTextCursor::End);
-    ensureCursorVisible();
+    layout_->layOutTail(viewport()->height());
+    // The bar first: the cursor then moves to the end already in view, and the view scrolls
+    // once, not to the cursor and then by the margin below it.
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    moveCursor(QTextCursor::End);
 }
 
 void RichTextView::flush() {
     flushQueued_ = false;
+    frameEnd_.stop();
     if (!pending_.empty()) {
+        sinceShown_.start();
         QTextCursor cursor(document());
         cursor.beginEditBlock();
         cursor.movePosition(QTextCursor::End);
-        for (const Piece& piece : pending_) cursor.insertText(piece.text, piece.format);
+        for (const Piece& piece : pending_) {
+            QTextCharFormat format;
+            format.setForeground(QColor::fromRgb(piece.color));
+            format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
+            format.setFontUnderline(piece.underline);
+            cursor.insertText(piece.text, format);
+        }
         cursor.endEditBlock();
         pending_.clear();
         fitWholeLines();
@@ -78,6 +105,8 @@ void RichTextView::showRuns(const ui::Control& control) {
     if (update.restart) {
         pending_.clear();
         clear();
+        // A rewrite is no flood: it shows on the next turn, whatever came before it.
+        if (!update.pieces.empty()) queueFlush(true);
     }
     for (auto [run, from] : update.pieces) queueRun(control.runs[run], from);
     if (pending_.empty()) {
@@ -86,10 +115,20 @@ void RichTextView::showRuns(const ui::Control& control) {
         return;
     }
     scrollPending_ = scrollPending_ || control.scrolledToEnd;
-    if (!flushQueued_) {
-        flushQueued_ = true;
-        QMetaObject::invokeMethod(this, &RichTextView::flush, Qt::QueuedConnection);
+    queueFlush(!sinceShown_.isValid() || sinceShown_.elapsed() >= kFrameMs);
+}
+
+void RichTextView::queueFlush(bool nextTurn) {
+    if (nextTurn && frameEnd_.isActive()) {
+        frameEnd_.stop();
+        flushQueued_ = false;
     }
+    if (flushQueued_) return;
+    flushQueued_ = true;
+    if (nextTurn)
+        QMetaObject::invokeMethod(this, &RichTextView::flush, Qt::QueuedConnection);
+    else
+        frameEnd_.start(static_cast<int>(kFrameMs - sinceShown_.elapsed()));
 }
 
 }  // namespace zlx::qt

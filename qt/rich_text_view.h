@@ -2,10 +2,14 @@
 // The rich text control: formatted runs in a read-only text box. What the model only added is
 // appended, and finding it costs the addition, not the log: between two of the model's
 // rewrites its runs only grow at the end (ui::RichTextFollower). Additions wait for the event
-// loop's next turn, so a burst of lines is laid out as one insertion and scrolled once.
+// loop's next turn, so a burst of lines is laid out as one insertion and scrolled once; lines
+// that come within a frame of the last ones shown wait for that frame, so a flood is inserted,
+// scrolled and painted once a frame however often it delivers. The document is laid out only
+// where it shows (LogLayout).
 
-#include <QTextCharFormat>
+#include <QElapsedTimer>
 #include <QTextEdit>
+#include <QTimer>
 #include <cstdint>
 #include <vector>
 
@@ -14,13 +18,15 @@
 
 namespace zlx::qt {
 
+class LogLayout;
+
 class RichTextView final : public QTextEdit {
   public:
     explicit RichTextView(QWidget* parent = nullptr);
 
     void showRuns(const ui::Control& control);
-    // Shows the additions still waiting now, for whoever reads the view before the event loop
-    // has turned.
+    // Shows the additions still waiting now, for whoever reads the view before they would show
+    // by themselves.
     void flush();
 
     // The height of one line of text as the document lays it out.
@@ -34,14 +40,21 @@ class RichTextView final : public QTextEdit {
     // whole lines from top to bottom instead of the lower half of one at the top.
     void fitWholeLines();
     void queueRun(const ui::TextRun& run, std::size_t from);
+    // On the loop's next turn, or at the end of the frame the last lines were shown in.
+    void queueFlush(bool nextTurn);
     void scrollToEnd();
     struct Piece {
         QString text;
-        QTextCharFormat format;
+        std::uint32_t color;
+        bool bold;
+        bool underline;
     };
+    LogLayout* layout_;
     std::vector<Piece> pending_;
     bool flushQueued_ = false;
     bool scrollPending_ = false;
+    QTimer frameEnd_;
+    QElapsedTimer sinceShown_;
     ui::RichTextFollower follower_;
 };
 

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <filesystem>
 
+#include "qt/rich_text_view.h"
 #include "ui/window_menu.h"
 
 namespace zlx::qt {
@@ -47,7 +48,10 @@ QImage framedPicture(QWidget& window) {
 
 ScreenshotResult writeScreenshots(const Renderer& renderer, const QString& dir,
                                   const QString& name) {
-    // Pending layout and paint requests first, so the picture shows the model as it is now.
+    // Pending layout and paint requests first, and the lines a log holds back for its next
+    // frame, so the picture shows the model as it is now.
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* log = dynamic_cast<RichTextView*>(widget)) log->flush();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     ScreenshotResult result;
