@@ -134,9 +134,11 @@ bool TroubleshootingPage::fillProfileList() {
     std::vector<platform::WlanProfileInfo> profiles;
     // A list that cannot be had stays empty: the search below still runs.
     wlan::getProfileList(ctx_.platform.wlan, ctx_.selection.selectedInterface, profiles);
+    std::vector<std::string> entries;
+    entries.reserve(profiles.size());
     for (const auto& profile : profiles) {
         bool eligible = isZlxProfile(ctx_, profile.name);
-        comboAdd(kIdProfileList, (eligible ? " " : "*") + profile.name);
+        entries.push_back((eligible ? " " : "*") + profile.name);
         bool isChoice =
             connectedEligible ? (eligible && profile.name == current) : (eligible && !chosen);
         if (isChoice && !chosen) {
@@ -144,6 +146,7 @@ bool TroubleshootingPage::fillProfileList() {
             chosen = true;
         }
     }
+    comboAddAll(kIdProfileList, std::move(entries));
     selectedProfileIndex_ = comboFindExact(kIdProfileList, " " + ctx_.selectedProfileName);
     comboSetSel(kIdProfileList, selectedProfileIndex_);
     return chosen;

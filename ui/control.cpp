@@ -76,6 +76,30 @@ int comboAddString(Control& c, std::string_view text) {
     return index;
 }
 
+void comboAddStrings(Control& c, std::vector<std::string> texts) {
+    const std::size_t before = c.items.size();
+    c.items.reserve(before + texts.size());
+    for (std::string& text : texts) c.items.push_back(std::move(text));
+    if (!(c.style & kStyleSorted)) return;
+    // The list before is sorted: a stable sort leaves each new text after the equal texts
+    // already there and after the equal ones added before it, where upper_bound puts it.
+    std::vector<std::size_t> order(c.items.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&c](std::size_t a, std::size_t b) {
+        return compareNoCase(c.items[a], c.items[b]) < 0;
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(order.size());
+    int selection = kCbErr;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (c.selection >= 0 && order[i] == static_cast<std::size_t>(c.selection))
+            selection = static_cast<int>(i);
+        sorted.push_back(std::move(c.items[order[i]]));
+    }
+    c.items = std::move(sorted);
+    c.selection = selection;
+}
+
 void comboResetContent(Control& c) {
     c.items.clear();
     c.selection = kCbErr;

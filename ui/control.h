@@ -100,6 +100,10 @@ struct Control {
 // Drop-down list (CB_ADDSTRING, CB_FINDSTRINGEXACT ...). Sorted insertion and the exact search
 // ignore case, as the Windows control does.
 int comboAddString(Control& c, std::string_view text);
+// Adds the texts in their order with the outcome of one comboAddString each: the same items,
+// positions and selection. A sorted list sorts once, where one insertion at a time moves the
+// list's tail for every text.
+void comboAddStrings(Control& c, std::vector<std::string> texts);
 void comboResetContent(Control& c);
 int comboFindStringExact(const Control& c, std::string_view text);
 // Selects `index`, or nothing for -1 or an index out of range (then returns kCbErr).

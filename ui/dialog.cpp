@@ -345,6 +345,13 @@ int Dialog::comboAdd(int id, std::string_view text) {
     return index;
 }
 
+void Dialog::comboAddAll(int id, std::vector<std::string> texts) {
+    if (Control* c = control(id)) {
+        comboAddStrings(*c, std::move(texts));
+        desktop_.notifyControl(handle_, id);
+    }
+}
+
 void Dialog::comboReset(int id) {
     if (Control* c = control(id)) {
         comboResetContent(*c);

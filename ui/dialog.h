@@ -73,6 +73,8 @@ class Dialog {
     void autoCheckRadio(int id);
     // Drop-down lists.
     int comboAdd(int id, std::string_view text);
+    // Many texts, as many comboAdd calls would add them, with one change told to the renderer.
+    void comboAddAll(int id, std::vector<std::string> texts);
     void comboReset(int id);
     int comboSetSel(int id, int index);
     int comboGetSel(int id) const;

@@ -26,6 +26,33 @@ TEST(ComboTest, SortedInsertionIgnoresCaseAndKeepsSelectionOnItsEntry) {
     EXPECT_EQ(c.items[c.selection], " beta");
 }
 
+TEST(ComboTest, AddingManyAtOnceEndsAsAddingThemOneByOne) {
+    struct Case {
+        std::vector<std::string> before;
+        int selected;
+        std::vector<std::string> added;
+    };
+    const Case cases[] = {
+        {{}, -1, {" b", "*a", " A", " a", "*A", " c"}},
+        {{" a", " b", " c"}, 1, {" B", "*b", " a", " 0"}},
+        {{" z"}, 0, {}},
+        {{" same", " SAME"}, 1, {" Same", " same"}},
+    };
+    for (bool sorted : {true, false}) {
+        for (const Case& t : cases) {
+            Control one = sorted ? sortedList() : Control{};
+            one.kind = ControlKind::DropDownList;
+            for (const std::string& text : t.before) comboAddString(one, text);
+            comboSetCurSel(one, t.selected);
+            Control many = one;
+            for (const std::string& text : t.added) comboAddString(one, text);
+            comboAddStrings(many, t.added);
+            EXPECT_EQ(many.items, one.items) << sorted << " " << t.added.size();
+            EXPECT_EQ(many.selection, one.selection) << sorted << " " << t.added.size();
+        }
+    }
+}
+
 TEST(ComboTest, UnsortedListKeepsOrder) {
     Control c;
     c.kind = ControlKind::DropDownList;
