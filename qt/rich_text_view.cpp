@@ -106,7 +106,7 @@ void RichTextView::showRuns(const ui::Control& control) {
         pending_.clear();
         clear();
         // A rewrite is no flood: it shows on the next turn, whatever came before it.
-        if (!update.pieces.empty()) queueFlush(true);
+        if (!update.pieces.empty()) queueFlush(0);
     }
     for (auto [run, from] : update.pieces) queueRun(control.runs[run], from);
     if (pending_.empty()) {
@@ -115,10 +115,14 @@ void RichTextView::showRuns(const ui::Control& control) {
         return;
     }
     scrollPending_ = scrollPending_ || control.scrolledToEnd;
-    queueFlush(!sinceShown_.isValid() || sinceShown_.elapsed() >= kFrameMs);
+    // Read once: a frame that ends between two readings must not leave a wait below zero, which
+    // a timer refuses, and the lines would never show.
+    const qint64 since = sinceShown_.isValid() ? sinceShown_.elapsed() : kFrameMs;
+    queueFlush(since >= kFrameMs ? 0 : static_cast<int>(kFrameMs - since));
 }
 
-void RichTextView::queueFlush(bool nextTurn) {
+void RichTextView::queueFlush(int waitMs) {
+    const bool nextTurn = waitMs <= 0;
     if (nextTurn && frameEnd_.isActive()) {
         frameEnd_.stop();
         flushQueued_ = false;
@@ -128,7 +132,7 @@ void RichTextView::queueFlush(bool nextTurn) {
     if (nextTurn)
         QMetaObject::invokeMethod(this, &RichTextView::flush, Qt::QueuedConnection);
     else
-        frameEnd_.start(static_cast<int>(kFrameMs - sinceShown_.elapsed()));
+        frameEnd_.start(waitMs);
 }
 
 }  // namespace zlx::qt

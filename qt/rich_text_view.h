@@ -40,8 +40,9 @@ class RichTextView final : public QTextEdit {
     // whole lines from top to bottom instead of the lower half of one at the top.
     void fitWholeLines();
     void queueRun(const ui::TextRun& run, std::size_t from);
-    // On the loop's next turn, or at the end of the frame the last lines were shown in.
-    void queueFlush(bool nextTurn);
+    // On the loop's next turn (a wait of 0), or after `waitMs`, at the end of the frame the
+    // last lines were shown in.
+    void queueFlush(int waitMs);
     void scrollToEnd();
     struct Piece {
         QString text;
