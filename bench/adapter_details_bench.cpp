@@ -11,8 +11,8 @@
 #include "adapterinfo/windows_version.h"
 #include "platform/clock.h"
 #include "platform/host.h"
-#include "platform/sim/scenario.h"
-#include "platform/sim/sim_machine.h"
+#include "sim/scenario.h"
+#include "sim/sim_machine.h"
 
 namespace {
 
@@ -26,13 +26,11 @@ void BM_BuildAdapterDetails(benchmark::State& state) {
     }
     {
         platform::ManualClock clock;
-        platform::sim::SimMachine machine(platform::sim::loadDefaultScenario(), clock,
-                                          platform::sim::CallRecording::Off);
+        sim::SimMachine machine(sim::loadDefaultScenario(), clock, sim::CallRecording::Off);
         platform::host::NativeNamedMutexes mutexes(pattern, clock);
         platform::host::NativeSingleInstance instance("{adapter-details-bench}", pattern);
         platform::host::NativeSavedFiles saved;
-        platform::Platform platform =
-            platform::sim::makePlatform(machine, mutexes, instance, saved);
+        platform::Platform platform = sim::makePlatform(machine, mutexes, instance, saved);
         context::ProductData product;
         std::uint32_t servicePack = 0;
         std::uint32_t code = adapterinfo::classifyWindowsVersion(machine.system(), servicePack);

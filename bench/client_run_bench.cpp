@@ -11,7 +11,7 @@
 
 #include "clientsuite/test_suite.h"
 #include "platform/host.h"
-#include "platform/sim/sim_machine.h"
+#include "sim/sim_machine.h"
 #include "ui/headless.h"
 #include "wlan/interfaces.h"
 
@@ -26,14 +26,14 @@ class QuietSink final : public clientsuite::TestSink {
 };
 
 void BM_ClientRunOnTheRealClock(benchmark::State& state) {
-    platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
+    sim::Scenario scenario = sim::loadDefaultScenario();
     scenario.ping.durationMs = 1000;
     platform::RealClock clock;
-    platform::sim::SimMachine machine(scenario, clock, platform::sim::CallRecording::Off);
+    sim::SimMachine machine(scenario, clock, sim::CallRecording::Off);
     platform::host::NativeSingleInstance instance(platform::host::kInstanceMutexName, "/tmp");
     platform::host::NativeNamedMutexes mutexes("/tmp", clock);
     platform::host::NativeSavedFiles saved;
-    platform::Platform bundle = platform::sim::makePlatform(machine, mutexes, instance, saved);
+    platform::Platform bundle = sim::makePlatform(machine, mutexes, instance, saved);
     ui::HeadlessServices services;
     ui::Desktop desktop(clock, services, [](int) -> std::optional<std::string> { return {}; });
     context::AppContext ctx(bundle, desktop);

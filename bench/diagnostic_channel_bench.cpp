@@ -5,8 +5,8 @@
 #include "context/app_context.h"
 #include "diagchannel/notification_client.h"
 #include "platform/host.h"
-#include "platform/sim/ihv_service.h"
-#include "platform/sim/sim_machine.h"
+#include "sim/ihv_service.h"
+#include "sim/sim_machine.h"
 #include "troubleshooting/profile_eligibility.h"
 #include "ui/headless.h"
 #include "wlan/interfaces.h"
@@ -16,16 +16,16 @@ namespace {
 using namespace zlx;
 
 struct Program {
-    explicit Program(const platform::sim::Scenario& scenario)
-        : machine(scenario, clock, platform::sim::CallRecording::Off),
+    explicit Program(const sim::Scenario& scenario)
+        : machine(scenario, clock, sim::CallRecording::Off),
           instance(platform::host::kInstanceMutexName, "/tmp"),
           mutexes("/tmp", clock),
-          bundle(platform::sim::makePlatform(machine, mutexes, instance, saved)),
+          bundle(sim::makePlatform(machine, mutexes, instance, saved)),
           desktop(clock, services, [](int) -> std::optional<std::string> { return {}; }),
           context(bundle, desktop),
           notifications(context) {}
     platform::ManualClock clock;
-    platform::sim::SimMachine machine;
+    sim::SimMachine machine;
     platform::host::NativeSingleInstance instance;
     platform::host::NativeNamedMutexes mutexes;
     platform::host::NativeSavedFiles saved;
@@ -37,9 +37,9 @@ struct Program {
 };
 
 void BM_NotificationRoutine(benchmark::State& state) {
-    Program p(platform::sim::loadDefaultScenario());
+    Program p(sim::loadDefaultScenario());
     p.context.runState.setRunState(context::RunState::Testing);
-    const platform::WlanNotification n = platform::sim::ihvNotification(0x80000007);
+    const platform::WlanNotification n = sim::ihvNotification(0x80000007);
     for (auto _ : state) {
         p.notifications.onNotification(n);
         // The posted line waits in the queue; drop it as the window would take it.
@@ -50,7 +50,7 @@ void BM_NotificationRoutine(benchmark::State& state) {
 BENCHMARK(BM_NotificationRoutine);
 
 void BM_ListHundredProfiles(benchmark::State& state) {
-    platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
+    sim::Scenario scenario = sim::loadDefaultScenario();
     auto& profiles = scenario.wlan.interfaces.at(0).profiles;
     const auto model = profiles.at(0);
     profiles.clear();

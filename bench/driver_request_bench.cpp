@@ -10,8 +10,8 @@
 #include <ctime>
 
 #include "platform/clock.h"
-#include "platform/sim/scenario.h"
-#include "platform/sim/sim_machine.h"
+#include "sim/scenario.h"
+#include "sim/sim_machine.h"
 #include "wlan/driver_channel.h"
 
 namespace {
@@ -29,8 +29,7 @@ constexpr int kRound = 256;
 
 void BM_DriverRequest(benchmark::State& state, wlan::DriverRequestCode code) {
     platform::ManualClock clock;
-    platform::sim::SimMachine machine(platform::sim::loadDefaultScenario(), clock,
-                                      platform::sim::CallRecording::Off);
+    sim::SimMachine machine(sim::loadDefaultScenario(), clock, sim::CallRecording::Off);
     platform::Guid adapter = machine.scenario().wlan.interfaces.at(0).guid;
     bool serviceControlOff = false;
     wlan::DriverChannel channel(machine.wlan(), adapter, serviceControlOff, {0x02, 0x5A, 0x58});

@@ -31,7 +31,7 @@ using Micros = std::chrono::duration<double, std::micro>;
 // The built-in machine on the manual clock, put together as --watch puts it.
 struct WatchBench {
     explicit WatchBench(const std::string& folder)
-        : scenario(platform::sim::loadDefaultScenario()),
+        : scenario(sim::loadDefaultScenario()),
           program(scenario, clock, services, folder, 0x10000) {
         adapterinfo::AdapterStateContext state = program.application().adapterState();
         app::initialiseProcess(state);
@@ -43,7 +43,7 @@ struct WatchBench {
     }
     platform::ManualClock clock;
     ui::HeadlessServices services;
-    platform::sim::Scenario scenario;
+    sim::Scenario scenario;
     launcher::Program program;
 };
 

@@ -14,7 +14,7 @@
 
 #include "launcher/program.h"
 #include "platform/host.h"
-#include "platform/sim/scenario.h"
+#include "sim/scenario.h"
 #include "ui/headless.h"
 
 namespace {
@@ -46,7 +46,7 @@ double mean(const std::vector<double>& v, int first, int last) {
 void BM_ADayWithTheCurrentStatusPageOpen(benchmark::State& state) {
     for (auto _ : state) {
         platform::host::PrivateInstanceScope scope;
-        platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
+        sim::Scenario scenario = sim::loadDefaultScenario();
         platform::ManualClock clock(scenario.machine.localTimeStart);
         ui::HeadlessServices services;
         launcher::Program program(scenario, clock, services, scope.path(), 0x10000);

@@ -16,8 +16,8 @@
 #include "adapterinfo/adapter_state.h"
 #include "context/user_messages.h"
 #include "platform/host.h"
-#include "platform/sim/scenario.h"
-#include "platform/sim/sim_machine.h"
+#include "sim/scenario.h"
+#include "sim/sim_machine.h"
 #include "status/diagnostics_page.h"
 #include "status/link_status_page.h"
 #include "ui/headless.h"
@@ -375,10 +375,10 @@ std::optional<std::string> noStrings(int) {
 // The built-in machine with a status page, the program's start done.
 struct StatusBench {
     explicit StatusBench(const std::string& folder)
-        : machine(platform::sim::loadDefaultScenario(), clock, platform::sim::CallRecording::Off),
+        : machine(sim::loadDefaultScenario(), clock, sim::CallRecording::Off),
           mutexes(folder, clock),
           instance("{status-refresh-bench}", folder),
-          base(platform::sim::makePlatform(machine, mutexes, instance, saved)),
+          base(sim::makePlatform(machine, mutexes, instance, saved)),
           recorder(base),
           platform{recorder,       recorder,     recorder,      recorder,       recorder,
                    recorder,       base.help,    recorder,      recorder,       recorder,
@@ -393,7 +393,7 @@ struct StatusBench {
     adapterinfo::AdapterStateContext state() { return {context, driver, records}; }
 
     platform::ManualClock clock;
-    platform::sim::SimMachine machine;
+    sim::SimMachine machine;
     platform::host::NativeNamedMutexes mutexes;
     platform::host::NativeSingleInstance instance;
     platform::host::NativeSavedFiles saved;

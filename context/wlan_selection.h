@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32.h"
+#include "platform/windows_types.h"
 
 namespace zlx::context {
 

@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "launcher/headless_run.h"
 #include "launcher/program.h"
-#include "platform/sim/ihv_service.h"
-#include "platform/sim/scenario.h"
+#include "launcher/run_parts.h"
 #include "scriptmode/script_runner.h"
+#include "sim/ihv_service.h"
+#include "sim/scenario.h"
 #include "ui/headless.h"
 
 namespace {
@@ -23,19 +23,19 @@ using namespace zlx;
 constexpr std::uint32_t kKnownEvents[] = {
     0x80000000, 0x80000001, 0x80000002, 0x80000003, 0x80000004, 0x80000005, 0x80000010, 1, 5, 33};
 
-std::vector<platform::sim::IhvEvent> eventsFrom(FuzzedDataProvider& in, std::size_t most) {
-    std::vector<platform::sim::IhvEvent> events;
+std::vector<sim::IhvEvent> eventsFrom(FuzzedDataProvider& in, std::size_t most) {
+    std::vector<sim::IhvEvent> events;
     while (in.remaining_bytes() > 0 && events.size() < most) {
-        platform::sim::IhvEvent e;
+        sim::IhvEvent e;
         e.delayMs = in.ConsumeIntegralInRange<platform::Millis>(0, 40000);
         switch (in.ConsumeIntegralInRange(0, 2)) {
             case 0:
-                e.payload = platform::sim::ihvEventPayload(in.PickValueInArray(kKnownEvents),
-                                                           in.ConsumeIntegral<std::uint32_t>());
+                e.payload = sim::ihvEventPayload(in.PickValueInArray(kKnownEvents),
+                                                 in.ConsumeIntegral<std::uint32_t>());
                 break;
             case 1:
-                e.payload = platform::sim::ihvEventPayload(in.ConsumeIntegral<std::uint32_t>(),
-                                                           in.ConsumeIntegral<std::uint32_t>());
+                e.payload = sim::ihvEventPayload(in.ConsumeIntegral<std::uint32_t>(),
+                                                 in.ConsumeIntegral<std::uint32_t>());
                 break;
             default:
                 e.payload = in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegralInRange(0, 64));
@@ -60,7 +60,7 @@ const std::string& instanceFolder() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    platform::sim::Scenario scenario = platform::sim::loadDefaultScenario();
+    sim::Scenario scenario = sim::loadDefaultScenario();
     if (scenario.wlan.interfaces.empty()) std::abort();
     // The service answers the enter request and every leave request with events of the input,
     // so a leave request answered by "failed to connect", "connected" or "profile not found"

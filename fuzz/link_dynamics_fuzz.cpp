@@ -9,13 +9,13 @@
 #include <cstdlib>
 #include <limits>
 
-#include "platform/sim/link_dynamics.h"
-#include "platform/sim/scenario.h"
+#include "sim/link_dynamics.h"
+#include "sim/scenario.h"
 
 namespace {
 
 using namespace zlx::platform;
-using namespace zlx::platform::sim;
+using namespace zlx::sim;
 
 bool sameLink(const InterfaceScenario& a, const InterfaceScenario& b) {
     return a.state == b.state && a.driver.linkStatus.upTimeMs == b.driver.linkStatus.upTimeMs &&

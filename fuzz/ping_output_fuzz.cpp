@@ -11,8 +11,8 @@
 #include "report_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const zlx::platform::sim::Scenario machine = zlx::platform::sim::loadDefaultScenario();
-    zlx::platform::sim::Scenario scenario = machine;
+    static const zlx::sim::Scenario machine = zlx::sim::loadDefaultScenario();
+    zlx::sim::Scenario scenario = machine;
     // The first byte picks how often the input repeats, so short inputs reach the cap too.
     std::size_t repeat = size > 0 ? 1 + data[0] % 4 * 20000 : 1;
     std::string bytes(reinterpret_cast<const char*>(data) + (size > 0), size - (size > 0));

@@ -10,8 +10,8 @@
 #include "app/process_start.h"
 #include "clientsuite/report_run.h"
 #include "clientsuite/suite_report.h"
-#include "launcher/headless_run.h"
 #include "launcher/program.h"
+#include "launcher/run_parts.h"
 #include "ui/headless.h"
 
 namespace zlx::fuzzing {
@@ -26,7 +26,7 @@ inline const std::string& instanceFolder() {
     return folder;
 }
 
-inline void checkReport(const platform::sim::Scenario& scenario) {
+inline void checkReport(const sim::Scenario& scenario) {
     platform::ManualClock clock(scenario.machine.localTimeStart);
     ui::HeadlessServices services;
     launcher::Program program(scenario, clock, services, instanceFolder(),

@@ -9,10 +9,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    zlx::platform::sim::Scenario scenario;
+    zlx::sim::Scenario scenario;
     try {
-        scenario = zlx::platform::sim::parseScenario(text, "fuzz.json");
-    } catch (const zlx::platform::sim::ScenarioError&) {
+        scenario = zlx::sim::parseScenario(text, "fuzz.json");
+    } catch (const zlx::sim::ScenarioError&) {
         return 0;
     }
     zlx::fuzzing::checkReport(scenario);

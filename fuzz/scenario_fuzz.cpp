@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/sim/scenario.h"
+#include "sim/scenario.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
     try {
-        zlx::platform::sim::parseScenario(text, "fuzz.json");
-    } catch (const zlx::platform::sim::ScenarioError&) {
+        zlx::sim::parseScenario(text, "fuzz.json");
+    } catch (const zlx::sim::ScenarioError&) {
     }
     return 0;
 }

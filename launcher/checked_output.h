@@ -7,8 +7,10 @@
 
 namespace zlx::launcher {
 
-// Writes `text` to `out` and flushes it; false, with the reason on `err`, when it could not
-// be written whole.
-bool writeChecked(std::ostream& out, std::string_view text, std::ostream& err);
+// Writes `text` to `out` and flushes it; false when any of what was written to `out` did not
+// arrive, with `what` and the reason on `err`. Streams keep their first failure, so a last call
+// with no text checks every earlier write.
+bool writeChecked(std::ostream& out, std::string_view text, std::ostream& err,
+                  std::string_view what);
 
 }  // namespace zlx::launcher

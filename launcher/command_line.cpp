@@ -1,11 +1,27 @@
 #include "launcher/command_line.h"
 
-#include "launcher/entry.h"
 #include "launcher/exit_status.h"
 #include "launcher/report_command.h"
 #include "launcher/status_command.h"
+#include "platform/local_files.h"
 
 namespace zlx::launcher {
+
+bool readTextFile(const std::string& path, std::string& text, std::string& error) {
+    platform::LocalFileRead file = platform::readLocalFile(path);
+    switch (file.status) {
+        case platform::LocalFileRead::Status::Read:
+            text = std::move(file.bytes);
+            return true;
+        case platform::LocalFileRead::Status::Folder:
+            error = path + ": is a folder, not a script file";
+            return false;
+        case platform::LocalFileRead::Status::Unreadable:
+            break;
+    }
+    error = path + ": " + file.reason;
+    return false;
+}
 
 CommandLineStart startCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& err) {

@@ -19,6 +19,12 @@ struct CommandLineStart {
     std::string script;
 };
 
+// Reads a script file; false (with `error` set) when it cannot be read.
+bool readTextFile(const std::string& path, std::string& text, std::string& error);
+
+// What the program shows at start, as text: the headless run of a short built-in script.
+inline constexpr const char* kReportScript = "advance 2000\ndump\n";
+
 CommandLineStart startCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                                   std::ostream& err);
 

@@ -8,7 +8,8 @@
 #include "launcher/command_line.h"
 #include "launcher/exit_status.h"
 #include "launcher/front_end.h"
-#include "launcher/headless_run.h"
+#include "launcher/run_parts.h"
+#include "launcher/scripted_run.h"
 #include "platform/console.h"
 #ifdef _WIN32
 #include "platform/win32/companion_program.h"

@@ -18,10 +18,10 @@ std::optional<std::string> loadResourceString(int id) {
 
 Program::Program(const RunMachine& machine, platform::Clock& clock, ui::DesktopServices& services,
                  const std::string& instanceScope, ui::WindowHandle handleBase,
-                 platform::sim::CallRecording recording)
-    : simulated_(machine.scenario ? std::make_unique<platform::sim::SimMachine>(*machine.scenario,
-                                                                                clock, recording)
-                                  : nullptr),
+                 sim::CallRecording recording)
+    : simulated_(machine.scenario
+                     ? std::make_unique<sim::SimMachine>(*machine.scenario, clock, recording)
+                     : nullptr),
 #ifdef _WIN32
       real_(machine.scenario ? nullptr : std::make_unique<platform::win32::Win32Machine>()),
 #endif
@@ -36,7 +36,7 @@ Program::Program(const RunMachine& machine, platform::Clock& clock, ui::DesktopS
       application_(context_) {
     context_.programVersion = ZLX_VERSION;
     if (machine.scenario && machine.scenario->machine.nicMutexHeldMs > 0)
-        nicHolder_.emplace(mutexes_, platform::sim::kNicMutexName, clock,
+        nicHolder_.emplace(mutexes_, sim::kNicMutexName, clock,
                            machine.scenario->machine.nicMutexHeldMs);
 }
 
@@ -44,7 +44,7 @@ platform::Platform Program::machineServices() {
 #ifdef _WIN32
     if (real_) return real_->platform(mutexes_, instance_, savedFiles_);
 #endif
-    return platform::sim::makePlatform(*simulated_, mutexes_, instance_, savedFiles_);
+    return sim::makePlatform(*simulated_, mutexes_, instance_, savedFiles_);
 }
 
 Program::~Program() = default;

@@ -12,10 +12,10 @@
 #include "launcher/run_machine.h"
 #include "platform/host.h"
 #include "platform/named_mutex_holder.h"
-#include "platform/sim/scenario.h"
-#include "platform/sim/sim_machine.h"
+#include "sim/scenario.h"
+#include "sim/sim_machine.h"
 #ifdef _WIN32
-#include "platform/win32/machine.h"
+#include "platform/win32/win32_machine.h"
 #endif
 #include "scriptmode/script_runner.h"
 #include "ui/desktop.h"
@@ -28,7 +28,7 @@ class Program {
     // that reads them, or a test. A scenario stands for the simulated machine it describes.
     Program(const RunMachine& machine, platform::Clock& clock, ui::DesktopServices& services,
             const std::string& instanceScope, ui::WindowHandle handleBase,
-            platform::sim::CallRecording recording = platform::sim::CallRecording::Off);
+            sim::CallRecording recording = sim::CallRecording::Off);
     ~Program();
 
     // The system's start-up; returns the process's exit status.
@@ -38,7 +38,7 @@ class Program {
     context::AppContext& context() { return context_; }
     app::Application& application() { return application_; }
     // The simulated machine; null when the run diagnoses the real one.
-    platform::sim::SimMachine* simulated() { return simulated_.get(); }
+    sim::SimMachine* simulated() { return simulated_.get(); }
 
     // What a script reads of this run: the recorded calls (none on the real machine) and the
     // adapter details. Every front end uses these, so their transcripts agree.
@@ -47,7 +47,7 @@ class Program {
   private:
     platform::Platform machineServices();
 
-    std::unique_ptr<platform::sim::SimMachine> simulated_;
+    std::unique_ptr<sim::SimMachine> simulated_;
 #ifdef _WIN32
     std::unique_ptr<platform::win32::Win32Machine> real_;
 #endif

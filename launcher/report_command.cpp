@@ -1,14 +1,10 @@
 #include "launcher/report_command.h"
 
-#include <memory>
-
 #include "app/process_start.h"
 #include "clientsuite/suite_report.h"
-#include "launcher/entry.h"
+#include "launcher/checked_output.h"
 #include "launcher/exit_status.h"
-#include "launcher/headless_run.h"
-#include "launcher/program.h"
-#include "launcher/run_machine.h"
+#include "launcher/program_run.h"
 #include "platform/termination_signals.h"
 #include "platform/text.h"
 #include "ui/headless.h"
@@ -16,17 +12,10 @@
 namespace zlx::launcher {
 
 int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
-    auto machine = chooseMachine(options, err);
-    if (!machine) return kExitCouldNotRun;
-    ScriptedInstanceScope instanceScope;
-    if (!instanceScope.usable(err)) return kExitCouldNotRun;
-    std::unique_ptr<platform::Clock> clock;
-    if (machine->real())
-        clock = std::make_unique<platform::RealClock>();
-    else
-        clock = std::make_unique<platform::ManualClock>(machine->scenario->machine.localTimeStart);
     ui::HeadlessServices services;
-    Program program(*machine, *clock, services, instanceScope.path(), processHandleBase());
+    auto run = ProgramRun::make(options, {}, services, err);
+    if (!run) return kExitCouldNotRun;
+    Program& program = run->program();
     app::initialiseProcess(program.application().adapterState());
     auto adapter = clientsuite::chooseReportAdapter(program.context(), options.reportAdapter);
     if (!adapter) {
@@ -40,7 +29,7 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     }
     platform::TerminationSignals terminations;
     auto report = clientsuite::runReport(
-        program.context(), *clock, *adapter,
+        program.context(), run->clock(), *adapter,
         [&err](const std::string& step) { err << "zlxdiag: " << step << "\n"; },
         [&terminations] { return terminations.received() != 0; });
     // A run a signal ended is no result: nothing is printed that a script could take for one.
@@ -48,7 +37,7 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     out << (options.reportFormat == ReportFormat::Json ? clientsuite::formatReportJson(*report)
                                                        : clientsuite::formatReportText(*report));
     // A script reading the report must not take a report that never arrived for a result.
-    if (!finishOutput(out, err, "the report")) return kExitCouldNotRun;
+    if (!writeChecked(out, {}, err, "the report")) return kExitCouldNotRun;
     return clientsuite::reportExitStatus(report->suite);
 }
 

@@ -1,6 +1,6 @@
 #include "launcher/run_machine.h"
 
-#include "launcher/headless_run.h"
+#include "launcher/run_parts.h"
 
 namespace zlx::launcher {
 
@@ -12,8 +12,12 @@ bool hasRealMachine() {
 #endif
 }
 
+bool diagnosesRealMachine(const LaunchOptions& options) {
+    return hasRealMachine() && !options.scenarioPath;
+}
+
 std::optional<RunMachine> chooseMachine(const LaunchOptions& options, std::ostream& err) {
-    if (hasRealMachine() && !options.scenarioPath) return RunMachine{};
+    if (diagnosesRealMachine(options)) return RunMachine{};
     auto scenario = loadScenario(options, err);
     if (!scenario) return std::nullopt;
     return RunMachine(std::move(*scenario));

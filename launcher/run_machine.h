@@ -6,20 +6,23 @@
 #include <ostream>
 
 #include "launcher/options.h"
-#include "platform/sim/scenario.h"
+#include "sim/scenario.h"
 
 namespace zlx::launcher {
 
 struct RunMachine {
     RunMachine() = default;
     // NOLINTNEXTLINE(google-explicit-constructor): a scenario is the machine it describes
-    RunMachine(platform::sim::Scenario described) : scenario(std::move(described)) {}
+    RunMachine(sim::Scenario described) : scenario(std::move(described)) {}
 
     // The simulated machine's description; none for the machine the program runs on.
-    std::optional<platform::sim::Scenario> scenario;
+    std::optional<sim::Scenario> scenario;
 
     bool real() const { return !scenario; }
 };
+
+// Whether the options choose the machine the program runs on: Windows without --scenario.
+bool diagnosesRealMachine(const LaunchOptions& options);
 
 // Windows without --scenario: the real machine. Otherwise the scenario --scenario names, or the
 // built-in one. Nothing (and a message on `err`) when the scenario is refused.

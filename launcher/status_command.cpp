@@ -7,9 +7,7 @@
 #include "app/process_start.h"
 #include "launcher/checked_output.h"
 #include "launcher/exit_status.h"
-#include "launcher/headless_run.h"
-#include "launcher/program.h"
-#include "launcher/run_machine.h"
+#include "launcher/program_run.h"
 #include "status/link_history.h"
 #include "status/status_format.h"
 #include "status/status_sheet.h"
@@ -47,34 +45,19 @@ void prepareStatus(Program& program) {
     adapterinfo::selectForDiagnosticsPage(state);
 }
 
-// The simulated machine's clock starts at its scenario's local time; a manual clock asked for
-// on the real machine starts at the default one.
-std::unique_ptr<platform::ManualClock> manualClockFor(const RunMachine& machine) {
-    if (machine.real()) return std::make_unique<platform::ManualClock>();
-    return std::make_unique<platform::ManualClock>(machine.scenario->machine.localTimeStart,
-                                                   machine.scenario->machine.timeZoneOffsetMinutes);
-}
-
 }  // namespace
 
 int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
-    auto machine = chooseMachine(options, err);
-    if (!machine) return kExitCouldNotRun;
     // Only the real clock's two seconds are long enough to be interrupted. Made before any
     // thread starts, so that none of them takes Ctrl+C from the wait.
     std::optional<InterruptWait> interrupt;
-    if (machine->real()) interrupt.emplace();
-    ScriptedInstanceScope instanceScope;
-    if (!instanceScope.usable(err)) return kExitCouldNotRun;
-    std::unique_ptr<platform::ManualClock> manual;
-    std::unique_ptr<platform::RealClock> real;
-    if (machine->real())
-        real = std::make_unique<platform::RealClock>();
-    else
-        manual = manualClockFor(*machine);
-    platform::Clock& clock = manual ? static_cast<platform::Clock&>(*manual) : *real;
+    if (diagnosesRealMachine(options)) interrupt.emplace();
     ui::HeadlessServices services;
-    Program program(*machine, clock, services, instanceScope.path(), processHandleBase());
+    auto run = ProgramRun::make(options, {}, services, err);
+    if (!run) return kExitCouldNotRun;
+    Program& program = run->program();
+    platform::Clock& clock = run->clock();
+    platform::ManualClock* manual = run->manualClock();
     prepareStatus(program);
     if (manual) {
         manual->advanceTo(status::kRefreshPeriod, [&manual] { manual->waitForQuiet(); });
@@ -87,29 +70,23 @@ int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     std::string text = options.reportFormat == ReportFormat::Json
                            ? status::formatStatusJson(snapshot)
                            : status::formatStatusText(snapshot);
-    return writeChecked(out, text, err) ? kExitSuccess : kExitCouldNotRun;
+    return writeChecked(out, text, err, "the status") ? kExitSuccess : kExitCouldNotRun;
 }
 
 int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
     // Before any thread starts, so that none of them takes Ctrl+C from the loop.
     InterruptWait interrupt;
-    auto machine = chooseMachine(options, err);
-    if (!machine) return kExitCouldNotRun;
-    ScriptedInstanceScope instanceScope;
-    if (!instanceScope.usable(err)) return kExitCouldNotRun;
-    std::unique_ptr<platform::ManualClock> manual;
-    std::unique_ptr<platform::RealClock> real;
-    if (options.manualClock)
-        manual = manualClockFor(*machine);
-    else
-        real = std::make_unique<platform::RealClock>();
-    platform::Clock& clock = manual ? static_cast<platform::Clock&>(*manual) : *real;
     ui::HeadlessServices services;
-    Program program(*machine, clock, services, instanceScope.path(), processHandleBase());
+    auto run = ProgramRun::make(options, {options.manualClock ? RunClock::Manual : RunClock::Real},
+                                services, err);
+    if (!run) return kExitCouldNotRun;
+    Program& program = run->program();
+    platform::Clock& clock = run->clock();
+    platform::ManualClock* manual = run->manualClock();
     prepareStatus(program);
 
     const bool csv = options.reportFormat == ReportFormat::Csv;
-    if (csv && !writeChecked(out, status::csvHeader(), err)) return kExitCouldNotRun;
+    if (csv && !writeChecked(out, status::csvHeader(), err, "the samples")) return kExitCouldNotRun;
     status::LinkEventTracker tracker;
     const platform::Millis start = clock.now();
     for (std::uint64_t n = 1; !options.watchCount || n <= *options.watchCount; ++n) {
@@ -135,7 +112,7 @@ int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostrea
         for (const status::LinkEvent& event : tracker.observe(sample, n))
             lines += csv ? status::csvEventRow(event) : status::formatEventJsonLine(event);
         lines += csv ? status::csvSampleRow(sample) : status::formatSampleJsonLine(time, snapshot);
-        if (!writeChecked(out, lines, err)) return kExitCouldNotRun;
+        if (!writeChecked(out, lines, err, "the samples")) return kExitCouldNotRun;
     }
     return kExitSuccess;
 }

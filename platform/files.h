@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32.h"
+#include "platform/windows_types.h"
 
 namespace zlx::platform {
 

@@ -10,7 +10,7 @@
 
 #include "platform/clock.h"
 #include "platform/stop_signal.h"
-#include "platform/win32.h"
+#include "platform/windows_types.h"
 
 namespace zlx::platform {
 

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/win32.h"
+#include "platform/windows_types.h"
 
 namespace zlx::platform {
 

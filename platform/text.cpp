@@ -188,13 +188,12 @@ std::string sanitizeUtf8(std::string_view bytes) {
     return out;
 }
 
-namespace {
-
-// Characters a terminal or a control acts on, or that reorder what is shown around them.
-bool needsEscape(char32_t cp) {
+bool misleadsReader(char32_t cp) {
     return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200E ||
            cp == 0x200F || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
 }
+
+namespace {
 
 void appendHexEscape(std::string& out, const char* prefix, unsigned value, int digits) {
     static constexpr char kDigits[] = "0123456789abcdef";
@@ -222,7 +221,7 @@ std::string escapeControls(std::string_view text, Escape quotesAndBackslashes, E
             out += static_cast<char>(cp);
         } else if (cp == '\n' && lineBreaks == Escape::No) {
             out += '\n';
-        } else if (!needsEscape(cp)) {
+        } else if (!misleadsReader(cp)) {
             out += bytes;
         } else if (cp == '\n' || cp == '\r' || cp == '\t') {
             out += cp == '\n' ? "\\n" : cp == '\r' ? "\\r" : "\\t";
@@ -261,7 +260,7 @@ std::string displaySafeName(std::string_view name) {
     out.reserve(name.size());
     for (std::size_t pos = 0; pos < name.size();) {
         Decoded d = decodeOne(name, pos);
-        appendUtf8(out, needsEscape(d.codePoint) ? kReplacement : d.codePoint);
+        appendUtf8(out, misleadsReader(d.codePoint) ? kReplacement : d.codePoint);
         pos += d.length;
     }
     return out;

@@ -24,6 +24,11 @@ std::size_t utf16Length(std::string_view text);
 // Replaces every invalid UTF-8 sequence by U+FFFD.
 std::string sanitizeUtf8(std::string_view bytes);
 
+// Whether a reader could be misled by `cp`: the C0 and C1 controls and DEL, which a terminal or
+// a control acts on, and the bidirectional controls (U+061C, U+200E, U+200F, U+202A to U+202E,
+// U+2066 to U+2069), which reorder what is shown around them. Every neutraliser asks this.
+bool misleadsReader(char32_t cp);
+
 enum class Escape { No, Yes };
 // `text` made safe to show in a terminal or a one-line record: C0 and C1 controls, DEL and the
 // bidirectional controls become \n, \r, \t, \x1b or \u202e, and bytes that are not UTF-8

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32.h"
+#include "platform/windows_types.h"
 #include "platform/wlan_sdk.h"
 
 namespace zlx::platform {

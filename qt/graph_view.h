@@ -1,7 +1,5 @@
 #pragma once
-// The graph control drawn with QPainter: each panel with its value axes labelled in their
-// units, the time axis in minutes before now, the plots, the marks with their words, and a
-// legend.
+// The graph control drawn with QPainter: what its layout (ui/graph_layout.h) lists, in order.
 
 #include <QWidget>
 

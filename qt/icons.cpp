@@ -2,76 +2,50 @@
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
+#include <span>
 
-#include "resources/dialogs.h"
+#include "resources/icon_shapes.h"
 
 namespace zlx::qt {
 
 namespace {
 
-// Each painter draws on a 32 x 32 design grid, the viewBox of the matching SVG file.
-using Painter = void (*)(QPainter&);
-
-void paintProgram(QPainter& p) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x1e, 0x5a, 0xa8));
-    p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    QPen arc(Qt::white, 3, Qt::SolidLine, Qt::RoundCap);
-    p.setPen(arc);
-    p.setBrush(Qt::NoBrush);
-    // Three waves above the dot, centred on (16, 24).
-    for (int radius : {6, 11, 16}) {
-        QRectF box(16 - radius, 24 - radius, 2 * radius, 2 * radius);
-        p.drawArc(box, 45 * 16, 90 * 16);
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(16, 24), 2.5, 2.5);
+QColor colorOf(std::uint32_t rgb) {
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-void paintWaiting(QPainter& p) {
-    QPen frame(QColor(0x33, 0x33, 0x33), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(frame);
-    p.drawLine(QPointF(7, 3), QPointF(25, 3));
-    p.drawLine(QPointF(7, 29), QPointF(25, 29));
-    QPainterPath glass;
-    glass.moveTo(9, 4);
-    glass.lineTo(23, 4);
-    glass.lineTo(17, 16);
-    glass.lineTo(23, 28);
-    glass.lineTo(9, 28);
-    glass.lineTo(15, 16);
-    glass.closeSubpath();
-    p.setBrush(QColor(0xe8, 0xf1, 0xfb));
-    p.drawPath(glass);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xd9, 0xa4, 0x3a));
-    p.drawPolygon(QPolygonF({QPointF(12, 8), QPointF(20, 8), QPointF(16, 15)}));
-    p.drawPolygon(QPolygonF({QPointF(16, 21), QPointF(21, 27), QPointF(11, 27)}));
+QPolygonF polygonOf(const std::vector<resources::IconPoint>& points) {
+    QPolygonF polygon;
+    for (const resources::IconPoint& p : points) polygon << QPointF(p.x, p.y);
+    return polygon;
 }
 
-void paintWarning(QPainter& p) {
-    QPen edge(QColor(0x5c, 0x45, 0x00), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(edge);
-    p.setBrush(QColor(0xf2, 0xc2, 0x30));
-    p.drawPolygon(QPolygonF({QPointF(16, 2), QPointF(30.5, 29), QPointF(1.5, 29)}));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x20, 0x20, 0x20));
-    p.drawRoundedRect(QRectF(14.5, 10, 3, 11), 1.5, 1.5);
-    p.drawEllipse(QPointF(16, 25), 1.8, 1.8);
-}
-
-Painter painterFor(int iconId) {
-    switch (iconId) {
-        case resources::kIconProgram:
-            return &paintProgram;
-        case resources::kIconWaiting:
-            return &paintWaiting;
-        case resources::kIconWarning:
-            return &paintWarning;
-        default:
-            return nullptr;
+// Draws the shapes on the 32 x 32 design grid.
+void paintShapes(QPainter& p, std::span<const resources::IconShape> shapes) {
+    for (const resources::IconShape& s : shapes) {
+        p.setPen(s.stroke ? QPen(colorOf(*s.stroke), s.strokeWidth, Qt::SolidLine, Qt::RoundCap,
+                                 Qt::RoundJoin)
+                          : QPen(Qt::NoPen));
+        p.setBrush(s.fill ? QBrush(colorOf(*s.fill)) : QBrush(Qt::NoBrush));
+        const QRectF box(s.box.x, s.box.y, s.box.width, s.box.height);
+        switch (s.kind) {
+            case resources::IconShapeKind::Polygon:
+                p.drawPolygon(polygonOf(s.points));
+                break;
+            case resources::IconShapeKind::Line:
+                p.drawPolyline(polygonOf(s.points));
+                break;
+            case resources::IconShapeKind::RoundedRect:
+                p.drawRoundedRect(box, s.radius, s.radius);
+                break;
+            case resources::IconShapeKind::Ellipse:
+                p.drawEllipse(box);
+                break;
+            case resources::IconShapeKind::Arc:
+                p.drawArc(box, qRound(s.startDegrees * 16), qRound(s.sweepDegrees * 16));
+                break;
+        }
     }
 }
 
@@ -120,17 +94,17 @@ class DrawnOnDemand final : public QIconEngine {
 }  // namespace
 
 bool hasIcon(int iconId) {
-    return painterFor(iconId) != nullptr;
+    return !resources::iconShapes(iconId).empty();
 }
 
 QPixmap iconPixmap(int iconId, int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
-    if (Painter paint = painterFor(iconId)) {
+    if (hasIcon(iconId)) {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(size / 32.0, size / 32.0);
-        paint(painter);
+        paintShapes(painter, resources::iconShapes(iconId));
     }
     return pixmap;
 }

@@ -6,9 +6,8 @@
 #include <memory>
 
 #include "launcher/exit_status.h"
-#include "launcher/headless_run.h"
-#include "launcher/program.h"
-#include "launcher/run_machine.h"
+#include "launcher/program_run.h"
+#include "launcher/run_parts.h"
 #include "platform/termination_signals.h"
 #include "qt/help_stand_in.h"
 #include "qt/qt_loop_driver.h"
@@ -23,18 +22,15 @@ constexpr int kSignalWatchInterval = 100;  // ms
 
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     platform::TerminationSignals terminations;
-    auto machine = launcher::chooseMachine(options, err);
-    if (!machine) return launcher::kExitCouldNotRun;
-    auto folder = launcher::sharedInstanceScope(err);
-    if (!folder) return launcher::kExitCouldNotRun;
-
-    platform::RealClock clock;
     QtServices services;
-    launcher::Program program(*machine, clock, services, *folder, launcher::processHandleBase());
+    auto run = launcher::ProgramRun::make(
+        options, {launcher::RunClock::Real, launcher::RunScope::Shared}, services, err);
+    if (!run) return launcher::kExitCouldNotRun;
+    launcher::Program& program = run->program();
     Renderer renderer(program.desktop(), QApplication::font());
     // Made when help is first asked for: its window and icon are no part of the first paint.
     std::unique_ptr<HelpStandIn> help;
-    if (platform::sim::SimMachine* machine = program.simulated())
+    if (sim::SimMachine* machine = program.simulated())
         machine->setHelpViewer([&help](const std::string& path) {
             if (!help) help = std::make_unique<HelpStandIn>();
             help->showFor(path);

@@ -27,9 +27,9 @@ class TabPane final : public QWidget {
         QPainter painter(this);
         // Qt's raster engine shares a fill of 96 spans or more (a line a pixel wide gives one
         // a scanline) among its thread pool's workers, and the frame's sides run the page's
-        // whole height: drawn whole, the first paint woke the workers a dozen times for lines a
-        // pixel wide. In bands of fewer scanlines every fill stays on this thread, and the
-        // pixels are the same. At a fractional scale a band's edge could cut a device pixel,
+        // whole height, so drawn whole they would wake the workers for lines a pixel wide. In
+        // bands of fewer scanlines every fill stays on this thread, and the pixels are the
+        // same. At a fractional scale a band's edge could cut a device pixel,
         // which both bands would then blend: there the frame is drawn whole.
         const QRect dirty = event->rect();
         const qreal ratio = devicePixelRatioF();

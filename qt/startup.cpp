@@ -8,7 +8,7 @@ namespace zlx::qt {
 namespace {
 
 // Qt warns once, while the platform starts, when the session has no runtime folder (as under
-// a service manager or in CI) and then uses a private one of its own. That is no problem of
+// a service manager or a build robot) and then uses a private one of its own. That is no problem of
 // the program's, so that one notice is kept out of the program's error output; everything else
 // is printed as Qt's own handler prints it.
 // A display that cannot be opened is reported by the program itself, in one line, when it

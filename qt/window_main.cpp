@@ -5,7 +5,8 @@
 
 #include "launcher/command_line.h"
 #include "launcher/front_end.h"
-#include "launcher/headless_run.h"
+#include "launcher/run_parts.h"
+#include "launcher/scripted_run.h"
 #include "platform/console.h"
 #include "qt/interactive_run.h"
 #include "qt/script_run.h"

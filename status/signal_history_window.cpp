@@ -1,10 +1,12 @@
 #include "status/signal_history_window.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
 #include "status/status_format.h"
+#include "status/status_sheet.h"
 #include "status/status_text.h"
 
 namespace zlx::status {
@@ -40,12 +42,17 @@ constexpr std::uint32_t kMarkColors[] = {0xC0392B, 0x1E8449, 0x7D3C98, 0x6E2C00,
 
 constexpr double kSignalFloorDbm = -100, kSignalCeilingDbm = -20;
 constexpr double kRateStepMbps = 50;
+// One sample a refresh.
+constexpr int kSecondsPerSample = static_cast<int>(kRefreshPeriod / 1000);
+constexpr std::size_t kShortestSpanSamples = 60 / kSecondsPerSample + 1;
 
 }  // namespace
 
 ui::Graph graphOf(const LinkHistory& history) {
     const auto& samples = history.samples();
-    const std::size_t capacity = samples.capacity();
+    // The time axis spans the samples there are, from one minute up to the ring's ten.
+    const std::size_t capacity =
+        std::clamp(samples.size(), kShortestSpanSamples, samples.capacity());
     const std::size_t offset = capacity - samples.size();
     using Values = std::vector<std::optional<double>>;
     Values strength(capacity), quality(capacity), rx(capacity), tx(capacity);
@@ -62,7 +69,7 @@ ui::Graph graphOf(const LinkHistory& history) {
     }
     ui::Graph g;
     g.capacity = capacity;
-    g.secondsPerSample = 2;
+    g.secondsPerSample = kSecondsPerSample;
     g.timeUnit = text(resources::kStrUnitMinutes);
     ui::GraphPanel signal;
     signal.title = text(resources::kStrGraphSignal);

@@ -4,15 +4,7 @@
 
 namespace zlx::ui {
 
-namespace {
-
-bool misleads(char16_t c) {
-    return (c < 0x20 && c != u'\n' && c != u'\t') || (c >= 0x7F && c <= 0x9F) || c == 0x061C ||
-           c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069);
-}
-
-}  // namespace
+using platform::misleadsReader;
 
 std::u16string drawnText(std::string_view text) {
     std::u16string wide = platform::utf8ToUtf16(text);
@@ -24,7 +16,8 @@ std::u16string drawnText(std::string_view text) {
             if (i + 1 < wide.size() && wide[i + 1] == u'\n') ++i;
             c = u'\n';
         }
-        out += misleads(c) ? u'\uFFFD' : c;
+        const bool kept = c == u'\n' || c == u'\t';
+        out += !kept && misleadsReader(c) ? u'\uFFFD' : c;
     }
     return out;
 }

@@ -6,7 +6,8 @@
 #include <iostream>
 
 #include "launcher/command_line.h"
-#include "launcher/headless_run.h"
+#include "launcher/run_parts.h"
+#include "launcher/scripted_run.h"
 #include "platform/console.h"
 #include "platform/win32/system_library.h"
 #include "win32/console_attach.h"

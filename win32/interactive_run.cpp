@@ -1,7 +1,6 @@
 #include "launcher/exit_status.h"
-#include "launcher/headless_run.h"
-#include "launcher/program.h"
-#include "launcher/run_machine.h"
+#include "launcher/program_run.h"
+#include "launcher/run_parts.h"
 #include "platform/termination_signals.h"
 #include "win32/help_window.h"
 #include "win32/loop_driver.h"
@@ -17,19 +16,16 @@ constexpr UINT kSignalWatchInterval = 100;  // ms
 
 int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     platform::TerminationSignals terminations;
-    auto machine = launcher::chooseMachine(options, err);
-    if (!machine) return launcher::kExitCouldNotRun;
-    auto folder = launcher::sharedInstanceScope(err);
-    if (!folder) return launcher::kExitCouldNotRun;
-
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    platform::RealClock clock;
     Win32Services services(instance);
-    launcher::Program program(*machine, clock, services, *folder, launcher::processHandleBase());
+    auto run = launcher::ProgramRun::make(
+        options, {launcher::RunClock::Real, launcher::RunScope::Shared}, services, err);
+    if (!run) return launcher::kExitCouldNotRun;
+    launcher::Program& program = run->program();
     Renderer renderer(program.desktop(), instance);
     HelpStandIn help(instance);
     // Help on the real machine goes to HTML Help; a simulated one shows what it would open.
-    if (platform::sim::SimMachine* simulated = program.simulated())
+    if (sim::SimMachine* simulated = program.simulated())
         simulated->setHelpViewer([&help](const std::string& path) { help.showFor(path); });
     services.setOwnerLookup(
         [&renderer](ui::WindowHandle window) { return renderer.windowOf(window); });

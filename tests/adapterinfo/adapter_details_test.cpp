@@ -178,7 +178,7 @@ TEST(Snapshot, AFailedRadioQueryLeavesItsResultInStatus) {
 }
 
 TEST(Snapshot, AWirelessServiceThatIsNotRunningStillGivesTheOtherFacts) {
-    auto scenario = platform::sim::loadScenarioFile(testing::scenarioPath("default.json"));
+    auto scenario = sim::loadScenarioFile(testing::scenarioPath("default.json"));
     scenario.wlan.openResult = platform::kErrorServiceNotActive;
     scenario.wlan.handleOnFailedOpen = true;
     DetailsFixture f(scenario);

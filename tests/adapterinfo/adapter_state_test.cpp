@@ -163,7 +163,7 @@ namespace {
 TEST(AdapterStateTest, LongAccentedDescriptionKeepsItsDetails) {
     std::string name = "Norvane ";
     for (int i = 0; i < 150; ++i) name += "\xC3\xA9";
-    std::string json(platform::sim::defaultScenarioText());
+    std::string json(sim::defaultScenarioText());
     const std::string original = "Norvane ZLX 802.11n Wireless Adapter";
     for (auto at = json.find(original); at != std::string::npos; at = json.find(original, at))
         json.replace(at, original.size(), name);

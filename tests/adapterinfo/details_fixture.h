@@ -10,8 +10,8 @@
 #include "adapterinfo/windows_version.h"
 #include "context/app_context.h"
 #include "platform/host.h"
-#include "platform/sim/scenario.h"
-#include "platform/sim/sim_machine.h"
+#include "sim/scenario.h"
+#include "sim/sim_machine.h"
 
 namespace zlx::testing {
 
@@ -21,13 +21,13 @@ inline std::string scenarioPath(const std::string& name) {
 
 class DetailsFixture {
   public:
-    explicit DetailsFixture(platform::sim::Scenario scenario)
+    explicit DetailsFixture(sim::Scenario scenario)
         : scenario_(std::move(scenario)),
           clock_(scenario_.machine.localTimeStart),
-          machine_(std::make_unique<platform::sim::SimMachine>(scenario_, clock_)),
+          machine_(std::make_unique<sim::SimMachine>(scenario_, clock_)),
           mutexes_(scope_.path(), clock_),
           instance_("{adapterinfo-test}", scope_.path()),
-          platform_(platform::sim::makePlatform(*machine_, mutexes_, instance_, saved_)) {
+          platform_(sim::makePlatform(*machine_, mutexes_, instance_, saved_)) {
         osVersionCode = adapterinfo::classifyWindowsVersion(machine_->system(), servicePackMajor);
         machine_->calls().takeNew();
         if (!scenario_.wlan.interfaces.empty()) {
@@ -38,10 +38,10 @@ class DetailsFixture {
         }
     }
     static DetailsFixture shipped(const std::string& name) {
-        return DetailsFixture(platform::sim::loadScenarioFile(scenarioPath(name)));
+        return DetailsFixture(sim::loadScenarioFile(scenarioPath(name)));
     }
     static DetailsFixture fromJson(const std::string& json) {
-        return DetailsFixture(platform::sim::parseScenario(json, "test.json"));
+        return DetailsFixture(sim::parseScenario(json, "test.json"));
     }
     DetailsFixture(const DetailsFixture&) = delete;
     DetailsFixture& operator=(const DetailsFixture&) = delete;
@@ -54,11 +54,11 @@ class DetailsFixture {
     }
     adapterinfo::AdapterDetails build() { return build(selection.selectedAdapterDescription); }
 
-    platform::sim::SimMachine& machine() { return *machine_; }
+    sim::SimMachine& machine() { return *machine_; }
     platform::ManualClock& clock() { return clock_; }
     platform::NamedMutexes& mutexes() { return mutexes_; }
     platform::Platform& platform() { return platform_; }
-    const platform::sim::Scenario& scenario() const { return scenario_; }
+    const sim::Scenario& scenario() const { return scenario_; }
     // The calls made since the previous look.
     std::vector<std::string> calls() { return machine_->calls().takeNew(); }
 
@@ -69,9 +69,9 @@ class DetailsFixture {
 
   private:
     platform::host::PrivateInstanceScope scope_;
-    platform::sim::Scenario scenario_;
+    sim::Scenario scenario_;
     platform::ManualClock clock_;
-    std::unique_ptr<platform::sim::SimMachine> machine_;
+    std::unique_ptr<sim::SimMachine> machine_;
     platform::host::NativeNamedMutexes mutexes_;
     platform::host::NativeSingleInstance instance_;
     platform::host::NativeSavedFiles saved_;

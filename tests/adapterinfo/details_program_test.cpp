@@ -9,7 +9,8 @@
 
 #include "adapterinfo/adapter_details.h"
 #include "adapterinfo/windows_version.h"
-#include "launcher/headless_run.h"
+#include "launcher/run_parts.h"
+#include "launcher/scripted_run.h"
 #include "support/environment.h"
 #include "support/program_fixture.h"
 #include "support/temp_dir.h"
@@ -24,8 +25,7 @@ std::string scenarioPath(const std::string& name) {
 }
 
 TEST(StartUp, TheClassificationLandsInTheContext) {
-    zlx::testing::ProgramFixture program(
-        platform::sim::loadScenarioFile(scenarioPath("xp-sp2.json")));
+    zlx::testing::ProgramFixture program(sim::loadScenarioFile(scenarioPath("xp-sp2.json")));
     context::AppContext& ctx = program.context();
     EXPECT_EQ(ctx.osVersionCode, 0u);
     classifyAtStartUp(ctx);
@@ -34,8 +34,7 @@ TEST(StartUp, TheClassificationLandsInTheContext) {
 }
 
 TEST(StartUp, DetailsBeforeTheClassificationSeeCodeZero) {
-    zlx::testing::ProgramFixture program(
-        platform::sim::loadScenarioFile(scenarioPath("xp-sp2.json")));
+    zlx::testing::ProgramFixture program(sim::loadScenarioFile(scenarioPath("xp-sp2.json")));
     context::AppContext& ctx = program.context();
     ctx.selection.selectedAdapterDescription = "Norvane ZLX 802.11n Wireless Adapter";
     // Code 0 takes the legacy tables, which give an IP address; XP SP2's address list does not.

@@ -194,7 +194,7 @@ TEST(Redirection, LeftAloneOnEveryOtherSystem) {
 }
 
 TEST(Redirection, WithoutTheSwitchFunctionsTheFileIsReadAllTheSame) {
-    auto scenario = platform::sim::loadScenarioFile(testing::scenarioPath("xp-x64.json"));
+    auto scenario = sim::loadScenarioFile(testing::scenarioPath("xp-x64.json"));
     scenario.machine.wow64Redirection = false;
     DetailsFixture f(scenario);
     AdapterInfo info = boundTo("nvzlx");

@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "adapterinfo/windows_version.h"
-#include "platform/sim/scenario.h"
-#include "platform/sim/sim_machine.h"
+#include "sim/scenario.h"
+#include "sim/sim_machine.h"
 
 namespace zlx::adapterinfo {
 namespace {
@@ -27,10 +27,10 @@ TEST_P(ClassificationTest, GivesTheCodeAndServicePack) {
     // The scenario's default is Windows 7 SP1: a case says what it keeps of it.
     nlohmann::json osVersion = nlohmann::json::parse(c.osVersion);
     if (!osVersion.contains("servicePackMajor")) osVersion["servicePackMajor"] = 0;
-    auto scenario = platform::sim::parseScenario(
-        R"({"machine": {"osVersion": )" + osVersion.dump() + "}}", "test.json");
+    auto scenario =
+        sim::parseScenario(R"({"machine": {"osVersion": )" + osVersion.dump() + "}}", "test.json");
     platform::ManualClock clock;
-    platform::sim::SimMachine machine(scenario, clock);
+    sim::SimMachine machine(scenario, clock);
     std::uint32_t servicePack = 77;
     EXPECT_EQ(classifyWindowsVersion(machine.system(), servicePack), c.code);
     EXPECT_EQ(servicePack, c.servicePackMajor);
@@ -71,12 +71,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Classification, NoReportAtAllLeavesTheServicePackAlone) {
-    auto scenario = platform::sim::parseScenario(
+    auto scenario = sim::parseScenario(
         R"({"machine": {"osVersion": {"major": 5, "minor": 1, "servicePackMajor": 3,
             "extendedFails": true, "basicFails": true}}})",
         "test.json");
     platform::ManualClock clock;
-    platform::sim::SimMachine machine(scenario, clock);
+    sim::SimMachine machine(scenario, clock);
     std::uint32_t servicePack = 2;
     EXPECT_EQ(classifyWindowsVersion(machine.system(), servicePack), kOsOther);
     EXPECT_EQ(servicePack, 2u);

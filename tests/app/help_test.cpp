@@ -12,15 +12,15 @@
 namespace zlx::app {
 namespace {
 
-using platform::sim::Scenario;
+using sim::Scenario;
 using zlx::testing::ProgramFixture;
 
 Scenario defaultScenario() {
-    return platform::sim::loadDefaultScenario();
+    return sim::loadDefaultScenario();
 }
 
 void removeFile(Scenario& s, const std::string& path) {
-    std::erase_if(s.files, [&](const platform::sim::FileEntry& f) {
+    std::erase_if(s.files, [&](const sim::FileEntry& f) {
         return platform::toLowerAscii(f.path) == platform::toLowerAscii(path);
     });
 }

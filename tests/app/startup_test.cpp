@@ -99,7 +99,7 @@ TEST(StartupTest, IntegerExceptionLeavesDiagnosticModeAndEndsQuietly) {
     EXPECT_EQ(f.run(), 0);
     // The adapter selections ask the driver for its vendor text; the service hears only the
     // leave request.
-    std::vector<platform::sim::IhvRequest> requests;
+    std::vector<sim::IhvRequest> requests;
     for (const auto& r : f.machine().ihvRequests())
         if (r.type == platform::kWlanIhvControlService) requests.push_back(r);
     ASSERT_EQ(requests.size(), 1u);
@@ -117,7 +117,7 @@ TEST(StartupTest, IntegerExceptionUnderUSendsNothing) {
 
 // The runtime's terminate handler takes no argument: the child of the death test finds its
 // machine here.
-platform::sim::SimMachine* terminatingMachine = nullptr;
+sim::SimMachine* terminatingMachine = nullptr;
 
 void reportLeaveRequestsAndAbort() {
     int leaves = 0;

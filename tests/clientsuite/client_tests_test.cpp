@@ -6,7 +6,7 @@
 #include "clientsuite/generic_test.h"
 #include "clientsuite/hardware_tests.h"
 #include "clientsuite/network_test.h"
-#include "platform/sim/sim_system.h"
+#include "sim/sim_system.h"
 
 namespace zlx::clientsuite {
 namespace {
@@ -91,7 +91,7 @@ TEST(DriverNameTest, PartBetweenLastBackslashAndLastPeriodInUpperCase) {
 }
 
 TEST(SsidTextTest, UpToTheFirstZeroAndAtMostThirtyTwoOctets) {
-    platform::sim::SimCodePages codePages;
+    sim::SimCodePages codePages;
     std::vector<std::uint8_t> attributes(68, 0);
     std::string full(32, 'S');
     std::copy(full.begin(), full.end(), attributes.begin() + 4);

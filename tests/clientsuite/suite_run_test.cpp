@@ -22,8 +22,8 @@ const std::filesystem::path kScenarios = std::filesystem::path(ZLX_SOURCE_DIR) /
 
 struct SuiteRun {
     explicit SuiteRun(const std::string& scenario)
-        : f(scenario.empty() ? platform::sim::loadDefaultScenario()
-                             : platform::sim::loadScenarioFile((kScenarios / scenario).string())) {
+        : f(scenario.empty() ? sim::loadDefaultScenario()
+                             : sim::loadScenarioFile((kScenarios / scenario).string())) {
         report = runReport(f.context(), f.clock(), *chooseReportAdapter(f.context(), std::nullopt),
                            [this](const std::string& step) { progress.push_back(step); });
     }

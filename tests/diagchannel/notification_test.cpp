@@ -6,7 +6,7 @@
 
 #include "context/user_messages.h"
 #include "diagchannel/ihv_events.h"
-#include "platform/sim/ihv_service.h"
+#include "sim/ihv_service.h"
 #include "support/program_fixture.h"
 #include "support/recording_window.h"
 #include "ui/dialog.h"
@@ -59,8 +59,7 @@ TEST(NotificationRoutineTest, EachEventInEachState) {
         f.context().testWindowHandle = window.handle();
         f.context().runState.attachLineWindow(window.handle());
         f.context().runState.setRunState(c.state);
-        f.program().application().notifications().onNotification(
-            platform::sim::ihvNotification(c.code));
+        f.program().application().notifications().onNotification(sim::ihvNotification(c.code));
         f.desktop().dispatchAll();
         std::vector<Posted> got;
         for (const auto& m : page.got) got.push_back({m.id, true, m.lParam});
@@ -83,21 +82,18 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     f.context().troubleshootingPage = page.handle();
     f.context().testWindowHandle = window.handle();
     f.context().runState.setRunState(RunState::Waiting);
-    f.program().application().notifications().onNotification(
-        platform::sim::ihvNotification(0x80000007));
-    f.program().application().notifications().onNotification(
-        platform::sim::ihvNotification(0x8000000B));
+    f.program().application().notifications().onNotification(sim::ihvNotification(0x80000007));
+    f.program().application().notifications().onNotification(sim::ihvNotification(0x8000000B));
     // A second line before the window opens is kept after the first, not in its place.
     EXPECT_EQ(f.context().runState.pendingLines(),
               (std::vector<std::string>{"Received DHCP test request.", "Performing test."}));
     f.context().runState.setRunState(RunState::Testing);
     // Testing, but the window has not opened yet: the line waits with the others.
-    f.program().application().notifications().onNotification(platform::sim::ihvNotification(5));
+    f.program().application().notifications().onNotification(sim::ihvNotification(5));
     EXPECT_EQ(f.context().runState.pendingLines().size(), 3u);
     EXPECT_EQ(f.context().runState.attachLineWindow(window.handle()).size(), 3u);
-    f.program().application().notifications().onNotification(platform::sim::ihvNotification(5));
-    f.program().application().notifications().onNotification(
-        platform::sim::ihvNotification(0x8000000A));
+    f.program().application().notifications().onNotification(sim::ihvNotification(5));
+    f.program().application().notifications().onNotification(sim::ihvNotification(0x8000000A));
     f.desktop().dispatchAll();
     ASSERT_EQ(window.got.size(), 2u);
     EXPECT_EQ(window.got[0].text, "[DiagServ]Please call support.");
@@ -106,7 +102,7 @@ TEST(NotificationRoutineTest, ProgressLineGoesToTheWindowOrBecomesThePendingLine
     // The window has closed: a completion is kept for the next one instead of being lost.
     f.context().runState.detachLineWindow();
     f.program().application().notifications().onNotification(
-        platform::sim::ihvNotification(kEventLeftDiagnosticMode));
+        sim::ihvNotification(kEventLeftDiagnosticMode));
     EXPECT_TRUE(f.context().runState.takeCompletedBeforeOpen());
 }
 
@@ -114,17 +110,17 @@ TEST(NotificationRoutineTest, MalformedNotificationsAreIgnored) {
     auto f = ProgramFixture::defaultMachine();
     Sink page(f.desktop());
     f.context().troubleshootingPage = page.handle();
-    platform::WlanNotification shortPayload = platform::sim::ihvNotification(kEventConnected);
+    platform::WlanNotification shortPayload = sim::ihvNotification(kEventConnected);
     shortPayload.data.resize(3);
-    platform::WlanNotification otherSource = platform::sim::ihvNotification(kEventConnected);
+    platform::WlanNotification otherSource = sim::ihvNotification(kEventConnected);
     otherSource.source = 0x8;
-    platform::WlanNotification empty = platform::sim::ihvNotification(kEventConnected);
+    platform::WlanNotification empty = sim::ihvNotification(kEventConnected);
     empty.data.clear();
     for (const auto& n : {shortPayload, otherSource, empty})
         f.program().application().notifications().onNotification(n);
     f.desktop().dispatchAll();
     EXPECT_TRUE(page.got.empty());
-    platform::WlanNotification exact = platform::sim::ihvNotification(kEventConnected);
+    platform::WlanNotification exact = sim::ihvNotification(kEventConnected);
     exact.data.resize(4);  // the second word is not needed
     f.program().application().notifications().onNotification(exact);
     f.desktop().dispatchAll();

@@ -6,11 +6,11 @@
 #include <sstream>
 
 #include "launcher/command_line.h"
-#include "launcher/entry.h"
 #include "launcher/exit_status.h"
 #include "launcher/front_end.h"
-#include "launcher/headless_run.h"
 #include "launcher/options.h"
+#include "launcher/run_parts.h"
+#include "launcher/scripted_run.h"
 #include "platform/host.h"
 #include "support/built_in_machine.h"
 #include "support/environment.h"

@@ -8,7 +8,7 @@ set -euo pipefail
 msi=$1
 version=$2
 export WINEPREFIX=$3
-wine=$(dirname "$0")/../../scripts/wine
+wine=$(dirname "$0")/../../scripts/windows/wine
 # No menu entries on the host for the shortcut, and no offer to install Mono or Gecko.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
 folder="$WINEPREFIX/drive_c/Program Files/ZLX Client Diagnostics"

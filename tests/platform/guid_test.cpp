@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32.h"
+#include "platform/windows_types.h"
 
 namespace zlx::platform {
 namespace {

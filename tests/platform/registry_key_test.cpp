@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_machine.h"
 #include "platform/text.h"
+#include "sim/sim_machine.h"
 
 namespace zlx::platform {
 namespace {
@@ -20,8 +20,8 @@ TEST(RegistryKeyTest, QueryStringByValueType) {
         "Odd": {"type": 1, "raw": "410042"}
     }}]})";
     platform::ManualClock clock;
-    auto scenario = platform::sim::parseScenario(json, "registry.json");
-    platform::sim::SimMachine machine(scenario, clock);
+    auto scenario = sim::parseScenario(json, "registry.json");
+    sim::SimMachine machine(scenario, clock);
 
     struct Case {
         const char* value;

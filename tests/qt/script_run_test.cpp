@@ -8,7 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "launcher/headless_run.h"
+#include "launcher/run_parts.h"
+#include "launcher/scripted_run.h"
 #include "qt/script_run.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"

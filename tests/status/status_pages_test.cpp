@@ -120,13 +120,13 @@ TEST(StatusPagesTest, PowerTextsFollowTheLastAnswer) {
     auto advanced = [&](int id) { return sheetOf(f).linkStatusPage().advancedDialog().text(id); };
     f.then([&] {
          f.machine().updateInterface(
-             adapter, [](platform::sim::InterfaceScenario& i) { i.driver.powerSaveLevel = 16; });
+             adapter, [](sim::InterfaceScenario& i) { i.driver.powerSaveLevel = 16; });
          f.driver().advanceBy(2000);
      })
         .then([&] {
             EXPECT_EQ(advanced(1041), "Maximum");
             EXPECT_EQ(advanced(1044), "50 mW");
-            f.machine().updateInterface(adapter, [](platform::sim::InterfaceScenario& i) {
+            f.machine().updateInterface(adapter, [](sim::InterfaceScenario& i) {
                 i.driver.txPower = 28;
                 i.driver.unsupportedCodes.push_back(0x0E01017B);
             });
@@ -135,14 +135,14 @@ TEST(StatusPagesTest, PowerTextsFollowTheLastAnswer) {
         .then([&] {
             EXPECT_EQ(advanced(1041), "none") << "power save was not answered";
             EXPECT_EQ(advanced(1044), "25 mW");
-            f.machine().updateInterface(
-                adapter, [](platform::sim::InterfaceScenario& i) { i.driver.txPower = 41; });
+            f.machine().updateInterface(adapter,
+                                        [](sim::InterfaceScenario& i) { i.driver.txPower = 41; });
             f.driver().advanceBy(2000);
         })
         .then([&] {
             EXPECT_EQ(advanced(1044), "none") << "a level without words is not the last one";
-            f.machine().updateInterface(
-                adapter, [](platform::sim::InterfaceScenario& i) { i.driver.txPower = 40; });
+            f.machine().updateInterface(adapter,
+                                        [](sim::InterfaceScenario& i) { i.driver.txPower = 40; });
             f.driver().advanceBy(2000);
         })
         .then([&] { EXPECT_EQ(advanced(1044), "100 mW"); });

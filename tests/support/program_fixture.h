@@ -7,7 +7,7 @@
 
 #include "launcher/program.h"
 #include "platform/host.h"
-#include "platform/sim/scenario.h"
+#include "sim/scenario.h"
 #include "ui/headless.h"
 
 namespace zlx::testing {
@@ -15,18 +15,16 @@ namespace zlx::testing {
 class ProgramFixture {
   public:
     explicit ProgramFixture(const std::string& scenarioJson)
-        : ProgramFixture(platform::sim::parseScenario(scenarioJson, "test.json")) {}
-    explicit ProgramFixture(platform::sim::Scenario scenario)
+        : ProgramFixture(sim::parseScenario(scenarioJson, "test.json")) {}
+    explicit ProgramFixture(sim::Scenario scenario)
         : scenario_(std::move(scenario)),
           clock_(scenario_.machine.localTimeStart),
           program_(scenario_, clock_, services_, instanceScope_.path(), 0x10000,
-                   platform::sim::CallRecording::Kept),
+                   sim::CallRecording::Kept),
           driver_(program_.desktop(), clock_) {
         driver_.setInput(&input_);
     }
-    static ProgramFixture defaultMachine() {
-        return ProgramFixture(platform::sim::loadDefaultScenario());
-    }
+    static ProgramFixture defaultMachine() { return ProgramFixture(sim::loadDefaultScenario()); }
 
     // Queues the user's next action; runs when the program is at rest.
     ProgramFixture& then(std::function<void()> step) {
@@ -39,7 +37,7 @@ class ProgramFixture {
     launcher::Program& program() { return program_; }
     context::AppContext& context() { return program_.context(); }
     ui::Desktop& desktop() { return program_.desktop(); }
-    platform::sim::SimMachine& machine() { return *program_.simulated(); }
+    sim::SimMachine& machine() { return *program_.simulated(); }
     ui::HeadlessServices& services() { return services_; }
     ui::HeadlessDriver& driver() { return driver_; }
     platform::ManualClock& clock() { return clock_; }
@@ -47,7 +45,7 @@ class ProgramFixture {
 
   private:
     platform::host::PrivateInstanceScope instanceScope_;
-    platform::sim::Scenario scenario_;
+    sim::Scenario scenario_;
     platform::ManualClock clock_;
     ui::HeadlessServices services_;
     launcher::Program program_;

@@ -4,7 +4,7 @@
 //   - the registry keys, and the network devices as device-manager keys under Enum, through a
 //     UTF-16LE .reg file (with its byte-order mark) imported by "regedit /S";
 //   - the Windows version, where Wine has a version of that number (HKCU\Software\Wine);
-//   - which of the stand-ins (scripts/windows-materialise) Wine loads in place of its own;
+//   - which of the stand-ins (scripts/windows/materialise) Wine loads in place of its own;
 //   - the files and folders, with their sizes and last-write times; a file with a version is a
 //     copy of VERSION-STUB with the scenario's version written into its VS_FIXEDFILEINFO.
 // The computer name is not written: Wine takes it from the host at every start. Nor is the time
@@ -21,16 +21,16 @@
 
 #include "platform/console.h"
 #include "platform/local_files.h"
-#include "platform/sim/scenario.h"
 #include "platform/text.h"
 #include "platform/win32/processes.h"
 #include "platform/win32/wide_text.h"
+#include "sim/scenario.h"
 
 namespace {
 
 using namespace zlx::platform;
-using zlx::platform::sim::RegistryValue;
 using zlx::platform::win32::toWide;
+using zlx::sim::RegistryValue;
 
 std::string regString(const std::string& text) {
     std::string out = "\"";
@@ -122,7 +122,7 @@ std::string registryFile(const sim::Scenario& scenario) {
     }
     if (const char* version = wineVersionName(scenario.machine.osVersion.info))
         key("HKEY_CURRENT_USER", "Software\\Wine", {textValue("Version", version)});
-    // The stand-ins in system32 (scripts/windows-materialise) over Wine's own. Wine starts the
+    // The stand-ins in system32 (scripts/windows/materialise) over Wine's own. Wine starts the
     // ping found there only when told to; and its own DLLs that load iphlpapi.dll on their own
     // (dnsapi, for the computer's names) would otherwise take the builtin one first, which a
     // later load by name then gets. Only the programs that read the machine are told so: Wine's

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "platform/clock.h"
-#include "platform/sim/scenario.h"
-#include "platform/sim/sim_machine.h"
-#include "platform/win32.h"
+#include "platform/windows_types.h"
+#include "sim/scenario.h"
+#include "sim/sim_machine.h"
 
 namespace zlx::testing {
 
@@ -15,13 +15,13 @@ inline constexpr const char* kAdapterGuid = "3f2a6c1e-8b4d-4e7a-9c15-2d7e8f0a1b3
 
 struct SimFixture {
     explicit SimFixture(const std::string& json)
-        : scenario(platform::sim::parseScenario(json, "test.json")),
-          machine(std::make_unique<platform::sim::SimMachine>(scenario, clock)) {
+        : scenario(sim::parseScenario(json, "test.json")),
+          machine(std::make_unique<sim::SimMachine>(scenario, clock)) {
         platform::parseGuid(kAdapterGuid, adapter);
     }
     platform::ManualClock clock;
-    platform::sim::Scenario scenario;
-    std::unique_ptr<platform::sim::SimMachine> machine;
+    sim::Scenario scenario;
+    std::unique_ptr<sim::SimMachine> machine;
     platform::Guid adapter;
 };
 

@@ -11,20 +11,20 @@
 #include <optional>
 #include <thread>
 
-#include "platform/sim/scenario.h"
 #include "platform/text.h"
 #include "platform/wlan_types.h"
+#include "sim/scenario.h"
 #ifdef _WIN32
 #include <windows.h>
 
 #include "platform/win32/devices.h"
-#include "platform/win32/files.h"
 #include "platform/win32/ip_helper.h"
-#include "platform/win32/registry.h"
-#include "platform/win32/system.h"
-#include "platform/win32/wlan.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_system.h"
+#include "platform/win32/win32_wlan.h"
 #else
-#include "platform/sim/sim_machine.h"
+#include "sim/sim_machine.h"
 #endif
 
 namespace zlx::platform {

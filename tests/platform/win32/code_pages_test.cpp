@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/system.h"
+#include "platform/win32/win32_system.h"
 
 namespace zlx::platform::win32 {
 namespace {

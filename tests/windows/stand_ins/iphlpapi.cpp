@@ -1,6 +1,6 @@
 // A stand-in for iphlpapi.dll: the three IP Helper tables as the simulated machine of a scenario
 // answers them, with its two-call size protocol, laid out in the caller's buffer as Windows lays
-// them out. Installed in the test prefix's system32 (scripts/windows-materialise); exports named
+// them out. Installed in the test prefix's system32 (scripts/windows/materialise); exports named
 // in iphlpapi.def.
 
 #include <winsock2.h>

@@ -18,27 +18,27 @@ std::string scenarioPath() {
     return platform::win32::fromWide(std::wstring_view(value.data(), length));
 }
 
-platform::sim::Scenario* load() {
+sim::Scenario* load() {
     std::string path = scenarioPath();
     if (path.empty()) return nullptr;
     try {
-        return new platform::sim::Scenario(platform::sim::loadScenarioFile(path));
-    } catch (const platform::sim::ScenarioError&) {
+        return new sim::Scenario(sim::loadScenarioFile(path));
+    } catch (const sim::ScenarioError&) {
         return nullptr;
     }
 }
 
 }  // namespace
 
-const platform::sim::Scenario* scenario() {
-    static const platform::sim::Scenario* loaded = load();
+const sim::Scenario* scenario() {
+    static const sim::Scenario* loaded = load();
     return loaded;
 }
 
-platform::sim::SimMachine* machine() {
-    static platform::sim::SimMachine* made = [] {
-        const platform::sim::Scenario* described = scenario();
-        if (!described) return static_cast<platform::sim::SimMachine*>(nullptr);
+sim::SimMachine* machine() {
+    static sim::SimMachine* made = [] {
+        const sim::Scenario* described = scenario();
+        if (!described) return static_cast<sim::SimMachine*>(nullptr);
         // The service's threads outlive any FreeLibrary of the program: the DLL stays loaded
         // until the process ends.
         HMODULE self = nullptr;
@@ -47,7 +47,7 @@ platform::sim::SimMachine* machine() {
                              &self);
         // The service's events come in real time, as a real service's do.
         auto* clock = new platform::RealClock();
-        return new platform::sim::SimMachine(*described, *clock, platform::sim::CallRecording::Off);
+        return new sim::SimMachine(*described, *clock, sim::CallRecording::Off);
     }();
     return made;
 }

@@ -4,14 +4,14 @@
 // process. It is never destroyed: a DLL's static destructors run under the loader lock, where
 // joining the machine's threads would hang the process at its end.
 
-#include "platform/sim/sim_machine.h"
+#include "sim/sim_machine.h"
 
 namespace zlx::standin {
 
 // The machine, or null when the variable is unset or its scenario cannot be loaded.
-platform::sim::SimMachine* machine();
+sim::SimMachine* machine();
 
 // The scenario alone, for a program that needs no machine (the ping); null as above.
-const platform::sim::Scenario* scenario();
+const sim::Scenario* scenario();
 
 }  // namespace zlx::standin

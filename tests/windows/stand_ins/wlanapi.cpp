@@ -1,7 +1,7 @@
 // A stand-in for wlanapi.dll: Native Wifi as the simulated machine of a scenario answers it, in
 // the structures and memory Windows' own gives, for the Win32 services under Wine, whose own
 // wlanapi has no interfaces and ends the process on most calls. Installed in the test prefix's
-// system32 (scripts/windows-materialise); exports named in wlanapi.def.
+// system32 (scripts/windows/materialise); exports named in wlanapi.def.
 
 #include <windows.h>
 // After windows.h:

@@ -1,0 +1,69 @@
+#pragma once
+// The one recipe for a run of the program: the machine it diagnoses, the folder of its kernel
+// objects, its clock, and the program on the desktop services the front end brings. Every mode
+// and every front end makes its run here; what it draws and how it loops stay its own.
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "launcher/options.h"
+#include "launcher/program.h"
+#include "launcher/run_machine.h"
+#include "launcher/run_parts.h"
+#include "platform/clock.h"
+#include "sim/sim_machine.h"
+#include "ui/desktop.h"
+
+namespace zlx::launcher {
+
+enum class RunClock {
+    // The real clock on the real machine; the simulated machine's own manual clock otherwise.
+    OfTheMachine,
+    Real,
+    Manual,
+};
+
+enum class RunScope {
+    // A private folder, unless ZLXDIAG_INSTANCE_DIR names one (ScriptedInstanceScope).
+    Scripted,
+    // The folder that every copy of the interactive program shares.
+    Shared,
+};
+
+struct RunRecipe {
+    RunClock clock = RunClock::OfTheMachine;
+    RunScope scope = RunScope::Scripted;
+    sim::CallRecording recording = sim::CallRecording::Off;
+};
+
+class ProgramRun {
+  public:
+    // Null, with the reason on `err`, when the machine or the instance folder cannot be used.
+    // `services` outlives the run.
+    static std::unique_ptr<ProgramRun> make(const LaunchOptions& options, const RunRecipe& recipe,
+                                            ui::DesktopServices& services, std::ostream& err);
+    ~ProgramRun();
+
+    Program& program() { return *program_; }
+    platform::Clock& clock() { return *clock_; }
+    // The manual clock; null when the run keeps real time.
+    platform::ManualClock* manualClock() { return manual_; }
+    bool realMachine() const { return machine_.real(); }
+
+  private:
+    ProgramRun() = default;
+
+    RunMachine machine_;
+    std::optional<ScriptedInstanceScope> scriptedScope_;
+    std::unique_ptr<platform::Clock> clock_;
+    platform::ManualClock* manual_ = nullptr;
+    std::unique_ptr<Program> program_;
+};
+
+// The simulated machine's manual clock starts at its scenario's local time, in its time zone; a
+// manual clock asked for on the real machine starts at the default time.
+std::unique_ptr<platform::ManualClock> manualClockFor(const RunMachine& machine);
+
+}  // namespace zlx::launcher
