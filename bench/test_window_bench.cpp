@@ -8,7 +8,7 @@
 #include "resources/resource_ids.h"
 #include "support/program_fixture.h"
 #include "testwindow/line_format.h"
-#include "testwindow/test_window.h"
+#include "testwindow/results_window.h"
 
 namespace {
 

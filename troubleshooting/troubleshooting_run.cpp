@@ -4,7 +4,7 @@
 #include "context/user_messages.h"
 #include "diagchannel/wait_dialog.h"
 #include "resources/string_table.h"
-#include "testwindow/test_window.h"
+#include "testwindow/results_window.h"
 #include "troubleshooting/troubleshooting_page.h"
 
 namespace zlx::troubleshooting {

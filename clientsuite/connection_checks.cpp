@@ -1,4 +1,4 @@
-#include "clientsuite/connection_tests.h"
+#include "clientsuite/connection_checks.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "clientsuite/network_test.h"
+#include "clientsuite/network_check.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "testwindow/test_window.h"
+#include "testwindow/results_window.h"
 
 #include "adapterinfo/run_header.h"
 #include "context/user_messages.h"

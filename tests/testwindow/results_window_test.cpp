@@ -1,4 +1,4 @@
-#include "testwindow/test_window.h"
+#include "testwindow/results_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "clientsuite/hardware_tests.h"
+#include "clientsuite/hardware_checks.h"
 
 #include "platform/text.h"
 #include "resources/string_table.h"
