@@ -37,10 +37,10 @@ std::vector<HeaderLine> runHeaderLines(const RunHeader& header) {
     auto line = [](int id, const char* fallback, const std::string& value) {
         return HeaderLine{resources::stringOr(id, fallback), valueOrNone(value)};
     };
-    return {line(resources::kStrHeaderStarted, "Started", header.startedAt),
-            line(resources::kStrHeaderComputer, "Computer", header.computerName),
-            line(resources::kStrHeaderVersion, "Program version", header.programVersion),
-            line(resources::kStrHeaderWindows, "Windows",
+    return {line(resources::kIdsHeaderStarted, "Started", header.startedAt),
+            line(resources::kIdsHeaderComputer, "Computer", header.computerName),
+            line(resources::kIdsHeaderVersion, "Program version", header.programVersion),
+            line(resources::kIdsHeaderWindows, "Windows",
                  windowsVersionText(header.osVersionCode, header.servicePackMajor))};
 }
 
@@ -75,14 +75,14 @@ std::string windowsVersionText(std::uint32_t osVersionCode, std::uint32_t servic
     };
     std::uint32_t code = osVersionCode <= kOsWindowsXpX64 ? osVersionCode : kOsOther;
     std::string name = resources::stringOr(
-        resources::kStrWindowsVersionFirst + static_cast<int>(code), kNames[code]);
+        resources::kIdsWindowsVersionFirst + static_cast<int>(code), kNames[code]);
     if (servicePackMajor == 0) return name;
-    return substitute(resources::stringOr(resources::kStrWithServicePack, "%s, Service Pack %s"),
+    return substitute(resources::stringOr(resources::kIdsWithServicePack, "%s, Service Pack %s"),
                       {name, std::to_string(servicePackMajor)});
 }
 
 std::string valueOrNone(const std::string& value) {
-    return value.empty() ? resources::stringOr(resources::kStrEmptyValue, "(none)") : value;
+    return value.empty() ? resources::stringOr(resources::kIdsEmptyValue, "(none)") : value;
 }
 
 std::string runHeaderText(const RunHeader& header) {

@@ -93,7 +93,7 @@ void Application::onHelp() {
     box.owner = ctx_.mainWindow;
     box.ownerTitle = main->title();
     box.caption = main->title();
-    box.text = resources::stringOr(resources::kStrHelpNotAvailable, "Help is not available !");
+    box.text = resources::stringOr(resources::kIdsHelpNotAvailable, "Help is not available !");
     ctx_.desktop.services().messageBox(box);
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "clientsuite/test_suite.h"
+#include "clientsuite/check_suite.h"
 #include "platform/host.h"
 #include "sim/sim_machine.h"
 #include "ui/headless.h"

@@ -5,9 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include "context/user_messages.h"
+#include "resources/resource_ids.h"
 #include "support/program_fixture.h"
 #include "testwindow/line_format.h"
-#include "testwindow/test_window.h"
+#include "testwindow/results_window.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void BM_TestWindowChannelLines(benchmark::State& state) {
             f.desktop().post(window.handle(), context::kWmAddTestLine, testwindow::kLineChannel, 0,
                              line);
         f.desktop().dispatchAll();
-        benchmark::DoNotOptimize(window.control(testwindow::kIdMessages)->runs.size());
+        benchmark::DoNotOptimize(window.control(resources::kIdcMessages)->runs.size());
         window.destroy();
     }
     state.SetItemsProcessed(state.iterations() * lines);

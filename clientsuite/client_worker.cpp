@@ -1,6 +1,6 @@
 #include "clientsuite/client_worker.h"
 
-#include "clientsuite/test_suite.h"
+#include "clientsuite/check_suite.h"
 #include "context/user_messages.h"
 
 namespace zlx::clientsuite {

@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "clientsuite/generic_test.h"
+#include "clientsuite/generic_check.h"
 #include "context/app_context.h"
 
 namespace zlx::clientsuite {

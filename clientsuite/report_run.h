@@ -8,7 +8,7 @@
 #include <string>
 
 #include "adapterinfo/run_header.h"
-#include "clientsuite/test_suite.h"
+#include "clientsuite/check_suite.h"
 #include "context/app_context.h"
 #include "platform/clock.h"
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "testwindow/line_format.h"
 
 namespace zlx::clientsuite {
 
@@ -23,6 +24,21 @@ std::vector<std::string> linesOf(const std::string& text) {
         start = end + 1;
     }
     return lines;
+}
+
+// The details as label and value pairs; a line without a label has a null label.
+nlohmann::ordered_json detailItems(const GenericTest& test) {
+    nlohmann::ordered_json items = nlohmann::ordered_json::array();
+    for (const DetailLine& detail : test.detailLines()) {
+        nlohmann::ordered_json label = nullptr;
+        if (auto text = detailLabel(detail)) {
+            // The window's padding is not part of the label.
+            text->erase(text->find_last_not_of(' ') + 1);
+            label = *text;
+        }
+        items.push_back({{"label", std::move(label)}, {"value", detail.value}});
+    }
+    return items;
 }
 
 struct AdapterField {
@@ -98,14 +114,13 @@ std::string formatReportText(const ClientReport& report) {
         line(test->name() + ": " + statusWord(test->status()));
         line("  " + test->description());
         line("  Result: " + valueOrNone(test->result()));
-        auto details = linesOf(test->details());
-        if (!details.empty()) {
-            line("  Details:");
-            const auto& empty = test->emptyValueLines();
-            for (std::size_t i = 0; i < details.size(); ++i) {
-                bool none = std::find(empty.begin(), empty.end(), i) != empty.end();
-                line("    " + details[i] + (none ? valueOrNone({}) : std::string()));
-            }
+        if (!test->detailLines().empty()) line("  Details:");
+        for (const DetailLine& detail : test->detailLines()) {
+            // A label whose value is empty is shown alone in the window; here it says so.
+            if (auto label = detailLabel(detail))
+                line("    " + testwindow::detailsLine(*label, valueOrNone(detail.value)));
+            else
+                for (const std::string& text : linesOf(detail.value + "\r\n")) line("    " + text);
         }
         for (const std::string& advice : linesOf(test->advice())) line("  Advice: " + advice);
     }
@@ -126,6 +141,7 @@ std::string formatReportJson(const ClientReport& report) {
         entry["status"] = statusWord(test->status());
         entry["result"] = test->result();
         entry["details"] = linesOf(test->details());
+        entry["detailItems"] = detailItems(*test);
         entry["advice"] = linesOf(test->advice());
         tests.push_back(std::move(entry));
     }

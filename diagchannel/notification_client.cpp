@@ -82,10 +82,10 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
             // Not when the run's failed connection has shown its box already: one box a run.
             if (ctx_.runState.claimFailureBox()) {
                 ui::MessageBoxRequest box;
-                box.text = resources::stringOr(resources::kStrTestCouldNotBeRun,
+                box.text = resources::stringOr(resources::kIdsTestCouldNotBeRun,
                                                "The test could not be run");
                 box.caption =
-                    resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
+                    resources::stringOr(resources::kIdsDiagnosticsError, "Diagnostics Error");
                 desktop.services().messageBox(box);
             }
             desktop.post(page, context::kWmEndRunProfileNotFound, run.number,

@@ -12,7 +12,7 @@ WaitDialog::WaitDialog(context::AppContext& context, wlan::DriverChannel& driver
       driver_(driver) {}
 
 bool WaitDialog::onInitDialog() {
-    setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
+    setTitle(resources::stringOr(resources::kIdsProgramTitle, "ZLX Client Diagnostics"));
     setIcon(resources::kIconProgram);
     ctx_.waitDialogHandle = handle();
     desktop().setForeground(handle());

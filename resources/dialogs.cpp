@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "resources/resource_ids.h"
 #include "resources/status_templates.h"
+#include "ui/messages.h"
 
 namespace zlx::resources {
 
@@ -29,7 +31,7 @@ DialogTemplate aboutBox() {
             ctl(-2, ControlKind::Static, "QORDEX Version 1.0", 0, {40, 10, 119, 8}),
             ctl(-3, ControlKind::Static, "Wi-Fi client diagnostics for Norvane adapters", 0,
                 {40, 25, 180, 8}),
-            ctl(1, ControlKind::PushButton, "OK", 0, {178, 36, 50, 14}, ui::kStyleDefault),
+            ctl(ui::kIdOk, ControlKind::PushButton, "OK", 0, {178, 36, 50, 14}, ui::kStyleDefault),
         },
     };
 }
@@ -42,21 +44,30 @@ DialogTemplate troubleshootingPage() {
         250,
         212,
         {
-            ctl(5403, K::GroupBox, "Troubleshooting", 5403, {7, 7, 236, 118}),
-            ctl(5404, K::GroupBox, "Troubleshooting Mode", 5404, {14, 18, 222, 38}),
-            ctl(1042, K::RadioButton, "Network Managed Tests", 5405, {22, 29, 140, 10}),
-            ctl(1049, K::RadioButton, "Client Managed Tests", 5406, {22, 41, 140, 10}),
-            ctl(5400, K::Static, "", 0, {14, 61, 222, 26}, ui::kStyleMultiLine),
-            ctl(5402, K::Icon, "", 0, {14, 89, 20, 20}, ui::kStyleHidden, kIconWarning),
-            ctl(5401, K::Static, "", 0, {38, 89, 140, 32}, ui::kStyleHidden | ui::kStyleMultiLine),
-            ctl(16, K::PushButton, "Start", 5407, {186, 105, 50, 14}, ui::kStyleDefault),
-            ctl(5405, K::GroupBox, "Connection", 5408, {7, 131, 236, 74}),
-            ctl(1036, K::Static, "Adapter:", 5409, {14, 145, 60, 8}),
-            ctl(1004, K::DropDownList, "", 0, {76, 143, 160, 60}),
-            ctl(5406, K::Static, "Network Profile:", 222, {14, 163, 60, 8}),
-            ctl(1024, K::DropDownList, "", 0, {76, 161, 160, 60}, ui::kStyleSorted),
-            ctl(5407, K::Static, "*Profiles marked with an asterisk cannot be used for diagnostics",
-                223, {14, 182, 222, 18}, ui::kStyleMultiLine),
+            ctl(kIdcTroubleshootingGroup, K::GroupBox, "Troubleshooting", kIdsTroubleshootingGroup,
+                {7, 7, 236, 118}),
+            ctl(kIdcModeGroup, K::GroupBox, "Troubleshooting Mode", kIdsTroubleshootingModeGroup,
+                {14, 18, 222, 38}),
+            ctl(kIdcNetworkMode, K::RadioButton, "Network Managed Tests", kIdsNetworkManagedTests,
+                {22, 29, 140, 10}),
+            ctl(kIdcClientMode, K::RadioButton, "Client Managed Tests", kIdsClientManagedTests,
+                {22, 41, 140, 10}),
+            ctl(kIdcModeText, K::Static, "", 0, {14, 61, 222, 26}, ui::kStyleMultiLine),
+            ctl(kIdcWarningIcon, K::Icon, "", 0, {14, 89, 20, 20}, ui::kStyleHidden, kIconWarning),
+            ctl(kIdcWarningText, K::Static, "", 0, {38, 89, 140, 32},
+                ui::kStyleHidden | ui::kStyleMultiLine),
+            ctl(kIdcStart, K::PushButton, "Start", kIdsStart, {186, 105, 50, 14},
+                ui::kStyleDefault),
+            ctl(kIdcConnectionGroup, K::GroupBox, "Connection", kIdsConnectionGroup,
+                {7, 131, 236, 74}),
+            ctl(kIdcAdapterLabel, K::Static, "Adapter:", kIdsAdapterLabel, {14, 145, 60, 8}),
+            ctl(kIdcAdapterList, K::DropDownList, "", 0, {76, 143, 160, 60}),
+            ctl(kIdcProfileLabel, K::Static, "Network Profile:", kIdsNetworkProfileLabel,
+                {14, 163, 60, 8}),
+            ctl(kIdcProfileList, K::DropDownList, "", 0, {76, 161, 160, 60}, ui::kStyleSorted),
+            ctl(kIdcProfileNote, K::Static,
+                "*Profiles marked with an asterisk cannot be used for diagnostics",
+                kIdsAsteriskNote, {14, 182, 222, 18}, ui::kStyleMultiLine),
         },
     };
 }
@@ -71,9 +82,11 @@ DialogTemplate waitingDialog() {
         {
             ctl(-1, K::GroupBox, "", 0, {7, 7, 236, 100}),
             ctl(-2, K::Icon, "", 0, {16, 20, 20, 20}, ui::kStyleNone, kIconWaiting),
-            ctl(5413, K::Static, "", 274, {44, 20, 190, 16}, ui::kStyleMultiLine),
-            ctl(5414, K::Static, "", 275, {44, 42, 190, 58}, ui::kStyleMultiLine),
-            ctl(2, K::PushButton, "Cancel", 0, {100, 115, 50, 14}, ui::kStyleDefault),
+            ctl(kIdcWaitingText, K::Static, "", kIdsWaitingForTests, {44, 20, 190, 16},
+                ui::kStyleMultiLine),
+            ctl(kIdcWaitingNote, K::Static, "", kIdsWaitingNote, {44, 42, 190, 58},
+                ui::kStyleMultiLine),
+            ctl(ui::kIdCancel, K::PushButton, "Cancel", 0, {100, 115, 50, 14}, ui::kStyleDefault),
         },
     };
 }
@@ -91,19 +104,24 @@ DialogTemplate testWindow() {
         350,
         242,
         {
-            ctl(5408, K::GroupBox, "Test Window", 268, {7, 7, 336, 58}, kWide),
-            ctl(5409, K::Static, "Status:", 269, {14, 20, 56, 8}),
-            ctl(1034, K::Edit, "", 0, {72, 18, 150, 12}, ui::kStyleReadOnly),
-            ctl(1031, K::PushButton, "Stop Test", 271, {286, 17, 50, 14}, kRight),
-            ctl(5410, K::Static, "Adapter:", 5409, {14, 36, 56, 8}),
-            ctl(1036, K::Static, "", 0, {72, 36, 264, 8}, ui::kStyleEllipsis | kWide),
-            ctl(5411, K::Static, "Network Profile:", 222, {14, 50, 56, 8}),
-            ctl(1038, K::Static, "", 0, {72, 50, 264, 8}, ui::kStyleEllipsis | kWide),
-            ctl(5412, K::Static, "Diagnostic Messages:", 270, {7, 71, 120, 8}),
-            ctl(1054, K::RichText, "", 0, {7, 82, 336, 132},
+            ctl(kIdcTestWindowGroup, K::GroupBox, "Test Window", kIdsTestWindowGroup,
+                {7, 7, 336, 58}, kWide),
+            ctl(kIdcTestStatusLabel, K::Static, "Status:", kIdsStatusLabel, {14, 20, 56, 8}),
+            ctl(kIdcTestStatus, K::Edit, "", 0, {72, 18, 150, 12}, ui::kStyleReadOnly),
+            ctl(kIdcStopTest, K::PushButton, "Stop Test", kIdsStopTest, {286, 17, 50, 14}, kRight),
+            ctl(kIdcTestAdapterLabel, K::Static, "Adapter:", kIdsAdapterLabel, {14, 36, 56, 8}),
+            ctl(kIdcTestAdapter, K::Static, "", 0, {72, 36, 264, 8}, ui::kStyleEllipsis | kWide),
+            ctl(kIdcTestProfileLabel, K::Static, "Network Profile:", kIdsNetworkProfileLabel,
+                {14, 50, 56, 8}),
+            ctl(kIdcTestProfile, K::Static, "", 0, {72, 50, 264, 8}, ui::kStyleEllipsis | kWide),
+            ctl(kIdcMessagesLabel, K::Static, "Diagnostic Messages:", kIdsDiagnosticMessagesLabel,
+                {7, 71, 120, 8}),
+            ctl(kIdcMessages, K::RichText, "", 0, {7, 82, 336, 132},
                 ui::kStyleReadOnly | ui::kStyleMultiLine | kWide | ui::kStyleGrowDown),
-            ctl(1029, K::PushButton, "Save To File", 272, {7, 221, 60, 14}, kBottom),
-            ctl(1027, K::PushButton, "Close", 273, {293, 221, 50, 14}, kBottom | kRight),
+            ctl(kIdcSaveToFile, K::PushButton, "Save To File", kIdsSaveToFile, {7, 221, 60, 14},
+                kBottom),
+            ctl(kIdcClose, K::PushButton, "Close", kIdsCloseTestWindow, {293, 221, 50, 14},
+                kBottom | kRight),
         },
     };
     t.resizable = true;
@@ -118,10 +136,11 @@ DialogTemplate signalHistoryWindow() {
         400,
         240,
         {
-            ctl(kIdSignalGraph, K::Graph, "", 0, {7, 7, 386, 196}),
-            ctl(kIdSignalValues, K::Static, "", 0, {7, 206, 386, 8}),
-            ctl(kIdSaveAsCsv, K::PushButton, "Save as CSV...", 9202, {7, 219, 70, 14}),
-            ctl(1, K::PushButton, "Close", 9203, {343, 219, 50, 14}, ui::kStyleDefault),
+            ctl(kIdcSignalGraph, K::Graph, "", 0, {7, 7, 386, 196}),
+            ctl(kIdcSignalValues, K::Static, "", 0, {7, 206, 386, 8}),
+            ctl(kIdcSaveAsCsv, K::PushButton, "Save as CSV...", kIdsSaveAsCsv, {7, 219, 70, 14}),
+            ctl(ui::kIdOk, K::PushButton, "Close", kIdsClose, {343, 219, 50, 14},
+                ui::kStyleDefault),
         },
     };
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Dialog templates and icon numbers of the program.
+// Dialog templates and icon numbers of the program; the ids of their controls and strings
+// are in resources/resource_ids.h.
 
+#include "resources/resource_ids.h"
 #include "ui/dialog_template.h"
 
 namespace zlx::resources {
@@ -16,11 +18,8 @@ inline constexpr int kDialogLinkStatus = 151;
 inline constexpr int kDialogAdvancedStatus = 139;
 inline constexpr int kDialogWaiting = 130;
 inline constexpr int kDialogTestWindow = 132;
-// Ours, not one of the original program's: the Signal History window and its controls.
+// Ours, not one of the original program's: the Signal History window.
 inline constexpr int kDialogSignalHistory = 9200;
-inline constexpr int kIdSignalGraph = 9201;
-inline constexpr int kIdSignalValues = 9202;
-inline constexpr int kIdSaveAsCsv = 9203;
 
 // The template with number `id`; an empty template (id 0) for an unknown number.
 const ui::DialogTemplate& dialogTemplate(int id);

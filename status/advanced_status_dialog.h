@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "resources/status_rows.h"
 #include "ui/dialog.h"
 
 namespace zlx::status {
@@ -12,9 +13,12 @@ namespace zlx::status {
 class AdvancedStatusDialog : public ui::Dialog {
   public:
     // The value controls in the order of the dialog's data exchange.
-    static constexpr std::array<int, 28> kValueControls{
-        1020, 1082, 1022, 1025, 1058, 1210, 1213, 1214, 1028, 1032, 1037, 1215, 1041, 1044,
-        1048, 1078, 1011, 1013, 1016, 1053, 1062, 1086, 1066, 1246, 1070, 1248, 1074, 1242};
+    static constexpr std::array<int, resources::kAdvancedStatusRows.size()> kValueControls = [] {
+        std::array<int, resources::kAdvancedStatusRows.size()> ids{};
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            ids[i] = resources::kAdvancedStatusRows[i].valueControl;
+        return ids;
+    }();
 
     explicit AdvancedStatusDialog(ui::Desktop& desktop);
 

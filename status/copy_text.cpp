@@ -28,7 +28,7 @@ std::string labelValueLines(const ui::Dialog& window) {
 
 void addCopyMenuItem(ui::Dialog& window) {
     window.appendSystemMenuItem(kCopyCommand,
-                                resources::stringOr(resources::kStrCopyMenuItem, "&Copy"),
+                                resources::stringOr(resources::kIdsCopyMenuItem, "&Copy"),
                                 ui::Dialog::Shortcut::CtrlC);
 }
 

@@ -1,15 +1,15 @@
 #include "status/link_status_page.h"
 
 #include "resources/dialogs.h"
+#include "resources/status_rows.h"
 #include "resources/string_table.h"
-#include "status/status_text.h"
+#include "status/status_rows.h"
 
 namespace zlx::status {
 
 namespace {
 
 constexpr int kProgressMax = 100;
-constexpr int kSignalWord = 1187;
 
 }  // namespace
 
@@ -19,8 +19,8 @@ LinkStatusPage::LinkStatusPage(adapterinfo::AdapterStateContext state)
 bool LinkStatusPage::onInitDialog() {
     bool result = RefreshingPage::onInitDialog();
     // The template's word beside the bar would read as a reading before there is one.
-    setItemText(kSignalWord, std::string());
-    if (auto item = resources::loadString(resources::kStrSignalHistoryMenuItem);
+    setItemText(resources::kIdcSignalWord, std::string());
+    if (auto item = resources::loadString(resources::kIdsSignalHistoryMenuItem);
         item && !item->empty())
         appendSystemMenuItem(kSignalHistoryCommand, std::string(*item));
     return result;
@@ -31,7 +31,7 @@ void LinkStatusPage::onSysCommand(int id) {
 }
 
 void LinkStatusPage::onCommand(int id, std::uint32_t code) {
-    if (id == kAdvancedButton && code == ui::kBnClicked) {
+    if (id == resources::kIdcAdvanced && code == ui::kBnClicked) {
         advanced_.doModal(handle());
         return;
     }
@@ -46,53 +46,16 @@ void LinkStatusPage::refresh() {
 
 void LinkStatusPage::showSnapshot() {
     const LinkSnapshot& s = snapshot_;
-    AdvancedStatusDialog& a = advanced_;
-    setItemText(1179, s.profileName);
-    setItemText(1189, s.linkStatus);
-    setItemText(1183, s.networkType);
-    setItemText(1185, s.wirelessMode);
-    setItemText(1066, s.channel);
-    setItemText(1244, noneText());
-    setItemText(1181, s.encryption);
-    a.setText(1022, s.encryption);
-    setItemText(1082, s.serverAuthentication);
-    a.setText(1082, s.serverAuthentication);
-    setItemText(1162, s.ipAddress);
-    setItemText(1192, s.radioStatus);
-    showItem(1191, !s.radioStatus.empty());
-    showItem(1192, !s.radioStatus.empty());
-
-    a.setText(1020, s.ssid);
-    a.setText(1025, s.authentication);
-    a.setText(1058, noneText());
-    a.setText(1210, s.qos);
-    a.setText(1213, noneText());
-    a.setText(1214, s.mfp);
-    a.setText(1028, std::string());
-    a.setText(1032, noneText());
-    a.setText(1037, s.apMac);
-
-    setItemText(kSignalWord, s.signalWord);
-    progressSetRange(1206, 0, kProgressMax);
-    progressSetPos(1206, s.qualityBar);
-
-    a.setText(1215, noneText());
-    a.setText(1041, s.powerSave);
-    a.setText(1242, noneText());
-    a.setText(1044, s.powerLevel);
-    a.setText(1048, s.powerLevelsA);
-    a.setText(1078, s.powerLevelsBg);
-    a.setText(1011, s.signalStrength);
-    a.setText(1013, s.signalQuality);
-    a.setText(1016, s.upTime);
-    a.setText(1053, s.preamble);
-    a.setText(1062, s.rxRate);
-    a.setText(1086, s.txRate);
-    a.setText(1066, s.channel);
-    a.setText(1246, noneText());
-    a.setText(1070, s.frequency);
-    a.setText(1248, noneText());
-    a.setText(1074, s.channelSet);
+    for (const resources::StatusRow& row : resources::kLinkStatusRows)
+        setItemText(row.valueControl, linkText(s, row.valueControl));
+    setItemText(resources::kIdcRadioStatus, s.radioStatus);
+    showItem(resources::kIdcRadioStatusLabel, !s.radioStatus.empty());
+    showItem(resources::kIdcRadioStatus, !s.radioStatus.empty());
+    for (const resources::StatusRow& row : resources::kAdvancedStatusRows)
+        advanced_.setText(row.valueControl, linkText(s, row.valueControl));
+    setItemText(resources::kIdcSignalWord, s.signalWord);
+    progressSetRange(resources::kIdcSignalBar, 0, kProgressMax);
+    progressSetPos(resources::kIdcSignalBar, s.qualityBar);
 }
 
 }  // namespace zlx::status

@@ -11,7 +11,6 @@ namespace zlx::status {
 // The Current Status page: the link at a glance, and the Advanced Status dialog it feeds.
 class LinkStatusPage : public RefreshingPage {
   public:
-    static constexpr int kAdvancedButton = 1190;
     // The window menu's item that opens the Signal History window.
     static constexpr int kSignalHistoryCommand = 48;
 

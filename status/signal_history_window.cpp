@@ -70,20 +70,20 @@ ui::Graph graphOf(const LinkHistory& history) {
     ui::Graph g;
     g.capacity = capacity;
     g.secondsPerSample = kSecondsPerSample;
-    g.timeUnit = text(resources::kStrUnitMinutes);
+    g.timeUnit = text(resources::kIdsUnitMinutes);
     ui::GraphPanel signal;
-    signal.title = text(resources::kStrGraphSignal);
-    signal.left = {text(resources::kStrUnitDbm), kSignalFloorDbm, kSignalCeilingDbm};
-    signal.right = ui::GraphAxis{text(resources::kStrUnitPercent), 0, 100};
-    signal.plots.push_back({text(resources::kStrGraphStrength), kBlue, false, std::move(strength)});
-    signal.plots.push_back({text(resources::kStrGraphQuality), kOrange, true, std::move(quality)});
+    signal.title = text(resources::kIdsGraphSignal);
+    signal.left = {text(resources::kIdsUnitDbm), kSignalFloorDbm, kSignalCeilingDbm};
+    signal.right = ui::GraphAxis{text(resources::kIdsUnitPercent), 0, 100};
+    signal.plots.push_back({text(resources::kIdsGraphStrength), kBlue, false, std::move(strength)});
+    signal.plots.push_back({text(resources::kIdsGraphQuality), kOrange, true, std::move(quality)});
     ui::GraphPanel rate;
-    rate.title = text(resources::kStrGraphRate);
+    rate.title = text(resources::kIdsGraphRate);
     // A round top above the fastest rate seen, so the axis does not move with every sample.
     const double top = std::max(kRateStepMbps, std::ceil(fastest / kRateStepMbps) * kRateStepMbps);
-    rate.left = {text(resources::kStrUnitMbps), 0, top};
-    rate.plots.push_back({text(resources::kStrGraphReceive), kBlue, false, std::move(rx)});
-    rate.plots.push_back({text(resources::kStrGraphTransmit), kOrange, false, std::move(tx)});
+    rate.left = {text(resources::kIdsUnitMbps), 0, top};
+    rate.plots.push_back({text(resources::kIdsGraphReceive), kBlue, false, std::move(rx)});
+    rate.plots.push_back({text(resources::kIdsGraphTransmit), kOrange, false, std::move(tx)});
     g.panels.push_back(std::move(signal));
     g.panels.push_back(std::move(rate));
 
@@ -94,7 +94,7 @@ ui::Graph graphOf(const LinkHistory& history) {
         if (event.sample < first) continue;
         const auto kind = static_cast<std::size_t>(event.kind);
         g.marks.push_back({offset + static_cast<std::size_t>(event.sample - first),
-                           text(resources::kStrEventFirst + static_cast<int>(kind)),
+                           text(resources::kIdsEventFirst + static_cast<int>(kind)),
                            kMarkColors[kind % std::size(kMarkColors)]});
     }
     return g;
@@ -106,7 +106,7 @@ std::string currentValuesText(const LinkHistory& history) {
     for (std::size_t i = samples.size(); i-- > 0 && !last;)
         if (samples[i].link) last = &samples[i];
     const std::string none = noneText();
-    return fill(text(resources::kStrCurrentSignalValues),
+    return fill(text(resources::kIdsCurrentSignalValues),
                 {last ? last->signalText : none, last ? last->qualityText : none,
                  last ? last->rxText : none, last ? last->txText : none});
 }
@@ -117,7 +117,7 @@ SignalHistoryWindow::SignalHistoryWindow(context::AppContext& context, const Lin
       history_(history) {}
 
 bool SignalHistoryWindow::onInitDialog() {
-    setTitle(text(resources::kStrSignalHistoryTitle));
+    setTitle(text(resources::kIdsSignalHistoryTitle));
     setIcon(resources::kIconProgram);
     update();
     return true;
@@ -125,12 +125,12 @@ bool SignalHistoryWindow::onInitDialog() {
 
 void SignalHistoryWindow::update() {
     if (!created()) return;
-    graphSet(resources::kIdSignalGraph, graphOf(history_));
-    setItemText(resources::kIdSignalValues, currentValuesText(history_));
+    graphSet(resources::kIdcSignalGraph, graphOf(history_));
+    setItemText(resources::kIdcSignalValues, currentValuesText(history_));
 }
 
 void SignalHistoryWindow::onCommand(int id, std::uint32_t code) {
-    if (id == resources::kIdSaveAsCsv && code == ui::kBnClicked) {
+    if (id == resources::kIdcSaveAsCsv && code == ui::kBnClicked) {
         saveCsv();
         return;
     }
@@ -140,11 +140,11 @@ void SignalHistoryWindow::onCommand(int id, std::uint32_t code) {
 void SignalHistoryWindow::saveCsv() {
     ui::SaveFileRequest request;
     request.owner = handle();
-    request.title = text(resources::kStrSaveHistoryTitle);
+    request.title = text(resources::kIdsSaveHistoryTitle);
     request.initialName = "signal-history.csv";
     request.defaultExtension = "csv";
-    request.filters = {{text(resources::kStrCsvFilesFilter), "*.csv"},
-                       {text(resources::kStrAllFilesFilter), "*.*"}};
+    request.filters = {{text(resources::kIdsCsvFilesFilter), "*.csv"},
+                       {text(resources::kIdsAllFilesFilter), "*.*"}};
     request.overwritePrompt = true;
     auto path = desktop().services().saveFileDialog(request);
     if (!path) return;
@@ -154,7 +154,7 @@ void SignalHistoryWindow::saveCsv() {
     box.owner = handle();
     box.ownerTitle = title();
     box.caption = title();
-    box.text = fill(text(resources::kStrHistoryNotSaved), {*path, reason});
+    box.text = fill(text(resources::kIdsHistoryNotSaved), {*path, reason});
     desktop().services().messageBox(box);
 }
 

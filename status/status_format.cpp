@@ -5,7 +5,9 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/text.h"
+#include "resources/status_rows.h"
 #include "resources/string_table.h"
+#include "status/status_rows.h"
 #include "status/status_text.h"
 
 namespace zlx::status {
@@ -20,42 +22,6 @@ std::string label(int id) {
     while (!text.empty() && (text.back() == ':' || text.back() == ' ')) text.pop_back();
     return text;
 }
-
-// The Diagnostics page's counters: label, key, display slot, and whether the page shows it.
-struct Counter {
-    int labelId;
-    const char* key;
-    std::size_t slot;
-    bool shown;
-};
-constexpr Counter kCounters[] = {
-    {233, "framesTransmittedOk", 0, true},
-    {234, "framesRetried", 6, true},
-    {235, "framesDropped", 7, true},
-    {236, "noAckFrames", 10, true},
-    {237, "ctsFrames", 21, true},
-    {238, "noCtsFrames", 22, true},
-    {239, "rtsFrames", 8, true},
-    {240, "retriedDataFrames", 6, true},
-    {241, "retriedRtsFrames", 11, true},
-    {242, "ackFrames", 0, true},
-    {244, "beaconsReceived", 18, true},
-    {245, "framesReceivedOk", 13, true},
-    {246, "framesReceivedWithErrors", 25, true},
-    {247, "encryptionErrors", 19, true},
-    {248, "duplicateFrames", 20, true},
-    {250, "authenticationTimeouts", 31, true},
-    {251, "standardMicErrors", 32, true},
-    {252, "standardMicOk", 33, true},
-    {253, "crcErrors", 12, true},
-    {254, "apMismatches", 26, false},
-    {255, "dataRateMismatches", 27, false},
-    {256, "associationTimeouts", 28, true},
-    {257, "ckipMicErrors", 29, false},
-    {258, "ckipMicOk", 30, false},
-    {259, "authenticationRejects", 23, true},
-    {260, "associationRejects", 24, true},
-};
 
 template <typename T>
 Json orNull(const std::optional<T>& value) {
@@ -179,8 +145,9 @@ void putStatus(Sink& o, const StatusSnapshot& s) {
     o.put("ipAddress", textOrNull(l.ipAddress));
     const DiagnosticsSnapshot& d = s.diagnostics;
     o.open("counters");
-    for (const Counter& c : kCounters)
+    forEachCounter([&](const resources::StatusRow&, const CounterValue& c) {
         o.put(c.key, d.statisticsAnswered ? Json(d.counters[c.slot]) : Json(nullptr));
+    });
     o.close();
 }
 
@@ -223,53 +190,40 @@ std::size_t codePoints(std::string_view text) {
 std::string formatStatusText(const StatusSnapshot& s) {
     const LinkSnapshot& l = s.link;
     const DiagnosticsSnapshot& d = s.diagnostics;
-    auto shown = [](const std::string& text) { return text.empty() ? noneText() : text; };
-    std::vector<std::pair<std::string, std::string>> rows = {
-        // The Current Status page.
-        {label(225), shown(l.profileName)},
-        {label(1185), l.linkStatus},
-        {label(1186), l.networkType},
-        {label(1187), l.wirelessMode},
-        {label(231), l.channel},
-        {label(1082), l.encryption},
-        {label(1080), l.serverAuthentication},
-        {label(227), shown(l.ipAddress)},
-        {label(228), l.signalWord},
+    std::vector<std::pair<std::string, std::string>> rows;
+    // The shown rows of the Current Status page, then those of the Advanced Status dialog that
+    // the page does not show already.
+    std::vector<std::string LinkSnapshot::*> printed;
+    auto linkRows = [&](const auto& table) {
+        for (const resources::StatusRow& row : table) {
+            const LinkValue* value = linkValueOf(row.valueControl);
+            if (row.hidden() || !value) continue;
+            if (value->field) {
+                if (std::find(printed.begin(), printed.end(), value->field) != printed.end())
+                    continue;
+                printed.push_back(value->field);
+            }
+            std::string text = linkText(l, row.valueControl);
+            if (value->noneWhenEmpty && text.empty()) text = noneText();
+            rows.emplace_back(label(row.labelString), std::move(text));
+        }
     };
+    linkRows(resources::kLinkStatusRows);
+    rows.emplace_back(label(resources::kIdsSignalStrengthLabel), l.signalWord);
     // The page shows the radio's row only while the radio is off.
-    if (!l.radioStatus.empty()) rows.emplace_back(label(229), l.radioStatus);
-    const std::pair<std::string, std::string> advanced[] = {
-        {label(1018), l.ssid},
-        {label(1023), l.authentication},
-        {label(1024), noneText()},
-        {label(1025), l.qos},
-        {label(1035), l.apMac},
-        {label(1039), l.powerSave},
-        {label(1043), l.powerLevel},
-        {label(1044), l.powerLevelsA},
-        {label(1076), l.powerLevelsBg},
-        {label(1216), l.signalStrength},
-        {label(1217), l.signalQuality},
-        {label(1218), l.upTime},
-        {label(1219), l.preamble},
-        {label(1220), l.rxRate},
-        {label(1084), l.txRate},
-        {label(1066), l.frequency},
-        {label(1072), l.channelSet},
-        // The Diagnostics page.
-        {label(261), d.cardName},
-        {label(262), d.macAddress},
-        {label(263), d.driver},
-        {label(264), d.driverVersion},
-        {label(265), d.driverDate},
-        {label(266), platform::displaySafeName(d.clientName)},
-    };
-    rows.insert(rows.end(), std::begin(advanced), std::end(advanced));
-    for (const Counter& c : kCounters)
-        if (c.shown)
-            rows.emplace_back(label(c.labelId), d.statisticsAnswered
-                                                    ? std::to_string(d.counters[c.slot])
-                                                    : noneText());
+    if (!l.radioStatus.empty())
+        rows.emplace_back(label(resources::kIdsRadioStatusLabel), l.radioStatus);
+    linkRows(resources::kAdvancedStatusRows);
+    // The Diagnostics page.
+    for (const resources::StatusRow& row : resources::kAdapterRows)
+        if (!row.hidden())
+            rows.emplace_back(label(row.labelString), diagnosticsText(d, row.valueControl));
+    forEachCounter([&](const resources::StatusRow& row, const CounterValue& c) {
+        if (!row.hidden())
+            rows.emplace_back(label(row.labelString), d.statisticsAnswered
+                                                          ? std::to_string(d.counters[c.slot])
+                                                          : noneText());
+    });
     std::size_t width = 0;
     for (const auto& row : rows) width = std::max(width, codePoints(row.first));
     std::string out = s.adapterDescription.empty() ? noneText() : s.adapterDescription;

@@ -10,7 +10,7 @@ StatusSheet::StatusSheet(adapterinfo::AdapterStateContext state,
                          ui::PropertyPage& troubleshootingPage, bool helpAvailable,
                          std::function<void()> help)
     : ui::PropertySheet(state.app.desktop,
-                        resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics")),
+                        resources::stringOr(resources::kIdsProgramTitle, "ZLX Client Diagnostics")),
       ctx_(state.app),
       help_(std::move(help)),
       linkStatus_(state),
@@ -38,7 +38,7 @@ bool StatusSheet::onInitDialog() {
     addCopyMenuItem(*this);
     enableSystemMenuItem(kCopyCommand, false);
     ui::PropertySheet::onInitDialog();
-    setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
+    setTitle(resources::stringOr(resources::kIdsProgramTitle, "ZLX Client Diagnostics"));
     desktop().setTimer(handle(), kRefreshTimer, kRefreshPeriod);
     return true;
 }

@@ -16,7 +16,7 @@ std::string text(int id) {
 }
 
 std::string none() {
-    return text(resources::kStrNone);
+    return text(resources::kIdsNone);
 }
 
 // One number put into the format of string `id` ("%d dBm", "%.1f Mbps"...).
@@ -60,30 +60,54 @@ int radioClassOf(const std::optional<std::vector<platform::WlanPhyRadioState>>& 
 }
 
 std::string radioStatusText(int radioClass) {
-    return text(lookup<int>({{0, 126}, {1, 124}, {2, 123}, {3, 125}}, radioClass).value_or(126));
+    return text(lookup<int>({{0, resources::kIdsRadioOn},
+                             {1, resources::kIdsRadioSoftwareDisabled},
+                             {2, resources::kIdsRadioHardwareDisabled},
+                             {3, resources::kIdsRadioBothDisabled}},
+                            radioClass)
+                    .value_or(resources::kIdsRadioOn));
 }
 
 std::string linkStatusText(std::optional<std::uint32_t> state) {
     if (!state) return none();
-    return text(lookup<std::uint32_t>({{1, 53}, {2, 53}, {5, 42}, {7, 42}}, *state).value_or(52));
+    return text(lookup<std::uint32_t>({{1, resources::kIdsAssociated},
+                                       {2, resources::kIdsAssociated},
+                                       {5, resources::kIdsAuthenticating},
+                                       {7, resources::kIdsAuthenticating}},
+                                      *state)
+                    .value_or(resources::kIdsNotAssociated));
 }
 
 std::string authenticationText(bool valid, std::uint32_t securityEnabled, std::uint32_t authClass) {
     if (!valid || securityEnabled != 1) return none();
-    return text(lookup<std::uint32_t>(
-                    {{1, 34}, {2, 35}, {4, 36}, {5, 44}, {6, 56}, {7, 58}, {8, 59}}, authClass)
-                    .value_or(66));
+    return text(lookup<std::uint32_t>({{1, resources::kIdsAuthOpen},
+                                       {2, resources::kIdsAuthShared},
+                                       {4, resources::kIdsAuthWpa},
+                                       {5, resources::kIdsAuthWpaPsk},
+                                       {6, resources::kIdsAuthWpaNone},
+                                       {7, resources::kIdsAuthWpa2},
+                                       {8, resources::kIdsAuthWpa2Psk}},
+                                      authClass)
+                    .value_or(resources::kIdsAuthAuto));
 }
 
 std::string cipherText(bool valid, std::uint32_t securityEnabled, std::uint32_t cipherClass) {
     if (!valid || securityEnabled != 1) return none();
-    return text(lookup<std::uint32_t>(
-                    {{0, 62}, {1, 57}, {2, 63}, {3, 63}, {4, 60}, {7, 60}, {5, 61}}, cipherClass)
-                    .value_or(resources::kStrNone));
+    return text(lookup<std::uint32_t>({{0, resources::kIdsNoneSetting},
+                                       {1, resources::kIdsCipherWep},
+                                       {2, resources::kIdsCipherAes},
+                                       {3, resources::kIdsCipherAes},
+                                       {4, resources::kIdsCipherCkip},
+                                       {7, resources::kIdsCipherCkip},
+                                       {5, resources::kIdsCipherTkip}},
+                                      cipherClass)
+                    .value_or(resources::kIdsNone));
 }
 
 std::string networkTypeText(std::uint32_t networkType) {
-    return text(lookup<std::uint32_t>({{1, 54}, {0, 55}}, networkType).value_or(16));
+    return text(lookup<std::uint32_t>(
+                    {{1, resources::kIdsInfrastructure}, {0, resources::kIdsAdHoc}}, networkType)
+                    .value_or(resources::kIdsUnknown));
 }
 
 std::string wirelessModeText(std::uint32_t bits) {
@@ -91,13 +115,17 @@ std::string wirelessModeText(std::uint32_t bits) {
     const bool wide = bits & (0x20000 | 0x40000), narrow = bits & 0x10000;
     // Later rows win.
     const std::pair<bool, int> rows[] = {
-        {allSet(bits, 0x140), 19}, {allSet(bits, 0x480) || allSet(bits, 0xC0), 20},
-        {allSet(bits, 0xA0), 21},  {allSet(bits, 0x150), 67},
-        {allSet(bits, 0xD0), 37},  {narrow && b80, 5301},
-        {wide && b80, 5299},       {narrow && b100, 5302},
-        {wide && b100, 5300},
+        {allSet(bits, 0x140), resources::kIdsMode5GHz54},
+        {allSet(bits, 0x480) || allSet(bits, 0xC0), resources::kIdsMode24GHz54},
+        {allSet(bits, 0xA0), resources::kIdsMode24GHz11},
+        {allSet(bits, 0x150), resources::kIdsMode5GHz108},
+        {allSet(bits, 0xD0), resources::kIdsMode24GHz108},
+        {narrow && b80, resources::kIdsMode24GHz130},
+        {wide && b80, resources::kIdsMode24GHz300},
+        {narrow && b100, resources::kIdsMode5GHz130},
+        {wide && b100, resources::kIdsMode5GHz300},
     };
-    int id = resources::kStrNone;
+    int id = resources::kIdsNone;
     for (const auto& [matches, rowId] : rows)
         if (matches) id = rowId;
     return text(id);
@@ -106,10 +134,13 @@ std::string wirelessModeText(std::uint32_t bits) {
 std::string signalQualityWord(bool valid, bool radioOn, std::uint32_t qualityClass) {
     if (!valid || !radioOn) return none();
     // The lowest class of each word.
-    constexpr std::pair<std::uint32_t, int> kWords[] = {{80, 30}, {60, 29}, {30, 28}, {1, 27}};
+    constexpr std::pair<std::uint32_t, int> kWords[] = {{80, resources::kIdsSignalExcellent},
+                                                        {60, resources::kIdsSignalGood},
+                                                        {30, resources::kIdsSignalFair},
+                                                        {1, resources::kIdsSignalPoor}};
     for (const auto& [lowest, id] : kWords)
         if (qualityClass >= lowest) return text(id);
-    return text(26);
+    return text(resources::kIdsSignalNoLink);
 }
 
 double rateMbps(std::uint32_t rate) {
@@ -122,18 +153,19 @@ double rateMbps(std::uint32_t rate) {
 std::string rateText(bool valid, bool radioOn, std::uint32_t rate) {
     if (!valid || !radioOn) return none();
     constexpr std::uint32_t kKbps = 0x80000000u;
-    if (rate & kKbps) return formatted(25, static_cast<int>(rate & ~kKbps));
-    return formatted(23, rateMbps(rate));
+    if (rate & kKbps)
+        return formatted(resources::kIdsRateKbpsFormat, static_cast<int>(rate & ~kKbps));
+    return formatted(resources::kIdsRateMbpsFormat, rateMbps(rate));
 }
 
 std::string signalStrengthText(bool valid, std::int32_t dbm) {
     if (!valid) return none();
-    return formatted(164, dbm);
+    return formatted(resources::kIdsSignalDbmFormat, dbm);
 }
 
 std::string signalQualityPercentText(bool qualityValid, bool radioOn, std::uint32_t percent) {
     if (!qualityValid) return none();
-    return formatted(165, radioOn ? static_cast<int>(percent) : 0);
+    return formatted(resources::kIdsPercentFormat, radioOn ? static_cast<int>(percent) : 0);
 }
 
 std::string channelText(bool answered, std::uint32_t channel) {
@@ -143,7 +175,7 @@ std::string channelText(bool answered, std::uint32_t channel) {
 
 std::string frequencyText(bool valid, bool radioOn, std::uint32_t megahertz) {
     if (!valid || !radioOn) return none();
-    return formatted(5186, megahertz / 1000.0);
+    return formatted(resources::kIdsFrequencyGhzFormat, megahertz / 1000.0);
 }
 
 std::string channelSetText(bool answered, const std::array<std::uint8_t, 3>& countryCode) {
@@ -185,8 +217,11 @@ std::string apMacText(bool valid, bool radioOn, const std::array<std::uint8_t, 6
 
 std::string powerSaveText(bool answered, std::uint32_t level) {
     if (!answered) return none();
-    return text(lookup<std::uint32_t>({{0, 4107}, {1, 4108}, {2, 4109}}, level)
-                    .value_or(resources::kStrNone));
+    return text(lookup<std::uint32_t>({{0, resources::kIdsPowerSaveOff},
+                                       {1, resources::kIdsPowerSaveMaximum},
+                                       {2, resources::kIdsPowerSaveNormal}},
+                                      level)
+                    .value_or(resources::kIdsNone));
 }
 
 namespace {
@@ -198,9 +233,15 @@ struct PowerLevel {
     int milliwatts;
 };
 constexpr PowerLevel kPowerLevels[] = {
-    {0, 5288, 1},   {6, 5287, 2},   {10, 5286, 3},  {12, 5285, 4},  {14, 5284, 5},  {16, 5283, 6},
-    {17, 5282, 7},  {18, 5281, 8},  {19, 5280, 9},  {20, 4120, 10}, {22, 4119, 13}, {26, 4118, 20},
-    {28, 4117, 25}, {30, 4116, 32}, {32, 4115, 40}, {34, 4114, 50}, {36, 4113, 63}, {40, 4112, 100},
+    {0, resources::kIdsPower1mW, 1},    {6, resources::kIdsPower2mW, 2},
+    {10, resources::kIdsPower3mW, 3},   {12, resources::kIdsPower4mW, 4},
+    {14, resources::kIdsPower5mW, 5},   {16, resources::kIdsPower6mW, 6},
+    {17, resources::kIdsPower7mW, 7},   {18, resources::kIdsPower8mW, 8},
+    {19, resources::kIdsPower9mW, 9},   {20, resources::kIdsPower10mW, 10},
+    {22, resources::kIdsPower13mW, 13}, {26, resources::kIdsPower20mW, 20},
+    {28, resources::kIdsPower25mW, 25}, {30, resources::kIdsPower32mW, 32},
+    {32, resources::kIdsPower40mW, 40}, {34, resources::kIdsPower50mW, 50},
+    {36, resources::kIdsPower63mW, 63}, {40, resources::kIdsPower100mW, 100},
 };
 
 const PowerLevel* powerLevelOf(std::uint32_t code) {
@@ -215,7 +256,7 @@ std::string powerLevelText(bool txPowerValid, bool radioOn, std::uint32_t code) 
     if (!txPowerValid || !radioOn) return none();
     // A level the table has no words for is not shown as some other level.
     const PowerLevel* level = powerLevelOf(code);
-    return text(level ? level->textId : resources::kStrNone);
+    return text(level ? level->textId : resources::kIdsNone);
 }
 
 std::optional<int> powerLevelMilliwatts(bool txPowerValid, bool radioOn, std::uint32_t code) {
@@ -226,42 +267,43 @@ std::optional<int> powerLevelMilliwatts(bool txPowerValid, bool radioOn, std::ui
 
 std::string preambleText(bool answered, std::uint8_t shortPreamble) {
     if (!answered) return none();
-    return text(shortPreamble ? 166 : 167);
+    return text(shortPreamble ? resources::kIdsPreambleShortAndLong
+                              : resources::kIdsPreambleLongOnly);
 }
 
 std::string qosText(std::uint32_t wmm, bool wmmValid, bool radioOn) {
     if (!wmmValid) return none();
-    return text(wmm && radioOn ? 159 : 62);
+    return text(wmm && radioOn ? resources::kIdsQosWmm : resources::kIdsNoneSetting);
 }
 
 std::string mfpText(bool answered, std::uint8_t mfp) {
     if (!answered) return none();
-    return text(mfp ? 2373 : 2374);
+    return text(mfp ? resources::kIdsMfpOn : resources::kIdsMfpOff);
 }
 
 std::string availablePowerLevelsAText(bool answered, std::uint32_t bits) {
     if (!answered) return none();
-    return bits & (0x0001 | 0x0002) ? text(127) : std::string();
+    return bits & (0x0001 | 0x0002) ? text(resources::kIdsPowerLevelsA) : std::string();
 }
 
 std::string availablePowerLevelsBgText(bool answered, std::uint32_t bits) {
     if (!answered) return none();
-    return bits & (0x0004 | 0x0008 | 0x0010) ? text(129) : std::string();
+    return bits & (0x0004 | 0x0008 | 0x0010) ? text(resources::kIdsPowerLevelsBg) : std::string();
 }
 
 std::string serverAuthText(std::int32_t eapMethod) {
-    return text(lookup<std::int32_t>({{17, 4100},
-                                      {6, 4101},
-                                      {29, 4102},
-                                      {25, 4102},
-                                      {13, 4103},
-                                      {21, 4104},
-                                      {4, 4105},
-                                      {47, 4106},
-                                      {43, 4900},
-                                      {18, 4125}},
+    return text(lookup<std::int32_t>({{17, resources::kIdsEapLeap},
+                                      {6, resources::kIdsEapPeapGtc},
+                                      {29, resources::kIdsEapPeapMschapV2},
+                                      {25, resources::kIdsEapPeapMschapV2},
+                                      {13, resources::kIdsEapTls},
+                                      {21, resources::kIdsEapTtls},
+                                      {4, resources::kIdsEapMd5},
+                                      {47, resources::kIdsEapPsk},
+                                      {43, resources::kIdsEapFast},
+                                      {18, resources::kIdsEapSim}},
                                      eapMethod)
-                    .value_or(4099));
+                    .value_or(resources::kIdsEapNone));
 }
 
 std::string ssidOctets(const std::array<std::uint8_t, 32>& ssid) {

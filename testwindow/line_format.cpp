@@ -17,6 +17,12 @@ ui::CharFormat lineFormat(std::uint32_t kind) {
     }
 }
 
+std::string detailsLine(std::string label, const std::string& value) {
+    if (label.size() % 2 != 0) label += ' ';
+    while (label.size() <= 24) label += ". ";
+    return label + ": " + value;
+}
+
 std::string timePrefix(const std::tm& localTime) {
     char buffer[10];
     if (std::strftime(buffer, sizeof buffer, "%H:%M:%S ", &localTime) == 0) return {};

@@ -23,6 +23,11 @@ enum LineKind : std::uint32_t {
 // Colour and effects of a coloured line; black without effects for kinds not listed.
 ui::CharFormat lineFormat(std::uint32_t kind);
 
+// A details line of a test block as the window shows it: the label padded to 28 characters
+// with period-blank pairs and ended by ": ", then the value. A label longer than 26 characters
+// only gets the colon and blank (after a blank when its length is odd).
+std::string detailsLine(std::string label, const std::string& value);
+
 // "%H:%M:%S " of the given local time.
 std::string timePrefix(const std::tm& localTime);
 

@@ -30,7 +30,7 @@ bool saveLog(platform::Platform& platform, const std::string& path, const std::s
 }
 
 std::string logNotSavedMessage(const std::string& path, const std::string& reason) {
-    std::string format = resources::stringOr(resources::kStrLogNotSaved,
+    std::string format = resources::stringOr(resources::kIdsLogNotSaved,
                                              "The diagnostic log could not be saved to %s: %s");
     std::string out;
     const std::string* args[] = {&path, &reason};

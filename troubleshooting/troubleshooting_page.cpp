@@ -22,7 +22,7 @@ TroubleshootingPage::TroubleshootingPage(context::AppContext& context, wlan::Dri
 bool TroubleshootingPage::onInitDialog() {
     // The control texts come from the string table with the template.
     if (hasSystemMenu()) {
-        if (auto about = resources::loadString(resources::kStrAboutMenuItem);
+        if (auto about = resources::loadString(resources::kIdsAboutMenuItem);
             about && !about->empty())
             appendSystemMenuItem(kAboutCommand, std::string(*about));
     }
@@ -33,9 +33,9 @@ bool TroubleshootingPage::onInitDialog() {
     ctx_.troubleshootingPage = handle();
     notifications_.secureIhvControl();
     notifications_.registerRoutine();
-    enableItem(kIdStart, false);
+    enableItem(resources::kIdcStart, false);
     if (!networkMode_) {
-        checkItem(kIdClientMode, true);
+        checkItem(resources::kIdcClientMode, true);
         selectClientMode();
     }
     return true;
@@ -46,7 +46,7 @@ void TroubleshootingPage::showError(int stringId) {
     box.owner = handle();
     box.ownerTitle = caption();
     box.text = resources::stringOr(stringId, "");
-    box.caption = resources::stringOr(resources::kStrDiagnosticsError, "Diagnostics Error");
+    box.caption = resources::stringOr(resources::kIdsDiagnosticsError, "Diagnostics Error");
     desktop().services().messageBox(box);
 }
 
@@ -57,65 +57,67 @@ void TroubleshootingPage::makeCurrent(const std::string& guidText) {
 
 void TroubleshootingPage::selectNetworkMode() {
     networkMode_ = true;
-    enableItem(kIdProfileList, true);
-    setItemText(kIdModeText, resources::stringOr(resources::kStrNetworkModeText, ""));
-    setItemText(kIdWarningText, resources::stringOr(resources::kStrDiagnosticModeWarning, ""));
-    showItem(kIdWarningText, true);
-    showItem(kIdWarningIcon, true);
-    enableItem(kIdStart, false);
-    comboReset(kIdAdapterList);
+    enableItem(resources::kIdcProfileList, true);
+    setItemText(resources::kIdcModeText, resources::stringOr(resources::kIdsNetworkModeText, ""));
+    setItemText(resources::kIdcWarningText,
+                resources::stringOr(resources::kIdsDiagnosticModeWarning, ""));
+    showItem(resources::kIdcWarningText, true);
+    showItem(resources::kIdcWarningIcon, true);
+    enableItem(resources::kIdcStart, false);
+    comboReset(resources::kIdcAdapterList);
     if (interfaces_.empty()) {
-        comboReset(kIdProfileList);
-        showError(resources::kStrNoSuitableAdapters);
+        comboReset(resources::kIdcProfileList);
+        showError(resources::kIdsNoSuitableAdapters);
         return;
     }
     for (std::size_t i = 0; i < interfaces_.size(); ++i) {
         const std::string& guidText = interfaces_.guidTexts()[i];
         ctx_.selectedAdapterGuidText = guidText;
         if (!adapterHasZlxProfile(ctx_, guidText)) continue;
-        comboSetSel(kIdAdapterList, comboAdd(kIdAdapterList, interfaces_.descriptions()[i]));
+        comboSetSel(resources::kIdcAdapterList,
+                    comboAdd(resources::kIdcAdapterList, interfaces_.descriptions()[i]));
         networkAdapterGuidText_ = guidText;
         makeCurrent(guidText);
-        enableItem(kIdStart, true);
+        enableItem(resources::kIdcStart, true);
         fillProfileList();
         return;
     }
-    comboReset(kIdProfileList);
-    showError(resources::kStrNoZlxProfiles);
+    comboReset(resources::kIdcProfileList);
+    showError(resources::kIdsNoZlxProfiles);
 }
 
 void TroubleshootingPage::selectClientMode() {
     networkMode_ = false;
-    setItemText(kIdModeText, resources::stringOr(resources::kStrClientModeText, ""));
-    showItem(kIdWarningText, false);
-    showItem(kIdWarningIcon, false);
-    enableItem(kIdProfileList, false);
-    enableItem(kIdStart, false);
-    comboReset(kIdAdapterList);
+    setItemText(resources::kIdcModeText, resources::stringOr(resources::kIdsClientModeText, ""));
+    showItem(resources::kIdcWarningText, false);
+    showItem(resources::kIdcWarningIcon, false);
+    enableItem(resources::kIdcProfileList, false);
+    enableItem(resources::kIdcStart, false);
+    comboReset(resources::kIdcAdapterList);
     if (interfaces_.empty()) {
-        showError(resources::kStrNoSuitableAdapters);
+        showError(resources::kIdsNoSuitableAdapters);
         return;
     }
     for (const std::string& description : interfaces_.descriptions())
-        comboAdd(kIdAdapterList, description);
-    comboSetSel(kIdAdapterList, 0);
+        comboAdd(resources::kIdcAdapterList, description);
+    comboSetSel(resources::kIdcAdapterList, 0);
     ctx_.selection.selectedAdapterDescription = interfaces_.descriptions()[0];
     makeCurrent(interfaces_.guidTexts()[0]);
     fillProfileList();
-    enableItem(kIdStart, true);
+    enableItem(resources::kIdcStart, true);
 }
 
 void TroubleshootingPage::adapterChanged() {
-    int index = comboGetSel(kIdAdapterList);
+    int index = comboGetSel(resources::kIdcAdapterList);
     if (index < 0) return;
-    ctx_.selection.selectedAdapterDescription = comboText(kIdAdapterList, index);
+    ctx_.selection.selectedAdapterDescription = comboText(resources::kIdcAdapterList, index);
     // In network mode the list's one entry stands for the adapter found there.
     const std::string& guidText =
         networkMode_ ? networkAdapterGuidText_ : interfaces_.guidTexts().at(index);
     makeCurrent(guidText);
     if (!fillProfileList()) {
-        showError(resources::kStrNoZlxProfiles);
-        comboReset(kIdProfileList);
+        showError(resources::kIdsNoZlxProfiles);
+        comboReset(resources::kIdcProfileList);
     }
 }
 
@@ -129,7 +131,7 @@ bool TroubleshootingPage::fillProfileList() {
     bool connectedEligible = connected && isZlxProfile(ctx_, current);
     if (connectedEligible) ctx_.selectedProfileName = current;
 
-    comboReset(kIdProfileList);
+    comboReset(resources::kIdcProfileList);
     bool chosen = false;
     std::vector<platform::WlanProfileInfo> profiles;
     // A list that cannot be had stays empty: the search below still runs.
@@ -146,18 +148,19 @@ bool TroubleshootingPage::fillProfileList() {
             chosen = true;
         }
     }
-    comboAddAll(kIdProfileList, std::move(entries));
-    selectedProfileIndex_ = comboFindExact(kIdProfileList, " " + ctx_.selectedProfileName);
-    comboSetSel(kIdProfileList, selectedProfileIndex_);
+    comboAddAll(resources::kIdcProfileList, std::move(entries));
+    selectedProfileIndex_ =
+        comboFindExact(resources::kIdcProfileList, " " + ctx_.selectedProfileName);
+    comboSetSel(resources::kIdcProfileList, selectedProfileIndex_);
     return chosen;
 }
 
 void TroubleshootingPage::profileChanged() {
-    int index = comboGetSel(kIdProfileList);
-    std::string entry = comboText(kIdProfileList, index);
+    int index = comboGetSel(resources::kIdcProfileList);
+    std::string entry = comboText(resources::kIdcProfileList, index);
     if (!entry.empty() && entry[0] == '*') {
-        showError(resources::kStrSelectUnmarkedProfile);
-        comboSetSel(kIdProfileList, selectedProfileIndex_);
+        showError(resources::kIdsSelectUnmarkedProfile);
+        comboSetSel(resources::kIdcProfileList, selectedProfileIndex_);
         return;
     }
     // Only the one-character mark goes: a name's own leading blanks are part of it.
@@ -169,18 +172,18 @@ void TroubleshootingPage::profileChanged() {
 void TroubleshootingPage::onCommand(int id, std::uint32_t code) {
     if (code == ui::kBnClicked) {
         switch (id) {
-            case kIdNetworkMode:
+            case resources::kIdcNetworkMode:
                 return selectNetworkMode();
-            case kIdClientMode:
+            case resources::kIdcClientMode:
                 return selectClientMode();
-            case kIdStart:
+            case resources::kIdcStart:
                 return start();
             default:
                 break;
         }
     } else if (code == ui::kCbnSelChange) {
-        if (id == kIdAdapterList) return adapterChanged();
-        if (id == kIdProfileList) return profileChanged();
+        if (id == resources::kIdcAdapterList) return adapterChanged();
+        if (id == resources::kIdcProfileList) return profileChanged();
     }
 }
 

@@ -16,15 +16,6 @@
 
 namespace zlx::troubleshooting {
 
-inline constexpr int kIdStart = 16;
-inline constexpr int kIdNetworkMode = 1042;
-inline constexpr int kIdClientMode = 1049;
-inline constexpr int kIdModeText = 5400;
-inline constexpr int kIdWarningText = 5401;
-inline constexpr int kIdWarningIcon = 5402;
-inline constexpr int kIdAdapterList = 1004;
-inline constexpr int kIdProfileList = 1024;
-
 inline constexpr unsigned kConnectionTimer = 1;
 inline constexpr platform::Millis kConnectionTick = 30000;
 inline constexpr int kConnectionTicks = 3;

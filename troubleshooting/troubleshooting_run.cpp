@@ -4,7 +4,7 @@
 #include "context/user_messages.h"
 #include "diagchannel/wait_dialog.h"
 #include "resources/string_table.h"
-#include "testwindow/test_window.h"
+#include "testwindow/results_window.h"
 #include "troubleshooting/troubleshooting_page.h"
 
 namespace zlx::troubleshooting {
@@ -13,10 +13,10 @@ using context::RunKind;
 using context::RunState;
 
 void TroubleshootingPage::setRunControlsEnabled(bool enabled) {
-    enableItem(kIdStart, enabled);
+    enableItem(resources::kIdcStart, enabled);
     if (ui::PropertySheet* owner = sheet()) owner->enableItem(ui::kIdCancel, enabled);
-    enableItem(kIdAdapterList, enabled);
-    enableItem(kIdProfileList, enabled);
+    enableItem(resources::kIdcAdapterList, enabled);
+    enableItem(resources::kIdcProfileList, enabled);
 }
 
 void TroubleshootingPage::start() {
@@ -88,7 +88,7 @@ void TroubleshootingPage::connectionResult(bool connected) {
     if (state == RunState::Connecting &&
         !ctx_.runState.advanceRunState(RunState::Connecting, RunState::Idle))
         return;
-    if (ctx_.runState.claimFailureBox()) showError(resources::kStrCouldNotConnect);
+    if (ctx_.runState.claimFailureBox()) showError(resources::kIdsCouldNotConnect);
     leaveOnce();
 }
 

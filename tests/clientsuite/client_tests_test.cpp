@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "clientsuite/connection_tests.h"
-#include "clientsuite/generic_test.h"
-#include "clientsuite/hardware_tests.h"
-#include "clientsuite/network_test.h"
+#include "clientsuite/connection_checks.h"
+#include "clientsuite/generic_check.h"
+#include "clientsuite/hardware_checks.h"
+#include "clientsuite/network_check.h"
 #include "sim/sim_system.h"
+#include "testwindow/line_format.h"
 
 namespace zlx::clientsuite {
 namespace {
@@ -28,8 +29,7 @@ TEST(PadLabelTest, LabelsBecomeTwentyEightCharactersUpToTwentySix) {
         {"Active Profile Name   ", "Active Profile Name   . . : "},
     };
     for (auto& c : cases) {
-        std::string label = c.label;
-        padLabel(label);
+        const std::string label = testwindow::detailsLine(c.label, "");
         EXPECT_EQ(label, c.padded) << c.label;
         if (c.label.size() <= 26) {
             EXPECT_EQ(label.size(), 28u) << c.label;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/resource_ids.h"
 #include "status/status_sheet.h"
 #include "support/program_fixture.h"
 
@@ -24,29 +25,40 @@ TEST(StatusPagesTest, DefaultMachineCurrentStatusAndAdvanced) {
     f.then([&] { f.driver().advanceBy(2000); }).then([&] {
         LinkStatusPage& page = sheetOf(f).linkStatusPage();
         const Shown page0[] = {
-            {1179, "ZLX Office"},
-            {1189, "Associated"},
-            {1183, "Infrastructure"},
-            {1185, "2.4 GHz 300 Mbps"},
-            {1066, "6"},
-            {1244, "none"},
-            {1181, "AES"},
-            {1082, "PEAP (EAP-MSCHAP V2)"},
-            {1162, "192.168.10.57"},
-            {1187, "Good"},
+            {resources::kIdcProfileName, "ZLX Office"},
+            {resources::kIdcLinkStatus, "Associated"},
+            {resources::kIdcNetworkType, "Infrastructure"},
+            {resources::kIdcWirelessMode, "2.4 GHz 300 Mbps"},
+            {resources::kIdcChannel, "6"},
+            {resources::kIdcExtensionChannel, "none"},
+            {resources::kIdcDataEncryption, "AES"},
+            {resources::kIdcServerAuthentication, "PEAP (EAP-MSCHAP V2)"},
+            {resources::kIdcIpAddress, "192.168.10.57"},
+            {resources::kIdcSignalWord, "Good"},
         };
         for (const Shown& s : page0) EXPECT_EQ(page.itemText(s.control), s.text) << s.control;
-        EXPECT_FALSE(page.control(1191)->visible) << "the radio row hides while the radio is on";
-        EXPECT_FALSE(page.control(1192)->visible);
-        EXPECT_EQ(page.control(1206)->position, 60);
+        EXPECT_FALSE(page.control(resources::kIdcRadioStatusLabel)->visible)
+            << "the radio row hides while the radio is on";
+        EXPECT_FALSE(page.control(resources::kIdcRadioStatus)->visible);
+        EXPECT_EQ(page.control(resources::kIdcSignalBar)->position, 60);
         const AdvancedStatusDialog& a = page.advancedDialog();
         const Shown advanced[] = {
-            {1020, "ZLX-Office"}, {1025, "WPA2"},          {1058, "none"},
-            {1210, "WMM"},        {1214, "Off"},           {1037, "00-1B-2C-3D-4E-5F"},
-            {1041, "Off"},        {1044, "50 mW"},         {1011, "-51 dBm"},
-            {1016, "01:23:47"},   {1053, "Short && Long"}, {1062, "130.0 Mbps"},
-            {1086, "144.0 Mbps"}, {1070, "2.437 GHz"},     {1074, "US"},
-            {1242, "none"},
+            {resources::kIdcSsid, "ZLX-Office"},
+            {resources::kIdcAuthenticationType, "WPA2"},
+            {resources::kIdcMic, "none"},
+            {resources::kIdcQos, "WMM"},
+            {resources::kIdcMfp, "Off"},
+            {resources::kIdcApMacAddress, "00-1B-2C-3D-4E-5F"},
+            {resources::kIdcPowerSaveMode, "Off"},
+            {resources::kIdcCurrentPowerLevel, "50 mW"},
+            {resources::kIdcSignalStrength, "-51 dBm"},
+            {resources::kIdcUpTime, "01:23:47"},
+            {resources::kIdcPreamble, "Short && Long"},
+            {resources::kIdcReceiveRate, "130.0 Mbps"},
+            {resources::kIdcTransmitRate, "144.0 Mbps"},
+            {resources::kIdcFrequency, "2.437 GHz"},
+            {resources::kIdcChannelSet, "US"},
+            {resources::kIdcChannelWidth, "none"},
         };
         for (const Shown& s : advanced) EXPECT_EQ(a.text(s.control), s.text) << s.control;
     });
@@ -74,22 +86,23 @@ TEST(StatusPagesTest, DiagnosticsCountersAcrossAFailingStatisticsQuery) {
          f.driver().advanceBy(2000);
      })
         .then([&] {
-            const Shown shown[] = {{1090, "4294967312"},
-                                   {1123, "4294967312"},
-                                   {1094, "5"},
-                                   {1118, "5"},
-                                   {1098, "6"},
-                                   {1127, "2000"},
-                                   {1141, "18446744073709551615"}};
+            const Shown shown[] = {{resources::kIdcFramesTransmittedOk, "4294967312"},
+                                   {resources::kIdcAckFrames, "4294967312"},
+                                   {resources::kIdcFramesRetried, "5"},
+                                   {resources::kIdcRetriedDataFrames, "5"},
+                                   {resources::kIdcFramesDropped, "6"},
+                                   {resources::kIdcFramesReceivedOk, "2000"},
+                                   {resources::kIdcStandardMicOk, "18446744073709551615"}};
             for (const Shown& s : shown) EXPECT_EQ(page->itemText(s.control), s.text) << s.control;
             EXPECT_EQ(page->counters()[33], 18446744073709551615ull);
             f.driver().advanceBy(2000);
         })
         .then([&] {
-            EXPECT_EQ(page->itemText(1127), "2000") << "a failed query keeps the last counters";
+            EXPECT_EQ(page->itemText(resources::kIdcFramesReceivedOk), "2000")
+                << "a failed query keeps the last counters";
             f.driver().advanceBy(2000);
         })
-        .then([&] { EXPECT_EQ(page->itemText(1127), "6000"); });
+        .then([&] { EXPECT_EQ(page->itemText(resources::kIdcFramesReceivedOk), "6000"); });
     f.run();
 }
 
@@ -102,12 +115,13 @@ TEST(StatusPagesTest, RadioOffInHardwareGatesTheValues) {
                    "linkStatus": {"rawQuality": 90, "upTimeMs": 1000}}}]}})");
     f.then([&] { f.driver().advanceBy(2000); }).then([&] {
         LinkStatusPage& page = sheetOf(f).linkStatusPage();
-        EXPECT_EQ(page.itemText(1192), "Hardware Disabled");
-        EXPECT_TRUE(page.control(1191)->visible);
-        EXPECT_TRUE(page.control(1192)->visible);
-        EXPECT_EQ(page.itemText(1187), "none");
-        EXPECT_EQ(page.control(1206)->position, 0);
-        for (int id : {1020, 1086, 1016, 1070, 1037})
+        EXPECT_EQ(page.itemText(resources::kIdcRadioStatus), "Hardware Disabled");
+        EXPECT_TRUE(page.control(resources::kIdcRadioStatusLabel)->visible);
+        EXPECT_TRUE(page.control(resources::kIdcRadioStatus)->visible);
+        EXPECT_EQ(page.itemText(resources::kIdcSignalWord), "none");
+        EXPECT_EQ(page.control(resources::kIdcSignalBar)->position, 0);
+        for (int id : {resources::kIdcSsid, resources::kIdcTransmitRate, resources::kIdcUpTime,
+                       resources::kIdcFrequency, resources::kIdcApMacAddress})
             EXPECT_EQ(page.advancedDialog().text(id), "none") << id;
     });
     f.run();
@@ -124,8 +138,8 @@ TEST(StatusPagesTest, PowerTextsFollowTheLastAnswer) {
          f.driver().advanceBy(2000);
      })
         .then([&] {
-            EXPECT_EQ(advanced(1041), "Maximum");
-            EXPECT_EQ(advanced(1044), "50 mW");
+            EXPECT_EQ(advanced(resources::kIdcPowerSaveMode), "Maximum");
+            EXPECT_EQ(advanced(resources::kIdcCurrentPowerLevel), "50 mW");
             f.machine().updateInterface(adapter, [](sim::InterfaceScenario& i) {
                 i.driver.txPower = 28;
                 i.driver.unsupportedCodes.push_back(0x0E01017B);
@@ -133,19 +147,21 @@ TEST(StatusPagesTest, PowerTextsFollowTheLastAnswer) {
             f.driver().advanceBy(2000);
         })
         .then([&] {
-            EXPECT_EQ(advanced(1041), "none") << "power save was not answered";
-            EXPECT_EQ(advanced(1044), "25 mW");
+            EXPECT_EQ(advanced(resources::kIdcPowerSaveMode), "none")
+                << "power save was not answered";
+            EXPECT_EQ(advanced(resources::kIdcCurrentPowerLevel), "25 mW");
             f.machine().updateInterface(adapter,
                                         [](sim::InterfaceScenario& i) { i.driver.txPower = 41; });
             f.driver().advanceBy(2000);
         })
         .then([&] {
-            EXPECT_EQ(advanced(1044), "none") << "a level without words is not the last one";
+            EXPECT_EQ(advanced(resources::kIdcCurrentPowerLevel), "none")
+                << "a level without words is not the last one";
             f.machine().updateInterface(adapter,
                                         [](sim::InterfaceScenario& i) { i.driver.txPower = 40; });
             f.driver().advanceBy(2000);
         })
-        .then([&] { EXPECT_EQ(advanced(1044), "100 mW"); });
+        .then([&] { EXPECT_EQ(advanced(resources::kIdcCurrentPowerLevel), "100 mW"); });
     f.run();
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "resources/resource_ids.h"
 #include "status/status_sheet.h"
 #include "support/program_fixture.h"
 
@@ -73,13 +74,14 @@ TEST(TroubleshootingPageTest, ClientModeListsEveryAdapterAndSelectsTheFirst) {
     PageRun r(machine({iface(kGuid1, "First", {profile("A", false)}),
                        iface(kGuid2, "Second", {profile("B", true)})}));
     r.run([&] {
-        EXPECT_TRUE(r.page().itemChecked(kIdClientMode));
-        EXPECT_EQ(r.items(kIdAdapterList), (std::vector<std::string>{"First", "Second"}));
-        EXPECT_EQ(r.page().comboGetSel(kIdAdapterList), 0);
+        EXPECT_TRUE(r.page().itemChecked(resources::kIdcClientMode));
+        EXPECT_EQ(r.items(resources::kIdcAdapterList),
+                  (std::vector<std::string>{"First", "Second"}));
+        EXPECT_EQ(r.page().comboGetSel(resources::kIdcAdapterList), 0);
         EXPECT_EQ(r.f.context().selection.selectedAdapterDescription, "First");
         EXPECT_EQ(r.f.context().selectedAdapterGuidText, kGuid1);
-        EXPECT_TRUE(r.page().itemEnabled(kIdStart));
-        EXPECT_FALSE(r.page().itemEnabled(kIdProfileList));
+        EXPECT_TRUE(r.page().itemEnabled(resources::kIdcStart));
+        EXPECT_FALSE(r.page().itemEnabled(resources::kIdcProfileList));
     });
 }
 
@@ -88,15 +90,16 @@ TEST(TroubleshootingPageTest, NetworkModeOffersOnlyTheFirstAdapterWithAnEligible
                        iface(kGuid2, "Second", {profile("Office", true), profile("Home", false)}),
                        iface(kGuid3, "Third", {profile("Lab", true)})}));
     r.run([&] {
-        r.click(kIdNetworkMode);
-        EXPECT_EQ(r.items(kIdAdapterList), std::vector<std::string>{"Second"});
-        EXPECT_EQ(r.page().comboGetSel(kIdAdapterList), 0);
-        EXPECT_EQ(r.items(kIdProfileList), (std::vector<std::string>{" Office", "*Home"}));
+        r.click(resources::kIdcNetworkMode);
+        EXPECT_EQ(r.items(resources::kIdcAdapterList), std::vector<std::string>{"Second"});
+        EXPECT_EQ(r.page().comboGetSel(resources::kIdcAdapterList), 0);
+        EXPECT_EQ(r.items(resources::kIdcProfileList),
+                  (std::vector<std::string>{" Office", "*Home"}));
         EXPECT_EQ(r.f.context().selectedProfileName, "Office");
         EXPECT_EQ(r.f.context().selectedAdapterGuidText, kGuid2);
-        EXPECT_TRUE(r.page().itemEnabled(kIdStart));
+        EXPECT_TRUE(r.page().itemEnabled(resources::kIdcStart));
         // The single entry stands for the adapter found, not for the first interface.
-        r.select(kIdAdapterList, 0);
+        r.select(resources::kIdcAdapterList, 0);
         EXPECT_EQ(r.f.context().selectedAdapterGuidText, kGuid2);
         EXPECT_TRUE(r.boxTexts().empty());
     });
@@ -125,10 +128,11 @@ TEST(TroubleshootingPageTest, PreselectionFollowsTheConnection) {
                             profile("Zeta", true), profile(accented, true)},
                            c.connectedTo)}));
         r.run([&] {
-            r.click(kIdNetworkMode);
+            r.click(resources::kIdcNetworkMode);
             EXPECT_EQ(r.f.context().selectedProfileName, c.chosen) << c.name;
-            int sel = r.page().comboGetSel(kIdProfileList);
-            EXPECT_EQ(r.page().comboText(kIdProfileList, sel), std::string(" ") + c.chosen)
+            int sel = r.page().comboGetSel(resources::kIdcProfileList);
+            EXPECT_EQ(r.page().comboText(resources::kIdcProfileList, sel),
+                      std::string(" ") + c.chosen)
                 << c.name;
         });
     }
@@ -137,16 +141,16 @@ TEST(TroubleshootingPageTest, PreselectionFollowsTheConnection) {
 TEST(TroubleshootingPageTest, AllProfilesIneligible) {
     PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", false), profile("A", false)})}));
     r.run([&] {
-        EXPECT_EQ(r.items(kIdProfileList), (std::vector<std::string>{"*A", "*B"}));
-        EXPECT_EQ(r.page().comboGetSel(kIdProfileList), -1);
-        r.select(kIdAdapterList, 0);
+        EXPECT_EQ(r.items(resources::kIdcProfileList), (std::vector<std::string>{"*A", "*B"}));
+        EXPECT_EQ(r.page().comboGetSel(resources::kIdcProfileList), -1);
+        r.select(resources::kIdcAdapterList, 0);
         EXPECT_EQ(r.boxTexts(),
                   std::vector<std::string>{
                       "There are no ZLX Profiles for this adapter. Please select another"});
-        EXPECT_TRUE(r.items(kIdProfileList).empty());
-        r.click(kIdNetworkMode);
-        EXPECT_TRUE(r.items(kIdAdapterList).empty());
-        EXPECT_FALSE(r.page().itemEnabled(kIdStart));
+        EXPECT_TRUE(r.items(resources::kIdcProfileList).empty());
+        r.click(resources::kIdcNetworkMode);
+        EXPECT_TRUE(r.items(resources::kIdcAdapterList).empty());
+        EXPECT_FALSE(r.page().itemEnabled(resources::kIdcStart));
         EXPECT_EQ(r.boxTexts().size(), 2u);
     });
 }
@@ -155,15 +159,16 @@ TEST(TroubleshootingPageTest, ChoosingAProfile) {
     PageRun r(machine(
         {iface(kGuid1, "Adapter", {profile("B", true), profile("A", false), profile("C", true)})}));
     r.run([&] {
-        r.click(kIdNetworkMode);
-        ASSERT_EQ(r.items(kIdProfileList), (std::vector<std::string>{" B", " C", "*A"}));
+        r.click(resources::kIdcNetworkMode);
+        ASSERT_EQ(r.items(resources::kIdcProfileList),
+                  (std::vector<std::string>{" B", " C", "*A"}));
         EXPECT_EQ(r.page().selectedProfileIndex(), 0);
-        r.select(kIdProfileList, 2);  // an asterisk entry
+        r.select(resources::kIdcProfileList, 2);  // an asterisk entry
         EXPECT_EQ(r.boxTexts(),
                   std::vector<std::string>{"Please select a profile not marked with an asterisk"});
-        EXPECT_EQ(r.page().comboGetSel(kIdProfileList), 0);
+        EXPECT_EQ(r.page().comboGetSel(resources::kIdcProfileList), 0);
         EXPECT_EQ(r.f.context().selectedProfileName, "B");
-        r.select(kIdProfileList, 1);
+        r.select(resources::kIdcProfileList, 1);
         EXPECT_EQ(r.f.context().selectedProfileName, "C");
         EXPECT_EQ(r.page().selectedProfileIndex(), 1);
     });
@@ -172,9 +177,10 @@ TEST(TroubleshootingPageTest, ChoosingAProfile) {
 TEST(TroubleshootingPageTest, AChosenProfileKeepsItsOwnLeadingBlanks) {
     PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", true), profile("  Lobby", true)})}));
     r.run([&] {
-        r.click(kIdNetworkMode);
-        ASSERT_EQ(r.items(kIdProfileList), (std::vector<std::string>{"   Lobby", " B"}));
-        r.select(kIdProfileList, 0);
+        r.click(resources::kIdcNetworkMode);
+        ASSERT_EQ(r.items(resources::kIdcProfileList),
+                  (std::vector<std::string>{"   Lobby", " B"}));
+        r.select(resources::kIdcProfileList, 0);
         // Only the mark goes: the enter request must name this profile, not "Lobby".
         EXPECT_EQ(r.f.context().selectedProfileName, "  Lobby");
     });
@@ -185,10 +191,10 @@ TEST(TroubleshootingPageTest, NoWirelessInterface) {
     r.run([&] {
         EXPECT_EQ(r.boxTexts(),
                   std::vector<std::string>{"No suitable adapters found for diagnostics."});
-        EXPECT_FALSE(r.page().itemEnabled(kIdStart));
-        r.click(kIdNetworkMode);
+        EXPECT_FALSE(r.page().itemEnabled(resources::kIdcStart));
+        r.click(resources::kIdcNetworkMode);
         EXPECT_EQ(r.boxTexts().size(), 2u);
-        EXPECT_FALSE(r.page().itemEnabled(kIdStart));
+        EXPECT_FALSE(r.page().itemEnabled(resources::kIdcStart));
     });
 }
 
@@ -196,8 +202,8 @@ TEST(TroubleshootingPageTest, ClientStartOpensOneClientTestWindowEvenOnADoubleCl
     PageRun r(machine({iface(kGuid1, "Adapter", {profile("B", true)})}));
     r.run([&] {
         // The second click comes before the first has opened the window: it starts nothing.
-        r.click(kIdStart);
-        r.click(kIdStart);
+        r.click(resources::kIdcStart);
+        r.click(resources::kIdcStart);
         r.f.driver().advanceBy(1000);
         r.f.then([&] {
             EXPECT_EQ(r.f.context().runState.readRunState(), context::RunState::Testing);
@@ -237,8 +243,8 @@ TEST(TroubleshootingPageTest, AProgramEndedDuringANetworkRunLeavesDiagnosticMode
         bool interrupted = false;
         r.f.driver().setInterruption([&] { return interrupted; });
         r.run([&] {
-            r.click(kIdNetworkMode);
-            r.click(kIdStart);
+            r.click(resources::kIdcNetworkMode);
+            r.click(resources::kIdcStart);
             r.f.driver().advanceBy(c.after);
             r.f.then([&] { interrupted = true; });
         });

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "status/link_status_page.h"
 #include "support/program_fixture.h"
 #include "troubleshooting/troubleshooting_page.h"
@@ -107,9 +108,7 @@ TEST_F(RendererTest, EveryWindowFollowsTheModelThroughATour) {
         {"the Diagnostics page", [&] { sheet().setActivePage(2); }},
         {"back to the Troubleshooting page", [&] { sheet().setActivePage(1); }},
         {"network mode",
-         [&] {
-             renderer.input().click(sheet().page(1).handle(), troubleshooting::kIdNetworkMode);
-         }},
+         [&] { renderer.input().click(sheet().page(1).handle(), resources::kIdcNetworkMode); }},
         {"a refresh under way", [&] { f.driver().advanceBy(4000); }},
     };
     for (const Step& step : steps)
@@ -172,7 +171,7 @@ TEST_F(RendererTest, InputReachesTheModelAndModalWindowsTakeItFromTheirOwners) {
             // The Advanced button of the Current Status page, then the dialog's close box.
             sheet().setActivePage(0);
             HWND page = hwndOf(sheet().page(0).handle());
-            SendMessageW(GetDlgItem(page, status::LinkStatusPage::kAdvancedButton), BM_CLICK, 0, 0);
+            SendMessageW(GetDlgItem(page, resources::kIdcAdvanced), BM_CLICK, 0, 0);
         })
         .then([&] {
             ASSERT_EQ(f.desktop().modalStack().size(), 2u);

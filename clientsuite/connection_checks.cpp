@@ -1,4 +1,4 @@
-#include "clientsuite/connection_tests.h"
+#include "clientsuite/connection_checks.h"
 
 #include <vector>
 
@@ -12,29 +12,6 @@
 namespace zlx::clientsuite {
 
 namespace {
-
-constexpr int kStrAuthenticating = 42;
-constexpr int kStrNotAssociated = 52;
-constexpr int kStrAssociated = 53;
-constexpr int kStrAssociationName = 131;
-constexpr int kStrAssociationDescription = 133;
-constexpr int kStrAssociationPassed = 134;
-constexpr int kStrNotAssociatedResult = 135;
-constexpr int kStrConfigureRadio = 136;
-constexpr int kStrAuthenticationName = 137;
-constexpr int kStrAuthenticationDescription = 138;
-constexpr int kStrAuthenticationPassed = 140;
-constexpr int kStrNotAuthenticated = 142;
-constexpr int kStrConfigureSecurity = 146;
-constexpr int kStrApName = 176;
-constexpr int kStrApIpAddress = 177;
-constexpr int kStrEncryptionType = 179;
-constexpr int kStrWepEnabled = 180;
-constexpr int kStrApNameUnavailable = 188;
-constexpr int kStrApAddressUnavailable = 189;
-constexpr int kStrAuthenticationBypassed = 190;
-constexpr int kStrLinkStatus = 202;
-constexpr int kStrUnexpectedLinkState = 216;
 
 constexpr std::size_t kSsidOffset = 4;
 constexpr std::size_t kSsidMaxOctets = 32;
@@ -59,27 +36,27 @@ std::string ssidTextOf(platform::CodePages& codePages, const std::uint8_t* attri
 AuthenticationJudgement judgeAuthentication(const ConnectionFacts& facts) {
     if (!facts.hasAdapterName) return {TestStatus::Failed, 0};
     // Without an answer about the connection there is none to judge, and nothing to bypass.
-    if (!facts.connectionRead) return {TestStatus::Failed, kStrNotAssociated};
+    if (!facts.connectionRead) return {TestStatus::Failed, resources::kIdsNotAssociated};
     if (facts.securityEnabled == 0 || authenticationNotJudged(facts.authAlgorithm))
         return {TestStatus::Bypassed, 0};
     switch (facts.interfaceState) {
         case 0:
-            return {TestStatus::Failed, kStrNotAssociated};
+            return {TestStatus::Failed, resources::kIdsNotAssociated};
         case 3:
         case 4:
-            return {TestStatus::Failed, kStrUnexpectedLinkState};
+            return {TestStatus::Failed, resources::kIdsUnexpectedLinkState};
         case 5:
         case 6:
         case 7:
-            return {TestStatus::Authenticating, kStrAuthenticating};
+            return {TestStatus::Authenticating, resources::kIdsAuthenticating};
         default:
-            return {TestStatus::Passed, kStrAssociated};  // 1, 2 and anything above 7
+            return {TestStatus::Passed, resources::kIdsAssociated};  // 1, 2 and anything above 7
     }
 }
 
 void AssociationTest::reset() {
     GenericTest::reset();
-    loadTexts(kStrAssociationName, kStrAssociationDescription);
+    loadTexts(resources::kIdsAssociationName, resources::kIdsAssociationDescription);
 }
 
 void AssociationTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
@@ -104,21 +81,24 @@ void AssociationTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironme
     details.status = result;
     bool associated = result == platform::kErrorSuccess && state == 1;
     if (associated) status_ = TestStatus::Passed;
-    appendLabelled(kStrLinkStatus,
-                   resources::stringOr(associated ? kStrAssociated : kStrNotAssociated, ""));
+    appendLabelled(resources::kIdsLinkStatus,
+                   resources::stringOr(
+                       associated ? resources::kIdsAssociated : resources::kIdsNotAssociated, ""));
     if (associated) {
         std::string ssid = ssidTextOf(env.platform.codePages, snapshot.associationAttributes.data(),
                                       snapshot.associationAttributes.size());
         // Names come from the network and the user: shown, and saved in the log, with no
         // control or direction mark of their own.
-        appendLabelled(kStrApName, ssid.empty() ? resources::stringOr(kStrApNameUnavailable, "")
-                                                : platform::displaySafeName(ssid));
-        appendLabelled(kStrApIpAddress, resources::stringOr(kStrApAddressUnavailable, ""));
-        resultText_ = resources::stringOr(kStrAssociationPassed, "");
+        appendLabelled(resources::kIdsApName,
+                       ssid.empty() ? resources::stringOr(resources::kIdsApNameUnavailable, "")
+                                    : platform::displaySafeName(ssid));
+        appendLabelled(resources::kIdsApIpAddress,
+                       resources::stringOr(resources::kIdsApAddressUnavailable, ""));
+        resultText_ = resources::stringOr(resources::kIdsAssociationPassed, "");
         advice_.clear();
     } else {
-        resultText_ = resources::stringOr(kStrNotAssociatedResult, "");
-        advice_ = resources::stringOr(kStrConfigureRadio, "");
+        resultText_ = resources::stringOr(resources::kIdsNotAssociatedResult, "");
+        advice_ = resources::stringOr(resources::kIdsConfigureRadio, "");
     }
     postTestBlock(env.sink);
     snapshot.close();
@@ -126,7 +106,7 @@ void AssociationTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironme
 
 void AuthenticationTest::reset() {
     GenericTest::reset();
-    loadTexts(kStrAuthenticationName, kStrAuthenticationDescription);
+    loadTexts(resources::kIdsAuthenticationName, resources::kIdsAuthenticationDescription);
 }
 
 void AuthenticationTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
@@ -141,19 +121,20 @@ void AuthenticationTest::run(adapterinfo::AdapterDetails& details, TestRunEnviro
     AuthenticationJudgement judgement = judgeAuthentication(facts);
     status_ = judgement.status;
     if (judgement.linkStatusStringId != 0) {
-        appendLabelled(kStrLinkStatus, resources::stringOr(judgement.linkStatusStringId, ""));
-        appendLabelled(kStrEncryptionType, "");
-        appendLabelled(kStrWepEnabled, "");
+        appendLabelled(resources::kIdsLinkStatus,
+                       resources::stringOr(judgement.linkStatusStringId, ""));
+        appendLabelled(resources::kIdsEncryptionType, "");
+        appendLabelled(resources::kIdsWepEnabled, "");
     }
     if (status_ == TestStatus::Passed) {
-        resultText_ = resources::stringOr(kStrAuthenticationPassed, "");
+        resultText_ = resources::stringOr(resources::kIdsAuthenticationPassed, "");
         advice_.clear();
     } else if (status_ == TestStatus::Bypassed) {
-        resultText_ = resources::stringOr(kStrAuthenticationBypassed, "");
+        resultText_ = resources::stringOr(resources::kIdsAuthenticationBypassed, "");
         advice_.clear();
     } else {
-        resultText_ = resources::stringOr(kStrNotAuthenticated, "");
-        advice_ = resources::stringOr(kStrConfigureSecurity, "");
+        resultText_ = resources::stringOr(resources::kIdsNotAuthenticated, "");
+        advice_ = resources::stringOr(resources::kIdsConfigureSecurity, "");
     }
     postTestBlock(env.sink);
     snapshot.close();

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "clientsuite/addressing.h"
-#include "clientsuite/generic_test.h"
+#include "clientsuite/generic_check.h"
 
 namespace zlx::clientsuite {
 

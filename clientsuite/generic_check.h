@@ -4,6 +4,7 @@
 // same test objects.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,12 @@ struct TestRunEnvironment {
     TestSink& sink;
 };
 
+// One line of a test's details: a label (a string id) and its value, or a line of text alone.
+struct DetailLine {
+    int labelId = 0;  // 0: the value is a line of text without a label
+    std::string value;
+};
+
 class GenericTest {
   public:
     GenericTest() = default;
@@ -65,16 +72,16 @@ class GenericTest {
     const std::string& description() const { return description_; }
     TestStatus status() const { return status_; }
     const std::string& result() const { return resultText_; }
-    const std::string& details() const { return details_; }
+    const std::vector<DetailLine>& detailLines() const { return details_; }
+    // The details as the test window shows them: each label padded, every line ending with a
+    // carriage return and line feed.
+    std::string details() const;
     const std::string& advice() const { return advice_; }
-    // The details lines (counted from 0, one per line feed) that are a label whose value was
-    // empty: the window shows the label alone, the report says so in words.
-    const std::vector<std::size_t>& emptyValueLines() const { return emptyValueLines_; }
 
   protected:
     void loadTexts(int nameId, int descriptionId);
     void appendDetail(const std::string& text);
-    // A details line: the padded label, then the value.
+    // A details line: a label and its value.
     void appendLabelled(int labelId, const std::string& value);
     void postHead(TestSink& sink) const;
     void postTail(TestSink& sink) const;
@@ -83,15 +90,12 @@ class GenericTest {
     std::string name_;
     std::string description_;
     std::string resultText_;
-    std::string details_;
+    std::vector<DetailLine> details_;
     std::string advice_;
-    std::vector<std::size_t> emptyValueLines_;
     TestStatus status_ = TestStatus::NotRun;
 };
 
-// Pads a details label to 28 characters with period-blank pairs and ends it with ": ". A label
-// longer than 26 characters only gets the colon and blank (after a blank when its length is
-// odd).
-void padLabel(std::string& label);
+// The label of a details line as its string reads, or nothing for a line without a label.
+std::optional<std::string> detailLabel(const DetailLine& line);
 
 }  // namespace zlx::clientsuite

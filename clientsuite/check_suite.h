@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "clientsuite/generic_test.h"
+#include "clientsuite/generic_check.h"
 
 namespace zlx::clientsuite {
 

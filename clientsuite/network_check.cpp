@@ -1,4 +1,4 @@
-#include "clientsuite/network_test.h"
+#include "clientsuite/network_check.h"
 
 #include <cstdio>
 
@@ -8,28 +8,6 @@
 namespace zlx::clientsuite {
 
 namespace {
-
-constexpr int kStrNetworkName = 147;
-constexpr int kStrNetworkDescription = 148;
-constexpr int kStrNetworkPassed = 150;
-constexpr int kStrNotConfigured = 152;
-constexpr int kStrConfigureNetwork = 153;
-constexpr int kStrPhysicalAddress = 195;
-constexpr int kStrDhcpEnabled = 196;
-constexpr int kStrIpAddress = 197;
-constexpr int kStrSubnetMask = 198;
-constexpr int kStrDefaultGateway = 199;
-constexpr int kStrYes = 200;
-constexpr int kStrNo = 201;
-constexpr int kStrConfigurationUnreadable = 203;
-constexpr int kStrNetworkAborted = 205;
-constexpr int kStrAddressMightBeWrong = 206;
-constexpr int kStrAddressEmpty = 207;
-constexpr int kStrAddressAllZero = 208;
-constexpr int kStrAddressAutoConfigured = 209;
-constexpr int kStrRenewAddress = 210;
-constexpr int kStrGatewayEmpty = 217;
-constexpr int kStrConfigureGateway = 218;
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
     return platform::toLowerAscii(a) == platform::toLowerAscii(b);
@@ -59,7 +37,7 @@ bool isEchoReply(std::string_view line) {
 
 // Why no ping was sent to `gateway`, shown as it came but unable to hide or reorder the text.
 std::string gatewayNotAnAddress(const std::string& gateway) {
-    std::string text = resources::stringOr(resources::kStrGatewayNotIpv4, "%s");
+    std::string text = resources::stringOr(resources::kIdsGatewayNotIpv4, "%s");
     auto at = text.find("%s");
     if (at != std::string::npos) text.replace(at, 2, platform::displaySafeName(gateway));
     return text;
@@ -85,7 +63,7 @@ std::string formatPhysicalAddress(const std::vector<std::uint8_t>& address) {
 
 void NetworkTest::reset() {
     GenericTest::reset();
-    loadTexts(kStrNetworkName, kStrNetworkDescription);
+    loadTexts(resources::kIdsNetworkName, resources::kIdsNetworkDescription);
     gatewayText_.clear();
     ipText_.clear();
     maskText_.clear();
@@ -116,11 +94,13 @@ bool NetworkTest::readSettings(const adapterinfo::AdapterDetails& details,
 
 void NetworkTest::appendSettings(const adapterinfo::AdapterDetails& details) {
     appendDetail(platform::displaySafeName(details.adapterName));
-    appendLabelled(kStrPhysicalAddress, details.macAddress);
-    appendLabelled(kStrDhcpEnabled, resources::stringOr(dhcpEnabled_ != 0 ? kStrYes : kStrNo, ""));
-    appendLabelled(kStrIpAddress, ipText_);
-    appendLabelled(kStrSubnetMask, maskText_);
-    appendLabelled(kStrDefaultGateway, gatewayText_);
+    appendLabelled(resources::kIdsPhysicalAddress, details.macAddress);
+    appendLabelled(
+        resources::kIdsDhcpEnabled,
+        resources::stringOr(dhcpEnabled_ != 0 ? resources::kIdsYes : resources::kIdsNo, ""));
+    appendLabelled(resources::kIdsIpAddress, ipText_);
+    appendLabelled(resources::kIdsSubnetMask, maskText_);
+    appendLabelled(resources::kIdsDefaultGateway, gatewayText_);
 }
 
 void NetworkTest::applyVerdict(AddressVerdict verdict, const adapterinfo::AdapterDetails& details) {
@@ -135,21 +115,22 @@ void NetworkTest::applyVerdict(AddressVerdict verdict, const adapterinfo::Adapte
             advice_.clear();
             return;
         case AddressVerdict::OutsideGatewaySubnet:
-            return fail(kStrAddressMightBeWrong, kStrConfigureNetwork);
+            return fail(resources::kIdsAddressMightBeWrong, resources::kIdsConfigureNetwork);
         case AddressVerdict::NoAddress:
-            return fail(kStrAddressEmpty, kStrConfigureNetwork);
+            return fail(resources::kIdsAddressEmpty, resources::kIdsConfigureNetwork);
         case AddressVerdict::AllZero:
-            return fail(kStrAddressAllZero, kStrRenewAddress);
+            return fail(resources::kIdsAddressAllZero, resources::kIdsRenewAddress);
         case AddressVerdict::AutoConfigured:
-            fail(kStrAddressAutoConfigured, kStrConfigureNetwork);
+            fail(resources::kIdsAddressAutoConfigured, resources::kIdsConfigureNetwork);
             return appendSettings(details);
         case AddressVerdict::MaskNotUsable:
-            return fail(resources::kStrMaskNotUsable, kStrConfigureNetwork);
+            return fail(resources::kIdsMaskNotUsable, resources::kIdsConfigureNetwork);
         case AddressVerdict::NoGateway:
-            if (gatewayAbsent(gatewayText_)) return fail(kStrGatewayEmpty, kStrConfigureGateway);
+            if (gatewayAbsent(gatewayText_))
+                return fail(resources::kIdsGatewayEmpty, resources::kIdsConfigureGateway);
             // Present, but nothing that could be pinged: say what is wrong with it.
             appendDetail(gatewayNotAnAddress(gatewayText_));
-            advice_ = resources::stringOr(kStrConfigureGateway, "");
+            advice_ = resources::stringOr(resources::kIdsConfigureGateway, "");
             return;
     }
 }
@@ -158,14 +139,14 @@ void NetworkTest::runPing(const std::string& target, TestRunEnvironment& env) {
     if (target.empty()) {
         // Nothing claims an answer that was never asked for.
         appendDetail(gatewayAbsent(gatewayText_)
-                         ? resources::stringOr(resources::kStrNoGatewayToPing, "")
+                         ? resources::stringOr(resources::kIdsNoGatewayToPing, "")
                          : gatewayNotAnAddress(gatewayText_));
         return;
     }
     env.sink.pingStarting(target);
     platform::PingResult ping = env.platform.processes.ping(target, kPingLimit, env.stop);
     if (ping.startResult != platform::kErrorSuccess) {
-        appendDetail(resources::stringOr(resources::kStrPingNotStarted, ""));
+        appendDetail(resources::stringOr(resources::kIdsPingNotStarted, ""));
         return;
     }
     // A ping that did not end in time has no answer to judge; the test stands as it is.
@@ -186,11 +167,11 @@ void NetworkTest::runPing(const std::string& target, TestRunEnvironment& env) {
         }
         start = end + 1;
     }
-    if (ping.outputCut) appendDetail(resources::stringOr(resources::kStrPingOutputCut, ""));
+    if (ping.outputCut) appendDetail(resources::stringOr(resources::kIdsPingOutputCut, ""));
     if (answered) return;
     status_ = TestStatus::Failed;
-    resultText_ = resources::stringOr(resources::kStrGatewayDidNotAnswer, "");
-    advice_ = resources::stringOr(resources::kStrCheckGateway, "");
+    resultText_ = resources::stringOr(resources::kIdsGatewayDidNotAnswer, "");
+    advice_ = resources::stringOr(resources::kIdsCheckGateway, "");
 }
 
 void NetworkTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
@@ -203,18 +184,18 @@ void NetworkTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& 
             applyVerdict(checkAddressing(ipText_, target, maskText_, dhcpEnabled_ != 0), details);
         } else {
             status_ = TestStatus::Aborted;
-            appendDetail(resources::stringOr(kStrConfigurationUnreadable, ""));
+            appendDetail(resources::stringOr(resources::kIdsConfigurationUnreadable, ""));
         }
     }
     if (status_ == TestStatus::Passed) {
-        resultText_ = resources::stringOr(kStrNetworkPassed, "");
+        resultText_ = resources::stringOr(resources::kIdsNetworkPassed, "");
         advice_.clear();
     } else if (status_ == TestStatus::Aborted) {
-        resultText_ = resources::stringOr(kStrNetworkAborted, "");
+        resultText_ = resources::stringOr(resources::kIdsNetworkAborted, "");
         advice_.clear();
     } else {
-        resultText_ = resources::stringOr(kStrNotConfigured, "");
-        if (advice_.empty()) advice_ = resources::stringOr(kStrConfigureNetwork, "");
+        resultText_ = resources::stringOr(resources::kIdsNotConfigured, "");
+        if (advice_.empty()) advice_ = resources::stringOr(resources::kIdsConfigureNetwork, "");
     }
     postHead(env.sink);
     if (status_ == TestStatus::Passed) runPing(target, env);

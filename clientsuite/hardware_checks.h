@@ -2,7 +2,7 @@
 // The first three tests look at the adapter from the outside in: is its driver installed, is it
 // present, is its radio on.
 
-#include "clientsuite/generic_test.h"
+#include "clientsuite/generic_check.h"
 
 namespace zlx::clientsuite {
 

@@ -10,14 +10,6 @@
 
 namespace zlx::testwindow {
 
-inline constexpr int kIdStatus = 1034;
-inline constexpr int kIdStopTest = 1031;
-inline constexpr int kIdAdapter = 1036;
-inline constexpr int kIdProfile = 1038;
-inline constexpr int kIdMessages = 1054;
-inline constexpr int kIdSaveToFile = 1029;
-inline constexpr int kIdClose = 1027;
-
 inline constexpr const char* kDefaultLogName = "ZLXDiagnosticLog.txt";
 
 class TestWindow : public ui::Dialog {

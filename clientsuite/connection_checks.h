@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "clientsuite/generic_test.h"
+#include "clientsuite/generic_check.h"
 
 namespace zlx::clientsuite {
 

@@ -1,4 +1,4 @@
-#include "testwindow/test_window.h"
+#include "testwindow/results_window.h"
 
 #include "adapterinfo/run_header.h"
 #include "context/user_messages.h"
@@ -21,31 +21,31 @@ std::string TestWindow::prefix() const {
 }
 
 bool TestWindow::onInitDialog() {
-    setTitle(resources::stringOr(resources::kStrProgramTitle, "ZLX Client Diagnostics"));
+    setTitle(resources::stringOr(resources::kIdsProgramTitle, "ZLX Client Diagnostics"));
     setIcon(resources::kIconProgram);
     ctx_.testWindowHandle = handle();
     openedAt_ = desktop().clock().localTime();
-    setItemText(kIdAdapter, ctx_.selection.selectedAdapterDescription);
-    setItemText(kIdProfile, ctx_.selectedProfileName);
-    setItemText(kIdStatus, resources::stringOr(resources::kStrRunning, "Running"));
-    enableItem(kIdClose, false);
-    enableItem(kIdStopTest, true);
+    setItemText(resources::kIdcTestAdapter, ctx_.selection.selectedAdapterDescription);
+    setItemText(resources::kIdcTestProfile, ctx_.selectedProfileName);
+    setItemText(resources::kIdcTestStatus, resources::stringOr(resources::kIdsRunning, "Running"));
+    enableItem(resources::kIdcClose, false);
+    enableItem(resources::kIdcStopTest, true);
     running_ = true;
     // A client-managed run has no part in the diagnostic channel: neither its lines nor its
     // completion reach this window.
     if (!clientManaged_) {
         // Every line that arrived before the window opened, in order, each as its own line.
-        std::string text = richText(kIdMessages);
+        std::string text = richText(resources::kIdcMessages);
         std::vector<std::string> pending = ctx_.runState.attachLineWindow(handle());
         if (pending.empty()) text += prefix();
         for (std::size_t i = 0; i < pending.size(); ++i) {
             if (i > 0) text += "\r\n";
             text += prefix() + pending[i];
         }
-        richSetText(kIdMessages, text);
+        richSetText(resources::kIdcMessages, text);
     }
     desktop().setForeground(handle());
-    setFocus(kIdStopTest);
+    setFocus(resources::kIdcStopTest);
     // Used once: a later window must not open complete.
     if (!clientManaged_ && ctx_.runState.takeCompletedBeforeOpen())
         desktop().post(handle(), context::kWmShowTestsComplete);
@@ -68,34 +68,34 @@ void TestWindow::addLine(std::uint32_t kind, const std::string& text) {
     if (kind == kLineChannel) {
         // As if the whole text were written again, which drops the colours shown so far; the
         // cost is the line's, not the log's.
-        std::string line = richEmpty(kIdMessages) ? std::string() : std::string("\r\n");
-        richAppendPlain(kIdMessages, line + prefix() + text);
+        std::string line = richEmpty(resources::kIdcMessages) ? std::string() : std::string("\r\n");
+        richAppendPlain(resources::kIdcMessages, line + prefix() + text);
     } else {
         std::string line = kind == kLineEndOfBlock ? "\r\n\r\n" : prefix() + text + "\r\n";
-        richAppend(kIdMessages, line, lineFormat(kind));
+        richAppend(resources::kIdcMessages, line, lineFormat(kind));
     }
-    richScrollToEnd(kIdMessages);
+    richScrollToEnd(resources::kIdcMessages);
 }
 
 void TestWindow::complete() {
     running_ = false;
-    enableItem(kIdClose, true);
-    setFocus(kIdClose);
-    enableItem(kIdStopTest, false);
-    setItemText(kIdStatus,
-                resources::stringOr(resources::kStrAllTestsComplete, "All Tests Complete"));
+    enableItem(resources::kIdcClose, true);
+    setFocus(resources::kIdcClose);
+    enableItem(resources::kIdcStopTest, false);
+    setItemText(resources::kIdcTestStatus,
+                resources::stringOr(resources::kIdsAllTestsComplete, "All Tests Complete"));
 }
 
 void TestWindow::onCommand(int id, std::uint32_t code) {
     if (code == ui::kBnClicked) {
         switch (id) {
-            case kIdStopTest:
+            case resources::kIdcStopTest:
                 return stopTest();
-            case kIdClose:
+            case resources::kIdcClose:
                 desktop().post(ctx_.troubleshootingPage, context::kWmReturnToIdle);
                 endDialog(ui::kIdOk);
                 return;
-            case kIdSaveToFile:
+            case resources::kIdcSaveToFile:
                 return saveToFile();
             default:
                 break;
@@ -106,9 +106,9 @@ void TestWindow::onCommand(int id, std::uint32_t code) {
 
 bool TestWindow::confirmStop() {
     ui::MessageBoxRequest box;
-    box.text = resources::stringOr(resources::kStrConfirmStopTests,
+    box.text = resources::stringOr(resources::kIdsConfirmStopTests,
                                    "Are you sure you want to stop the tests?");
-    box.caption = resources::stringOr(resources::kStrDiagnosticTests, "ZLX Diagnostic Tests");
+    box.caption = resources::stringOr(resources::kIdsDiagnosticTests, "ZLX Diagnostic Tests");
     box.buttons = ui::MessageBoxButtons::YesNo;
     return desktop().services().messageBox(box) == ui::kIdYes;
 }
@@ -129,21 +129,22 @@ void TestWindow::saveToFile() {
     ui::SaveFileRequest request;
     // A dialog for saving: any new name, a question before an existing file is replaced, and
     // filters for a text log only.
-    request.title = resources::stringOr(resources::kStrSaveLogDialogTitle, "Save Diagnostic Log");
+    request.title = resources::stringOr(resources::kIdsSaveLogDialogTitle, "Save Diagnostic Log");
     request.initialName = kDefaultLogName;
     request.filters = {
-        {resources::stringOr(resources::kStrTextFilesFilter, "Text files (*.txt)"), "*.txt"},
-        {resources::stringOr(resources::kStrAllFilesFilter, "All files (*.*)"), "*.*"}};
+        {resources::stringOr(resources::kIdsTextFilesFilter, "Text files (*.txt)"), "*.txt"},
+        {resources::stringOr(resources::kIdsAllFilesFilter, "All files (*.*)"), "*.*"}};
     request.overwritePrompt = true;
     auto path = desktop().services().saveFileDialog(request);
     if (!path) return;
     std::string reason;
-    std::string text = logText(adapterinfo::makeRunHeader(ctx_, openedAt_), richText(kIdMessages));
+    std::string text =
+        logText(adapterinfo::makeRunHeader(ctx_, openedAt_), richText(resources::kIdcMessages));
     if (saveLog(ctx_.platform, *path, text, reason)) return;
     ui::MessageBoxRequest box;
     box.owner = handle();
     box.ownerTitle = title();
-    box.caption = resources::stringOr(resources::kStrDiagnosticTests, "ZLX Diagnostic Tests");
+    box.caption = resources::stringOr(resources::kIdsDiagnosticTests, "ZLX Diagnostic Tests");
     box.text = logNotSavedMessage(*path, reason);
     desktop().services().messageBox(box);
 }

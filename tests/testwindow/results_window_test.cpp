@@ -1,4 +1,4 @@
-#include "testwindow/test_window.h"
+#include "testwindow/results_window.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "context/user_messages.h"
+#include "resources/resource_ids.h"
 #include "support/program_fixture.h"
 #include "support/temp_dir.h"
 #include "testwindow/line_format.h"
@@ -27,8 +28,10 @@ struct Window {
         f.desktop().post(dialog->handle(), context::kWmAddTestLine, kind, 0, text);
         f.desktop().dispatchAll();
     }
-    std::string text() const { return dialog->richText(kIdMessages); }
-    const std::vector<ui::TextRun>& runs() const { return dialog->control(kIdMessages)->runs; }
+    std::string text() const { return dialog->richText(resources::kIdcMessages); }
+    const std::vector<ui::TextRun>& runs() const {
+        return dialog->control(resources::kIdcMessages)->runs;
+    }
 
     ProgramFixture f = ProgramFixture::defaultMachine();
     std::unique_ptr<TestWindow> dialog;
@@ -36,11 +39,11 @@ struct Window {
 
 TEST(TestWindowTest, OpensRunningWithItsLabelsAndEveryPendingLineInOrder) {
     Window w(false, {"Received DHCP test request.", "Performing test."});
-    EXPECT_EQ(w.dialog->itemText(kIdStatus), "Running");
-    EXPECT_EQ(w.dialog->itemText(kIdProfile), "ZLX Office");
-    EXPECT_FALSE(w.dialog->itemEnabled(kIdClose));
-    EXPECT_TRUE(w.dialog->itemEnabled(kIdStopTest));
-    EXPECT_EQ(w.dialog->focusId(), kIdStopTest);
+    EXPECT_EQ(w.dialog->itemText(resources::kIdcTestStatus), "Running");
+    EXPECT_EQ(w.dialog->itemText(resources::kIdcTestProfile), "ZLX Office");
+    EXPECT_FALSE(w.dialog->itemEnabled(resources::kIdcClose));
+    EXPECT_TRUE(w.dialog->itemEnabled(resources::kIdcStopTest));
+    EXPECT_EQ(w.dialog->focusId(), resources::kIdcStopTest);
     EXPECT_EQ(w.text(), "10:00:00 Received DHCP test request.\r\n10:00:00 Performing test.");
     EXPECT_EQ(w.f.context().testWindowHandle, w.dialog->handle());
     // The window took them: the next run's window starts without them.
@@ -106,10 +109,10 @@ TEST(TestWindowTest, CompletionBeforeAnyLineAndTwice) {
     for (int i = 0; i < 2; ++i) {
         w.f.desktop().post(w.dialog->handle(), context::kWmShowTestsComplete);
         w.f.desktop().dispatchAll();
-        EXPECT_EQ(w.dialog->itemText(kIdStatus), "All Tests Complete");
-        EXPECT_TRUE(w.dialog->itemEnabled(kIdClose));
-        EXPECT_FALSE(w.dialog->itemEnabled(kIdStopTest));
-        EXPECT_EQ(w.dialog->focusId(), kIdClose);
+        EXPECT_EQ(w.dialog->itemText(resources::kIdcTestStatus), "All Tests Complete");
+        EXPECT_TRUE(w.dialog->itemEnabled(resources::kIdcClose));
+        EXPECT_FALSE(w.dialog->itemEnabled(resources::kIdcStopTest));
+        EXPECT_EQ(w.dialog->focusId(), resources::kIdcClose);
     }
 }
 
@@ -122,7 +125,7 @@ std::string readFile(const std::string& path) {
 
 void clickSave(Window& w) {
     w.f.desktop().send(w.dialog->handle(), ui::kWmCommand,
-                       ui::makeCommandParam(kIdSaveToFile, ui::kBnClicked));
+                       ui::makeCommandParam(resources::kIdcSaveToFile, ui::kBnClicked));
 }
 
 // The run's header: when the window opened (the run's start, not the saving), in the

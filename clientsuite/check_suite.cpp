@@ -1,8 +1,8 @@
-#include "clientsuite/test_suite.h"
+#include "clientsuite/check_suite.h"
 
-#include "clientsuite/connection_tests.h"
-#include "clientsuite/hardware_tests.h"
-#include "clientsuite/network_test.h"
+#include "clientsuite/connection_checks.h"
+#include "clientsuite/hardware_checks.h"
+#include "clientsuite/network_check.h"
 
 namespace zlx::clientsuite {
 

@@ -1,22 +1,18 @@
-#include "clientsuite/generic_test.h"
-
-#include <algorithm>
+#include "clientsuite/generic_check.h"
 
 #include "resources/string_table.h"
 #include "testwindow/line_format.h"
 
 namespace zlx::clientsuite {
 
-void padLabel(std::string& label) {
-    if (label.size() % 2 != 0) label += ' ';
-    while (label.size() <= 24) label += ". ";
-    label += ": ";
+std::optional<std::string> detailLabel(const DetailLine& line) {
+    if (line.labelId == 0) return std::nullopt;
+    return resources::stringOr(line.labelId, "");
 }
 
 void GenericTest::reset() {
     resultText_.clear();
     details_.clear();
-    emptyValueLines_.clear();
     status_ = TestStatus::NotRun;
 }
 
@@ -30,17 +26,21 @@ void GenericTest::loadTexts(int nameId, int descriptionId) {
 }
 
 void GenericTest::appendDetail(const std::string& text) {
-    details_ += text;
-    details_ += "\r\n";
+    details_.push_back({0, text});
 }
 
 void GenericTest::appendLabelled(int labelId, const std::string& value) {
-    std::string label = resources::stringOr(labelId, "");
-    padLabel(label);
-    if (value.empty())
-        emptyValueLines_.push_back(
-            static_cast<std::size_t>(std::count(details_.begin(), details_.end(), '\n')));
-    appendDetail(label + value);
+    details_.push_back({labelId, value});
+}
+
+std::string GenericTest::details() const {
+    std::string text;
+    for (const DetailLine& line : details_) {
+        const auto label = detailLabel(line);
+        text += label ? testwindow::detailsLine(*label, line.value) : line.value;
+        text += "\r\n";
+    }
+    return text;
 }
 
 void GenericTest::postHead(TestSink& sink) const {
@@ -49,7 +49,7 @@ void GenericTest::postHead(TestSink& sink) const {
 }
 
 void GenericTest::postTail(TestSink& sink) const {
-    sink.line(testwindow::kLineDetails, details_);
+    sink.line(testwindow::kLineDetails, details());
     sink.line(status_ == TestStatus::Passed ? testwindow::kLinePassed : testwindow::kLineFailed,
               resultText_);
     sink.line(testwindow::kLineAdvice, advice_);

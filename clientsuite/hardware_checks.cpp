@@ -1,4 +1,4 @@
-#include "clientsuite/hardware_tests.h"
+#include "clientsuite/hardware_checks.h"
 
 #include "platform/text.h"
 #include "resources/string_table.h"
@@ -6,31 +6,6 @@
 namespace zlx::clientsuite {
 
 namespace {
-
-constexpr int kStrDriverTestName = 103;
-constexpr int kStrDriverTestDescription = 104;
-constexpr int kStrDriverInstalled = 105;
-constexpr int kStrDriverNotInstalled = 106;
-constexpr int kStrReinstallDriver = 107;
-constexpr int kStrCardInsertDescription = 108;
-constexpr int kStrCardInsertName = 109;
-constexpr int kStrCardNotInserted = 110;
-constexpr int kStrCardInserted = 111;
-constexpr int kStrCardEnableName = 112;
-constexpr int kStrCardEnableDescription = 113;
-constexpr int kStrCardEnabled = 114;
-constexpr int kStrCardNotEnabled = 115;
-constexpr int kStrEnableCard = 116;
-constexpr int kStrInsertCard = 117;
-constexpr int kStrRegistryKeysOk = 168;
-constexpr int kStrNicName = 169;
-constexpr int kStrDriverName = 170;
-constexpr int kStrDriverPath = 171;
-constexpr int kStrDriverVersion = 172;
-constexpr int kStrNotFound = 173;
-constexpr int kStrActiveProfileName = 174;
-constexpr int kStrDriverFile32 = 17;
-constexpr int kStrDriverFile64 = 32;
 
 bool adapterIdentified(const adapterinfo::AdapterDetails& details) {
     return details.hasAdapterName == 1 && !adapterinfo::driverInstanceOf(details).empty();
@@ -59,7 +34,7 @@ bool driverFilePresent(platform::FileSystem& files, const std::string& path) {
 
 void DriverTest::reset() {
     GenericTest::reset();
-    loadTexts(kStrDriverTestName, kStrDriverTestDescription);
+    loadTexts(resources::kIdsDriverTestName, resources::kIdsDriverTestDescription);
 }
 
 std::string DriverTest::fallbackDriverPath(platform::Platform& platform) {
@@ -70,7 +45,9 @@ std::string DriverTest::fallbackDriverPath(platform::Platform& platform) {
     std::uint16_t architecture = platform.system.processorArchitecture();
     bool wide = architecture == platform::kProcessorArchitectureAmd64 ||
                 architecture == platform::kProcessorArchitectureIa64;
-    return systemDirectory + resources::stringOr(wide ? kStrDriverFile64 : kStrDriverFile32, "");
+    return systemDirectory +
+           resources::stringOr(wide ? resources::kIdsDriverFile64 : resources::kIdsDriverFile32,
+                               "");
 }
 
 void DriverTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
@@ -79,60 +56,62 @@ void DriverTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& e
     bool identified = adapterIdentified(details);
     std::string file;
     if (identified) {
-        appendDetail(resources::stringOr(kStrRegistryKeysOk, ""));
+        appendDetail(resources::stringOr(resources::kIdsRegistryKeysOk, ""));
         if (!details.driverPath.empty()) {
             file = details.driverPath;
-            appendLabelled(kStrNicName, platform::displaySafeName(details.adapterName));
-            appendLabelled(kStrDriverName, driverNameOf(details.driverPath));
-            appendLabelled(kStrDriverPath, details.driverPath);
-            appendLabelled(kStrDriverVersion, details.driverFileVersion);
-            appendLabelled(kStrActiveProfileName,
+            appendLabelled(resources::kIdsNicName, platform::displaySafeName(details.adapterName));
+            appendLabelled(resources::kIdsDriverName, driverNameOf(details.driverPath));
+            appendLabelled(resources::kIdsDriverPath, details.driverPath);
+            appendLabelled(resources::kIdsDriverVersion, details.driverFileVersion);
+            appendLabelled(resources::kIdsActiveProfileName,
                            details.profileName.empty()
-                               ? resources::stringOr(kStrNotFound, "")
+                               ? resources::stringOr(resources::kIdsNotFound, "")
                                : platform::displaySafeName(details.profileName));
         }
     }
     if (!identified || details.driverPath.empty()) {
         file = fallbackDriverPath(env.platform);
-        if (!file.empty()) appendLabelled(kStrDriverPath, file);
+        if (!file.empty()) appendLabelled(resources::kIdsDriverPath, file);
     }
     if (!file.empty() && driverFilePresent(env.platform.files, file)) {
         status_ = TestStatus::Passed;
-        if (identified) resultText_ = resources::stringOr(kStrDriverInstalled, "");
+        if (identified) resultText_ = resources::stringOr(resources::kIdsDriverInstalled, "");
         advice_.clear();
     } else if (!identified) {
-        resultText_ = resources::stringOr(kStrCardNotInserted, "");
-        advice_ = resources::stringOr(kStrInsertCard, "");
+        resultText_ = resources::stringOr(resources::kIdsCardNotInserted, "");
+        advice_ = resources::stringOr(resources::kIdsInsertCard, "");
     } else {
-        resultText_ = resources::stringOr(kStrDriverNotInstalled, "");
-        advice_ = resources::stringOr(kStrReinstallDriver, "");
+        resultText_ = resources::stringOr(resources::kIdsDriverNotInstalled, "");
+        advice_ = resources::stringOr(resources::kIdsReinstallDriver, "");
     }
     postTestBlock(env.sink);
 }
 
 void CardInsertTest::reset() {
     GenericTest::reset();
-    loadTexts(kStrCardInsertName, kStrCardInsertDescription);
+    loadTexts(resources::kIdsCardInsertName, resources::kIdsCardInsertDescription);
 }
 
 void CardInsertTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
     bool present = details.hasAdapterName == 1;
     status_ = present ? TestStatus::Passed : TestStatus::Failed;
-    resultText_ = resources::stringOr(present ? kStrCardInserted : kStrCardNotInserted, "");
-    advice_ = present ? std::string() : resources::stringOr(kStrInsertCard, "");
+    resultText_ = resources::stringOr(
+        present ? resources::kIdsCardInserted : resources::kIdsCardNotInserted, "");
+    advice_ = present ? std::string() : resources::stringOr(resources::kIdsInsertCard, "");
     postTestBlock(env.sink);
 }
 
 void CardEnableTest::reset() {
     GenericTest::reset();
-    loadTexts(kStrCardEnableName, kStrCardEnableDescription);
+    loadTexts(resources::kIdsCardEnableName, resources::kIdsCardEnableDescription);
 }
 
 void CardEnableTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) {
     bool on = details.radioOn == 1;
     status_ = on ? TestStatus::Passed : TestStatus::Failed;
-    resultText_ = resources::stringOr(on ? kStrCardEnabled : kStrCardNotEnabled, "");
-    advice_ = on ? std::string() : resources::stringOr(kStrEnableCard, "");
+    resultText_ =
+        resources::stringOr(on ? resources::kIdsCardEnabled : resources::kIdsCardNotEnabled, "");
+    advice_ = on ? std::string() : resources::stringOr(resources::kIdsEnableCard, "");
     postTestBlock(env.sink);
 }
 
