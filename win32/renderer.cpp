@@ -18,7 +18,7 @@ Renderer::Renderer(ui::Desktop& desktop, HINSTANCE instance)
       input_(desktop),
       instance_(instance),
       // The rich edit control's class; from the system folder only, as every system DLL.
-      richEdit_(LoadLibraryExW(L"riched20.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+      richEdit_(L"riched20.dll") {
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -32,7 +32,6 @@ Renderer::~Renderer() {
     // Pages go before their sheets, whose windows hold theirs.
     for (auto it = views_.rbegin(); it != views_.rend(); ++it) it->second.reset();
     views_.clear();
-    if (richEdit_) FreeLibrary(richEdit_);
 }
 
 WindowView* Renderer::view(ui::WindowHandle window) const {

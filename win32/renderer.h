@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/win32/system_library.h"
 #include "ui/desktop.h"
 #include "ui/model_input.h"
 #include "ui/observer.h"
@@ -55,7 +56,7 @@ class Renderer final : public ui::DesktopObserver {
     ui::Desktop& desktop_;
     ui::ModelInput input_;
     HINSTANCE instance_;
-    HMODULE richEdit_;
+    platform::win32::SystemLibrary richEdit_;
     Icons icons_;
     FontSizes fonts_;
     // Handles grow, so the map's order is the order of creation.

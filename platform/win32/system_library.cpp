@@ -6,8 +6,6 @@
 
 namespace zlx::platform::win32 {
 
-namespace {
-
 // Windows 7 has the search flags only with update KB2533623: without it the call is missing and
 // LoadLibraryExW refuses the flag. The program must still start and find its DLLs there.
 void* loadFromSystemFolder(const wchar_t* name) {
@@ -20,8 +18,6 @@ void* loadFromSystemFolder(const wchar_t* name) {
     std::wstring path = std::wstring(folder, length) + L"\\" + name;
     return ::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
-
-}  // namespace
 
 void loadLibrariesFromSystemFolderOnly() {
     using SetDirectories = BOOL WINAPI(DWORD);

@@ -12,6 +12,11 @@ namespace zlx::platform::win32 {
 // KB2533623 has no such setting; there only SystemLibrary keeps to the system folder.
 void loadLibrariesFromSystemFolderOnly();
 
+// The DLL `name` from the system folder, by its full path where the system refuses the search
+// flags; null when it cannot be loaded. The caller frees it, or keeps it for the process's life.
+void* loadFromSystemFolder(const wchar_t* name);
+
+// A DLL from the system folder, freed when this goes.
 class SystemLibrary {
   public:
     explicit SystemLibrary(const wchar_t* name);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace zlx::platform::win32 {
@@ -109,7 +110,7 @@ bool Win32HelpDisplay::displayTopic(std::uint64_t ownerWindow, const std::string
     constexpr UINT kDisplayTopic = 0;
     using HtmlHelp = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
     // The module stays loaded: the help window it opens outlives this call.
-    HMODULE module = ::LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    auto* module = static_cast<HMODULE>(loadFromSystemFolder(L"hhctrl.ocx"));
     if (module == nullptr) return false;
     auto htmlHelp =
         reinterpret_cast<HtmlHelp>(reinterpret_cast<void*>(::GetProcAddress(module, "HtmlHelpW")));
