@@ -10,7 +10,9 @@
 #include "launcher/headless_run.h"
 #include "launcher/program.h"
 #include "launcher/run_machine.h"
+#include "platform/text.h"
 #include "status/link_history.h"
+#include "status/prometheus_format.h"
 #include "status/status_format.h"
 #include "status/status_sheet.h"
 #include "ui/headless.h"
@@ -55,6 +57,49 @@ std::unique_ptr<platform::ManualClock> manualClockFor(const RunMachine& machine)
                                                    machine.scenario->machine.timeZoneOffsetMinutes);
 }
 
+// Where --watch puts each sample: lines on the output, or, for --output, the file rewritten
+// whole through a temporary beside it, so a collector never reads half of it.
+class WatchOutput {
+  public:
+    WatchOutput(const LaunchOptions& options, platform::SavedFiles& files, std::ostream& out,
+                std::ostream& err)
+        : options_(options), files_(files), out_(out), err_(err) {}
+
+    bool write(const std::string& text) {
+        if (!options_.outputPath) return writeChecked(out_, text, err_);
+        std::string reason;
+        if (files_.replaceFile(*options_.outputPath, text, reason)) return true;
+        err_ << platform::escapeControls("zlxdiag: cannot write " + *options_.outputPath + ": " +
+                                         reason)
+             << "\n";
+        return false;
+    }
+
+  private:
+    const LaunchOptions& options_;
+    platform::SavedFiles& files_;
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+// One sample's text: its events' lines before its own line, or one exposition with the events
+// counted since the start.
+std::string watchText(ReportFormat format, const std::vector<status::LinkEvent>& events,
+                      const status::LinkSample& sample, const status::StatusSnapshot& snapshot,
+                      status::LinkEventCounts& counts) {
+    if (format == ReportFormat::Prometheus) {
+        counts.add(events);
+        return status::formatStatusPrometheus(snapshot, &counts);
+    }
+    const bool csv = format == ReportFormat::Csv;
+    std::string lines;
+    for (const status::LinkEvent& event : events)
+        lines += csv ? status::csvEventRow(event) : status::formatEventJsonLine(event);
+    lines +=
+        csv ? status::csvSampleRow(sample) : status::formatSampleJsonLine(sample.time, snapshot);
+    return lines;
+}
+
 }  // namespace
 
 int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
@@ -86,6 +131,8 @@ int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostre
         status::takeStatusSnapshot(program.application().adapterState());
     std::string text = options.reportFormat == ReportFormat::Json
                            ? status::formatStatusJson(snapshot)
+                       : options.reportFormat == ReportFormat::Prometheus
+                           ? status::formatStatusPrometheus(snapshot)
                            : status::formatStatusText(snapshot);
     return writeChecked(out, text, err) ? kExitSuccess : kExitCouldNotRun;
 }
@@ -110,7 +157,9 @@ int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostrea
 
     const bool csv = options.reportFormat == ReportFormat::Csv;
     if (csv && !writeChecked(out, status::csvHeader(), err)) return kExitCouldNotRun;
+    WatchOutput output(options, program.context().platform.savedFiles, out, err);
     status::LinkEventTracker tracker;
+    status::LinkEventCounts counts;
     const platform::Millis start = clock.now();
     for (std::uint64_t n = 1; !options.watchCount || n <= *options.watchCount; ++n) {
         // The samples keep to the interval from the start, as the pages' timer does, however
@@ -131,11 +180,9 @@ int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostrea
         const platform::WallTime time = clock.wallTime();
         status::LinkSample sample =
             status::sampleOf(time, clock.now(), &snapshot.link, &snapshot.diagnostics);
-        std::string lines;
-        for (const status::LinkEvent& event : tracker.observe(sample, n))
-            lines += csv ? status::csvEventRow(event) : status::formatEventJsonLine(event);
-        lines += csv ? status::csvSampleRow(sample) : status::formatSampleJsonLine(time, snapshot);
-        if (!writeChecked(out, lines, err)) return kExitCouldNotRun;
+        std::string text =
+            watchText(options.reportFormat, tracker.observe(sample, n), sample, snapshot, counts);
+        if (!output.write(text)) return kExitCouldNotRun;
     }
     return kExitSuccess;
 }
