@@ -162,6 +162,8 @@ void BM_PrometheusSampleAgainstJsonLine(benchmark::State& state) {
         state.counters["prometheus_us"] = prometheusTime.count() / count;
         state.counters["json_us"] = jsonTime.count() / count;
         state.counters["ratio"] = prometheusTime.count() / jsonTime.count();
+        state.counters["prometheus_text_us"] = prometheusText.count() / count;
+        state.counters["json_text_us"] = jsonText.count() / count;
         state.counters["format_ratio"] = prometheusText.count() / jsonText.count();
     });
 }
