@@ -7,6 +7,7 @@ Before that, SIGTERM and SIGINT end a watch that rewrites its file with status 0
 temporary left beside the file.
 Exits 77 (skipped) when either server is not installed.
   fleet_scrape_test.py PATH/TO/zlxdiag"""
+import ctypes
 import json
 import os
 import shutil
@@ -28,6 +29,16 @@ textfiles = os.path.join(work, "textfile")
 os.mkdir(textfiles)
 env = dict(os.environ, TMPDIR=work)
 env.pop("ZLXDIAG_INSTANCE_DIR", None)
+# A test ended from outside (ctest's time limit) still stops its servers and removes its folder:
+# SIGTERM runs the cleanup below, and the servers die with this process whatever ends it.
+signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+PR_SET_PDEATHSIG = 1
+libc = ctypes.CDLL(None, use_errno=True)
+
+
+def die_with_parent():
+    libc.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+
 
 
 def check(name, ok, detail=""):
@@ -93,7 +104,7 @@ def start(name, arguments, ready_url):
         port = free_port()
         log = open(os.path.join(work, name + ".log"), "w")
         p = subprocess.Popen([a.format(port=port) for a in arguments], stdout=log,
-                             stderr=subprocess.STDOUT, cwd=work)
+                             stderr=subprocess.STDOUT, cwd=work, preexec_fn=die_with_parent)
         servers.append(p)
         up = poll(lambda: True if p.poll() is not None or get(ready_url.format(port=port))
                   else None, 60)
