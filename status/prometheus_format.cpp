@@ -91,7 +91,8 @@ std::string formatStatusPrometheus(const StatusSnapshot& s, const LinkEventCount
     platform::Exposition out;
     const std::string_view interface = s.interfaceGuid;
     const LinkReadings& v = s.link.readings;
-    if (!s.adapterDescription.empty()) {
+    // An interface with no description still has its identity.
+    if (!s.adapterDescription.empty() || !interface.empty()) {
         const std::string bssid = v.bssid ? bssidText(*v.bssid) : std::string();
         out.family("zlx_wifi_info", MetricType::Gauge,
                    "The adapter, its driver's version and the network it is connected to.");
