@@ -19,8 +19,11 @@
 #ifndef _WIN32
 #include "platform/posix/interrupt_wait.h"
 #else
+#include <algorithm>
 #include <chrono>
 #include <thread>
+
+#include "platform/termination_signals.h"
 #endif
 
 namespace zlx::launcher {
@@ -28,14 +31,24 @@ namespace zlx::launcher {
 namespace {
 
 #ifdef _WIN32
-// Without a console handler, Ctrl+C ends the process as it always has; every line printed
-// before it is out already, since each is flushed.
+// Ctrl+C is remembered by the C runtime's console handler and seen here, between two samples,
+// in slices short enough that the watch ends promptly; a sample being written is finished
+// first, so a file that --output rewrites is never left half-done.
 class InterruptWait {
   public:
     bool waitFor(platform::Millis duration) {
-        if (duration > 0) std::this_thread::sleep_for(std::chrono::milliseconds(duration));
-        return false;
+        constexpr platform::Millis kSlice = 100;
+        for (;;) {
+            if (requests_.received()) return true;
+            if (duration <= 0) return false;
+            const platform::Millis slice = std::min(duration, kSlice);
+            std::this_thread::sleep_for(std::chrono::milliseconds(slice));
+            duration -= slice;
+        }
     }
+
+  private:
+    platform::TerminationSignals requests_;
 };
 #else
 using platform::posix::InterruptWait;
