@@ -53,6 +53,8 @@ RunHeader makeRunHeader(context::AppContext& ctx, const std::tm& startedLocal) {
         return system.localTimeOf(utc, local);
     });
     header.startedAt = platform::isoTimestamp(startedLocal, offset);
+    if (offset)
+        header.startedUnixSeconds = platform::secondsSinceEpoch(startedLocal) - *offset * 60;
     std::string name;
     if (system.computerName(platform::kComputerNameDnsFullyQualified, name))
         header.computerName = name;

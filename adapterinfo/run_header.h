@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace zlx::context {
@@ -19,6 +20,8 @@ struct RunHeader {
     std::string programVersion;
     std::uint32_t osVersionCode = 0;
     std::uint32_t servicePackMajor = 0;
+    // The start in seconds since 1970 (UTC); nothing when the offset is not known.
+    std::optional<std::int64_t> startedUnixSeconds;
 };
 
 // `startedLocal` is the machine's local time when the run started, as its clock gave it. The

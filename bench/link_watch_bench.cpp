@@ -18,6 +18,7 @@
 #include "status/diagnostics_page.h"
 #include "status/link_history.h"
 #include "status/link_status_page.h"
+#include "status/prometheus_format.h"
 #include "status/signal_history_window.h"
 #include "status/status_format.h"
 #include "status/status_sheet.h"
@@ -110,6 +111,63 @@ void BM_WatchSampleAgainstPages(benchmark::State& state) {
     });
 }
 
+// One --watch sample in the Prometheus format (the snapshot, the event check and count, the
+// exposition) against one JSON line of the same sample: the counter "ratio" (the goal is at
+// most 1.2); "format_ratio" compares the texts alone, without the snapshot both take.
+void BM_PrometheusSampleAgainstJsonLine(benchmark::State& state) {
+    withFolder(state, [&](const std::string& folder) {
+        WatchBench b(folder);
+        status::LinkEventTracker jsonTracker, prometheusTracker;
+        status::LinkEventCounts counts;
+        Micros jsonTime{0}, prometheusTime{0}, jsonText{0}, prometheusText{0};
+        std::uint64_t n = 0;
+        auto timed = [&](Micros& total, Micros& text, auto format) {
+            auto start = std::chrono::steady_clock::now();
+            status::StatusSnapshot snapshot = status::takeStatusSnapshot(b.state());
+            const platform::WallTime time = b.clock.wallTime();
+            status::LinkSample taken =
+                status::sampleOf(time, b.clock.now(), &snapshot.link, &snapshot.diagnostics);
+            auto formatting = std::chrono::steady_clock::now();
+            std::string out = format(taken, snapshot);
+            benchmark::DoNotOptimize(out);
+            auto end = std::chrono::steady_clock::now();
+            total += end - start;
+            text += end - formatting;
+        };
+        auto json = [&](const status::LinkSample& taken, const status::StatusSnapshot& snapshot) {
+            std::string lines;
+            for (const auto& event : jsonTracker.observe(taken, n))
+                lines += status::formatEventJsonLine(event);
+            return lines + status::formatSampleJsonLine(taken.time, snapshot);
+        };
+        auto prometheus = [&](const status::LinkSample& taken,
+                              const status::StatusSnapshot& snapshot) {
+            counts.add(prometheusTracker.observe(taken, n));
+            return status::formatStatusPrometheus(snapshot, &counts);
+        };
+        for (auto _ : state) {
+            b.advance();
+            ++n;
+            // The first reader after the clock moves pays for advancing the simulated link.
+            if (n % 2 == 0) {
+                timed(jsonTime, jsonText, json);
+                timed(prometheusTime, prometheusText, prometheus);
+            } else {
+                timed(prometheusTime, prometheusText, prometheus);
+                timed(jsonTime, jsonText, json);
+            }
+            b.program.simulated()->calls().takeNew();
+        }
+        const double count = static_cast<double>(state.iterations());
+        state.counters["prometheus_us"] = prometheusTime.count() / count;
+        state.counters["json_us"] = jsonTime.count() / count;
+        state.counters["ratio"] = prometheusTime.count() / jsonTime.count();
+        state.counters["prometheus_text_us"] = prometheusText.count() / count;
+        state.counters["json_text_us"] = jsonText.count() / count;
+        state.counters["format_ratio"] = prometheusText.count() / jsonText.count();
+    });
+}
+
 double bytesInUse() {
     return static_cast<double>(mallinfo2().uordblks);
 }
@@ -149,6 +207,7 @@ void BM_MemoryOverADay(benchmark::State& state) {
 }
 
 BENCHMARK(BM_WatchSampleAgainstPages)->Iterations(2000);
+BENCHMARK(BM_PrometheusSampleAgainstJsonLine)->Iterations(2000);
 BENCHMARK(BM_MemoryOverADay)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace

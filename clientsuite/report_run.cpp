@@ -78,6 +78,7 @@ std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Cloc
                                         const std::function<void(const std::string&)>& progress,
                                         const std::function<bool()>& interrupted) {
     auto report = std::make_unique<ClientReport>();
+    const platform::Millis start = clock.now();
     report->header = adapterinfo::makeRunHeader(ctx, clock.localTime());
     report->adapter = adapter;
     const context::WlanSelection& selection = report->adapter.selection;
@@ -104,6 +105,7 @@ std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Cloc
             clock.sleepFor(kInterruptionPoll);
     }
     worker.join();
+    report->durationMs = clock.now() - start;
     return report;
 }
 

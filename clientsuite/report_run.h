@@ -41,6 +41,7 @@ struct ClientReport {
     ReportAdapter adapter;
     adapterinfo::AdapterDetails details;
     TestSuite suite;
+    platform::Millis durationMs = 0;  // from the start of the run to its end, on its clock
 };
 
 // Runs the suite for `adapter` on a worker thread. On a manual clock this thread, which drives it,

@@ -69,6 +69,8 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
             intervalGiven = true;
         } else if (name == "--count")
             options.watchCount = sampleCount(value());
+        else if (name == "--output")
+            options.outputPath = value();
         else if (name == "--manual-clock")
             flag(options.manualClock);
         else if (name == "--status")
@@ -94,23 +96,29 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
     const char* mode = options.report ? "--report" : options.status ? "--status" : "--watch";
     if (format) {
         if (modes == 0) throw UsageError("--format needs --report, --status or --watch");
-        if (options.watch) {
+        if (*format == "prometheus") {
+            options.reportFormat = ReportFormat::Prometheus;
+        } else if (options.watch) {
             if (*format == "jsonl")
                 options.reportFormat = ReportFormat::JsonLines;
             else if (*format == "csv")
                 options.reportFormat = ReportFormat::Csv;
             else
-                throw UsageError("--format takes jsonl or csv with --watch, not " + *format);
+                throw UsageError("--format takes jsonl, csv or prometheus with --watch, not " +
+                                 *format);
         } else if (*format == "text") {
             options.reportFormat = ReportFormat::Text;
         } else if (*format == "json") {
             options.reportFormat = ReportFormat::Json;
         } else {
-            throw UsageError("--format takes text or json, not " + *format);
+            throw UsageError("--format takes text, json or prometheus, not " + *format);
         }
     } else if (options.watch) {
         options.reportFormat = ReportFormat::JsonLines;
     }
+    // A file that a collector reads whole: only the metrics are rewritten in place.
+    if (options.outputPath && !(options.watch && options.reportFormat == ReportFormat::Prometheus))
+        throw UsageError("--output needs --watch --format prometheus");
     if (!options.watch && (intervalGiven || options.watchCount || options.manualClock))
         throw UsageError(std::string(intervalGiven        ? "--interval"
                                      : options.watchCount ? "--count"
@@ -131,10 +139,11 @@ std::string usageText() {
     return "Usage: zlxdiag [--scenario FILE] [-u] [-d] [-a]\n"
            "       zlxdiag --headless [--scenario FILE] [-u] [-d] --script FILE\n"
            "       zlxdiag [--scenario FILE] --script FILE --screenshot DIR\n"
-           "       zlxdiag --report [--format text|json] [--adapter NAME|GUID] [--scenario FILE]\n"
-           "       zlxdiag --status [--format text|json] [--scenario FILE]\n"
-           "       zlxdiag --watch [--interval SECONDS] [--count N] [--format jsonl|csv]\n"
-           "               [--manual-clock] [--scenario FILE]\n"
+           "       zlxdiag --report [--format text|json|prometheus] [--adapter NAME|GUID]\n"
+           "               [--scenario FILE]\n"
+           "       zlxdiag --status [--format text|json|prometheus] [--scenario FILE]\n"
+           "       zlxdiag --watch [--interval SECONDS] [--count N] [--manual-clock]\n"
+           "               [--format jsonl|csv|prometheus] [--output FILE] [--scenario FILE]\n"
            "\n"
            "  --scenario FILE   run on the simulated machine FILE describes (default: built in)\n"
            "  --headless        no windows: the headless desktop and a manual clock\n"
@@ -147,7 +156,9 @@ std::string usageText() {
            "  --count N         --watch ends after N samples (default: at Ctrl+C)\n"
            "  --manual-clock    --watch on the simulated clock: no waiting, the same every run\n"
            "  --format FORMAT   --report and --status: text (the default) or json;\n"
-           "                    --watch: jsonl (the default) or csv\n"
+           "                    --watch: jsonl (the default) or csv; any of them: prometheus\n"
+           "  --output FILE     --watch --format prometheus: rewrite FILE whole after each\n"
+           "                    sample (for a node_exporter or windows_exporter textfile folder)\n"
            "  --adapter NAME|GUID  the wireless interface the report tests, by its description\n"
            "                    or its GUID (default: the first, as the test window's run)\n"
            "  -u                send no service control message to the IHV service\n"

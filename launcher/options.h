@@ -11,8 +11,8 @@
 namespace zlx::launcher {
 
 // How a command-line mode prints: --report and --status as text or JSON, --watch as JSON
-// lines or CSV.
-enum class ReportFormat { Text, Json, JsonLines, Csv };
+// lines or CSV; each of them as Prometheus metrics too.
+enum class ReportFormat { Text, Json, JsonLines, Csv, Prometheus };
 
 struct LaunchOptions {
     std::optional<std::string> scenarioPath;
@@ -27,6 +27,8 @@ struct LaunchOptions {
     std::int64_t watchIntervalMs = 2000;
     std::optional<std::uint64_t> watchCount;
     bool manualClock = false;  // --watch on the simulated machine's manual clock
+    // --output: the file --watch --format prometheus rewrites whole after every sample.
+    std::optional<std::string> outputPath;
     bool help = false;
     bool version = false;
     std::vector<std::string> systemArguments;

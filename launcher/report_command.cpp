@@ -1,6 +1,7 @@
 #include "launcher/report_command.h"
 
 #include "app/process_start.h"
+#include "clientsuite/report_prometheus.h"
 #include "clientsuite/suite_report.h"
 #include "launcher/checked_output.h"
 #include "launcher/exit_status.h"
@@ -35,7 +36,9 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     // A run a signal ended is no result: nothing is printed that a script could take for one.
     if (terminations.received()) return terminations.exitStatus(0);
     out << (options.reportFormat == ReportFormat::Json ? clientsuite::formatReportJson(*report)
-                                                       : clientsuite::formatReportText(*report));
+            : options.reportFormat == ReportFormat::Prometheus
+                ? clientsuite::formatReportPrometheus(*report)
+                : clientsuite::formatReportText(*report));
     // A script reading the report must not take a report that never arrived for a result.
     if (!writeChecked(out, {}, err, "the report")) return kExitCouldNotRun;
     return clientsuite::reportExitStatus(report->suite);

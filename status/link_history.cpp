@@ -4,17 +4,17 @@
 
 namespace zlx::status {
 
-namespace {
-
-std::string macText(const std::array<std::uint8_t, 6>& mac) {
+std::string bssidText(const std::array<std::uint8_t, 6>& mac) {
     char buffer[24];
     std::snprintf(buffer, sizeof buffer, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2],
                   mac[3], mac[4], mac[5]);
     return buffer;
 }
 
+namespace {
+
 std::string placeText(const LinkReadings& link) {
-    std::string text = link.bssid ? macText(*link.bssid) : "none";
+    std::string text = link.bssid ? bssidText(*link.bssid) : "none";
     return text + " " + (link.channel ? std::to_string(*link.channel) : "none");
 }
 

@@ -26,6 +26,9 @@ struct LinkSample {
     std::optional<std::uint64_t> framesTransmitted, framesReceived, framesRetried, framesDropped;
 };
 
+// An access point's address as the pages write it: "00-1B-2C-3D-4E-5F".
+std::string bssidText(const std::array<std::uint8_t, 6>& mac);
+
 LinkSample sampleOf(const platform::WallTime& time, platform::Millis reading,
                     const LinkSnapshot* link, const DiagnosticsSnapshot* diagnostics);
 

@@ -122,6 +122,7 @@ StatusSnapshot takeStatusSnapshot(adapterinfo::AdapterStateContext state) {
     s.diagnostics = takeDiagnosticsSnapshot(state);
     s.adapterDescription =
         platform::displaySafeName(state.app.selection.selectedAdapterDescription);
+    s.interfaceGuid = state.app.selection.selectedInterfaceText;
     return s;
 }
 

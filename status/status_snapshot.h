@@ -65,6 +65,7 @@ DiagnosticsSnapshot takeDiagnosticsSnapshot(adapterinfo::AdapterStateContext sta
 // Diagnostics page's.
 struct StatusSnapshot {
     std::string adapterDescription;
+    std::string interfaceGuid;  // the selected interface's GUID text; empty without one
     LinkSnapshot link;
     DiagnosticsSnapshot diagnostics;
 };

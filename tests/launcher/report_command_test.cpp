@@ -1,5 +1,5 @@
-// zlxdiag --report: the same run as text and as JSON, compared with the expected reports in
-// reports/ (ZLX_UPDATE_TRANSCRIPTS=1 rewrites them), and its exit statuses.
+// zlxdiag --report: the same run as text, as JSON and as metrics, compared with the expected
+// reports in reports/ (ZLX_UPDATE_TRANSCRIPTS=1 rewrites them), and its exit statuses.
 
 #include "launcher/report_command.h"
 
@@ -52,7 +52,7 @@ class ReportCommandTest : public ::testing::Test {
     zlx::testing::TempDir runtime_;
 };
 
-TEST_F(ReportCommandTest, TextAndJsonOfSomeMachines) {
+TEST_F(ReportCommandTest, EveryFormatOfSomeMachines) {
     struct Case {
         const char* name;
         const char* scenario;  // "" for the built-in machine
@@ -70,7 +70,9 @@ TEST_F(ReportCommandTest, TextAndJsonOfSomeMachines) {
         {"gateway-silent", "scenarios/client-ping-no-reply.json", {}, 1},
     };
     for (const auto& c : cases) {
-        for (const char* format : {"text", "json"}) {
+        const std::pair<const char*, const char*> formats[] = {
+            {"text", ".txt"}, {"json", ".json"}, {"prometheus", ".prom"}};
+        for (const auto& [format, extension] : formats) {
             SCOPED_TRACE(std::string(c.name) + " " + format);
             std::vector<std::string> arguments{"--format", format};
             arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
@@ -80,8 +82,7 @@ TEST_F(ReportCommandTest, TextAndJsonOfSomeMachines) {
                 arguments = zlx::testing::onBuiltInMachine(arguments);
             ReportRun run = report(arguments);
             EXPECT_EQ(run.status, c.status);
-            fs::path expected = kReports / (std::string(c.name) +
-                                            (std::string(format) == "json" ? ".json" : ".txt"));
+            fs::path expected = kReports / (std::string(c.name) + extension);
             if (const char* update = std::getenv("ZLX_UPDATE_TRANSCRIPTS");
                 update && *update == '1') {
                 std::ofstream(expected, std::ios::binary) << run.out;

@@ -1,6 +1,6 @@
-// zlxdiag --status and --watch: snapshots of several machines as text and JSON, and the watch
-// across the link events on the manual clock, compared with the expected outputs in status/
-// (ZLX_UPDATE_TRANSCRIPTS=1 rewrites them).
+// zlxdiag --status and --watch: snapshots of several machines as text, JSON and metrics, and the
+// watch across the link events on the manual clock, compared with the expected outputs in
+// status/ (ZLX_UPDATE_TRANSCRIPTS=1 rewrites them).
 
 #include "launcher/status_command.h"
 
@@ -68,14 +68,16 @@ TEST_F(StatusCommandTest, SnapshotsOfSomeMachines) {
                               "no-adapter.json",
                               "802.11n-5ghz.json"};
     for (const char* machine : machines) {
-        for (const char* format : {"text", "json"}) {
+        const std::pair<const char*, const char*> formats[] = {
+            {"text", ".txt"}, {"json", ".json"}, {"prometheus", ".prom"}};
+        for (const auto& [format, extension] : formats) {
             std::vector<std::string> words{"--status", "--format", format};
             if (*machine)
                 words.insert(words.end(), {"--scenario", scenario(machine)});
             else
                 words = zlx::testing::onBuiltInMachine(words);
             std::string base = *machine ? fs::path(machine).stem().string() : "default";
-            expectOutput(base + (std::string(format) == "json" ? ".json" : ".txt"), words);
+            expectOutput(base + extension, words);
         }
     }
 }
@@ -86,6 +88,34 @@ TEST_F(StatusCommandTest, WatchAcrossTheLinkEvents) {
                      {"--watch", "--manual-clock", "--count", "30", "--format", format,
                       "--scenario", scenario("link-events.json")});
     }
+}
+
+// The file holds the last sample's exposition, with the events counted across the watch; the
+// folder holds nothing else, and a file that cannot be written ends the watch with status 2.
+TEST_F(StatusCommandTest, WatchRewritesTheMetricsFileWhole) {
+    zlx::testing::TempDir folder;
+    const std::string file = folder.path() + "/zlx.prom";
+    LaunchOptions options =
+        parseLaunchOptions({"--watch", "--manual-clock", "--count", "30", "--format", "prometheus",
+                            "--output", file, "--scenario", scenario("link-events.json")});
+    std::ostringstream out, err;
+    ASSERT_EQ(runWatchCommand(options, out, err), kExitSuccess) << err.str();
+    EXPECT_EQ(out.str() + err.str(), "");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"zlx.prom"});
+    const fs::path expected = kExpected / "watch-link-events.prom";
+    if (const char* update = std::getenv("ZLX_UPDATE_TRANSCRIPTS"); update && *update == '1')
+        fs::copy_file(file, expected, fs::copy_options::overwrite_existing);
+    else
+        EXPECT_EQ(readFile(file), readFile(expected));
+
+    options.outputPath = folder.path() + "/missing/zlx.prom";
+    std::ostringstream none, reason;
+    EXPECT_EQ(runWatchCommand(options, none, reason), kExitCouldNotRun);
+    EXPECT_EQ(reason.str().rfind("zlxdiag: cannot write " + *options.outputPath + ": ", 0), 0u)
+        << reason.str();
 }
 
 }  // namespace
