@@ -11,10 +11,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "adapterinfo/run_header.h"
 #include "launcher/exit_status.h"
+#include "launcher/program_run.h"
 #include "support/built_in_machine.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"
+#include "ui/headless.h"
 
 namespace zlx::launcher {
 namespace {
@@ -85,6 +88,38 @@ TEST_F(StatusCommandTest, WatchAcrossTheLinkEvents) {
         expectOutput(std::string("watch-link-events.") + format,
                      {"--watch", "--manual-clock", "--count", "30", "--format", format,
                       "--scenario", scenario("link-events.json")});
+    }
+}
+
+// On the real clock too, the simulated machine's times carry its own zone: the samples' (and so
+// the Signal History's CSV) and the saved log's "Started:" alike.
+TEST_F(StatusCommandTest, EveryTimeIsInTheMachinesZone) {
+    std::string text = readFile(scenario("default.json"));
+    const std::string from = "\"timeZoneOffsetMinutes\": 60";
+    ASSERT_NE(text.find(from), std::string::npos);
+    const struct {
+        const char* minutes;
+        const char* suffix;
+    } zones[] = {{"-300", "-05:00"}, {"330", "+05:30"}, {"0", "+00:00"}};
+    for (const auto& zone : zones) {
+        SCOPED_TRACE(zone.minutes);
+        zlx::testing::TempDir dir;
+        std::string machine = text;
+        machine.replace(machine.find(from), from.size(),
+                        std::string("\"timeZoneOffsetMinutes\": ") + zone.minutes);
+        std::ofstream(dir.file("machine.json")) << machine;
+        LaunchOptions options;
+        options.scenarioPath = dir.file("machine.json");
+        ui::HeadlessServices services;
+        std::ostringstream err;
+        for (RunClock clock : {RunClock::Real, RunClock::Manual}) {
+            auto run = ProgramRun::make(options, {clock}, services, err);
+            ASSERT_TRUE(run) << err.str();
+            EXPECT_TRUE(platform::formatIso8601(run->clock().wallTime()).ends_with(zone.suffix));
+            EXPECT_TRUE(
+                adapterinfo::makeRunHeader(run->program().context(), run->clock().localTime())
+                    .startedAt.ends_with(zone.suffix));
+        }
     }
 }
 
