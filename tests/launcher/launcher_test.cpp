@@ -39,6 +39,20 @@ TEST(LaunchOptionsTest, AcceptsBothValueFormsAndRefusesUnknownLongOptions) {
         {{"--frobnicate"}, "", "", "", "unknown option '--frobnicate'"},
         {{"--Scenario", "a.json"}, "", "", "", "unknown option '--Scenario'"},
         {{"--headless"}, "", "", "", "--headless needs --script FILE"},
+        // The command-line modes take options and the system's flags, never a stray word.
+        {{"--status", "json"},
+         "",
+         "",
+         "",
+         "--status takes no word 'json': options start with \"--\""},
+        {{"--watch", "--count", "1", "csv"},
+         "",
+         "",
+         "",
+         "--watch takes no word 'csv': options start with \"--\""},
+        {{"--report", "-u"}, "", "", "-u", ""},
+        {{"--watch", "--adapter", "x"}, "", "", "", ""},
+        {{"--adapter", "x"}, "", "", "", "--adapter needs --report, --status or --watch"},
         {{"--headless", "--script", "s", "--screenshot", "d"},
          "",
          "",
@@ -154,6 +168,7 @@ TEST_F(ScriptedRunTest, OneTableOfExitStatusesForEveryMode) {
         {{"--bogus"}, kExitUsage},
         {{"--report", "--format", "xml"}, kExitUsage},
         {{"--report", "--headless"}, kExitUsage},
+        {{"--status", "json"}, kExitUsage},
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;

@@ -123,5 +123,45 @@ TEST_F(StatusCommandTest, EveryTimeIsInTheMachinesZone) {
     }
 }
 
+// --adapter picks the interface --status and --watch read, by description or GUID in any letter
+// case; without it they read the vendor's adapter, as the pages do.
+TEST_F(StatusCommandTest, AdapterNamesTheInterfaceRead) {
+    const std::string machine = scenario("three-adapters.json");
+    const struct {
+        std::vector<std::string> words;
+        int status;
+        std::string shown;  // in the output, or on the error stream when the run fails
+    } cases[] = {
+        {{"--status"}, kExitSuccess, "Norvane ZLX 802.11n Wireless Adapter\n"},
+        {{"--status", "--adapter", "fabrikam usb wireless lan CARD"},
+         kExitSuccess,
+         "Fabrikam USB Wireless LAN Card\n"},
+        {{"--status", "--adapter={C7E3A915-2B6D-4F08-A1E4-93D5B7C20F6A}"},
+         kExitSuccess,
+         "Fabrikam USB Wireless LAN Card\n"},
+        {{"--watch", "--manual-clock", "--count", "1", "--adapter", "CONTOSO WIRELESS-N 1030"},
+         kExitSuccess,
+         "\"adapter\":\"Contoso Wireless-N 1030\""},
+        {{"--status", "--adapter", "Contoso"},
+         kExitCouldNotRun,
+         "--adapter Contoso: no wireless interface has this description or GUID"},
+        {{"--watch", "--adapter", "Contoso"},
+         kExitCouldNotRun,
+         "--adapter Contoso: no wireless interface has this description or GUID"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words = c.words;
+        words.insert(words.end(), {"--scenario", machine});
+        SCOPED_TRACE(::testing::PrintToString(words));
+        std::ostringstream out, err;
+        LaunchOptions options = parseLaunchOptions(words);
+        int status = options.watch ? runWatchCommand(options, out, err)
+                                   : runStatusCommand(options, out, err);
+        EXPECT_EQ(status, c.status) << err.str();
+        EXPECT_NE((status == kExitSuccess ? out : err).str().find(c.shown), std::string::npos)
+            << out.str() << err.str();
+    }
+}
+
 }  // namespace
 }  // namespace zlx::launcher
