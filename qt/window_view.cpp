@@ -316,9 +316,12 @@ void WindowView::keyPressEvent(QKeyEvent* event) {
 }
 
 bool WindowView::handleWindowMenuShortcut(QKeyEvent& event) {
-    if (!event.matches(QKeySequence::Copy)) return false;
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier) return false;
     for (const ui::WindowMenuEntry& entry : ui::windowMenuEntries(input_.desktop(), handle_)) {
-        if (entry.shortcut != ui::Dialog::Shortcut::CtrlC) continue;
+        // Qt's letter keys are their upper-case ASCII codes.
+        if (entry.shortcut == ui::Dialog::Shortcut::None ||
+            event.key() != ui::shortcutKey(entry.shortcut))
+            continue;
         if (entry.enabled) input_.sysCommand(entry.target, entry.id);
         return true;
     }

@@ -22,6 +22,9 @@ inline constexpr int kIdSignalGraph = 9201;
 inline constexpr int kIdSignalValues = 9202;
 inline constexpr int kIdSaveAsCsv = 9203;
 
+// The Signal History window's status line, below its current values.
+inline constexpr int kIdSignalStatusLine = 9204;
+
 // The template with number `id`; an empty template (id 0) for an unknown number.
 const ui::DialogTemplate& dialogTemplate(int id);
 

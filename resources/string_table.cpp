@@ -377,6 +377,11 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9223, "CSV files (*.csv)"},
     {9224, "The signal history could not be saved to %s: %s"},
 
+    // The Signal History window's status line.
+    {9230,
+     "Gaps: the link is read only while the Current Status page is shown, as the pages read "
+     "it."},
+
     // The header of the report and of the saved diagnostic log.
     {9300, "Started"},
     {9301, "Computer"},

@@ -85,6 +85,9 @@ inline constexpr int kStrCurrentSignalValues = 9221;
 inline constexpr int kStrSaveHistoryTitle = 9222;
 inline constexpr int kStrCsvFilesFilter = 9223;
 inline constexpr int kStrHistoryNotSaved = 9224;
+
+// The Signal History window's status line: why the graph has gaps.
+inline constexpr int kStrHistoryGaps = 9230;
 // The header of the report and of the saved diagnostic log: its labels, the text of an empty
 // value, and the Windows version classification as words (code k is string 9310 + k), with
 // "%s" the name and "%s" the service pack's number.

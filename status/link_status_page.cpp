@@ -22,7 +22,7 @@ bool LinkStatusPage::onInitDialog() {
     setItemText(kSignalWord, std::string());
     if (auto item = resources::loadString(resources::kStrSignalHistoryMenuItem);
         item && !item->empty())
-        appendSystemMenuItem(kSignalHistoryCommand, std::string(*item));
+        appendSystemMenuItem(kSignalHistoryCommand, std::string(*item), Shortcut::CtrlH);
     return result;
 }
 
