@@ -47,7 +47,7 @@ std::optional<ReportAdapter> chooseReportAdapter(context::AppContext& ctx,
         if (guid.size() >= 2 && guid.front() == '{' && guid.back() == '}')
             guid = guid.substr(1, guid.size() - 2);
         for (std::size_t i = 0; i < interfaces.size() && !index; ++i)
-            if (interfaces.descriptions()[i] == *name ||
+            if (sameIgnoringCase(interfaces.descriptions()[i], *name) ||
                 sameIgnoringCase(interfaces.guidTexts()[i], guid))
                 index = i;
         if (!index) return std::nullopt;

@@ -27,9 +27,9 @@ struct ReportAdapter {
     AdapterChoice choice = AdapterChoice::NoInterface;
 };
 
-// The adapter the report tests: the interface whose description or GUID (braces and letter case
-// aside) is `name`, else the first one, as in the test window's run. Nothing when `name` names
-// no interface.
+// The adapter the report tests: the interface whose description or GUID (letter case, and a
+// GUID's braces, aside) is `name`, else the first one, as in the test window's run. Nothing when
+// `name` names no interface.
 std::optional<ReportAdapter> chooseReportAdapter(context::AppContext& ctx,
                                                  const std::optional<std::string>& name);
 

@@ -124,7 +124,15 @@ LaunchOptions parseLaunchOptions(const std::vector<std::string>& arguments) {
                                      : options.watchCount ? "--count"
                                                           : "--manual-clock") +
                          " needs --watch");
-    if (options.reportAdapter && !options.report) throw UsageError("--adapter needs --report");
+    if (options.reportAdapter && modes == 0)
+        throw UsageError("--adapter needs --report, --status or --watch");
+    // The command-line modes take options only; the system's own words are for the window.
+    if (modes == 1) {
+        for (const std::string& word : options.systemArguments)
+            if (!word.starts_with("-"))
+                throw UsageError(std::string(mode) + " takes no word '" + word +
+                                 "': options start with \"--\"");
+    }
     if (modes == 1 && (options.headless || options.scriptPath))
         throw UsageError(std::string(mode) + " runs without a script: it cannot be used with " +
                          std::string(options.headless ? "--headless" : "--script"));
@@ -141,9 +149,11 @@ std::string usageText() {
            "       zlxdiag [--scenario FILE] --script FILE --screenshot DIR\n"
            "       zlxdiag --report [--format text|json|prometheus] [--adapter NAME|GUID]\n"
            "               [--scenario FILE]\n"
-           "       zlxdiag --status [--format text|json|prometheus] [--scenario FILE]\n"
+           "       zlxdiag --status [--format text|json|prometheus] [--adapter NAME|GUID]\n"
+           "               [--scenario FILE]\n"
            "       zlxdiag --watch [--interval SECONDS] [--count N] [--manual-clock]\n"
-           "               [--format jsonl|csv|prometheus] [--output FILE] [--scenario FILE]\n"
+           "               [--format jsonl|csv|prometheus] [--output FILE] [--adapter NAME|GUID]\n"
+           "               [--scenario FILE]\n"
            "\n"
            "  --scenario FILE   run on the simulated machine FILE describes (default: built in)\n"
            "  --headless        no windows: the headless desktop and a manual clock\n"
@@ -159,16 +169,20 @@ std::string usageText() {
            "                    --watch: jsonl (the default) or csv; any of them: prometheus\n"
            "  --output FILE     --watch --format prometheus: rewrite FILE whole after each\n"
            "                    sample (for a node_exporter or windows_exporter textfile folder)\n"
-           "  --adapter NAME|GUID  the wireless interface the report tests, by its description\n"
-           "                    or its GUID (default: the first, as the test window's run)\n"
+           "  --adapter NAME|GUID  the wireless interface --report tests and --status and\n"
+           "                    --watch read, by its description or its GUID, in any letter\n"
+           "                    case (default: --report the first, as the test window's run;\n"
+           "                    --status and --watch the one the status pages show)\n"
            "  -u                send no service control message to the IHV service\n"
            "  -d                send them even with -u\n"
            "  -a                accepted for compatibility; changes nothing\n"
            "  --help            this text\n"
            "  --version         the program's version\n"
            "\n"
-           "Options take their value as \"--scenario FILE\" or \"--scenario=FILE\". Other words\n"
-           "that do not start with \"--\" are the system's own and are ignored when unknown.\n"
+           "Options take their value as \"--scenario FILE\" or \"--scenario=FILE\". Without\n"
+           "--report, --status or --watch, other words that do not start with \"--\" are the\n"
+           "system's own and are ignored when unknown; with them, a word that does not start\n"
+           "with \"-\" is a usage error.\n"
            "\n"
            "Exit status, the same in every mode:\n"
            "  0   done; with --report, every test passed or was bypassed; --watch ended by\n"
@@ -177,7 +191,10 @@ std::string usageText() {
            "  2   the program could not do its job: a scenario, script, instance folder or\n"
            "      output that cannot be used, an --adapter that names no wireless interface,\n"
            "      or a script that fails\n"
-           "  64  a usage error\n";
+           "  64  a usage error\n"
+           "\n"
+           "On Linux, a reader of the output that goes away (zlxdiag --watch | head -1) ends\n"
+           "the program quietly by SIGPIPE, as it ends other Unix tools (141 in the shell).\n";
 }
 
 }  // namespace zlx::launcher

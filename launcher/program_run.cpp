@@ -1,6 +1,42 @@
 #include "launcher/program_run.h"
 
+#include "platform/calendar.h"
+
 namespace zlx::launcher {
+
+namespace {
+
+// The real clock read in a simulated machine's time zone, so that every time stamp of a run on
+// it (the samples, the Signal History's CSV, the saved log's "Started:") is that machine's local
+// time with that machine's own offset, as the manual clock's are.
+class MachineZoneClock final : public platform::Clock {
+  public:
+    explicit MachineZoneClock(int utcOffsetMinutes) : offsetMinutes_(utcOffsetMinutes) {}
+
+    platform::Millis now() const override { return real_.now(); }
+    std::tm localTime() const override { return wallTime().local; }
+    platform::WallTime wallTime() const override {
+        const platform::WallTime host = real_.wallTime();
+        const std::int64_t utc =
+            platform::secondsSinceEpoch(host.local) - std::int64_t{host.utcOffsetMinutes} * 60;
+        platform::WallTime time;
+        time.local = platform::utcFields(utc + std::int64_t{offsetMinutes_} * 60);
+        time.millis = host.millis;
+        time.utcOffsetMinutes = offsetMinutes_;
+        return time;
+    }
+    platform::ScheduleId schedule(platform::Millis due, std::function<void()> action) override {
+        return real_.schedule(due, std::move(action));
+    }
+    void cancel(platform::ScheduleId id) override { real_.cancel(id); }
+    void sleepFor(platform::Millis duration) override { real_.sleepFor(duration); }
+
+  private:
+    platform::RealClock real_;
+    const int offsetMinutes_;
+};
+
+}  // namespace
 
 std::unique_ptr<platform::ManualClock> manualClockFor(const RunMachine& machine) {
     if (machine.real()) return std::make_unique<platform::ManualClock>();
@@ -31,7 +67,11 @@ std::unique_ptr<ProgramRun> ProgramRun::make(const LaunchOptions& options, const
         run->manual_ = clock.get();
         run->clock_ = std::move(clock);
     } else {
-        run->clock_ = std::make_unique<platform::RealClock>();
+        if (run->machine_.real())
+            run->clock_ = std::make_unique<platform::RealClock>();
+        else
+            run->clock_ = std::make_unique<MachineZoneClock>(
+                run->machine_.scenario->machine.timeZoneOffsetMinutes);
     }
     run->program_ = std::make_unique<Program>(run->machine_, *run->clock_, services, scope,
                                               processHandleBase(), recipe.recording);

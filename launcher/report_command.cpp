@@ -5,9 +5,9 @@
 #include "clientsuite/suite_report.h"
 #include "launcher/checked_output.h"
 #include "launcher/exit_status.h"
+#include "launcher/named_adapter.h"
 #include "launcher/program_run.h"
 #include "platform/termination_signals.h"
-#include "platform/text.h"
 #include "ui/headless.h"
 
 namespace zlx::launcher {
@@ -18,16 +18,8 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     if (!run) return kExitCouldNotRun;
     Program& program = run->program();
     app::initialiseProcess(program.application().adapterState());
-    auto adapter = clientsuite::chooseReportAdapter(program.context(), options.reportAdapter);
-    if (!adapter) {
-        std::string choices = clientsuite::interfaceChoices(program.context());
-        err << platform::escapeControls(
-            "zlxdiag: --adapter " + *options.reportAdapter +
-                ": no wireless interface has this description or GUID; " +
-                (choices.empty() ? "the machine has none\n" : "there are:\n" + choices),
-            platform::Escape::No, platform::Escape::No);
-        return kExitCouldNotRun;
-    }
+    auto adapter = namedAdapter(program, options, err);
+    if (!adapter) return kExitCouldNotRun;
     platform::TerminationSignals terminations;
     auto report = clientsuite::runReport(
         program.context(), run->clock(), *adapter,

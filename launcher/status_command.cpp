@@ -7,6 +7,7 @@
 #include "app/process_start.h"
 #include "launcher/checked_output.h"
 #include "launcher/exit_status.h"
+#include "launcher/named_adapter.h"
 #include "launcher/program_run.h"
 #include "platform/text.h"
 #include "status/link_history.h"
@@ -53,11 +54,18 @@ using platform::posix::InterruptWait;
 #endif
 
 // The program put together as far as the status pages need it: the adapter chosen at start,
-// then the Diagnostics page's choice, which the sheet makes before its first refresh.
-void prepareStatus(Program& program) {
+// then the Diagnostics page's choice, which the sheet makes before its first refresh; or the
+// interface --adapter names. False, with the reason on `err`, when it names none.
+bool prepareStatus(Program& program, const LaunchOptions& options, std::ostream& err) {
     adapterinfo::AdapterStateContext state = program.application().adapterState();
     app::initialiseProcess(state);
-    adapterinfo::selectForDiagnosticsPage(state);
+    if (!options.reportAdapter) {
+        adapterinfo::selectForDiagnosticsPage(state);
+        return true;
+    }
+    auto adapter = namedAdapter(program, options, err);
+    if (adapter) program.context().selection = adapter->selection;
+    return adapter.has_value();
 }
 
 // Where --watch puts each sample: lines on the output, or, for --output, the file rewritten
@@ -116,7 +124,7 @@ int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     Program& program = run->program();
     platform::Clock& clock = run->clock();
     platform::ManualClock* manual = run->manualClock();
-    prepareStatus(program);
+    if (!prepareStatus(program, options, err)) return kExitCouldNotRun;
     if (manual) {
         manual->advanceTo(status::kRefreshPeriod, [&manual] { manual->waitForQuiet(); });
     } else {
@@ -143,7 +151,7 @@ int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostrea
     Program& program = run->program();
     platform::Clock& clock = run->clock();
     platform::ManualClock* manual = run->manualClock();
-    prepareStatus(program);
+    if (!prepareStatus(program, options, err)) return kExitCouldNotRun;
 
     const bool csv = options.reportFormat == ReportFormat::Csv;
     if (csv && !writeChecked(out, status::csvHeader(), err, "the samples")) return kExitCouldNotRun;

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "qt/accessibility.h"
 #include "ui/dialog.h"
 
 namespace zlx::qt {
@@ -15,6 +16,7 @@ bool platformStacksWindows() {
 
 Renderer::Renderer(ui::Desktop& desktop, const QFont& font)
     : desktop_(desktop), input_(desktop), font_(font), units_(DialogUnits::fromFont(font)) {
+    installAccessibility();
     desktop_.addObserver(this);
     for (ui::Dialog* window : desktop_.windows()) windowCreated(window->handle());
     QObject::connect(qApp, &QApplication::focusChanged, &focusWatch_,

@@ -1,5 +1,8 @@
 #include "qt/save_dialog.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 #include "qt/text_fit.h"
 
 namespace zlx::qt {
@@ -28,6 +31,11 @@ void configureSaveDialog(QFileDialog& dialog, const ui::SaveFileRequest& request
     if (extension.startsWith(QLatin1Char('.'))) extension.remove(0, 1);
     dialog.setDefaultSuffix(extension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    // The user's documents folder (Windows' known folder Documents, XDG's on Linux), or the
+    // home folder when there is none, never the working directory.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(!documents.isEmpty() && QDir(documents).exists() ? documents
+                                                                         : QDir::homePath());
     if (!request.initialName.empty()) dialog.selectFile(fromModel(request.initialName));
 }
 

@@ -70,6 +70,7 @@ void WindowView::buildControls(const ui::Dialog& window) {
         widget->setObjectName(QStringLiteral("control-%1").arg(control.id));
         placeControlWidget(*widget, control, units_);
         applyControl(*widget, control);
+        nameByLabel(*widget, control);
         connectInput(*widget, control);
         widget->installEventFilter(this);
         widgets_.push_back(widget);
@@ -116,6 +117,30 @@ int WindowView::controlIdOf(const QWidget* widget) const {
     return 0;
 }
 
+ui::AccessibleText WindowView::accessibleTextOf(const QWidget* widget) const {
+    const ui::Dialog* window = model();
+    if (!window) return {};
+    const auto& controls = window->controls();
+    for (std::size_t i = 0; i < controls.size() && i < widgets_.size(); ++i)
+        if (widgets_[i] == widget) return ui::accessibleText(*window, controls[i]);
+    return {};
+}
+
+void WindowView::nameByLabel(QWidget& widget, const ui::Control& control) {
+    // Qt's own interfaces of these name them by their accessible name; the rest answer through
+    // installAccessibility().
+    switch (control.kind) {
+        case ui::ControlKind::Edit:
+        case ui::ControlKind::DropDownList:
+        case ui::ControlKind::RichText:
+            if (const ui::Dialog* window = model())
+                widget.setAccessibleName(fromModel(ui::accessibleText(*window, control).name));
+            break;
+        default:
+            break;
+    }
+}
+
 QWidget& WindowView::childHost() {
     return tabs_ ? tabs_->pageArea() : *this;
 }
@@ -128,6 +153,7 @@ void WindowView::syncControl(int controlId) {
         if (controls[i].id == controlId) {
             placeControlWidget(*widgets_[i], controls[i], units_);
             applyControl(*widgets_[i], controls[i]);
+            nameByLabel(*widgets_[i], controls[i]);
             if (iconic_) widgets_[i]->hide();
             switch (controls[i].kind) {
                 case ui::ControlKind::RadioButton:
@@ -316,9 +342,12 @@ void WindowView::keyPressEvent(QKeyEvent* event) {
 }
 
 bool WindowView::handleWindowMenuShortcut(QKeyEvent& event) {
-    if (!event.matches(QKeySequence::Copy)) return false;
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier) return false;
     for (const ui::WindowMenuEntry& entry : ui::windowMenuEntries(input_.desktop(), handle_)) {
-        if (entry.shortcut != ui::Dialog::Shortcut::CtrlC) continue;
+        // Qt's letter keys are their upper-case ASCII codes.
+        if (entry.shortcut == ui::Dialog::Shortcut::None ||
+            event.key() != ui::shortcutKey(entry.shortcut))
+            continue;
         if (entry.enabled) input_.sysCommand(entry.target, entry.id);
         return true;
     }

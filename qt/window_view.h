@@ -13,6 +13,7 @@
 
 #include "qt/dialog_units.h"
 #include "qt/sheet_tabs.h"
+#include "ui/accessible.h"
 #include "ui/dialog.h"
 #include "ui/model_input.h"
 
@@ -30,6 +31,8 @@ class WindowView final : public QWidget {
     QWidget* controlWidget(int controlId) const;
     // The id of the control `widget` draws (or lies inside); 0 when it is none of them.
     int controlIdOf(const QWidget* widget) const;
+    // What a screen reader says of the control `widget` draws.
+    ui::AccessibleText accessibleTextOf(const QWidget* widget) const;
     // Sheets: the tab strip; null for other windows.
     SheetTabs* sheetTabs() const { return tabs_.get(); }
     // Where the windows whose parent this window is are shown.
@@ -58,6 +61,7 @@ class WindowView final : public QWidget {
   private:
     const ui::Dialog* model() const { return input_.desktop().find(handle_); }
     void buildControls(const ui::Dialog& window);
+    void nameByLabel(QWidget& widget, const ui::Control& control);
     void connectInput(QWidget& widget, const ui::Control& control);
     void syncFrame(const ui::Dialog& window);
     void syncMenuButton();

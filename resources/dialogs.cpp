@@ -130,19 +130,28 @@ DialogTemplate testWindow() {
 
 DialogTemplate signalHistoryWindow() {
     using K = ControlKind;
-    return DialogTemplate{
+    // Resizable: the graph takes the width and the height, the values line and the buttons
+    // below it stay at the bottom, Close at the right.
+    constexpr std::uint32_t kWide = ui::kStyleGrowRight;
+    constexpr std::uint32_t kBottom = ui::kStyleFollowBottom;
+    DialogTemplate t{
         kDialogSignalHistory,
         "Signal History",
         400,
         240,
         {
-            ctl(kIdcSignalGraph, K::Graph, "", 0, {7, 7, 386, 196}),
-            ctl(kIdcSignalValues, K::Static, "", 0, {7, 206, 386, 8}),
-            ctl(kIdcSaveAsCsv, K::PushButton, "Save as CSV...", kIdsSaveAsCsv, {7, 219, 70, 14}),
+            ctl(kIdcSignalGraph, K::Graph, "", 0, {7, 7, 386, 186}, kWide | ui::kStyleGrowDown),
+            ctl(kIdcSignalValues, K::Static, "", 0, {7, 196, 386, 8}, kWide | kBottom),
+            ctl(kIdcSignalStatusLine, K::Static, "", 0, {7, 206, 386, 8},
+                kWide | kBottom | ui::kStyleEllipsis),
+            ctl(kIdcSaveAsCsv, K::PushButton, "Save as CSV...", kIdsSaveAsCsv, {7, 219, 70, 14},
+                kBottom),
             ctl(ui::kIdOk, K::PushButton, "Close", kIdsClose, {343, 219, 50, 14},
-                ui::kStyleDefault),
+                ui::kStyleDefault | kBottom | ui::kStyleFollowRight),
         },
     };
+    t.resizable = true;
+    return t;
 }
 
 struct Templates {

@@ -201,6 +201,8 @@ inline constexpr int kIdcAssociationRejects = 1205;
 inline constexpr int kIdcSignalGraph = 9201;
 inline constexpr int kIdcSignalValues = 9202;
 inline constexpr int kIdcSaveAsCsv = 9203;
+// The Signal History window's status line, below its current values.
+inline constexpr int kIdcSignalStatusLine = 9204;
 
 // String ids. Strings addressed by a base and an offset (the diagnostic channel's status codes
 // and events, the Signal History window's event marks, the Windows version words) are named by
@@ -532,6 +534,8 @@ inline constexpr int kIdsCurrentSignalValues = 9221;
 inline constexpr int kIdsSaveHistoryTitle = 9222;
 inline constexpr int kIdsCsvFilesFilter = 9223;
 inline constexpr int kIdsHistoryNotSaved = 9224;
+// The Signal History window's status line: why the graph has gaps.
+inline constexpr int kIdsHistoryGaps = 9230;
 
 // The header of the report and of the saved diagnostic log.
 inline constexpr int kIdsHeaderStarted = 9300;

@@ -377,6 +377,11 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {kIdsCsvFilesFilter, "CSV files (*.csv)"},
     {kIdsHistoryNotSaved, "The signal history could not be saved to %s: %s"},
 
+    // The Signal History window's status line.
+    {kIdsHistoryGaps,
+     "Gaps: the link is read only while the Current Status page is shown, as the pages read "
+     "it."},
+
     // The header of the report and of the saved diagnostic log.
     {kIdsHeaderStarted, "Started"},
     {kIdsHeaderComputer, "Computer"},

@@ -22,7 +22,7 @@ bool LinkStatusPage::onInitDialog() {
     setItemText(resources::kIdcSignalWord, std::string());
     if (auto item = resources::loadString(resources::kIdsSignalHistoryMenuItem);
         item && !item->empty())
-        appendSystemMenuItem(kSignalHistoryCommand, std::string(*item));
+        appendSystemMenuItem(kSignalHistoryCommand, std::string(*item), Shortcut::CtrlH);
     return result;
 }
 

@@ -111,6 +111,13 @@ std::string currentValuesText(const LinkHistory& history) {
                  last ? last->rxText : none, last ? last->txText : none});
 }
 
+std::string statusLineText(const LinkHistory& history) {
+    const auto& samples = history.samples();
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        if (!samples[i].link) return text(resources::kIdsHistoryGaps);
+    return std::string();
+}
+
 SignalHistoryWindow::SignalHistoryWindow(context::AppContext& context, const LinkHistory& history)
     : ui::Dialog(context.desktop, resources::dialogTemplate(resources::kDialogSignalHistory)),
       ctx_(context),
@@ -127,6 +134,7 @@ void SignalHistoryWindow::update() {
     if (!created()) return;
     graphSet(resources::kIdcSignalGraph, graphOf(history_));
     setItemText(resources::kIdcSignalValues, currentValuesText(history_));
+    setItemText(resources::kIdcSignalStatusLine, statusLineText(history_));
 }
 
 void SignalHistoryWindow::onCommand(int id, std::uint32_t code) {

@@ -34,5 +34,8 @@ class SignalHistoryWindow : public ui::Dialog {
 ui::Graph graphOf(const LinkHistory& history);
 // The last sample's values, as the Advanced Status dialog words them.
 std::string currentValuesText(const LinkHistory& history);
+// Why the graph has gaps, while it has any (samples taken while another page was shown);
+// empty otherwise.
+std::string statusLineText(const LinkHistory& history);
 
 }  // namespace zlx::status

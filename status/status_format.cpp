@@ -9,6 +9,7 @@
 #include "resources/string_table.h"
 #include "status/status_rows.h"
 #include "status/status_text.h"
+#include "ui/control.h"
 
 namespace zlx::status {
 
@@ -18,7 +19,7 @@ using Json = nlohmann::ordered_json;
 
 // A page's label without its colon.
 std::string label(int id) {
-    std::string text = resources::stringOr(id, "");
+    std::string text = ui::withoutAccessMarks(resources::stringOr(id, ""));
     while (!text.empty() && (text.back() == ':' || text.back() == ' ')) text.pop_back();
     return text;
 }
@@ -30,6 +31,11 @@ Json orNull(const std::optional<T>& value) {
 
 Json textOrNull(const std::string& text) {
     return text.empty() || text == noneText() ? Json(nullptr) : Json(text);
+}
+
+// One of the pages' own words, as its static draws it.
+Json wordOrNull(const std::string& text) {
+    return textOrNull(ui::withoutAccessMarks(text));
 }
 
 Json switchOf(const std::optional<bool>& on) {
@@ -122,24 +128,24 @@ void putStatus(Sink& o, const StatusSnapshot& s) {
     o.put("ssid", orNull(v.ssid));
     o.put("bssid", v.bssid ? Json(macText(*v.bssid)) : Json(nullptr));
     o.put("profile", textOrNull(l.profileName));
-    o.put("linkStatus", textOrNull(l.linkStatus));
-    o.put("networkType", textOrNull(l.networkType));
-    o.put("wirelessMode", textOrNull(l.wirelessMode));
+    o.put("linkStatus", wordOrNull(l.linkStatus));
+    o.put("networkType", wordOrNull(l.networkType));
+    o.put("wirelessMode", wordOrNull(l.wirelessMode));
     o.put("channel", orNull(v.channel));
     o.put("frequencyMhz", orNull(v.frequencyMhz));
     o.put("signalDbm", orNull(v.signalDbm));
     o.put("signalQualityPercent", orNull(v.qualityPercent));
-    o.put("signalQualityWord", textOrNull(l.signalWord));
+    o.put("signalQualityWord", wordOrNull(l.signalWord));
     o.put("rxRateMbps", orNull(v.rxRateMbps));
     o.put("txRateMbps", orNull(v.txRateMbps));
-    o.put("authentication", textOrNull(l.authentication));
-    o.put("encryption", textOrNull(l.encryption));
-    o.put("serverAuthentication", textOrNull(l.serverAuthentication));
+    o.put("authentication", wordOrNull(l.authentication));
+    o.put("encryption", wordOrNull(l.encryption));
+    o.put("serverAuthentication", wordOrNull(l.serverAuthentication));
     o.open("radio");
     o.put("hardware", switchOf(v.radioHardwareOn));
     o.put("software", switchOf(v.radioSoftwareOn));
     o.close();
-    o.put("powerSave", textOrNull(l.powerSave));
+    o.put("powerSave", wordOrNull(l.powerSave));
     o.put("txPowerMw", orNull(v.txPowerMw));
     o.put("upTimeSeconds", orNull(v.upTimeSeconds));
     o.put("ipAddress", textOrNull(l.ipAddress));
@@ -151,9 +157,18 @@ void putStatus(Sink& o, const StatusSnapshot& s) {
     o.close();
 }
 
+// Rows end in CR LF, as RFC 4180 has them.
+constexpr const char* kCsvLineEnd = "\r\n";
+
+// A text cell. One that starts with a character a spreadsheet reads as the start of a formula
+// (= + - @, TAB or CR) gets a leading apostrophe and quotes, as OWASP's
+// guidance on CSV injection has it, so the cell is shown as the text it is and never run. A
+// cell holding a comma, a quote or a line break is quoted, quotes doubled.
 std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    if (!formula && text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = formula ? "\"'" : "\"";
     for (char c : text) {
         if (c == '"') quoted += '"';
         quoted += c;
@@ -204,15 +219,20 @@ std::string formatStatusText(const StatusSnapshot& s) {
                 printed.push_back(value->field);
             }
             std::string text = linkText(l, row.valueControl);
+            // The pages' own words as their statics draw them ("Short && Long" draws "Short &
+            // Long"); names from outside are written as they are.
+            if (!value->outsideName) text = ui::withoutAccessMarks(text);
             if (value->noneWhenEmpty && text.empty()) text = noneText();
             rows.emplace_back(label(row.labelString), std::move(text));
         }
     };
     linkRows(resources::kLinkStatusRows);
-    rows.emplace_back(label(resources::kIdsSignalStrengthLabel), l.signalWord);
+    rows.emplace_back(label(resources::kIdsSignalStrengthLabel),
+                      ui::withoutAccessMarks(l.signalWord));
     // The page shows the radio's row only while the radio is off.
     if (!l.radioStatus.empty())
-        rows.emplace_back(label(resources::kIdsRadioStatusLabel), l.radioStatus);
+        rows.emplace_back(label(resources::kIdsRadioStatusLabel),
+                          ui::withoutAccessMarks(l.radioStatus));
     linkRows(resources::kAdvancedStatusRows);
     // The Diagnostics page.
     for (const resources::StatusRow& row : resources::kAdapterRows)
@@ -266,14 +286,17 @@ std::string formatEventJsonLine(const LinkEvent& event) {
 std::string csvHeader() {
     return "time,type,event,detail,linkStatus,ssid,bssid,channel,frequencyMhz,signalDbm,"
            "signalQualityPercent,rxRateMbps,txRateMbps,radioHardware,radioSoftware,statistics,"
-           "framesTransmittedOk,framesReceivedOk,framesRetried,framesDropped\n";
+           "framesTransmittedOk,framesReceivedOk,framesRetried,framesDropped" +
+           std::string(kCsvLineEnd);
 }
 
 std::string csvSampleRow(const LinkSample& s) {
     std::vector<std::string> cells = {platform::formatIso8601(s.time), "sample", "", ""};
     if (s.link) {
         const LinkReadings& v = *s.link;
-        cells.push_back(csvField(s.linkStatus));
+        // A text that is not available is an empty cell, as it is null in JSON.
+        const std::string status = ui::withoutAccessMarks(s.linkStatus);
+        cells.push_back(csvField(status == noneText() ? std::string() : status));
         cells.push_back(csvField(v.ssid.value_or("")));
         cells.push_back(v.bssid ? macText(*v.bssid) : "");
         cells.push_back(csvNumber(v.channel));
@@ -294,13 +317,13 @@ std::string csvSampleRow(const LinkSample& s) {
     cells.push_back(csvNumber(s.framesDropped));
     std::string row;
     for (std::size_t i = 0; i < cells.size(); ++i) row += (i ? "," : "") + cells[i];
-    return row + "\n";
+    return row + kCsvLineEnd;
 }
 
 std::string csvEventRow(const LinkEvent& event) {
     std::string row = platform::formatIso8601(event.time) + ",event," + linkEventName(event.kind) +
                       "," + csvField(event.detail);
-    return row + std::string(kCsvColumns - 4, ',') + "\n";
+    return row + std::string(kCsvColumns - 4, ',') + kCsvLineEnd;
 }
 
 std::string historyCsv(const LinkHistory& history) {

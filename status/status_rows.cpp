@@ -17,7 +17,7 @@ using L = LinkSnapshot;
 using D = DiagnosticsSnapshot;
 
 constexpr LinkValue kLinkValues[] = {
-    {kIdcProfileName, Shows::Field, &L::profileName, true},
+    {kIdcProfileName, Shows::Field, &L::profileName, true, true},
     {kIdcLinkStatus, Shows::Field, &L::linkStatus},
     {kIdcNetworkType, Shows::Field, &L::networkType},
     {kIdcWirelessMode, Shows::Field, &L::wirelessMode},
@@ -26,7 +26,7 @@ constexpr LinkValue kLinkValues[] = {
     {kIdcDataEncryption, Shows::Field, &L::encryption},
     {kIdcServerAuthentication, Shows::Field, &L::serverAuthentication},
     {kIdcIpAddress, Shows::Field, &L::ipAddress, true},
-    {kIdcSsid, Shows::Field, &L::ssid},
+    {kIdcSsid, Shows::Field, &L::ssid, false, true},
     {kIdcAdvancedDataEncryption, Shows::Field, &L::encryption},
     {kIdcAuthenticationType, Shows::Field, &L::authentication},
     {kIdcMic, Shows::None},
@@ -35,7 +35,7 @@ constexpr LinkValue kLinkValues[] = {
     {kIdcMfp, Shows::Field, &L::mfp},
     {kIdcApName, Shows::Nothing},
     {kIdcApIpAddress, Shows::None},
-    {kIdcApMacAddress, Shows::Field, &L::apMac},
+    {kIdcApMacAddress, Shows::Field, &L::apMac, false, true},
     {kIdcMimoPowerSave, Shows::None},
     {kIdcPowerSaveMode, Shows::Field, &L::powerSave},
     {kIdcCurrentPowerLevel, Shows::Field, &L::powerLevel},

@@ -19,6 +19,9 @@ struct LinkValue {
     std::string LinkSnapshot::*field = nullptr;
     // The command line says "none" where the page shows an empty text.
     bool noneWhenEmpty = false;
+    // A name from outside (a network, a profile, an access point), printed as it is; the
+    // program's own words are printed as the page draws them.
+    bool outsideName = false;
 };
 
 // A Diagnostics page text.

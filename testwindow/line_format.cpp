@@ -11,7 +11,7 @@ ui::CharFormat lineFormat(std::uint32_t kind) {
         case kLineFailed:
             return {0xFF0000, true, false};
         case kLineAdvice:
-            return {0x00FF00, false, false};
+            return {kAdviceColor, false, false};
         default:
             return {0x000000, false, false};
     }

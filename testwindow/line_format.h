@@ -20,6 +20,10 @@ enum LineKind : std::uint32_t {
     kLineEndOfBlock = 70,
 };
 
+// The advice's green: pure green darkened only as far as text on white needs for a contrast of
+// 4.5:1 (4.53:1), so it still reads as the green of advice.
+inline constexpr std::uint32_t kAdviceColor = 0x008A00;
+
 // Colour and effects of a coloured line; black without effects for kinds not listed.
 ui::CharFormat lineFormat(std::uint32_t kind);
 

@@ -128,7 +128,8 @@ class Dialog {
 
     // The window menu (system menu). The renderer offers its items; choosing one sends
     // WM_SYSCOMMAND with the item's id, and so does the item's shortcut key.
-    enum class Shortcut { None, CtrlC };
+    // A window menu item chosen by a key with Ctrl, whichever control has the focus.
+    enum class Shortcut { None, CtrlC, CtrlH };
     struct MenuItem {
         int id;
         std::string text;

@@ -27,6 +27,23 @@ std::vector<WindowMenuEntry> windowMenuEntries(const Desktop& desktop, WindowHan
     return entries;
 }
 
+char shortcutKey(Dialog::Shortcut shortcut) {
+    switch (shortcut) {
+        case Dialog::Shortcut::CtrlC:
+            return 'C';
+        case Dialog::Shortcut::CtrlH:
+            return 'H';
+        case Dialog::Shortcut::None:
+            break;
+    }
+    return 0;
+}
+
+std::string shortcutText(Dialog::Shortcut shortcut) {
+    const char key = shortcutKey(shortcut);
+    return key ? std::string("Ctrl+") + key : std::string();
+}
+
 std::string titleSlug(std::string_view title) {
     std::string slug;
     bool pendingDash = false;

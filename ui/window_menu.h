@@ -27,6 +27,11 @@ struct WindowMenuEntry {
 // "Minimize" (for a window that has a minimise box) and "Close".
 std::vector<WindowMenuEntry> windowMenuEntries(const Desktop& desktop, WindowHandle window);
 
+// The letter of an item's shortcut, pressed with Ctrl ('C', 'H'); 0 for none.
+char shortcutKey(Dialog::Shortcut shortcut);
+// The shortcut as a menu shows it beside the item, "Ctrl+H"; empty for none.
+std::string shortcutText(Dialog::Shortcut shortcut);
+
 // A short file-name form of a window title, for pictures of it: lower-case ASCII letters and
 // digits, words joined by "-"; "window" when nothing is left.
 std::string titleSlug(std::string_view title);

@@ -124,6 +124,8 @@ LRESULT CALLBACK graphProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 void registerGraphClass(HINSTANCE instance) {
     WNDCLASSW graphClass{};
+    // The layout depends on the whole size, so a resized graph is drawn again whole.
+    graphClass.style = CS_HREDRAW | CS_VREDRAW;
     graphClass.lpfnWndProc = &graphProc;
     graphClass.cbWndExtra = sizeof(LONG_PTR);
     graphClass.hInstance = instance;

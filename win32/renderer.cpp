@@ -195,8 +195,9 @@ bool Renderer::translateKey(WindowView& root, const MSG& message) {
                 message.wParam == VK_PRIOR || (message.wParam == VK_TAB && shift) ? -1 : 1);
             return true;
         case 'C':
+        case 'H':
             if (!ctrl) return false;
-            if (auto item = root.systemMenu().copyItem()) {
+            if (auto item = root.systemMenu().shortcutItem(static_cast<char>(message.wParam))) {
                 if (item->enabled) input_.sysCommand(item->target, item->id);
                 return true;
             }

@@ -1,6 +1,8 @@
 #include "win32/services.h"
 
 #include <commdlg.h>
+#include <knownfolders.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <vector>
@@ -15,6 +17,17 @@ constexpr UINT kAskBox = WM_APP + 2;
 constexpr const wchar_t* kAskClass = L"ZlxServices";
 // Long enough for a long path (\\?\ and 32,767 characters).
 constexpr std::size_t kPathRoom = 32768;
+
+// The user's documents folder (the known folder Documents), where a save dialog opens; empty
+// when the shell has none, and the dialog chooses.
+std::wstring documentsFolder() {
+    PWSTR found = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &found)) && found)
+        folder = found;
+    CoTaskMemFree(found);  // owed even when the call fails
+    return folder;
+}
 }  // namespace
 
 Win32Services::Win32Services(HINSTANCE instance) : uiThread_(GetCurrentThreadId()) {
@@ -82,6 +95,7 @@ std::optional<std::string> Win32Services::saveFileDialog(const ui::SaveFileReque
     std::vector<wchar_t> path(kPathRoom, L'\0');
     std::wstring initial = platform::win32::toWide(request.initialName);
     if (initial.size() < path.size()) std::copy(initial.begin(), initial.end(), path.begin());
+    const std::wstring folder = documentsFolder();
     std::wstring title = platform::win32::toWide(request.title);
     std::wstring extension = platform::win32::toWide(request.defaultExtension);
     if (!extension.empty() && extension.front() == L'.') extension.erase(0, 1);
@@ -92,6 +106,7 @@ std::optional<std::string> Win32Services::saveFileDialog(const ui::SaveFileReque
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY |

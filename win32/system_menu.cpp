@@ -35,7 +35,8 @@ void SystemMenu::sync(HWND hwnd, const ui::Desktop& desktop, ui::WindowHandle wi
     UINT position = 0;
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         std::wstring text = shownText(shown_[i].text);
-        if (shown_[i].shortcut == ui::Dialog::Shortcut::CtrlC) text += L"\tCtrl+C";
+        if (std::string keys = ui::shortcutText(shown_[i].shortcut); !keys.empty())
+            text += L"\t" + shownText(keys);
         UINT flags = MF_BYPOSITION | MF_STRING | (shown_[i].enabled ? MF_ENABLED : MF_GRAYED);
         InsertMenuW(menu, position++, flags, kFirstCommand + kCommandStep * i, text.c_str());
     }
@@ -50,9 +51,10 @@ std::optional<ui::WindowMenuEntry> SystemMenu::itemFor(WPARAM command) const {
     return shown_[index];
 }
 
-std::optional<ui::WindowMenuEntry> SystemMenu::copyItem() const {
+std::optional<ui::WindowMenuEntry> SystemMenu::shortcutItem(char key) const {
     for (const ui::WindowMenuEntry& entry : shown_)
-        if (entry.shortcut == ui::Dialog::Shortcut::CtrlC) return entry;
+        if (entry.shortcut != ui::Dialog::Shortcut::None && ui::shortcutKey(entry.shortcut) == key)
+            return entry;
     return std::nullopt;
 }
 

@@ -18,8 +18,8 @@ class SystemMenu {
     void sync(HWND hwnd, const ui::Desktop& desktop, ui::WindowHandle window);
     // The model's item that a WM_SYSCOMMAND code names; none for Windows' own commands.
     std::optional<ui::WindowMenuEntry> itemFor(WPARAM command) const;
-    // The item a Ctrl+C press chooses, when one has that shortcut.
-    std::optional<ui::WindowMenuEntry> copyItem() const;
+    // The item a press of Ctrl and `key` ('C', 'H') chooses, when one has that shortcut.
+    std::optional<ui::WindowMenuEntry> shortcutItem(char key) const;
 
   private:
     std::vector<ui::WindowMenuEntry> shown_;

@@ -55,6 +55,20 @@ TEST(LaunchOptionsTest, AcceptsBothValueFormsAndRefusesUnknownLongOptions) {
          "",
          "--output needs --watch --format prometheus"},
         {{"--watch", "--format", "prometheus", "--output", "m.prom"}, "", "", "", ""},
+        // The command-line modes take options and the system's flags, never a stray word.
+        {{"--status", "json"},
+         "",
+         "",
+         "",
+         "--status takes no word 'json': options start with \"--\""},
+        {{"--watch", "--count", "1", "csv"},
+         "",
+         "",
+         "",
+         "--watch takes no word 'csv': options start with \"--\""},
+        {{"--report", "-u"}, "", "", "-u", ""},
+        {{"--watch", "--adapter", "x"}, "", "", "", ""},
+        {{"--adapter", "x"}, "", "", "", "--adapter needs --report, --status or --watch"},
         {{"--headless", "--script", "s", "--screenshot", "d"},
          "",
          "",
@@ -170,6 +184,7 @@ TEST_F(ScriptedRunTest, OneTableOfExitStatusesForEveryMode) {
         {{"--bogus"}, kExitUsage},
         {{"--report", "--format", "xml"}, kExitUsage},
         {{"--report", "--headless"}, kExitUsage},
+        {{"--status", "json"}, kExitUsage},
     };
     for (const Case& c : cases) {
         std::ostringstream out, err;

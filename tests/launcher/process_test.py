@@ -31,9 +31,9 @@ def leftovers():
     return sorted(n for n in os.listdir(work) if n.startswith("zlxdiag-run-"))
 
 
-def run_with_stdout(args, stdout, close_stdout=False, extra_env=None):
+def run_with_stdout(args, stdout, close_stdout=False, extra_env=None, sigpipe=signal.SIG_IGN):
     def prepare():
-        signal.signal(signal.SIGPIPE, signal.SIG_IGN)
+        signal.signal(signal.SIGPIPE, sigpipe)
         if close_stdout:
             os.close(1)
     p = subprocess.run([program] + args, stdout=stdout, stderr=subprocess.PIPE,
@@ -60,6 +60,19 @@ for mode, args, status, message in modes:
     got = run_with_stdout(args, writer)
     os.close(writer)
     check(f"{mode} to a pipe nobody reads", got[0] == status and message in got[1], repr(got))
+
+# A closed pipe with SIGPIPE at its default ends --status and --watch quietly, as Unix tools end;
+# a caller that ignores SIGPIPE gets status 2 and the reason.
+watch = ["--watch", "--manual-clock", "--format", "csv"]
+for mode, args, message in [("status", ["--status"], "the status could not be written"),
+                            ("watch", watch, "the samples could not be written")]:
+    for action, expected in [(signal.SIG_DFL, (-signal.SIGPIPE, "")), (signal.SIG_IGN, None)]:
+        reader, writer = os.pipe()
+        os.close(reader)
+        got = run_with_stdout(args, writer, sigpipe=action)
+        os.close(writer)
+        ok = got == expected if expected else got[0] == 2 and message in got[1]
+        check(f"{mode} to a closed pipe, SIGPIPE {action.name}", ok, repr(got))
 
 # An instance folder named explicitly is checked like the shared fallback.
 got = run_with_stdout(["--report"], subprocess.DEVNULL,

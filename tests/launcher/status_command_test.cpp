@@ -11,10 +11,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "adapterinfo/run_header.h"
 #include "launcher/exit_status.h"
+#include "launcher/program_run.h"
 #include "support/built_in_machine.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"
+#include "ui/headless.h"
 
 namespace zlx::launcher {
 namespace {
@@ -116,6 +119,78 @@ TEST_F(StatusCommandTest, WatchRewritesTheMetricsFileWhole) {
     EXPECT_EQ(runWatchCommand(options, none, reason), kExitCouldNotRun);
     EXPECT_EQ(reason.str().rfind("zlxdiag: cannot write " + *options.outputPath + ": ", 0), 0u)
         << reason.str();
+}
+
+// On the real clock too, the simulated machine's times carry its own zone: the samples' (and so
+// the Signal History's CSV) and the saved log's "Started:" alike.
+TEST_F(StatusCommandTest, EveryTimeIsInTheMachinesZone) {
+    std::string text = readFile(scenario("default.json"));
+    const std::string from = "\"timeZoneOffsetMinutes\": 60";
+    ASSERT_NE(text.find(from), std::string::npos);
+    const struct {
+        const char* minutes;
+        const char* suffix;
+    } zones[] = {{"-300", "-05:00"}, {"330", "+05:30"}, {"0", "+00:00"}};
+    for (const auto& zone : zones) {
+        SCOPED_TRACE(zone.minutes);
+        zlx::testing::TempDir dir;
+        std::string machine = text;
+        machine.replace(machine.find(from), from.size(),
+                        std::string("\"timeZoneOffsetMinutes\": ") + zone.minutes);
+        std::ofstream(dir.file("machine.json")) << machine;
+        LaunchOptions options;
+        options.scenarioPath = dir.file("machine.json");
+        ui::HeadlessServices services;
+        std::ostringstream err;
+        for (RunClock clock : {RunClock::Real, RunClock::Manual}) {
+            auto run = ProgramRun::make(options, {clock}, services, err);
+            ASSERT_TRUE(run) << err.str();
+            EXPECT_TRUE(platform::formatIso8601(run->clock().wallTime()).ends_with(zone.suffix));
+            EXPECT_TRUE(
+                adapterinfo::makeRunHeader(run->program().context(), run->clock().localTime())
+                    .startedAt.ends_with(zone.suffix));
+        }
+    }
+}
+
+// --adapter picks the interface --status and --watch read, by description or GUID in any letter
+// case; without it they read the vendor's adapter, as the pages do.
+TEST_F(StatusCommandTest, AdapterNamesTheInterfaceRead) {
+    const std::string machine = scenario("three-adapters.json");
+    const struct {
+        std::vector<std::string> words;
+        int status;
+        std::string shown;  // in the output, or on the error stream when the run fails
+    } cases[] = {
+        {{"--status"}, kExitSuccess, "Norvane ZLX 802.11n Wireless Adapter\n"},
+        {{"--status", "--adapter", "fabrikam usb wireless lan CARD"},
+         kExitSuccess,
+         "Fabrikam USB Wireless LAN Card\n"},
+        {{"--status", "--adapter={C7E3A915-2B6D-4F08-A1E4-93D5B7C20F6A}"},
+         kExitSuccess,
+         "Fabrikam USB Wireless LAN Card\n"},
+        {{"--watch", "--manual-clock", "--count", "1", "--adapter", "CONTOSO WIRELESS-N 1030"},
+         kExitSuccess,
+         "\"adapter\":\"Contoso Wireless-N 1030\""},
+        {{"--status", "--adapter", "Contoso"},
+         kExitCouldNotRun,
+         "--adapter Contoso: no wireless interface has this description or GUID"},
+        {{"--watch", "--adapter", "Contoso"},
+         kExitCouldNotRun,
+         "--adapter Contoso: no wireless interface has this description or GUID"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words = c.words;
+        words.insert(words.end(), {"--scenario", machine});
+        SCOPED_TRACE(::testing::PrintToString(words));
+        std::ostringstream out, err;
+        LaunchOptions options = parseLaunchOptions(words);
+        int status = options.watch ? runWatchCommand(options, out, err)
+                                   : runStatusCommand(options, out, err);
+        EXPECT_EQ(status, c.status) << err.str();
+        EXPECT_NE((status == kExitSuccess ? out : err).str().find(c.shown), std::string::npos)
+            << out.str() << err.str();
+    }
 }
 
 }  // namespace

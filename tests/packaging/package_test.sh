@@ -24,6 +24,11 @@ page=$(zcat "$root/tree/usr/share/man/man1/zlxdiag.1.gz") || fail "no manual pag
 for option in $("$root/tree/usr/bin/zlxdiag" --help | grep -oE '^  --[a-z]+' | sort -u); do
   [[ $page == *"\\-\\-${option#--}"* ]] || fail "the manual page lacks $option"
 done
+# The sections the help has no room for, and a date.
+for section in ENVIRONMENT FILES "SEE ALSO" ZLXDIAG_INSTANCE_DIR; do
+  [[ $page == *"$section"* ]] || fail "the manual page lacks $section"
+done
+[[ $page =~ \.TH\ ZLXDIAG\ 1\ \"[0-9]{4}-[0-9]{2}-[0-9]{2}\" ]] || fail "the manual page has no date"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libpugixml; do
   [[ $depends == *$library* ]] || fail "Depends lacks $library: $depends"

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QtTest/QTest>
 
 #include "model_fixture.h"
@@ -116,15 +118,26 @@ TEST_F(KeyboardTest, RadioGroupAccessKeysAndPageKeys) {
     EXPECT_EQ(shown, (std::vector<int>{1, 0, 1, 0, 1}));
 }
 
-TEST_F(KeyboardTest, CtrlCChoosesTheWindowMenusCopyWhileItIsEnabled) {
+TEST_F(KeyboardTest, ShortcutsChooseTheirWindowMenuItemsWhileEnabled) {
     RecordingDialog dialog(desktop, everyKindTemplate());
     dialog.create(ui::kNoWindow);
     dialog.appendSystemMenuItem(32, "&Copy", ui::Dialog::Shortcut::CtrlC);
+    dialog.appendSystemMenuItem(48, "Signal &History...", ui::Dialog::Shortcut::CtrlH);
     QWidget* button = renderer.view(dialog.handle())->controlWidget(11);
+    QTest::keyClick(button, Qt::Key_H, Qt::ControlModifier);
     QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(button, Qt::Key_H, Qt::AltModifier);  // not the shortcut
     dialog.enableSystemMenuItem(32, false);
     QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(dialog.sysCommands, std::vector<int>{32});
+    EXPECT_EQ(dialog.sysCommands, (std::vector<int>{48, 32}));
+    // The menu shows each shortcut beside its item.
+    auto* menuButton = renderer.view(dialog.handle())->findChild<QToolButton*>("window-menu");
+    ASSERT_TRUE(menuButton);
+    emit menuButton->menu()->aboutToShow();
+    QStringList shown;
+    for (QAction* action : menuButton->menu()->actions())
+        if (!action->shortcut().isEmpty()) shown << action->shortcut().toString();
+    EXPECT_EQ(shown, (QStringList{"Ctrl+C", "Ctrl+H"}));
     // The desktop service puts the model's lines on the clipboard as Qt draws them.
     QtServices qtServices;
     qtServices.setClipboardText("Label: value\r\nNext: 2\r\n");
@@ -159,6 +172,23 @@ TEST_F(KeyboardTest, OnlyATemplateWithASizingFrameResizesAndItsLogGrows) {
     // The sheet keeps the size its pages give it.
     WindowView* sheetView = renderer.view(sheet.handle());
     EXPECT_EQ(sheetView->minimumSize(), sheetView->maximumSize());
+
+    // The Signal History's graph takes what the window gains; Close stays in the corner.
+    RecordingDialog history(desktop, resources::dialogTemplate(resources::kDialogSignalHistory));
+    history.create(ui::kNoWindow);
+    WindowView* historyView = renderer.view(history.handle());
+    EXPECT_TRUE(historyView->windowFlags() & Qt::WindowMaximizeButtonHint);
+    QWidget* graph = historyView->controlWidget(resources::kIdcSignalGraph);
+    QWidget* historyClose = historyView->controlWidget(1);
+    const QSize graphBefore = graph->size();
+    const QPoint closeBefore =
+        QPoint(historyView->width(), historyView->height()) - historyClose->geometry().topLeft();
+    historyView->resize(historyView->size() + QSize(300, 200));
+    EXPECT_GE(graph->width(), graphBefore.width() + 296);
+    EXPECT_GE(graph->height(), graphBefore.height() + 196);
+    const QPoint closeAfter =
+        QPoint(historyView->width(), historyView->height()) - historyClose->geometry().topLeft();
+    EXPECT_LE((closeAfter - closeBefore).manhattanLength(), 4);
 }
 
 TEST_F(KeyboardTest, TheLargestCounterIsDrawnWholeInEveryColumn) {

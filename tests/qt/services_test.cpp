@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -12,6 +13,8 @@
 #include "qt/qt_loop_driver.h"
 #include "qt/qt_services.h"
 #include "qt/save_dialog.h"
+#include "support/environment.h"
+#include "support/temp_dir.h"
 
 namespace zlx::qt::testing {
 namespace {
@@ -146,6 +149,23 @@ TEST(SaveDialogTest, DialogIsSetUpFromTheRequest) {
         EXPECT_EQ(dialog.testOption(QFileDialog::DontConfirmOverwrite), !prompt);
         ASSERT_FALSE(dialog.selectedFiles().isEmpty());
         EXPECT_TRUE(dialog.selectedFiles().front().endsWith("results.txt"));
+    }
+}
+
+// The dialog opens in the user's documents folder, or the home folder without one; never in
+// the working directory.
+TEST(SaveDialogTest, DialogOpensInTheDocumentsFolder) {
+    zlx::testing::TempDir home;
+    zlx::testing::setEnvironment("HOME", home.path());
+    zlx::testing::setEnvironment("XDG_CONFIG_HOME", home.file("config"));
+    ui::SaveFileRequest request;
+    request.initialName = "signal-history.csv";
+    for (bool documents : {false, true}) {
+        if (documents) std::filesystem::create_directory(home.file("Documents"));
+        QFileDialog dialog;
+        configureSaveDialog(dialog, request);
+        EXPECT_EQ(dialog.directory().absolutePath().toStdString(),
+                  documents ? home.file("Documents") : home.path());
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <filesystem>
 #include <fstream>
 
@@ -77,7 +79,7 @@ TEST(TestWindowTest, ColouredLinesByKind) {
         {kLineDetails, {"x\n", 0x000000, false, false}},
         {kLinePassed, {"x\n", 0x3C9632, true, false}},
         {kLineFailed, {"x\n", 0xFF0000, true, false}},
-        {kLineAdvice, {"x\n", 0x00FF00, false, false}},
+        {kLineAdvice, {"x\n", 0x008A00, false, false}},
         {kLineEndOfBlock, {"\n\n", 0x000000, false, false}},  // whatever the text
         {99, {"x\n", 0x000000, false, false}},
     };
@@ -87,6 +89,25 @@ TEST(TestWindowTest, ColouredLinesByKind) {
         ASSERT_EQ(w.runs().size(), 1u) << c.kind;
         EXPECT_EQ(w.runs()[0], c.run) << c.kind;
     }
+}
+
+// WCAG 2's contrast of a colour on white.
+double contrastOnWhite(std::uint32_t rgb) {
+    auto linear = [](std::uint32_t c) {
+        const double v = c / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear((rgb >> 16) & 0xFF) +
+                             0.7152 * linear((rgb >> 8) & 0xFF) + 0.0722 * linear(rgb & 0xFF);
+    return 1.05 / (luminance + 0.05);
+}
+
+// The advice is green enough to read as advice and dark enough to read: the lightest pure green
+// with a contrast of 4.5:1 on the log's white.
+TEST(TestWindowTest, AdviceIsTheLightestPureGreenThatMeetsContrast) {
+    EXPECT_GE(contrastOnWhite(kAdviceColor), 4.5);
+    EXPECT_LT(contrastOnWhite(kAdviceColor + 0x000100), 4.5);
+    EXPECT_EQ(kAdviceColor & 0xFF00FF, 0u);
 }
 
 TEST(TestWindowTest, NetworkColouredLinesCarryThePrefixToo) {
