@@ -31,6 +31,7 @@ namespace {
 using namespace zlx::platform;
 using zlx::platform::win32::toWide;
 using zlx::sim::RegistryValue;
+namespace sim = zlx::sim;
 
 std::string regString(const std::string& text) {
     std::string out = "\"";
