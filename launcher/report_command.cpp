@@ -16,6 +16,8 @@
 namespace zlx::launcher {
 
 int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
+    // Before anything is made, so that a signal at any point removes what the run made.
+    platform::TerminationSignals terminations;
     auto machine = chooseMachine(options, err);
     if (!machine) return kExitCouldNotRun;
     ScriptedInstanceScope instanceScope;
@@ -38,7 +40,6 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
             platform::Escape::No, platform::Escape::No);
         return kExitCouldNotRun;
     }
-    platform::TerminationSignals terminations;
     auto report = clientsuite::runReport(
         program.context(), *clock, *adapter,
         [&err](const std::string& step) { err << "zlxdiag: " << step << "\n"; },

@@ -15,6 +15,11 @@
 #include "status/status_sheet.h"
 #include "ui/headless.h"
 #ifndef _WIN32
+#include <unistd.h>
+
+#include <cstring>
+#include <iostream>
+
 #include "platform/posix/interrupt_wait.h"
 #else
 #include <chrono>
@@ -30,13 +35,36 @@ namespace {
 // before it is out already, since each is flushed.
 class InterruptWait {
   public:
-    bool waitFor(platform::Millis duration) {
+    int waitFor(platform::Millis duration) {
         if (duration > 0) std::this_thread::sleep_for(std::chrono::milliseconds(duration));
-        return false;
+        return 0;
     }
 };
+
+constexpr int kOutputFailed = -1;
+
+// Writes `text` whole: 0 when written, kOutputFailed (said on `err`) when not.
+int writeOutput(InterruptWait&, std::ostream& out, std::string_view text, std::ostream& err) {
+    return writeChecked(out, text, err) ? 0 : kOutputFailed;
+}
 #else
 using platform::posix::InterruptWait;
+
+constexpr int kOutputFailed = -1;
+
+// Writes `text` whole: 0 when written, kOutputFailed (said on `err`) when the output failed,
+// or the signal of a request to end that came while a reader kept the write waiting. Standard
+// output is written through its descriptor, so that such a request ends the write; another
+// stream (a test's) is written as it is.
+int writeOutput(InterruptWait& interrupt, std::ostream& out, std::string_view text,
+                std::ostream& err) {
+    if (out.rdbuf() != std::cout.rdbuf()) return writeChecked(out, text, err) ? 0 : kOutputFailed;
+    std::cout.flush();
+    InterruptWait::Written written = interrupt.write(STDOUT_FILENO, text);
+    if (!written.error) return written.signal;
+    err << "zlxdiag: cannot write the output: " << std::strerror(written.error) << "\n";
+    return kOutputFailed;
+}
 #endif
 
 // The program put together as far as the status pages need it: the adapter chosen at start,
@@ -58,12 +86,11 @@ std::unique_ptr<platform::ManualClock> manualClockFor(const RunMachine& machine)
 }  // namespace
 
 int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
+    // Before anything is made and any thread starts, so that a request at any point is taken
+    // here and what the run made is removed.
+    InterruptWait interrupt;
     auto machine = chooseMachine(options, err);
     if (!machine) return kExitCouldNotRun;
-    // Only the real clock's two seconds are long enough to be interrupted. Made before any
-    // thread starts, so that none of them takes Ctrl+C from the wait.
-    std::optional<InterruptWait> interrupt;
-    if (machine->real()) interrupt.emplace();
     ScriptedInstanceScope instanceScope;
     if (!instanceScope.usable(err)) return kExitCouldNotRun;
     std::unique_ptr<platform::ManualClock> manual;
@@ -80,14 +107,19 @@ int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostre
         manual->advanceTo(status::kRefreshPeriod, [&manual] { manual->waitForQuiet(); });
     } else {
         for (platform::Millis now = clock.now(); now < status::kRefreshPeriod; now = clock.now())
-            if (interrupt->waitFor(status::kRefreshPeriod - now)) return kExitSuccess;
+            if (int signal = interrupt.waitFor(status::kRefreshPeriod - now)) return 128 + signal;
     }
+    // A run a request ended is no result: nothing is printed that a script could take for one.
+    if (int signal = interrupt.waitFor(0)) return 128 + signal;
     status::StatusSnapshot snapshot =
         status::takeStatusSnapshot(program.application().adapterState());
     std::string text = options.reportFormat == ReportFormat::Json
                            ? status::formatStatusJson(snapshot)
                            : status::formatStatusText(snapshot);
-    return writeChecked(out, text, err) ? kExitSuccess : kExitCouldNotRun;
+    int written = writeOutput(interrupt, out, text, err);
+    return written == 0               ? kExitSuccess
+           : written == kOutputFailed ? kExitCouldNotRun
+                                      : 128 + written;
 }
 
 int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
@@ -109,7 +141,15 @@ int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostrea
     prepareStatus(program);
 
     const bool csv = options.reportFormat == ReportFormat::Csv;
-    if (csv && !writeChecked(out, status::csvHeader(), err)) return kExitCouldNotRun;
+    // A request that ends a write a reader keeps waiting ends the watch as one between two
+    // samples does.
+    auto endOfWrite = [&](std::string_view text) -> std::optional<int> {
+        int written = writeOutput(interrupt, out, text, err);
+        if (written == 0) return std::nullopt;
+        return written == kOutputFailed ? kExitCouldNotRun : kExitSuccess;
+    };
+    if (csv)
+        if (auto end = endOfWrite(status::csvHeader())) return *end;
     status::LinkEventTracker tracker;
     const platform::Millis start = clock.now();
     for (std::uint64_t n = 1; !options.watchCount || n <= *options.watchCount; ++n) {
@@ -135,7 +175,7 @@ int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostrea
         for (const status::LinkEvent& event : tracker.observe(sample, n))
             lines += csv ? status::csvEventRow(event) : status::formatEventJsonLine(event);
         lines += csv ? status::csvSampleRow(sample) : status::formatSampleJsonLine(time, snapshot);
-        if (!writeChecked(out, lines, err)) return kExitCouldNotRun;
+        if (auto end = endOfWrite(lines)) return *end;
     }
     return kExitSuccess;
 }
