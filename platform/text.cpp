@@ -190,10 +190,13 @@ std::string sanitizeUtf8(std::string_view bytes) {
 
 namespace {
 
-// Characters a terminal or a control acts on, or that reorder what is shown around them.
+// Characters a terminal or a control acts on, that break lines (U+2028 and U+2029, the line
+// and paragraph separators, as editors and browsers show them), or that reorder what is shown
+// around them.
 bool needsEscape(char32_t cp) {
     return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200E ||
-           cp == 0x200F || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+           cp == 0x200F || cp == 0x2028 || cp == 0x2029 || (cp >= 0x202A && cp <= 0x202E) ||
+           (cp >= 0x2066 && cp <= 0x2069);
 }
 
 void appendHexEscape(std::string& out, const char* prefix, unsigned value, int digits) {
