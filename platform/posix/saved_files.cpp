@@ -85,7 +85,8 @@ void removeStaleTemporaries(const std::string& folder) {
     ::closedir(dir);
 }
 
-// A name for a temporary that nobody can foresee.
+// A name for a temporary that nobody can foresee. Without the kernel's random bytes the name
+// is a fixed one: O_EXCL still keeps the save from opening a file someone else made.
 std::string randomSuffix() {
     static constexpr char kLetters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
@@ -93,6 +94,7 @@ std::string randomSuffix() {
     std::size_t got = 0;
     while (got < sizeof bytes) {
         ssize_t n = ::getrandom(bytes + got, sizeof bytes - got, 0);
+        if (n < 0 && errno != EINTR) break;
         if (n > 0) got += static_cast<std::size_t>(n);
     }
     std::string suffix;
