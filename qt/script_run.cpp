@@ -6,6 +6,7 @@
 #include "launcher/headless_run.h"
 #include "launcher/program.h"
 #include "launcher/run_machine.h"
+#include "platform/termination_signals.h"
 #include "qt/help_stand_in.h"
 #include "qt/qt_input.h"
 #include "qt/renderer.h"
@@ -17,6 +18,8 @@ namespace zlx::qt {
 
 int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scriptText,
                   std::ostream& out, std::ostream& err) {
+    // Before anything is made, so that a signal at any point removes what the run made.
+    platform::TerminationSignals terminations;
     auto machine = launcher::chooseMachine(options, err);
     if (!machine) return launcher::kExitCouldNotRun;
     auto commands = launcher::loadScript(scriptText, err);
@@ -46,7 +49,8 @@ int runScriptOnQt(const launcher::LaunchOptions& options, const std::string& scr
                                     std::move(hooks), out);
     SettledQtInput input(runner);
     driver.setInput(&input);
-    return launcher::runScripted(program, runner, options.systemArguments, out, err);
+    driver.setInterruption([&terminations] { return terminations.received() != 0; });
+    return launcher::runScripted(program, runner, options.systemArguments, out, err, &terminations);
 }
 
 }  // namespace zlx::qt

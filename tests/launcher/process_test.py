@@ -95,17 +95,23 @@ def stop(p, signum, limit):
 stale = os.path.join(work, "zlxdiag-run-stale1")
 os.mkdir(stale, 0o700)
 open(os.path.join(stale, "lock"), "w").close()
-for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
-    p = subprocess.Popen([program, "--headless", "--script", script], stdout=subprocess.PIPE,
-                         stderr=subprocess.PIPE, env=env)
+# The window program runs a script drawn on the Qt front end where a display is named.
+front_ends = [("headless", ["--headless"], env)]
+if os.path.exists(os.path.join(os.path.dirname(program), "zlxdiag-window")):
+    front_ends.append(("Qt", [], dict(env, QT_QPA_PLATFORM="offscreen")))
+for (front_end, args, run_env), signum in [(f, s) for f in front_ends
+                                          for s in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP)]:
+    p = subprocess.Popen([program] + args + ["--script", script], stdout=subprocess.PIPE,
+                         stderr=subprocess.PIPE, env=run_env)
     p.stdout.readline()  # the first command's echo: the run is under way
     deadline = time.monotonic() + 20
     while not p.stdout.readline().startswith(b"> advance") and time.monotonic() < deadline:
         pass
     status = stop(p, signum, 20)
-    check(f"{signum.name} ends a scripted run with 128 + signal", status == 128 + signum,
-          f"status {status}")
-    check(f"{signum.name} leaves no private folder behind", leftovers() == [], repr(leftovers()))
+    check(f"{signum.name} ends a {front_end} scripted run with 128 + signal",
+          status == 128 + signum, f"status {status}")
+    check(f"{signum.name} leaves no private folder of a {front_end} run", leftovers() == [],
+          repr(leftovers()))
     p.stdout.close()
     p.stderr.close()
 
