@@ -115,6 +115,20 @@ for (front_end, args, run_env), signum in [(f, s) for f in front_ends
     p.stdout.close()
     p.stderr.close()
 
+# A request that came before --status printed its snapshot (here already waiting, held back,
+# when the program starts) ends the run with 128 + signal: nothing is printed that a script
+# could take for a result, and nothing is left behind.
+def pending_term():
+    signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM})
+    os.kill(os.getpid(), signal.SIGTERM)
+
+
+p = subprocess.run([program, "--status"], capture_output=True, env=env, preexec_fn=pending_term,
+                   timeout=120)
+check("a request before --status printed ends it with 128 + signal",
+      (p.returncode, p.stdout, leftovers()) == (128 + signal.SIGTERM, b"", []),
+      repr((p.returncode, p.stdout[:40], leftovers())))
+
 # A watch whose reader never reads ends at a request all the same, within a second, and leaves
 # nothing behind: the write it waits in is no reason to stay.
 for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
