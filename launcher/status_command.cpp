@@ -30,6 +30,9 @@ namespace zlx::launcher {
 
 namespace {
 
+// What writeOutput returns when the output failed; 0 is written, and more is a signal.
+constexpr int kOutputFailed = -1;
+
 #ifdef _WIN32
 // Without a console handler, Ctrl+C ends the process as it always has; every line printed
 // before it is out already, since each is flushed.
@@ -41,8 +44,6 @@ class InterruptWait {
     }
 };
 
-constexpr int kOutputFailed = -1;
-
 // Writes `text` whole: 0 when written, kOutputFailed (said on `err`) when not.
 int writeOutput(InterruptWait&, std::ostream& out, std::string_view text, std::ostream& err) {
     return writeChecked(out, text, err) ? 0 : kOutputFailed;
@@ -50,12 +51,10 @@ int writeOutput(InterruptWait&, std::ostream& out, std::string_view text, std::o
 #else
 using platform::posix::InterruptWait;
 
-constexpr int kOutputFailed = -1;
-
 // Writes `text` whole: 0 when written, kOutputFailed (said on `err`) when the output failed,
 // or the signal of a request to end that came while a reader kept the write waiting. Standard
-// output is written through its descriptor, so that such a request ends the write; another
-// stream (a test's) is written as it is.
+// output is written through its descriptor, so that such a request ends the write; any other
+// stream is written as it is.
 int writeOutput(InterruptWait& interrupt, std::ostream& out, std::string_view text,
                 std::ostream& err) {
     if (out.rdbuf() != std::cout.rdbuf()) return writeChecked(out, text, err) ? 0 : kOutputFailed;
