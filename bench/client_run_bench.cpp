@@ -12,6 +12,7 @@
 #include "clientsuite/check_suite.h"
 #include "platform/host.h"
 #include "sim/sim_machine.h"
+#include "support/temp_dir.h"
 #include "ui/headless.h"
 #include "wlan/interfaces.h"
 
@@ -30,8 +31,10 @@ void BM_ClientRunOnTheRealClock(benchmark::State& state) {
     scenario.ping.durationMs = 1000;
     platform::RealClock clock;
     sim::SimMachine machine(scenario, clock, sim::CallRecording::Off);
-    platform::host::NativeSingleInstance instance(platform::host::kInstanceMutexName, "/tmp");
-    platform::host::NativeNamedMutexes mutexes("/tmp", clock);
+    zlx::testing::TempDir instanceDir;
+    platform::host::NativeSingleInstance instance(platform::host::kInstanceMutexName,
+                                                  instanceDir.path());
+    platform::host::NativeNamedMutexes mutexes(instanceDir.path(), clock);
     platform::host::NativeSavedFiles saved;
     platform::Platform bundle = sim::makePlatform(machine, mutexes, instance, saved);
     ui::HeadlessServices services;

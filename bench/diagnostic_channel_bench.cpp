@@ -7,6 +7,7 @@
 #include "platform/host.h"
 #include "sim/ihv_service.h"
 #include "sim/sim_machine.h"
+#include "support/temp_dir.h"
 #include "troubleshooting/profile_eligibility.h"
 #include "ui/headless.h"
 #include "wlan/interfaces.h"
@@ -18,13 +19,14 @@ using namespace zlx;
 struct Program {
     explicit Program(const sim::Scenario& scenario)
         : machine(scenario, clock, sim::CallRecording::Off),
-          instance(platform::host::kInstanceMutexName, "/tmp"),
-          mutexes("/tmp", clock),
+          instance(platform::host::kInstanceMutexName, instanceDir.path()),
+          mutexes(instanceDir.path(), clock),
           bundle(sim::makePlatform(machine, mutexes, instance, saved)),
           desktop(clock, services, [](int) -> std::optional<std::string> { return {}; }),
           context(bundle, desktop),
           notifications(context) {}
     platform::ManualClock clock;
+    zlx::testing::TempDir instanceDir;  // private: a shared folder's files could be links
     sim::SimMachine machine;
     platform::host::NativeSingleInstance instance;
     platform::host::NativeNamedMutexes mutexes;

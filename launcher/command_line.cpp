@@ -1,5 +1,6 @@
 #include "launcher/command_line.h"
 
+#include "launcher/checked_output.h"
 #include "launcher/exit_status.h"
 #include "launcher/report_command.h"
 #include "launcher/status_command.h"
@@ -34,12 +35,13 @@ CommandLineStart startCommandLine(const std::vector<std::string>& arguments, std
         return start;
     }
     const LaunchOptions& options = start.options;
-    if (options.help) {
-        out << usageText();
-        start.exitStatus = kExitSuccess;
-    } else if (options.version) {
-        out << "zlxdiag " ZLX_VERSION "\n";
-        start.exitStatus = kExitSuccess;
+    if (options.help || options.version) {
+        // Checked like every mode's output: a script asking for the version must not take
+        // nothing for it.
+        const std::string text = options.help ? usageText() : "zlxdiag " ZLX_VERSION "\n";
+        start.exitStatus = writeChecked(out, text, err, options.help ? "the help" : "the version")
+                               ? kExitSuccess
+                               : kExitCouldNotRun;
     } else if (options.report) {
         start.exitStatus = runReportCommand(options, out, err);
     } else if (options.status) {

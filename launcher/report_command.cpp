@@ -13,6 +13,8 @@
 namespace zlx::launcher {
 
 int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
+    // Before anything is made, so that a signal at any point removes what the run made.
+    platform::TerminationSignals terminations;
     ui::HeadlessServices services;
     auto run = ProgramRun::make(options, {}, services, err);
     if (!run) return kExitCouldNotRun;
@@ -20,7 +22,6 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     app::initialiseProcess(program.application().adapterState());
     auto adapter = namedAdapter(program, options, err);
     if (!adapter) return kExitCouldNotRun;
-    platform::TerminationSignals terminations;
     auto report = clientsuite::runReport(
         program.context(), run->clock(), *adapter,
         [&err](const std::string& step) { err << "zlxdiag: " << step << "\n"; },

@@ -16,6 +16,11 @@
 #include "status/status_sheet.h"
 #include "ui/headless.h"
 #ifndef _WIN32
+#include <unistd.h>
+
+#include <cstring>
+#include <iostream>
+
 #include "platform/posix/interrupt_wait.h"
 #else
 #include <algorithm>
@@ -29,17 +34,20 @@ namespace zlx::launcher {
 
 namespace {
 
+// What writeOutput returns when the output failed; 0 is written, and more is a signal.
+constexpr int kOutputFailed = -1;
+
 #ifdef _WIN32
 // Ctrl+C is remembered by the C runtime's console handler and seen here, between two samples,
 // in slices short enough that the watch ends promptly; a sample being written is finished
 // first, so a file that --output rewrites is never left half-done.
 class InterruptWait {
   public:
-    bool waitFor(platform::Millis duration) {
+    int waitFor(platform::Millis duration) {
         constexpr platform::Millis kSlice = 100;
         for (;;) {
-            if (requests_.received()) return true;
-            if (duration <= 0) return false;
+            if (int signal = requests_.received()) return signal;
+            if (duration <= 0) return 0;
             const platform::Millis slice = std::min(duration, kSlice);
             std::this_thread::sleep_for(std::chrono::milliseconds(slice));
             duration -= slice;
@@ -49,8 +57,30 @@ class InterruptWait {
   private:
     platform::TerminationSignals requests_;
 };
+
+// Writes `text` whole: 0 when written, kOutputFailed (said on `err`) when not.
+int writeOutput(InterruptWait&, std::ostream& out, std::string_view text, std::ostream& err,
+                std::string_view what) {
+    return writeChecked(out, text, err, what) ? 0 : kOutputFailed;
+}
 #else
 using platform::posix::InterruptWait;
+
+// Writes `text` whole: 0 when written, kOutputFailed (said on `err`) when the output failed,
+// or the signal of a request to end that came while a reader kept the write waiting. Standard
+// output is written through its descriptor, so that such a request ends the write; any other
+// stream is written as it is.
+int writeOutput(InterruptWait& interrupt, std::ostream& out, std::string_view text,
+                std::ostream& err, std::string_view what) {
+    if (out.rdbuf() != std::cout.rdbuf())
+        return writeChecked(out, text, err, what) ? 0 : kOutputFailed;
+    std::cout.flush();
+    InterruptWait::Written written = interrupt.write(STDOUT_FILENO, text);
+    if (!written.error) return written.signal;
+    err << "zlxdiag: " << what
+        << " could not be written to standard output: " << std::strerror(written.error) << "\n";
+    return kOutputFailed;
+}
 #endif
 
 // The program put together as far as the status pages need it: the adapter chosen at start,
@@ -68,30 +98,15 @@ bool prepareStatus(Program& program, const LaunchOptions& options, std::ostream&
     return adapter.has_value();
 }
 
-// Where --watch puts each sample: lines on the output, or, for --output, the file rewritten
-// whole through a temporary beside it, so a collector never reads half of it.
-class WatchOutput {
-  public:
-    WatchOutput(const LaunchOptions& options, platform::SavedFiles& files, std::ostream& out,
-                std::ostream& err)
-        : options_(options), files_(files), out_(out), err_(err) {}
-
-    bool write(const std::string& text) {
-        if (!options_.outputPath) return writeChecked(out_, text, err_, "the samples");
-        std::string reason;
-        if (files_.replaceFile(*options_.outputPath, text, reason)) return true;
-        err_ << platform::escapeControls("zlxdiag: cannot write " + *options_.outputPath + ": " +
-                                         reason)
-             << "\n";
-        return false;
-    }
-
-  private:
-    const LaunchOptions& options_;
-    platform::SavedFiles& files_;
-    std::ostream& out_;
-    std::ostream& err_;
-};
+// --output: the file rewritten whole through a temporary beside it, so a collector never
+// reads half of it.
+bool writeWholeFile(platform::SavedFiles& files, const std::string& path, const std::string& text,
+                    std::ostream& err) {
+    std::string reason;
+    if (files.replaceFile(path, text, reason)) return true;
+    err << platform::escapeControls("zlxdiag: cannot write " + path + ": " + reason) << "\n";
+    return false;
+}
 
 // One sample's text: its events' lines before its own line, or one exposition with the events
 // counted since the start.
@@ -114,10 +129,9 @@ std::string watchText(ReportFormat format, const std::vector<status::LinkEvent>&
 }  // namespace
 
 int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
-    // Only the real clock's two seconds are long enough to be interrupted. Made before any
-    // thread starts, so that none of them takes Ctrl+C from the wait.
-    std::optional<InterruptWait> interrupt;
-    if (diagnosesRealMachine(options)) interrupt.emplace();
+    // Before anything is made and any thread starts, so that a request at any point is taken
+    // here and what the run made is removed.
+    InterruptWait interrupt;
     ui::HeadlessServices services;
     auto run = ProgramRun::make(options, {}, services, err);
     if (!run) return kExitCouldNotRun;
@@ -129,8 +143,10 @@ int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostre
         manual->advanceTo(status::kRefreshPeriod, [&manual] { manual->waitForQuiet(); });
     } else {
         for (platform::Millis now = clock.now(); now < status::kRefreshPeriod; now = clock.now())
-            if (interrupt->waitFor(status::kRefreshPeriod - now)) return kExitSuccess;
+            if (int signal = interrupt.waitFor(status::kRefreshPeriod - now)) return 128 + signal;
     }
+    // A run a request ended is no result: nothing is printed that a script could take for one.
+    if (int signal = interrupt.waitFor(0)) return 128 + signal;
     status::StatusSnapshot snapshot =
         status::takeStatusSnapshot(program.application().adapterState());
     std::string text = options.reportFormat == ReportFormat::Json
@@ -138,7 +154,10 @@ int runStatusCommand(const LaunchOptions& options, std::ostream& out, std::ostre
                        : options.reportFormat == ReportFormat::Prometheus
                            ? status::formatStatusPrometheus(snapshot)
                            : status::formatStatusText(snapshot);
-    return writeChecked(out, text, err, "the status") ? kExitSuccess : kExitCouldNotRun;
+    int written = writeOutput(interrupt, out, text, err, "the status");
+    return written == 0               ? kExitSuccess
+           : written == kOutputFailed ? kExitCouldNotRun
+                                      : 128 + written;
 }
 
 int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostream& err) {
@@ -154,8 +173,15 @@ int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostrea
     if (!prepareStatus(program, options, err)) return kExitCouldNotRun;
 
     const bool csv = options.reportFormat == ReportFormat::Csv;
-    if (csv && !writeChecked(out, status::csvHeader(), err, "the samples")) return kExitCouldNotRun;
-    WatchOutput output(options, program.context().platform.savedFiles, out, err);
+    // A request that ends a write a reader keeps waiting ends the watch as one between two
+    // samples does.
+    auto endOfWrite = [&](std::string_view text) -> std::optional<int> {
+        int written = writeOutput(interrupt, out, text, err, "the samples");
+        if (written == 0) return std::nullopt;
+        return written == kOutputFailed ? kExitCouldNotRun : kExitSuccess;
+    };
+    if (csv)
+        if (auto end = endOfWrite(status::csvHeader())) return *end;
     status::LinkEventTracker tracker;
     status::LinkEventCounts counts;
     const platform::Millis start = clock.now();
@@ -180,7 +206,13 @@ int runWatchCommand(const LaunchOptions& options, std::ostream& out, std::ostrea
             status::sampleOf(time, clock.now(), &snapshot.link, &snapshot.diagnostics);
         std::string text =
             watchText(options.reportFormat, tracker.observe(sample, n), sample, snapshot, counts);
-        if (!output.write(text)) return kExitCouldNotRun;
+        if (options.outputPath) {
+            if (!writeWholeFile(program.context().platform.savedFiles, *options.outputPath, text,
+                                err))
+                return kExitCouldNotRun;
+        } else if (auto end = endOfWrite(text)) {
+            return *end;
+        }
     }
     return kExitSuccess;
 }

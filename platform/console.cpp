@@ -14,6 +14,11 @@
 #include <cstdio>
 
 #include "platform/win32/wide_text.h"
+#else
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace zlx::platform {
@@ -138,7 +143,21 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
 
 struct StandardStreams::Consoles {};
 
-StandardStreams::StandardStreams() = default;
+StandardStreams::StandardStreams() {
+    // A standard descriptor that whoever started the program left closed would be taken by the
+    // next file the program opens, which would then receive its output. Each closed one is
+    // opened on /dev/null the wrong way round, as coreutils do: input for writing, output and
+    // error for reading, so that output written there fails and is reported as lost.
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+        int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+        // The lowest free descriptor is this one, since those below it are open by now.
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+}
 StandardStreams::~StandardStreams() = default;
 
 #endif

@@ -17,7 +17,9 @@ std::vector<std::string> commandLineArguments(int argc, char** argv);
 //   in binary mode, since text mode would turn every "\n" into "\r\n", and transcripts must be
 //   the same on every system);
 // - on a Windows console, the text goes through WriteConsoleW, which shows every character
-//   whatever the console's code page, where UTF-8 bytes would be read in that code page.
+//   whatever the console's code page, where UTF-8 bytes would be read in that code page;
+// - elsewhere, a standard descriptor the program was started without is opened on /dev/null,
+//   so that no file the program opens takes its place.
 class StandardStreams {
   public:
     StandardStreams();

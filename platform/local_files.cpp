@@ -4,7 +4,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace zlx::platform {
 
@@ -30,10 +29,20 @@ LocalFileRead readLocalFile(const std::string& utf8Path) {
         result.reason = std::strerror(errno != 0 ? errno : ENOENT);
         return result;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    // A file is read into a string of its size: one grown while reading, then copied, would hold
+    // up to three times the file at once.
+    std::error_code noSize;
+    auto size = std::filesystem::file_size(path, noSize);
+    if (!noSize && size > 0) {
+        result.bytes.resize(static_cast<std::size_t>(size));
+        in.read(result.bytes.data(), static_cast<std::streamsize>(size));
+        result.bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    // What a pipe, or a file that grew meanwhile, still holds.
+    char chunk[64 * 1024];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        result.bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
     result.status = LocalFileRead::Status::Read;
-    result.bytes = bytes.str();
     return result;
 }
 

@@ -26,11 +26,20 @@ void (*catchUnlessIgnored(int signal))(int) {
 
 TerminationSignals::TerminationSignals()
     : previousTerm_((receivedSignal = 0, catchUnlessIgnored(SIGTERM))),
-      previousInt_(catchUnlessIgnored(SIGINT)) {}
+      previousInt_(catchUnlessIgnored(SIGINT))
+#ifdef SIGHUP
+      ,
+      previousHup_(catchUnlessIgnored(SIGHUP))
+#endif
+{
+}
 
 TerminationSignals::~TerminationSignals() {
     std::signal(SIGTERM, previousTerm_);
     std::signal(SIGINT, previousInt_);
+#ifdef SIGHUP
+    std::signal(SIGHUP, previousHup_);
+#endif
 }
 
 int TerminationSignals::received() const {

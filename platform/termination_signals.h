@@ -1,7 +1,8 @@
 #pragma once
-// SIGTERM and SIGINT (Ctrl+C) ask the program to end. While a TerminationSignals exists they
-// are caught and remembered instead of ending the process at once, so that the run stops its
-// worker, leaves the adapter's diagnostic mode and removes its private folder on the way out.
+// SIGTERM, SIGINT (Ctrl+C) and, where the system has it, SIGHUP (the terminal closed) ask the
+// program to end. While a TerminationSignals exists they are caught and remembered instead of
+// ending the process at once, so that the run stops its worker, leaves the adapter's
+// diagnostic mode and removes its private folder on the way out.
 
 namespace zlx::platform {
 
@@ -22,6 +23,7 @@ class TerminationSignals {
     using Handler = void (*)(int);
     Handler previousTerm_;
     Handler previousInt_;
+    Handler previousHup_ = nullptr;  // unused where the system has no SIGHUP
 };
 
 }  // namespace zlx::platform

@@ -25,22 +25,26 @@ std::size_t utf16Length(std::string_view text);
 std::string sanitizeUtf8(std::string_view bytes);
 
 // Whether a reader could be misled by `cp`: the C0 and C1 controls and DEL, which a terminal or
-// a control acts on, and the bidirectional controls (U+061C, U+200E, U+200F, U+202A to U+202E,
-// U+2066 to U+2069), which reorder what is shown around them. Every neutraliser asks this.
+// a control acts on; the line and paragraph separators (U+2028, U+2029), which editors and
+// browsers show as line breaks; and the bidirectional controls (U+061C, U+200E, U+200F, U+202A
+// to U+202E, U+2066 to U+2069), which reorder what is shown around them. Every neutraliser
+// asks this.
 bool misleadsReader(char32_t cp);
 
 enum class Escape { No, Yes };
-// `text` made safe to show in a terminal or a one-line record: C0 and C1 controls, DEL and the
-// bidirectional controls become \n, \r, \t, \x1b or \u202e, and bytes that are not UTF-8
-// become \xff. Other text is kept as it is, so escaping twice changes nothing unless quotes and
-// backslashes are escaped too. Line breaks may be kept for text that is several lines on purpose.
+// `text` made safe to show in a terminal or a one-line record: C0 and C1 controls, DEL, the
+// line and paragraph separators and the bidirectional controls become \n, \r, \t, \x1b,
+// \u2028 or \u202e, and bytes that are not UTF-8 become \xff. Other text is kept as it is, so
+// escaping twice changes nothing unless quotes and backslashes are escaped too. Line breaks (\n
+// only) may be kept for text that is several lines on purpose.
 std::string escapeControls(std::string_view text, Escape quotesAndBackslashes = Escape::No,
                            Escape lineBreaks = Escape::Yes);
 
 // A name from outside (an SSID, a profile name, an adapter description) made safe to put into
-// a control: invalid UTF-8, C0 and C1 controls, DEL and the bidirectional controls (U+061C,
-// U+200E, U+200F, U+202A to U+202E, U+2066 to U+2069) each become one U+FFFD, so a name can
-// neither hide nor reorder the text around it. Everything else is kept.
+// a control: invalid UTF-8, C0 and C1 controls, DEL, the line and paragraph separators
+// (U+2028, U+2029) and the bidirectional controls (U+061C, U+200E, U+200F, U+202A to U+202E,
+// U+2066 to U+2069) each become one U+FFFD, so a name can neither hide nor reorder the text
+// around it. Everything else is kept.
 std::string displaySafeName(std::string_view name);
 
 std::string toLowerAscii(std::string_view text);

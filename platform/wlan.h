@@ -3,8 +3,12 @@
 // service would allocate comes back in vectors, so nothing is freed by hand (WlanFreeMemory is
 // implicit).
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,6 +25,21 @@ struct WlanInterfaceInfo {
     Guid guid;
     std::string description;  // at most 255 characters, as the service reports it
     std::uint32_t state = 0;  // WLAN_INTERFACE_STATE
+};
+
+// One enumeration's answer with a lookup by GUID. It never changes once made, so a service
+// that keeps its interfaces hands the same answer to every caller until they change.
+class WlanInterfaceSet {
+  public:
+    explicit WlanInterfaceSet(std::vector<WlanInterfaceInfo> interfaces);
+
+    const std::vector<WlanInterfaceInfo>& interfaces() const { return interfaces_; }
+    // The place of the first interface with this GUID.
+    std::optional<std::size_t> find(const Guid& guid) const;
+
+  private:
+    std::vector<WlanInterfaceInfo> interfaces_;
+    std::map<std::array<std::uint8_t, 16>, std::size_t> firstByGuid_;
 };
 
 struct WlanProfileInfo {
@@ -60,6 +79,10 @@ class WlanApi {
     virtual Win32Error closeHandle(WlanHandle handle) = 0;
     virtual Win32Error enumInterfaces(WlanHandle handle,
                                       std::vector<WlanInterfaceInfo>& interfaces) = 0;
+    // The same WlanEnumInterfaces call, its answer as one shared set. By default the answer
+    // above is copied into a new set.
+    virtual Win32Error enumInterfaceSet(WlanHandle handle,
+                                        std::shared_ptr<const WlanInterfaceSet>& interfaces);
     // WlanQueryInterface: data comes back in the Windows x64 layout of the opcode's structure.
     virtual Win32Error queryInterface(WlanHandle handle, const Guid& interfaceGuid,
                                       std::uint32_t opcode, std::vector<std::uint8_t>& data,

@@ -1,5 +1,8 @@
 #include "sim/json_text.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace zlx::sim {
 
 namespace {
@@ -85,6 +88,86 @@ std::optional<TextPlace> firstTooDeep(std::string_view text, std::size_t maxDept
         }
     }
     return std::nullopt;
+}
+
+namespace {
+
+// The end of the string whose opening quote is at `open`: the index of its closing quote, or
+// the text's size when it has none.
+std::size_t stringEnd(std::string_view text, std::size_t open) {
+    for (std::size_t i = open + 1; i < text.size(); ++i) {
+        if (text[i] == '\\')
+            ++i;
+        else if (text[i] == '"')
+            return i;
+    }
+    return text.size();
+}
+
+// How many bytes of the string content starting at `from` (up to `end`) stay when at most
+// `keep` may: escapes, UTF-16 surrogate pairs written as two escapes and UTF-8 characters are
+// kept whole or not at all.
+std::size_t wholeUnitsWithin(std::string_view text, std::size_t from, std::size_t end,
+                             std::size_t keep) {
+    std::size_t i = from;
+    while (i < end) {
+        std::size_t unit = 1;
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\\') {
+            unit = text[i + 1] == 'u' ? 6 : 2;
+            // A high surrogate and the low one after it.
+            if (unit == 6 && i + 12 <= end && (text[i + 2] == 'd' || text[i + 2] == 'D') &&
+                std::string_view("89abAB").find(text[i + 3]) != std::string_view::npos)
+                unit = 12;
+        } else if (byte >= 0xC0) {
+            unit = byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+        }
+        if (i + unit > end || i + unit - from > keep) break;
+        i += unit;
+    }
+    return i - from;
+}
+
+}  // namespace
+
+void shortenString(std::string& text, std::initializer_list<std::string_view> path,
+                   std::size_t keep) {
+    // The key of each object entered, and whether the next string there is a key.
+    std::vector<std::string_view> keys;
+    std::vector<bool> objects, expectKey;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (c == '/' && next == '/') {
+            i = std::min(text.find('\n', i), text.size());
+        } else if (c == '/' && next == '*') {
+            std::size_t close = text.find("*/", i + 2);
+            i = close == std::string::npos ? text.size() : close + 1;
+        } else if (c == '{' || c == '[') {
+            objects.push_back(c == '{');
+            expectKey.push_back(c == '{');
+            keys.emplace_back();
+        } else if ((c == '}' || c == ']') && !objects.empty()) {
+            objects.pop_back();
+            expectKey.pop_back();
+            keys.pop_back();
+        } else if (c == ',' && !objects.empty()) {
+            expectKey.back() = objects.back();
+        } else if (c == '"') {
+            std::size_t end = stringEnd(text, i);
+            if (!objects.empty() && expectKey.back()) {
+                keys.back() = std::string_view(text).substr(i + 1, end - i - 1);
+                expectKey.back() = false;
+            } else if (objects.size() == path.size() &&
+                       std::equal(keys.begin(), keys.end(), path.begin()) && end < text.size() &&
+                       end - i - 1 > keep) {
+                std::size_t kept = wholeUnitsWithin(text, i + 1, end, keep);
+                text.erase(i + 1 + kept, end - i - 1 - kept);
+                end = i + 1 + kept;
+            }
+            i = end;
+        }
+    }
 }
 
 Json parseJsonText(std::string_view text) {

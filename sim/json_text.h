@@ -5,6 +5,7 @@
 #include "sim/platform_names.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,13 @@ struct TextPlace {
 // Where the first '[' or '{' opens a value deeper than `maxDepth`, outside strings and
 // comments; nullopt when none does.
 std::optional<TextPlace> firstTooDeep(std::string_view text, std::size_t maxDepth);
+
+// Shortens, in place, the string at `path` (the keys from the top object down, written without
+// escapes) to at most `keep` bytes of its JSON text, cut before an escape or a UTF-8 character
+// it would split; the text stays JSON. Used before parsing, so that a value the program reads
+// only the start of never costs memory for the rest. Other strings and values stay as they are.
+void shortenString(std::string& text, std::initializer_list<std::string_view> path,
+                   std::size_t keep);
 
 // The line and column of byte `offset` (the first byte is line 1, column 1).
 TextPlace placeOf(std::string_view text, std::size_t offset);

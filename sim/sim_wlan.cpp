@@ -48,6 +48,7 @@ SimWlan::~SimWlan() {
 }
 
 void SimWlan::reindex() {
+    enumeration_.reset();
     byGuid_.clear();
     failingGuidTexts_.clear();
     profilesByName_.assign(scenario_.interfaces.size(), {});
@@ -113,16 +114,28 @@ Win32Error SimWlan::closeHandle(WlanHandle handle) {
 }
 
 Win32Error SimWlan::enumInterfaces(WlanHandle handle, std::vector<WlanInterfaceInfo>& interfaces) {
+    std::shared_ptr<const WlanInterfaceSet> answer;
+    Win32Error result = enumInterfaceSet(handle, answer);
+    interfaces = answer->interfaces();
+    return result;
+}
+
+Win32Error SimWlan::enumInterfaceSet(WlanHandle handle,
+                                     std::shared_ptr<const WlanInterfaceSet>& interfaces) {
     std::lock_guard lock(lock_);
-    interfaces.clear();
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle : scenario_.enumResult;
-    if (result == kErrorSuccess) {
-        for (const InterfaceScenario& i : scenario_.interfaces) {
-            interfaces.push_back(
+    if (result == kErrorSuccess && !enumeration_) {
+        std::vector<WlanInterfaceInfo> answer;
+        answer.reserve(scenario_.interfaces.size());
+        for (const InterfaceScenario& i : scenario_.interfaces)
+            answer.push_back(
                 {i.guid, truncateToUtf16Units(i.description, kDescriptionUnits), i.state});
-        }
+        enumeration_ = std::make_shared<const WlanInterfaceSet>(std::move(answer));
     }
-    log_.record([handle, result, count = interfaces.size()] {
+    interfaces = result == kErrorSuccess
+                     ? enumeration_
+                     : std::make_shared<const WlanInterfaceSet>(std::vector<WlanInterfaceInfo>{});
+    log_.record([handle, result, count = interfaces->interfaces().size()] {
         return "WlanEnumInterfaces(" + handleText(handle) + ") -> " + std::to_string(result) +
                " count=" + std::to_string(count);
     });

@@ -44,6 +44,8 @@ class SimWlan final : public WlanApi {
     Win32Error closeHandle(WlanHandle handle) override;
     Win32Error enumInterfaces(WlanHandle handle,
                               std::vector<WlanInterfaceInfo>& interfaces) override;
+    Win32Error enumInterfaceSet(WlanHandle handle,
+                                std::shared_ptr<const WlanInterfaceSet>& interfaces) override;
     Win32Error queryInterface(WlanHandle handle, const Guid& interfaceGuid, std::uint32_t opcode,
                               std::vector<std::uint8_t>& data, std::uint32_t& valueType) override;
     Win32Error getProfileList(WlanHandle handle, const Guid& interfaceGuid,
@@ -99,6 +101,8 @@ class SimWlan final : public WlanApi {
     std::set<std::array<std::uint8_t, 16>> failingGuidTexts_;
     std::vector<std::unordered_map<std::string, std::size_t>> profilesByName_;
     std::vector<LiveLink> liveLinks_;  // each interface's link now
+    // The enumeration's answer, made at the first enumeration after the interfaces changed.
+    std::shared_ptr<const WlanInterfaceSet> enumeration_;
     std::shared_ptr<NotificationHub> hub_;
     IhvService ihvService_;  // after hub_: its pending events go first
 };

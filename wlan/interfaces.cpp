@@ -10,10 +10,10 @@ namespace zlx::wlan {
 InterfaceList::InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc)
     : handle_(wlan), result_(handle_.result()) {
     if (!handle_.ok()) return;
-    std::vector<platform::WlanInterfaceInfo> interfaces;
-    result_ = wlan.enumInterfaces(handle_.get(), interfaces);
+    std::shared_ptr<const platform::WlanInterfaceSet> interfaces;
+    result_ = wlan.enumInterfaceSet(handle_.get(), interfaces);
     if (result_ != platform::kErrorSuccess) return;
-    for (const auto& info : interfaces) {
+    for (const auto& info : interfaces->interfaces()) {
         std::string text;
         // An interface whose GUID has no text form is left out of all three sequences.
         if (rpc.uuidToString(info.guid, text) != platform::kErrorSuccess) continue;
@@ -25,9 +25,17 @@ InterfaceList::InterfaceList(platform::WlanApi& wlan, platform::Rpc& rpc)
 
 int selectInterface(context::WlanSelection& selection, platform::WlanApi& wlan, platform::Rpc& rpc,
                     const std::string& guidText) {
-    InterfaceList list(wlan, rpc);
-    const auto& texts = list.guidTexts();
-    if (std::find(texts.begin(), texts.end(), guidText) == texts.end()) return -1;
+    // A fresh enumeration, as for a list; only the interface whose GUID the text spells is
+    // turned into text, since no other interface's text can equal it. A selection therefore
+    // costs the same with thousands of interfaces as with one.
+    ClientHandle handle(wlan);
+    if (!handle.ok()) return -1;
+    std::shared_ptr<const platform::WlanInterfaceSet> interfaces;
+    if (wlan.enumInterfaceSet(handle.get(), interfaces) != platform::kErrorSuccess) return -1;
+    platform::Guid spelled;
+    if (!platform::parseGuid(guidText, spelled) || !interfaces->find(spelled)) return -1;
+    std::string text;
+    if (rpc.uuidToString(spelled, text) != platform::kErrorSuccess || text != guidText) return -1;
     selection.selectedInterfaceText = guidText.substr(0, 36);
     platform::Guid parsed;
     if (rpc.uuidFromString(selection.selectedInterfaceText, parsed) != platform::kErrorSuccess)

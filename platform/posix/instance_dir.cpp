@@ -22,9 +22,26 @@ std::string octal(mode_t mode) {
                         "; remove it, or set ZLXDIAG_INSTANCE_DIR to a private folder");
 }
 
+// Whether the folder that holds `path` lets anybody remove or rename what is in it: written by
+// everybody and not sticky.
+bool inOpenFolder(const std::string& path) {
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+    auto slash = trimmed.rfind('/');
+    std::string parent = slash == std::string::npos ? "."
+                         : slash == 0               ? "/"
+                                                    : trimmed.substr(0, slash);
+    struct stat info {};
+    return ::stat(parent.c_str(), &info) == 0 && (info.st_mode & S_IWOTH) &&
+           !(info.st_mode & S_ISVTX);
+}
+
 }  // namespace
 
 std::string privateFolder(const std::string& path) {
+    // Another user could replace a folder there with one of their own between two starts.
+    if (inOpenFolder(path))
+        refuse(path, "is in a folder that everybody may write to and that is not sticky");
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
         refuse(path, std::string("cannot be created: ") + std::strerror(errno));
     struct stat info {};

@@ -13,7 +13,8 @@ namespace {
 class PosixNamedMutex final : public NamedMutex {
   public:
     PosixNamedMutex(const std::string& path, Clock& clock)
-        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)), clock_(clock) {}
+        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600)),
+          clock_(clock) {}
     ~PosixNamedMutex() override {
         release();
         if (fd_ >= 0) ::close(fd_);

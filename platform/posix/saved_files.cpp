@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -15,8 +16,8 @@ namespace {
 
 // Links are followed this many times at most, as the kernel does, so a loop of links ends.
 constexpr int kMaxLinkHops = 40;
-// A fresh temporary removed by a concurrent sweep between its creation and its lock is made
-// again this many times at most.
+// A temporary whose name is taken, or that a concurrent sweep removed between its creation
+// and its lock, is made again under a new name this many times at most.
 constexpr int kTemporaryAttempts = 8;
 
 std::string folderOf(const std::string& path) {
@@ -25,15 +26,16 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The kernel's rule for links in shared folders (fs.protected_symlinks): in a sticky folder
-// that everybody may write to, a link is followed only when it belongs to the user or to the
-// folder's owner. Otherwise another user could make the save replace any file the user may
-// write.
-bool mayFollow(const std::string& link, const struct stat& linkInfo) {
+// Whether `info`'s owner is trusted in the folder `path` is in. The kernel's rule for links and
+// files in shared folders (fs.protected_symlinks, fs.protected_regular): in a sticky folder
+// that everybody may write to, only what belongs to the user or to the folder's owner is
+// followed or replaced. Otherwise another user could make the save replace any file the user
+// may write, or keep the saved log as their own.
+bool ownerTrusted(const std::string& path, const struct stat& info) {
     struct stat folder {};
-    if (::stat(folderOf(link).c_str(), &folder) != 0) return false;
+    if (::stat(folderOf(path).c_str(), &folder) != 0) return false;
     bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
-    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folder.st_uid;
+    return !shared || info.st_uid == ::geteuid() || info.st_uid == folder.st_uid;
 }
 
 // The file a save must replace: the path itself, or the file its chain of symbolic links
@@ -43,7 +45,7 @@ bool resolveTarget(const std::string& path, std::string& target, std::string& re
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         struct stat info {};
         if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
-        if (!mayFollow(target, info)) {
+        if (!ownerTrusted(target, info)) {
             reason = "it is a link made by another user in a folder everybody may write to";
             return false;
         }
@@ -83,23 +85,52 @@ void removeStaleTemporaries(const std::string& folder) {
     ::closedir(dir);
 }
 
-// A new temporary file in `folder`, locked for as long as it is open; -1 with errno set.
+// A name for a temporary that nobody can foresee. Without the kernel's random bytes the name
+// is a fixed one: O_EXCL still keeps the save from opening a file someone else made.
+std::string randomSuffix() {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    unsigned char bytes[8] = {};
+    std::size_t got = 0;
+    while (got < sizeof bytes) {
+        ssize_t n = ::getrandom(bytes + got, sizeof bytes - got, 0);
+        if (n < 0 && errno != EINTR) break;
+        if (n > 0) got += static_cast<std::size_t>(n);
+    }
+    std::string suffix;
+    for (unsigned char b : bytes) suffix += kLetters[b % (sizeof kLetters - 1)];
+    return suffix;
+}
+
+// A new temporary file in `folder`, locked for as long as it is open; -1 with errno set. It is
+// made with mode 0666, so the user's umask decides who may read it, as for any new file.
 int createTemporary(const std::string& folder, std::string& name) {
     for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
-        std::string pattern = folder + "/" + kTemporaryPrefix + "XXXXXX";
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        int fd = ::mkostemp(buffer.data(), O_CLOEXEC);
-        if (fd < 0) return -1;
+        std::string candidate = folder + "/" + kTemporaryPrefix + randomSuffix();
+        int fd =
+            ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return -1;
+        }
         struct stat info {};
         if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0) {
-            name = buffer.data();
+            name = candidate;
             return fd;
         }
         ::close(fd);
     }
     errno = EAGAIN;
     return -1;
+}
+
+// A replaced file keeps its owner, where the user may give it one, and its permissions, but
+// never a set-user-ID or set-group-ID bit: a saved log is no program.
+bool takeOverPermissions(int fd, const struct stat& existing) {
+    if (existing.st_uid != ::geteuid() && ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        // Only a privileged user may give a file away; the permissions still carry over.
+    }
+    return ::fchmod(fd, existing.st_mode & 07777 & ~(S_ISUID | S_ISGID)) == 0;
 }
 
 }  // namespace
@@ -124,6 +155,10 @@ bool PosixSavedFiles::replaceFile(const std::string& path, const std::string& by
         reason = "it is not a regular file (a device, a pipe or a socket)";
         return false;
     }
+    if (exists && !ownerTrusted(target, existing)) {
+        reason = "it belongs to another user in a folder everybody may write to";
+        return false;
+    }
 
     std::string folder = folderOf(target);
     removeStaleTemporaries(folder);
@@ -139,6 +174,9 @@ bool PosixSavedFiles::replaceFile(const std::string& path, const std::string& by
         ::close(fd);
         return false;
     };
+    // Before any byte is written, so the log is never readable by more users than it ends
+    // up with.
+    if (exists && !takeOverPermissions(fd, existing)) return fail(errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -148,12 +186,7 @@ bool PosixSavedFiles::replaceFile(const std::string& path, const std::string& by
         }
         done += static_cast<std::size_t>(n);
     }
-    // A file that existed keeps its permissions and, where we may set it, its owner.
-    mode_t mode = exists ? (existing.st_mode & 07777) : 0644;
-    if (exists && ::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
-        // Only a privileged user may give a file away; the permissions still carry over.
-    }
-    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return fail(errno);
+    if (::fsync(fd) != 0) return fail(errno);
     // Renamed while still locked, so a sweep by another save never takes it for a leftover.
     if (::rename(name.c_str(), target.c_str()) != 0) return fail(errno);
     if (::close(fd) != 0) {

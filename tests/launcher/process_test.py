@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""The program as a process: output that cannot be written, termination signals, leftovers of
-killed runs, and an instance folder named by the environment. Each row starts zlxdiag once.
+"""The program as a process: output that cannot be written, termination signals (also while
+output waits for its reader), leftovers of killed runs, and an instance folder named by the
+environment. Each row starts zlxdiag once.
   process_test.py PATH/TO/zlxdiag"""
 import os
+import select
 import signal
 import subprocess
 import sys
@@ -42,10 +44,16 @@ def run_with_stdout(args, stdout, close_stdout=False, extra_env=None, sigpipe=si
     return p.returncode, p.stderr.decode(errors="replace")
 
 
-# Output that cannot be written: the status says the run could not do its job.
+# Output that cannot be written: the status says the run could not do its job. With standard
+# output closed, no file the program opens (the instance folder's lock) takes its place.
+instance = os.path.join(work, "instance")
 modes = [("report", ["--report"], 2, "the report could not be written"),
          ("script", ["--headless", "--script", os.path.join(work, "short.script")], 2,
-          "the transcript could not be written")]
+          "the transcript could not be written"),
+         ("version", ["--version"], 2, "cannot write the output"),
+         ("help", ["--help"], 2, "cannot write the output"),
+         ("status", ["--status"], 2, "cannot write the output"),
+         ("watch", ["--watch", "--manual-clock", "--count", "3"], 2, "cannot write the output")]
 with open(os.path.join(work, "short.script"), "w") as f:
     f.write("tab 1\ndump top\n")
 for mode, args, status, message in modes:
@@ -55,6 +63,10 @@ for mode, args, status, message in modes:
     got = run_with_stdout(args, subprocess.DEVNULL, close_stdout=True)
     check(f"{mode} with standard output closed", got[0] == status and message in got[1],
           repr(got))
+    got = run_with_stdout(args, subprocess.DEVNULL, close_stdout=True,
+                          extra_env={"ZLXDIAG_INSTANCE_DIR": instance})
+    check(f"{mode} with standard output closed and ZLXDIAG_INSTANCE_DIR set",
+          got[0] == status and message in got[1], repr(got))
     reader, writer = os.pipe()
     os.close(reader)
     got = run_with_stdout(args, writer)
@@ -80,28 +92,75 @@ got = run_with_stdout(["--report"], subprocess.DEVNULL,
 check("report with ZLXDIAG_INSTANCE_DIR=/etc/passwd", got[0] == 2 and "is not a folder" in got[1],
       repr(got))
 
+def stop(p, signum, limit):
+    """Sends `signum` and returns the exit status, or that of SIGKILL after `limit` seconds."""
+    p.send_signal(signum)
+    try:
+        p.wait(timeout=limit)
+    except subprocess.TimeoutExpired:
+        p.kill()
+        p.wait()
+    return p.returncode
+
+
 # A killed run's private folder is removed at the next start; the run a signal ends removes its
 # own and ends with 128 + signal.
 stale = os.path.join(work, "zlxdiag-run-stale1")
 os.mkdir(stale, 0o700)
 open(os.path.join(stale, "lock"), "w").close()
-for signum in (signal.SIGTERM, signal.SIGINT):
-    p = subprocess.Popen([program, "--headless", "--script", script], stdout=subprocess.PIPE,
-                         stderr=subprocess.PIPE, env=env)
+# The window program runs a script drawn on the Qt front end where a display is named.
+front_ends = [("headless", ["--headless"], env)]
+if os.path.exists(os.path.join(os.path.dirname(program), "zlxdiag-window")):
+    front_ends.append(("Qt", [], dict(env, QT_QPA_PLATFORM="offscreen")))
+for (front_end, args, run_env), signum in [(f, s) for f in front_ends
+                                          for s in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP)]:
+    p = subprocess.Popen([program] + args + ["--script", script], stdout=subprocess.PIPE,
+                         stderr=subprocess.PIPE, env=run_env)
     p.stdout.readline()  # the first command's echo: the run is under way
     deadline = time.monotonic() + 20
     while not p.stdout.readline().startswith(b"> advance") and time.monotonic() < deadline:
         pass
-    p.send_signal(signum)
-    try:
-        p.wait(timeout=20)
-    except subprocess.TimeoutExpired:
-        p.kill()
-        p.wait()
-    check(f"{signum.name} ends a scripted run with 128 + signal", p.returncode == 128 + signum,
-          f"status {p.returncode}")
-    check(f"{signum.name} leaves no private folder behind", leftovers() == [], repr(leftovers()))
+    status = stop(p, signum, 20)
+    check(f"{signum.name} ends a {front_end} scripted run with 128 + signal",
+          status == 128 + signum, f"status {status}")
+    check(f"{signum.name} leaves no private folder of a {front_end} run", leftovers() == [],
+          repr(leftovers()))
     p.stdout.close()
+    p.stderr.close()
+
+# A request that came before --status printed its snapshot (here already waiting, held back,
+# when the program starts) ends the run with 128 + signal: nothing is printed that a script
+# could take for a result, and nothing is left behind.
+def pending_term():
+    signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM})
+    os.kill(os.getpid(), signal.SIGTERM)
+
+
+p = subprocess.run([program, "--status"], capture_output=True, env=env, preexec_fn=pending_term,
+                   timeout=120)
+check("a request before --status printed ends it with 128 + signal",
+      (p.returncode, p.stdout, leftovers()) == (128 + signal.SIGTERM, b"", []),
+      repr((p.returncode, p.stdout[:40], leftovers())))
+
+# A watch whose reader never reads ends at a request all the same, within a second, and leaves
+# nothing behind: the write it waits in is no reason to stay.
+for signum in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+    reader, writer = os.pipe()
+    p = subprocess.Popen([program, "--watch", "--manual-clock"], stdout=writer,
+                         stderr=subprocess.PIPE, env=env)
+    # Until the pipe takes no more, as the test's own end of it shows: then the watch waits for
+    # its reader.
+    full = select.poll()
+    full.register(writer, select.POLLOUT)
+    deadline = time.monotonic() + 60
+    while full.poll(10) and p.poll() is None and time.monotonic() < deadline:
+        pass
+    os.close(writer)
+    status = stop(p, signum, 10)
+    check(f"{signum.name} ends a watch whose output nobody reads", status == 0, f"status {status}")
+    check(f"{signum.name} leaves no private folder of a blocked watch", leftovers() == [],
+          repr(leftovers()))
+    os.close(reader)
     p.stderr.close()
 
 subprocess.run(["rm", "-rf", work])

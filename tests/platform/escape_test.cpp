@@ -24,6 +24,10 @@ TEST(EscapeControls, ControlsBidiAndBrokenUtf8BecomeVisibleEscapes) {
          "evil\xE2\x80\xAC.txt",
          "\\u202eevil\\u202c.txt"},
         {"\xE2\x81\xA6\xE2\x81\xA9\xE2\x80\x8E\xE2\x80\x8F", "\\u2066\\u2069\\u200e\\u200f"},
+        // The line and paragraph separators break lines as \n does.
+        {"a\xE2\x80\xA8"
+         "b\xE2\x80\xA9",
+         "a\\u2028b\\u2029"},
         {"\xE2\x80\x8B", "\xE2\x80\x8B"},  // zero width space: not a control
         {"\xFF\xC3(", "\\xff\\xc3("},
         {"\xEF\xBF\xBD", "\xEF\xBF\xBD"},  // a real U+FFFD stays
@@ -33,8 +37,8 @@ TEST(EscapeControls, ControlsBidiAndBrokenUtf8BecomeVisibleEscapes) {
         EXPECT_EQ(escapeControls(c.shown), c.shown) << "escaping twice changes nothing";
     }
     EXPECT_EQ(escapeControls("a\"b\\c\n", Escape::Yes), "a\\\"b\\\\c\\n");
-    EXPECT_EQ(escapeControls("line 1\n\x1B line 2", Escape::No, Escape::No),
-              "line 1\n\\x1b line 2");
+    EXPECT_EQ(escapeControls("line 1\n\x1B line 2\xE2\x80\xA8", Escape::No, Escape::No),
+              "line 1\n\\x1b line 2\\u2028");
 }
 
 }  // namespace

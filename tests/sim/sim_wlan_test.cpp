@@ -103,6 +103,31 @@ TEST_F(SimWlanTest, EnumeratesInterfacesInScenarioOrder) {
     EXPECT_TRUE(interfaces.empty());
 }
 
+// One answer serves every enumeration until the interfaces change; then the next one tells the
+// change.
+TEST(SimWlanEnum, AnEnumerationIsSharedUntilTheInterfacesChange) {
+    ManualClock clock;
+    CallLog log;
+    SimWlan wlan(scenarioFrom(kTwoInterfaces).wlan, clock, log);
+    WlanHandle handle = 0;
+    std::uint32_t negotiated = 0;
+    ASSERT_EQ(wlan.openHandle(2, negotiated, handle), kErrorSuccess);
+    std::shared_ptr<const WlanInterfaceSet> first, second, changed;
+    ASSERT_EQ(wlan.enumInterfaceSet(handle, first), kErrorSuccess);
+    ASSERT_EQ(wlan.enumInterfaceSet(handle, second), kErrorSuccess);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(first->find(kVendor), 0u);
+    EXPECT_EQ(first->find(Guid{}), std::nullopt);
+    ASSERT_TRUE(
+        wlan.updateInterface(kVendor, [](InterfaceScenario& i) { i.description = "Renamed"; }));
+    ASSERT_EQ(wlan.enumInterfaceSet(handle, changed), kErrorSuccess);
+    EXPECT_EQ(changed->interfaces().at(0).description, "Renamed");
+    EXPECT_EQ(first->interfaces().at(0).description, "Norvane ZLX 802.11n Wireless Adapter")
+        << "an answer never changes";
+    EXPECT_EQ(wlan.enumInterfaceSet(42, changed), kErrorInvalidHandle);
+    EXPECT_TRUE(changed->interfaces().empty());
+}
+
 TEST_F(SimWlanTest, CurrentConnectionCarriesTheInterfaceState) {
     std::vector<std::uint8_t> data;
     std::uint32_t valueType = 9;

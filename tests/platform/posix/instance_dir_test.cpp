@@ -53,6 +53,15 @@ TEST(InstanceFolderTest, OnlyAPrivateFolderOfThisUserIsTrusted) {
     EXPECT_THAT(refusal(file), HasSubstr("is not a folder"));
 
     EXPECT_THAT(refusal(dir.file("no/such/parent")), HasSubstr("cannot be created"));
+
+    // In a folder everybody may write to, only a sticky one keeps others from replacing it.
+    std::string shared = dir.file("shared");
+    ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 0777), 0);
+    EXPECT_THAT(refusal(shared + "/zlxdiag"),
+                HasSubstr("is in a folder that everybody may write to and that is not sticky"));
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    EXPECT_EQ(refusal(shared + "/zlxdiag"), "(trusted)");
 }
 
 TEST(InstanceFolderTest, AFolderOfAnotherUserIsRefused) {

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "support/temp_dir.h"
@@ -46,10 +47,37 @@ TEST(SavedFilesTest, ReplacesTheFileALinkPointsToAndKeepsItsPermissions) {
     EXPECT_EQ(contents(real), "new log");
     EXPECT_EQ(modeOf(real), 0600u);
 
-    ASSERT_TRUE(files.replaceFile(dir.file("new.txt"), "fresh", reason)) << reason;
-    EXPECT_EQ(modeOf(dir.file("new.txt")), 0644u);
-    // real.txt, log.txt and new.txt: no temporary file is left.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
+    // real.txt and log.txt: no temporary file is left.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+}
+
+// The umask decides a new file's permissions; a replaced file of the user's keeps its own but
+// never a set-user-ID or set-group-ID bit.
+TEST(SavedFilesTest, PermissionsFollowTheUmaskAndDropSetIdBits) {
+    struct Case {
+        mode_t umask;
+        std::optional<mode_t> existing;  // none: a new file
+        mode_t expected;
+    };
+    const Case cases[] = {
+        {077, std::nullopt, 0600}, {022, std::nullopt, 0644}, {002, std::nullopt, 0664},
+        {077, 0640, 0640},         {022, 06755, 0755},        {022, 01777 | 06000, 01777},
+    };
+    PosixSavedFiles files;
+    for (const Case& c : cases) {
+        zlx::testing::TempDir dir;
+        std::string path = dir.file("ZLXDiagnosticLog.txt");
+        if (c.existing) {
+            std::ofstream(path) << "old";
+            ASSERT_EQ(::chmod(path.c_str(), *c.existing), 0);
+        }
+        mode_t before = ::umask(c.umask);
+        std::string reason;
+        bool saved = files.replaceFile(path, "log", reason);
+        ::umask(before);
+        ASSERT_TRUE(saved) << reason;
+        EXPECT_EQ(modeOf(path), c.expected) << std::oct << c.umask << " " << c.expected;
+    }
 }
 
 TEST(SavedFilesTest, RefusesFoldersAndLinkLoopsWithAReasonAndLeavesNothingBehind) {
@@ -100,6 +128,31 @@ TEST(SavedFilesTest, ALinkOfAnotherUserInASharedFolderIsNotFollowed) {
     EXPECT_EQ(contents(victim), "secret");
     ASSERT_TRUE(files.replaceFile(own, "log", reason)) << reason;  // the user's own link
     EXPECT_EQ(contents(victim), "log");
+}
+
+// In a shared sticky folder a file of another user is not replaced: the save would keep that
+// user's ownership and mode, handing them the log.
+TEST(SavedFilesTest, AFileOfAnotherUserInASharedFolderIsNotReplaced) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+    zlx::testing::TempDir dir;
+    std::string shared = dir.file("shared");
+    ASSERT_EQ(::mkdir(shared.c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(shared.c_str(), 01777), 0);
+    std::string planted = shared + "/ZLXDiagnosticLog.txt";
+    std::ofstream(planted) << "planted";
+    ASSERT_EQ(::chown(planted.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(planted.c_str(), 06777), 0);
+
+    PosixSavedFiles files;
+    std::string reason;
+    EXPECT_FALSE(files.replaceFile(planted, "root's log", reason));
+    EXPECT_EQ(reason, "it belongs to another user in a folder everybody may write to");
+    EXPECT_EQ(contents(planted), "planted");
+    // A file of the folder's owner is theirs to hand out: it is replaced, without its set-ID
+    // bits.
+    ASSERT_EQ(::chown(shared.c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(files.replaceFile(planted, "root's log", reason)) << reason;
+    EXPECT_EQ(modeOf(planted), 0777u);
 }
 
 // A save killed part-way leaves its temporary; the next save to the folder removes it, but not

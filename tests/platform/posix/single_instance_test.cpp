@@ -5,7 +5,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <atomic>
+#include <filesystem>
 
+#include "platform/clock.h"
+#include "platform/posix/named_mutex.h"
 #include "support/temp_dir.h"
 
 namespace zlx::platform::posix {
@@ -69,6 +72,17 @@ TEST(SingleInstanceTest, CrashedHolderDoesNotBlockLaterCopies) {
     EXPECT_TRUE(later.requestActivation(1));
     EXPECT_TRUE(asked.load());
     next.setActivationHandler(nullptr);
+}
+
+// A link planted where a mutex's file goes is not followed: the file it names is not made.
+TEST(SingleInstanceTest, ANamedMutexDoesNotFollowALinkInItsPlace) {
+    TempDir dir;
+    std::filesystem::create_symlink(dir.file("elsewhere"), dir.file("Global_NIC.mutex"));
+    ManualClock clock;
+    PosixNamedMutexes mutexes(dir.path(), clock);
+    auto mutex = mutexes.create("Global/NIC");
+    EXPECT_EQ(mutex->wait(0), kWaitTimeout);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("elsewhere")));
 }
 
 }  // namespace
