@@ -77,6 +77,7 @@ Win32Error SimWlan::openHandle(std::uint32_t clientVersion, std::uint32_t& negot
                                WlanHandle& handle) {
     std::lock_guard lock(lock_);
     Win32Error result = scenario_.openResult;
+    if (result == kErrorSuccess) result = resultOf("WlanOpenHandle", result);
     handle = kNoWlanHandle;
     if (result == kErrorSuccess) negotiatedVersion = scenario_.negotiatedVersion;
     if (result == kErrorSuccess || scenario_.handleOnFailedOpen) {
@@ -115,7 +116,8 @@ Win32Error SimWlan::closeHandle(WlanHandle handle) {
 Win32Error SimWlan::enumInterfaces(WlanHandle handle, std::vector<WlanInterfaceInfo>& interfaces) {
     std::lock_guard lock(lock_);
     interfaces.clear();
-    Win32Error result = !isOpen(handle) ? kErrorInvalidHandle : scenario_.enumResult;
+    Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
+                                        : resultOf("WlanEnumInterfaces", scenario_.enumResult);
     if (result == kErrorSuccess) {
         for (const InterfaceScenario& i : scenario_.interfaces) {
             interfaces.push_back(
@@ -171,7 +173,7 @@ Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
     if (isOpen(handle)) {
         if (auto k = indexOf(interfaceGuid); !k)
             result = kErrorInvalidParameter;
-        else
+        else if (result = resultOf("WlanQueryInterface", kErrorSuccess); result == kErrorSuccess)
             result = queryLocked(liveLinks_[*k].at(scenario_.interfaces[*k], clock_.now()), opcode,
                                  data);
     }
@@ -190,7 +192,7 @@ Win32Error SimWlan::getProfileList(WlanHandle handle, const Guid& interfaceGuid,
     InterfaceScenario* iface = isOpen(handle) ? find(interfaceGuid) : nullptr;
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
                         : !iface        ? kErrorInvalidParameter
-                                        : iface->profileListResult;
+                                        : resultOf("WlanGetProfileList", iface->profileListResult);
     if (result == kErrorSuccess) {
         for (const ProfileScenario& p : iface->profiles) profiles.push_back({p.name, p.flags});
     }
@@ -209,7 +211,9 @@ Win32Error SimWlan::getProfile(WlanHandle handle, const Guid& interfaceGuid,
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
                         : !iface        ? kErrorInvalidParameter
                                         : kErrorNotFound;
-    if (iface) {
+    if (Win32Error forced = resultOf("WlanGetProfile", kErrorSuccess); iface && forced != 0) {
+        result = forced;
+    } else if (iface) {
         const auto& byName =
             profilesByName_[static_cast<std::size_t>(iface - scenario_.interfaces.data())];
         if (auto it = byName.find(profileName); it != byName.end()) {
@@ -233,7 +237,7 @@ Win32Error SimWlan::registerNotification(WlanHandle handle, std::uint32_t source
         std::lock_guard lock(lock_);
         if (!isOpen(handle))
             result = kErrorInvalidHandle;
-        else if (result == kErrorSuccess)
+        else if (result = resultOf("WlanRegisterNotification", result); result == kErrorSuccess)
             subscribed_.insert(handle);
     }
     if (result == kErrorSuccess) hub_->subscribe(handle, sourceMask, std::move(callback));
@@ -249,7 +253,8 @@ Win32Error SimWlan::setSecuritySettings(WlanHandle handle, std::uint32_t securab
     Win32Error result;
     {
         std::lock_guard lock(lock_);
-        result = isOpen(handle) ? kErrorSuccess : kErrorInvalidHandle;
+        result = isOpen(handle) ? resultOf("WlanSetSecuritySettings", kErrorSuccess)
+                                : kErrorInvalidHandle;
     }
     if (log_.kept())
         log_.record([handle, securableObject, sddl = std::string(sddl), result] {
