@@ -392,6 +392,22 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {9315, "Windows 2000 or Windows Server 2003"},
     {9316, "Windows XP"},
     {9317, "Windows XP Professional x64 Edition"},
+
+    // Failed Native Wifi calls, refused values, the network test, the saved log's adapter.
+    {9400, "The wireless service (WLAN AutoConfig) is not running (%s)."},
+    {9401, "The wireless service (WLAN AutoConfig) is not installed (%s)."},
+    {9402, "The wireless service (WLAN AutoConfig) did not answer (%s)."},
+    {9403, "Access denied (%s): without administrator rights Windows refuses the program's requests to the adapter until the diagnostic channel has been set up once."},
+    {9404, "Start the WLAN AutoConfig service (Services, or \"net start wlansvc\" as administrator), then run the tests again."},
+    {9405, "Add the Wireless LAN Service feature to Windows, then run the tests again."},
+    {9406, "Run ZLX Client Diagnostics once as administrator (right-click it, Run as administrator); after that it works without."},
+    {9407, "refused: %s"},
+    {9408, "No IP configuration found for this adapter."},
+    {9409, "The ping was cut off after %s seconds."},
+    {9410, "Adapter"},
+    {9411, "Interface"},
+    {9412, "The diagnostic channel could not be opened: %s"},
+    {9413, "The IP configuration of this machine could not be read."},
 });
 // clang-format on
 

@@ -96,6 +96,24 @@ inline constexpr int kStrEmptyValue = 9304;
 inline constexpr int kStrWithServicePack = 9305;
 inline constexpr int kStrWindowsVersionFirst = 9310;
 
+// A failed Native Wifi call as its cause ("%s" the Windows result code) and its remedy; a
+// value of the report that was refused; the network test's lookup of the adapter's IP
+// configuration; the ping cut off at its limit; the adapter in the saved log's header.
+inline constexpr int kStrServiceNotRunning = 9400;
+inline constexpr int kStrServiceNotInstalled = 9401;
+inline constexpr int kStrServiceFailed = 9402;
+inline constexpr int kStrAccessDenied = 9403;
+inline constexpr int kStrStartService = 9404;
+inline constexpr int kStrInstallService = 9405;
+inline constexpr int kStrRunAsAdministrator = 9406;
+inline constexpr int kStrValueRefused = 9407;
+inline constexpr int kStrNoIpConfiguration = 9408;
+inline constexpr int kStrPingCutOff = 9409;
+inline constexpr int kStrHeaderAdapter = 9410;
+inline constexpr int kStrHeaderInterface = 9411;
+inline constexpr int kStrEnterRefused = 9412;
+inline constexpr int kStrIpTablesUnreadable = 9413;
+
 // Diagnostic channel status codes 0 to 33 ("Reserved" and the texts after "[DiagServ]"):
 // code k is string 1045 + 2k, so the texts sit on the odd numbers 1045 to 1111.
 inline constexpr int kStrDiagStatusFirst = 1045;

@@ -4,6 +4,7 @@
 
 #include "platform/text.h"
 #include "resources/dialogs.h"
+#include "status/status_text.h"
 
 namespace zlx::status {
 
@@ -36,9 +37,12 @@ void DiagnosticsPage::refresh() {
 }
 
 void DiagnosticsPage::loadControls() {
-    for (const CounterControl& c : kCounterControls)
-        setItemText(c.control, std::to_string(counters_[c.slot]));
     const DiagnosticsSnapshot& s = snapshot_;
+    // Counters the statistics did not answer on this refresh are "none", as the command line
+    // prints them, never an older reading or a zero.
+    for (const CounterControl& c : kCounterControls)
+        setItemText(c.control,
+                    s.counterAnswered(c.slot) ? std::to_string(counters_[c.slot]) : noneText());
     setItemText(1165, s.cardName);
     setItemText(1166, s.macAddress);
     setItemText(1169, s.driver);

@@ -47,7 +47,9 @@ void LinkStatusPage::refresh() {
 void LinkStatusPage::showSnapshot() {
     const LinkSnapshot& s = snapshot_;
     AdvancedStatusDialog& a = advanced_;
-    setItemText(1179, s.profileName);
+    // A value that did not arrive reads "none", as the command line prints it.
+    auto shown = [](const std::string& text) { return text.empty() ? noneText() : text; };
+    setItemText(1179, shown(s.profileName));
     setItemText(1189, s.linkStatus);
     setItemText(1183, s.networkType);
     setItemText(1185, s.wirelessMode);
@@ -57,7 +59,7 @@ void LinkStatusPage::showSnapshot() {
     a.setText(1022, s.encryption);
     setItemText(1082, s.serverAuthentication);
     a.setText(1082, s.serverAuthentication);
-    setItemText(1162, s.ipAddress);
+    setItemText(1162, shown(s.ipAddress));
     setItemText(1192, s.radioStatus);
     showItem(1191, !s.radioStatus.empty());
     showItem(1192, !s.radioStatus.empty());

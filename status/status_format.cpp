@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "resources/string_table.h"
 #include "status/status_text.h"
+#include "wlan/failure_text.h"
 
 namespace zlx::status {
 
@@ -157,6 +158,7 @@ void putStatus(Sink& o, const StatusSnapshot& s) {
     o.put("bssid", v.bssid ? Json(macText(*v.bssid)) : Json(nullptr));
     o.put("profile", textOrNull(l.profileName));
     o.put("linkStatus", textOrNull(l.linkStatus));
+    o.put("wirelessServiceResult", Json(l.serviceResult));
     o.put("networkType", textOrNull(l.networkType));
     o.put("wirelessMode", textOrNull(l.wirelessMode));
     o.put("channel", orNull(v.channel));
@@ -178,9 +180,10 @@ void putStatus(Sink& o, const StatusSnapshot& s) {
     o.put("upTimeSeconds", orNull(v.upTimeSeconds));
     o.put("ipAddress", textOrNull(l.ipAddress));
     const DiagnosticsSnapshot& d = s.diagnostics;
+    o.put("driverAccessDenied", Json(d.driverAccessDenied));
     o.open("counters");
     for (const Counter& c : kCounters)
-        o.put(c.key, d.statisticsAnswered ? Json(d.counters[c.slot]) : Json(nullptr));
+        o.put(c.key, d.counterAnswered(c.slot) ? Json(d.counters[c.slot]) : Json(nullptr));
     o.close();
 }
 
@@ -267,12 +270,16 @@ std::string formatStatusText(const StatusSnapshot& s) {
     rows.insert(rows.end(), std::begin(advanced), std::end(advanced));
     for (const Counter& c : kCounters)
         if (c.shown)
-            rows.emplace_back(label(c.labelId), d.statisticsAnswered
+            rows.emplace_back(label(c.labelId), d.counterAnswered(c.slot)
                                                     ? std::to_string(d.counters[c.slot])
                                                     : noneText());
     std::size_t width = 0;
     for (const auto& row : rows) width = std::max(width, codePoints(row.first));
     std::string out = s.adapterDescription.empty() ? noneText() : s.adapterDescription;
+    // The values the driver refused read "none" below; this says why, and what helps.
+    if (d.driverAccessDenied)
+        out += "\n" + wlan::wlanFailureText(platform::kErrorAccessDenied) + "\n" +
+               wlan::wlanFailureAdvice(platform::kErrorAccessDenied);
     out += "\n\n";
     for (const auto& [name, value] : rows) {
         out += name + std::string(width - codePoints(name), ' ') + " : ";
