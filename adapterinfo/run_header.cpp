@@ -37,11 +37,17 @@ std::vector<HeaderLine> runHeaderLines(const RunHeader& header) {
     auto line = [](int id, const char* fallback, const std::string& value) {
         return HeaderLine{resources::stringOr(id, fallback), valueOrNone(value)};
     };
-    return {line(resources::kStrHeaderStarted, "Started", header.startedAt),
-            line(resources::kStrHeaderComputer, "Computer", header.computerName),
-            line(resources::kStrHeaderVersion, "Program version", header.programVersion),
-            line(resources::kStrHeaderWindows, "Windows",
-                 windowsVersionText(header.osVersionCode, header.servicePackMajor))};
+    std::vector<HeaderLine> lines = {
+        line(resources::kStrHeaderStarted, "Started", header.startedAt),
+        line(resources::kStrHeaderComputer, "Computer", header.computerName),
+        line(resources::kStrHeaderVersion, "Program version", header.programVersion),
+        line(resources::kStrHeaderWindows, "Windows",
+             windowsVersionText(header.osVersionCode, header.servicePackMajor))};
+    if (header.namesAdapter) {
+        lines.push_back(line(resources::kStrHeaderAdapter, "Adapter", header.adapter));
+        lines.push_back(line(resources::kStrHeaderInterface, "Interface", header.interfaceGuid));
+    }
+    return lines;
 }
 
 }  // namespace
