@@ -25,6 +25,7 @@ void gatherAll(const GatherContext& context, AdapterInfo& info) {
 AdapterDetails AdapterDetails::copyValues() const {
     AdapterDetails copy;
     copy.status = status;
+    copy.serviceResult = serviceResult;
     copy.profileName = profileName;
     copy.macAddress = macAddress;
     copy.adapterName = adapterName;
@@ -47,6 +48,7 @@ AdapterDetails buildAdapterDetails(const GatherContext& context,
     AdapterDetails details;
     details.client = std::make_unique<wlan::ClientHandle>(context.platform.wlan);
     details.status = details.client->result();
+    details.serviceResult = details.client->result();
     details.requestedName = requestedName;
 
     // Another thread may change the selection meanwhile: one reading serves the whole build.

@@ -26,6 +26,9 @@ struct AdapterDetails {
     // The result of the last Native Wifi call made for the snapshot (the open, then the radio
     // query); consumers store the results of their own queries here.
     std::uint32_t status = 0;
+    // The result of opening that handle: not 0 when there was no wireless service to ask
+    // (wlan::serviceUnavailable), so nothing below was read from it.
+    std::uint32_t serviceResult = 0;
     std::string profileName;
     std::string macAddress;  // "00-21-6A-4B-7C-11"
     std::string adapterName;

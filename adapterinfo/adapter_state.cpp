@@ -49,6 +49,8 @@ bool storeConnection(AdapterStateContext c, wlan::LinkStatus& link,
     if (connection.result != platform::kErrorSuccess) return false;
     const auto& association = connection.associationAttributes;
     std::copy_n(association.begin() + kSsidOffset, link.ssid.size(), link.ssid.begin());
+    link.ssidLength = std::min<std::uint32_t>(platform::loadLe<std::uint32_t>(association, 0),
+                                              static_cast<std::uint32_t>(link.ssid.size()));
     link.networkType = wlan::networkTypeOf(platform::loadLe<std::uint32_t>(association, 36));
     answered.txRate = c.driver.queryTxRate(link.txRate) ? 1 : 0;
     answered.rxRate = c.driver.queryRxRate(link.rxRate) ? 1 : 0;
@@ -64,6 +66,7 @@ bool storeConnection(AdapterStateContext c, wlan::LinkStatus& link,
 
 void storeNotConnected(wlan::LinkStatus& link) {
     link.ssid.fill(0);
+    link.ssidLength = 0;
     link.networkType = 2;
     link.txRate = 0;
     link.rxRate = 0;
@@ -170,7 +173,8 @@ void refreshTxPowerAndValidity(AdapterStateContext c) {
 
 bool refreshStatistics(AdapterStateContext c) {
     wlan::LinkStatistics& statistics = c.records.statistics;
-    if (auto counters = c.driver.queryStatistics()) statistics.privateCounters = *counters;
+    const auto counters = c.driver.queryStatistics();
+    if (counters) statistics.privateCounters = *counters;
 
     wlan::InterfaceQuery query(c.app.platform.wlan, c.app.selection.selectedInterface);
     std::optional<platform::WlanStatistics> answer;
@@ -178,11 +182,23 @@ bool refreshStatistics(AdapterStateContext c) {
         answer = platform::decodeStatistics(query.data());
     if (!answer) {
         c.records.validity = {};
+        c.records.displayAnswered = {};
         return false;
     }
     applyInterfaceStatistics(*answer, statistics);
     c.records.displayBlock = displayBlockOf(statistics);
+    c.records.displayAnswered = answeredSlotsOf(counters.has_value(), !answer->phys.empty());
     return true;
+}
+
+StatisticsAnswered answeredSlotsOf(bool driverAnswered, bool withPhys) {
+    StatisticsAnswered answered{};
+    for (std::size_t slot : {0, 13}) answered[slot] = true;
+    for (std::size_t slot : {7, 10, 20}) answered[slot] = withPhys;
+    answered[6] = withPhys || driverAnswered;
+    for (std::size_t slot : {8, 11, 12, 18, 19}) answered[slot] = driverAnswered;
+    for (std::size_t slot = 21; slot <= 33; ++slot) answered[slot] = driverAnswered;
+    return answered;
 }
 
 void applyInterfaceStatistics(const platform::WlanStatistics& answer,

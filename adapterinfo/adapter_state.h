@@ -25,6 +25,8 @@ struct AdapterState {
 
 inline constexpr std::size_t kStatisticsSlots = 34;
 using StatisticsDisplayBlock = std::array<std::uint64_t, kStatisticsSlots>;
+// Which slots of the display block the last statistics refresh answered.
+using StatisticsAnswered = std::array<bool, kStatisticsSlots>;
 
 // The link records of one program run. They outlive every page, so a page made again shows
 // the last counters it had.
@@ -34,6 +36,7 @@ struct LinkRecords {
     wlan::LinkStatistics statistics;
     wlan::StatusValidity validity;
     StatisticsDisplayBlock displayBlock{};
+    StatisticsAnswered displayAnswered{};
     // The interfaces the Diagnostics page's selection visits, listed once per run.
     std::unique_ptr<wlan::InterfaceList> diagnosticsInterfaces;
 };
@@ -58,7 +61,12 @@ void refreshLinkStatus(AdapterStateContext c);
 // refresh.
 void refreshTxPowerAndValidity(AdapterStateContext c);
 // False, with every validity flag cleared, when the service's statistics cannot be read.
+// Slots whose source did not answer (the driver's counters refused, no PHY reported) are
+// marked unanswered in the records' displayAnswered.
 bool refreshStatistics(AdapterStateContext c);
+// The slots the interface statistics fill (the PHY sums only with PHYs), and those of the
+// driver's private counters when they answered; frames retried comes from either.
+StatisticsAnswered answeredSlotsOf(bool driverAnswered, bool withPhys);
 
 // The received signal strength in dBm while the interface is connected; the result code of the
 // last query goes into the adapter state.

@@ -37,11 +37,17 @@ std::vector<HeaderLine> runHeaderLines(const RunHeader& header) {
     auto line = [](int id, const char* fallback, const std::string& value) {
         return HeaderLine{resources::stringOr(id, fallback), valueOrNone(value)};
     };
-    return {line(resources::kIdsHeaderStarted, "Started", header.startedAt),
-            line(resources::kIdsHeaderComputer, "Computer", header.computerName),
-            line(resources::kIdsHeaderVersion, "Program version", header.programVersion),
-            line(resources::kIdsHeaderWindows, "Windows",
-                 windowsVersionText(header.osVersionCode, header.servicePackMajor))};
+    std::vector<HeaderLine> lines = {
+        line(resources::kIdsHeaderStarted, "Started", header.startedAt),
+        line(resources::kIdsHeaderComputer, "Computer", header.computerName),
+        line(resources::kIdsHeaderVersion, "Program version", header.programVersion),
+        line(resources::kIdsHeaderWindows, "Windows",
+             windowsVersionText(header.osVersionCode, header.servicePackMajor))};
+    if (header.namesAdapter) {
+        lines.push_back(line(resources::kIdsHeaderAdapter, "Adapter", header.adapter));
+        lines.push_back(line(resources::kIdsHeaderInterface, "Interface", header.interfaceGuid));
+    }
+    return lines;
 }
 
 }  // namespace

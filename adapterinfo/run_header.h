@@ -22,6 +22,10 @@ struct RunHeader {
     std::uint32_t servicePackMajor = 0;
     // The start in seconds since 1970 (UTC); nothing when the offset is not known.
     std::optional<std::int64_t> startedUnixSeconds;
+    // The adapter the run tested and its interface GUID, for the saved log (the report has
+    // lines of its own for them); their lines are written only when namesAdapter is set.
+    bool namesAdapter = false;
+    std::string adapter, interfaceGuid;
 };
 
 // `startedLocal` is the machine's local time when the run started, as its clock gave it. The

@@ -3,6 +3,7 @@
 #include "clientsuite/connection_checks.h"
 #include "clientsuite/hardware_checks.h"
 #include "clientsuite/network_check.h"
+#include "wlan/failure_text.h"
 
 namespace zlx::clientsuite {
 
@@ -18,9 +19,16 @@ TestSuite::TestSuite() {
 
 bool runClientTests(const TestSuite& suite, adapterinfo::AdapterDetails& details,
                     TestRunEnvironment& env) {
+    // Without the wireless service every test would judge values it never read: each says
+    // the true cause instead, after waiting for somewhere to report as the driver test does.
+    const bool noService = wlan::serviceUnavailable(details.serviceResult);
+    if (noService && !env.sink.waitForWindow()) return false;
     for (const auto& test : suite.tests()) {
         if (env.stop.stopRequested()) return false;
-        test->run(details, env);
+        if (noService)
+            test->failForService(details.serviceResult, env.sink);
+        else
+            test->run(details, env);
         if (!env.stop.sleepFor(env.clock, kPauseBetweenTests)) return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "clientsuite/connection_checks.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/bytes.h"
@@ -8,6 +9,7 @@
 #include "resources/string_table.h"
 #include "wlan/client_handle.h"
 #include "wlan/interfaces.h"
+#include "wlan/network_name.h"
 
 namespace zlx::clientsuite {
 
@@ -25,12 +27,13 @@ bool authenticationNotJudged(std::uint32_t algorithm) {
 
 std::string ssidTextOf(platform::CodePages& codePages, const std::uint8_t* attributes,
                        std::size_t size) {
-    std::string octets;
-    for (std::size_t i = kSsidOffset; i < size && i < kSsidOffset + kSsidMaxOctets; ++i) {
-        if (attributes[i] == 0) break;
-        octets += static_cast<char>(attributes[i]);
-    }
-    return codePages.ansiToUtf8(octets);
+    if (size < kSsidOffset) return {};
+    // uSSIDLength, then the octets: a zero octet is part of the name, not its end.
+    std::size_t length = platform::loadLe<std::uint32_t>(std::span(attributes, size), 0);
+    length = std::min({length, kSsidMaxOctets, size - kSsidOffset});
+    return wlan::networkNameText(
+        std::string_view(reinterpret_cast<const char*>(attributes) + kSsidOffset, length),
+        codePages);
 }
 
 AuthenticationJudgement judgeAuthentication(const ConnectionFacts& facts) {

@@ -39,8 +39,8 @@ struct ConnectionFacts {
 
 AuthenticationJudgement judgeAuthentication(const ConnectionFacts& facts);
 
-// The SSID octets of association attributes in their wire layout, up to the first zero octet
-// and at most 32, as ANSI text.
+// The SSID of association attributes in their wire layout: as many octets as its length says
+// (at most 32, zero octets included), as text (wlan::networkNameText).
 std::string ssidTextOf(platform::CodePages& codePages, const std::uint8_t* attributes,
                        std::size_t size);
 

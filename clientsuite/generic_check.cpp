@@ -2,6 +2,7 @@
 
 #include "resources/string_table.h"
 #include "testwindow/line_format.h"
+#include "wlan/failure_text.h"
 
 namespace zlx::clientsuite {
 
@@ -18,6 +19,13 @@ void GenericTest::reset() {
 
 void GenericTest::run(adapterinfo::AdapterDetails&, TestRunEnvironment&) {
     status_ = TestStatus::Failed;
+}
+
+void GenericTest::failForService(std::uint32_t openResult, TestSink& sink) {
+    status_ = TestStatus::Failed;
+    resultText_ = wlan::wlanFailureText(openResult);
+    advice_ = wlan::wlanFailureAdvice(openResult);
+    postTestBlock(sink);
 }
 
 void GenericTest::loadTexts(int nameId, int descriptionId) {

@@ -87,6 +87,12 @@ class GenericTest {
     void postTail(TestSink& sink) const;
     void postTestBlock(TestSink& sink) const;
 
+  public:
+    // The test cannot run: there was no wireless service to ask. Fails with the cause
+    // (wlan::wlanFailureText) and its remedy as the advice, and reports the block.
+    void failForService(std::uint32_t openResult, TestSink& sink);
+
+  protected:
     std::string name_;
     std::string description_;
     std::string resultText_;

@@ -1,5 +1,6 @@
 #include "clientsuite/network_check.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/text.h"
@@ -70,16 +71,29 @@ void NetworkTest::reset() {
     dhcpEnabled_ = 0;
 }
 
-bool NetworkTest::readSettings(const adapterinfo::AdapterDetails& details,
-                               platform::Platform& platform) {
+NetworkTest::Settings NetworkTest::readSettings(const adapterinfo::AdapterDetails& details,
+                                                platform::Platform& platform,
+                                                const platform::Guid& interfaceGuid) {
+    // The table may grow between the size query and the read: ask again with the new size,
+    // a few times, as the documented loop does.
+    constexpr int kTries = 4;
     std::uint32_t needed = 0;
     std::vector<platform::IpAdapterInfo> adapters;
-    if (platform.ipHelper.adaptersInfo(0, needed, adapters) != platform::kErrorBufferOverflow)
-        return false;
-    if (platform.ipHelper.adaptersInfo(needed, needed, adapters) != platform::kErrorSuccess)
-        return false;
+    platform::Win32Error result = platform::kErrorBufferOverflow;
+    for (int i = 0; i < kTries && result == platform::kErrorBufferOverflow; ++i)
+        result = platform.ipHelper.adaptersInfo(needed, needed, adapters);
+    // An empty table (ERROR_NO_DATA) is read well enough: this adapter is not in it.
+    if (result == platform::kErrorNoData) return Settings::NotFound;
+    if (result != platform::kErrorSuccess) return Settings::Unreadable;
+    // IP Helper names an adapter by its interface's GUID, in braces.
+    const std::string guidName = "{" + platform::formatGuid(interfaceGuid) + "}";
+    auto matches = [&](const platform::IpAdapterInfo& adapter) {
+        return details.macAddress.empty()
+                   ? sameIgnoringCase(adapter.adapterName, guidName)
+                   : sameIgnoringCase(formatPhysicalAddress(adapter.address), details.macAddress);
+    };
     for (const platform::IpAdapterInfo& adapter : adapters) {
-        if (!sameIgnoringCase(formatPhysicalAddress(adapter.address), details.macAddress)) continue;
+        if (!matches(adapter)) continue;
         auto first = [&](const std::vector<std::string>& list) {
             return list.empty() ? std::string() : platform.codePages.ansiToUtf8(list.front());
         };
@@ -87,9 +101,9 @@ bool NetworkTest::readSettings(const adapterinfo::AdapterDetails& details,
         maskText_ = first(adapter.ipMasks);
         gatewayText_ = platform.codePages.ansiToUtf8(adapter.gateway);
         dhcpEnabled_ = adapter.dhcpEnabled;
-        return true;
+        return Settings::Read;
     }
-    return false;
+    return Settings::NotFound;
 }
 
 void NetworkTest::appendSettings(const adapterinfo::AdapterDetails& details) {
@@ -149,8 +163,10 @@ void NetworkTest::runPing(const std::string& target, TestRunEnvironment& env) {
         appendDetail(resources::stringOr(resources::kIdsPingNotStarted, ""));
         return;
     }
-    // A ping that did not end in time has no answer to judge; the test stands as it is.
-    if (ping.timedOut || ping.stopped) return;
+    // A ping the program's end stopped has no answer to judge. One still running at the
+    // limit (a silent gateway outlasts it: 4 echoes of up to 4 s each) is judged by what it
+    // printed until then, like a finished one.
+    if (ping.stopped) return;
     const std::string& output = ping.output;
     bool answered = false;
     std::size_t start = 0;
@@ -162,12 +178,20 @@ void NetworkTest::runPing(const std::string& target, TestRunEnvironment& env) {
             answered = answered || isEchoReply(line);
             // The program's output is text from outside, like the names: no control character
             // or direction mark reaches the window or the saved log.
-            appendDetail(platform::displaySafeName(
-                withoutTrailingSpace(env.platform.codePages.oemToUtf8(line))));
+            // The system's ping separates fields with tabs: they are spacing, not controls.
+            std::string text = env.platform.codePages.oemToUtf8(line);
+            std::replace(text.begin(), text.end(), '\t', ' ');
+            appendDetail(platform::displaySafeName(withoutTrailingSpace(text)));
         }
         start = end + 1;
     }
     if (ping.outputCut) appendDetail(resources::stringOr(resources::kIdsPingOutputCut, ""));
+    if (ping.timedOut) {
+        std::string text = resources::stringOr(resources::kIdsPingCutOff, "%s");
+        if (auto at = text.find("%s"); at != std::string::npos)
+            text.replace(at, 2, std::to_string(kPingLimit / 1000));
+        appendDetail(text);
+    }
     if (answered) return;
     status_ = TestStatus::Failed;
     resultText_ = resources::stringOr(resources::kIdsGatewayDidNotAnswer, "");
@@ -179,12 +203,16 @@ void NetworkTest::run(adapterinfo::AdapterDetails& details, TestRunEnvironment& 
     env.sink.busy(true);
     std::string target;
     if (details.hasAdapterName != 0 && details.radioOn != 0) {
-        if (readSettings(details, env.platform)) {
+        Settings read = readSettings(details, env.platform, env.selectedInterface);
+        if (read == Settings::Read) {
             target = pickPingTarget(gatewayText_);
             applyVerdict(checkAddressing(ipText_, target, maskText_, dhcpEnabled_ != 0), details);
         } else {
+            // No program is run: the words say what did not work.
             status_ = TestStatus::Aborted;
-            appendDetail(resources::stringOr(resources::kIdsConfigurationUnreadable, ""));
+            appendDetail(read == Settings::NotFound
+                             ? resources::stringOr(resources::kIdsNoIpConfiguration, "")
+                             : resources::stringOr(resources::kIdsIpTablesUnreadable, ""));
         }
     }
     if (status_ == TestStatus::Passed) {

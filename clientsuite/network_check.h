@@ -20,8 +20,11 @@ class NetworkTest final : public GenericTest {
     void run(adapterinfo::AdapterDetails& details, TestRunEnvironment& env) override;
 
   private:
-    // False when the IP configuration cannot be read or has no adapter with this MAC address.
-    bool readSettings(const adapterinfo::AdapterDetails& details, platform::Platform& platform);
+    // The IP configuration of the adapter with this MAC address, or, when the MAC address is
+    // unknown or matches none, of the one IP Helper names by the interface's GUID.
+    enum class Settings { Read, Unreadable, NotFound };
+    Settings readSettings(const adapterinfo::AdapterDetails& details, platform::Platform& platform,
+                          const platform::Guid& interfaceGuid);
     void applyVerdict(AddressVerdict verdict, const adapterinfo::AdapterDetails& details);
     void appendSettings(const adapterinfo::AdapterDetails& details);
     void runPing(const std::string& target, TestRunEnvironment& env);

@@ -41,6 +41,7 @@ std::optional<ReportAdapter> chooseReportAdapter(context::AppContext& ctx,
                                                  const std::optional<std::string>& name) {
     ReportAdapter adapter;
     wlan::InterfaceList interfaces(ctx.platform.wlan, ctx.platform.rpc);
+    adapter.listResult = interfaces.result();
     std::optional<std::size_t> index;
     if (name) {
         std::string guid = *name;

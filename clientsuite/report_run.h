@@ -25,6 +25,8 @@ struct ReportAdapter {
     context::WlanSelection selection;
     std::string guidText;
     AdapterChoice choice = AdapterChoice::NoInterface;
+    // The result of listing the interfaces (opening the client handle, then enumerating).
+    platform::Win32Error listResult = platform::kErrorSuccess;
 };
 
 // The adapter the report tests: the interface whose description or GUID (letter case, and a

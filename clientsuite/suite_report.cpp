@@ -7,6 +7,7 @@
 
 #include "platform/text.h"
 #include "testwindow/line_format.h"
+#include "wlan/failure_text.h"
 
 namespace zlx::clientsuite {
 
@@ -47,9 +48,10 @@ struct AdapterField {
     std::string value;
 };
 
-// How the adapter was chosen: the JSON word and the text's words.
-std::pair<const char*, const char*> choiceWords(AdapterChoice choice) {
-    switch (choice) {
+// How the adapter was chosen: the JSON word and the text's words. Without the wireless
+// service nobody could tell whether the machine has an interface: the words say why.
+std::pair<std::string, std::string> choiceWords(const ReportAdapter& adapter) {
+    switch (adapter.choice) {
         case AdapterChoice::FirstInterface:
             return {"firstInterface", "the first wireless interface"};
         case AdapterChoice::Named:
@@ -57,14 +59,22 @@ std::pair<const char*, const char*> choiceWords(AdapterChoice choice) {
         case AdapterChoice::NoInterface:
             break;
     }
+    if (adapter.listResult != platform::kErrorSuccess)
+        return {"serviceFailed", "none: " + wlan::wlanFailureText(adapter.listResult)};
     return {"noInterface", "none: the machine has no wireless interface"};
+}
+
+// The radio's word: "none" when the service could not be asked.
+std::string radioWord(const ClientReport& report) {
+    if (wlan::serviceUnavailable(report.details.serviceResult)) return adapterinfo::valueOrNone({});
+    return report.details.radioOn ? "on" : "off";
 }
 
 std::vector<AdapterField> adapterFields(const ClientReport& report) {
     const adapterinfo::AdapterDetails& d = report.details;
     return {{"description", "Adapter", d.requestedName},
             {"interfaceGuid", "Interface", report.adapter.guidText},
-            {"chosenBy", "Chosen by", choiceWords(report.adapter.choice).second},
+            {"chosenBy", "Chosen by", choiceWords(report.adapter).second},
             {"name", "Name", d.adapterName},
             {"macAddress", "MAC address", d.macAddress},
             {"ipAddress", "IP address", d.ipAddress},
@@ -108,7 +118,7 @@ std::string formatReportText(const ClientReport& report) {
     auto line = [&out](const std::string& text) { out += platform::escapeControls(text) + "\n"; };
     for (const AdapterField& field : adapterFields(report))
         if (field.label) line(std::string(field.label) + ": " + valueOrNone(field.value));
-    line(std::string("Radio: ") + (report.details.radioOn ? "on" : "off"));
+    line("Radio: " + radioWord(report));
     for (const auto& test : report.suite.tests()) {
         out += "\n";
         line(test->name() + ": " + statusWord(test->status()));
@@ -130,8 +140,12 @@ std::string formatReportText(const ClientReport& report) {
 std::string formatReportJson(const ClientReport& report) {
     nlohmann::ordered_json adapter = nlohmann::ordered_json::object();
     for (const AdapterField& field : adapterFields(report)) adapter[field.key] = field.value;
-    adapter["chosenBy"] = choiceWords(report.adapter.choice).first;
-    adapter["radioOn"] = report.details.radioOn != 0;
+    adapter["chosenBy"] = choiceWords(report.adapter).first;
+    adapter["wirelessServiceResult"] = report.adapter.listResult;
+    if (wlan::serviceUnavailable(report.details.serviceResult))
+        adapter["radioOn"] = nullptr;
+    else
+        adapter["radioOn"] = report.details.radioOn != 0;
     nlohmann::ordered_json tests = nlohmann::ordered_json::array();
     for (const auto& test : report.suite.tests()) {
         nlohmann::ordered_json entry;

@@ -19,6 +19,16 @@ std::string displayName(const Environment& environment) {
     return "\"" + (wayland.empty() ? environment("DISPLAY") : wayland) + "\"";
 }
 
+bool printsToConsole(const std::vector<std::string>& arguments) {
+    try {
+        const LaunchOptions o = parseLaunchOptions(arguments);
+        return o.help || o.version || o.report || o.status || o.watch || o.headless ||
+               o.scriptPath.has_value();
+    } catch (const UsageError&) {
+        return true;
+    }
+}
+
 FrontEnd chooseFrontEnd(const LaunchOptions& options, bool displayAvailable) {
     if (options.headless) return FrontEnd::Text;
     // Pictures and transcripts must not depend on the screen, so a script draws offscreen

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "launcher/options.h"
 
@@ -28,6 +29,11 @@ enum class FrontEnd {
 
 // The report, the help and the version end before this is asked.
 FrontEnd chooseFrontEnd(const LaunchOptions& options, bool displayAvailable);
+
+// Whether a run with these arguments prints to the standard streams: every mode but the
+// plain window does (a usage error too). The Windows GUI program takes its parent's console
+// only then, so that closing that console or pressing Ctrl+C in it never ends a window.
+bool printsToConsole(const std::vector<std::string>& arguments);
 
 // The window program's file name, found beside zlxdiag or in its installed folder. On Windows
 // it is the GUI program beside the console twin zlxdiag.com.

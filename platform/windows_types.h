@@ -20,6 +20,7 @@ inline constexpr Win32Error kErrorNotEnoughMemory = 8;
 inline constexpr Win32Error kErrorBadLength = 24;
 inline constexpr Win32Error kErrorNotSupported = 50;
 inline constexpr Win32Error kErrorInvalidParameter = 87;
+inline constexpr Win32Error kErrorModNotFound = 126;
 inline constexpr Win32Error kErrorInsufficientBuffer = 122;
 inline constexpr Win32Error kErrorBufferOverflow = 111;
 inline constexpr Win32Error kErrorMoreData = 234;

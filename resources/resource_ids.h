@@ -547,4 +547,22 @@ inline constexpr int kIdsWithServicePack = 9305;
 // The Windows version classification as words: code k is string 9310 + k.
 inline constexpr int kIdsWindowsVersionFirst = 9310;
 
+// A failed Native Wifi call as its cause ("%s" the Windows result code) and its remedy; a
+// value of the report that was refused; the network test's lookup of the adapter's IP
+// configuration; the ping cut off at its limit; the adapter in the saved log's header.
+inline constexpr int kIdsServiceNotRunning = 9400;
+inline constexpr int kIdsServiceNotInstalled = 9401;
+inline constexpr int kIdsServiceFailed = 9402;
+inline constexpr int kIdsAccessDenied = 9403;
+inline constexpr int kIdsStartService = 9404;
+inline constexpr int kIdsInstallService = 9405;
+inline constexpr int kIdsRunAsAdministrator = 9406;
+inline constexpr int kIdsValueRefused = 9407;
+inline constexpr int kIdsNoIpConfiguration = 9408;
+inline constexpr int kIdsPingCutOff = 9409;
+inline constexpr int kIdsHeaderAdapter = 9410;
+inline constexpr int kIdsHeaderInterface = 9411;
+inline constexpr int kIdsEnterRefused = 9412;
+inline constexpr int kIdsIpTablesUnreadable = 9413;
+
 }  // namespace zlx::resources

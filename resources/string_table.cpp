@@ -397,6 +397,22 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {kIdsWindowsVersionFirst + 5, "Windows 2000 or Windows Server 2003"},
     {kIdsWindowsVersionFirst + 6, "Windows XP"},
     {kIdsWindowsVersionFirst + 7, "Windows XP Professional x64 Edition"},
+
+    // Failed Native Wifi calls, refused values, the network test, the saved log's adapter.
+    {kIdsServiceNotRunning, "The wireless service (WLAN AutoConfig) is not running (%s)."},
+    {kIdsServiceNotInstalled, "The wireless service (WLAN AutoConfig) is not installed (%s)."},
+    {kIdsServiceFailed, "The wireless service (WLAN AutoConfig) did not answer (%s)."},
+    {kIdsAccessDenied, "Access denied (%s): without administrator rights Windows refuses the program's requests to the adapter until the diagnostic channel has been set up once."},
+    {kIdsStartService, "Start the WLAN AutoConfig service (Services, or \"net start wlansvc\" as administrator), then run the tests again."},
+    {kIdsInstallService, "Add the Wireless LAN Service feature to Windows, then run the tests again."},
+    {kIdsRunAsAdministrator, "Run ZLX Client Diagnostics once as administrator (right-click it, Run as administrator); after that it works without."},
+    {kIdsValueRefused, "refused: %s"},
+    {kIdsNoIpConfiguration, "No IP configuration found for this adapter."},
+    {kIdsPingCutOff, "The ping was cut off after %s seconds."},
+    {kIdsHeaderAdapter, "Adapter"},
+    {kIdsHeaderInterface, "Interface"},
+    {kIdsEnterRefused, "The diagnostic channel could not be opened: %s"},
+    {kIdsIpTablesUnreadable, "The IP configuration of this machine could not be read."},
 });
 // clang-format on
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -213,8 +214,16 @@ struct InterfaceScenario {
     LinkDynamics dynamics;
 };
 
+// The Native Wifi calls a scenario may give a result for (WlanScenario::callResults).
+inline constexpr const char* kWlanCallNames[] = {
+    "WlanOpenHandle", "WlanEnumInterfaces", "WlanQueryInterface",       "WlanGetProfileList",
+    "WlanGetProfile", "WlanIhvControl",     "WlanRegisterNotification", "WlanSetSecuritySettings"};
+
 struct WlanScenario {
     Win32Error openResult = 0;
+    // Calls that answer with this result instead of their own (when their handle is open),
+    // by name: a standard user's WlanIhvControl refused with ERROR_ACCESS_DENIED, for instance.
+    std::map<std::string, Win32Error, std::less<>> callResults;
     std::uint32_t negotiatedVersion = 2;
     bool handleOnFailedOpen = false;
     Win32Error enumResult = 0;

@@ -156,7 +156,26 @@ void readConnection(ObjectReader& r, ConnectionScenario& c) {
 }
 
 void readWlan(ObjectReader& r, WlanScenario& w) {
+    if (r.has("service") && r.has("openResult"))
+        failAt(childPointer(r.pointer(), "service"), "give either \"service\" or \"openResult\"");
+    // A stopped service refuses every client; without the Native Wifi library there is no
+    // service to ask.
+    r.optional("service", [&](const Node& n) {
+        const std::string state = readString(n);
+        if (state == "stopped")
+            w.openResult = kErrorServiceNotActive;
+        else if (state == "absent")
+            w.openResult = kErrorModNotFound;
+        else if (state != "running")
+            failAt(n.pointer,
+                   "expected \"running\", \"stopped\" or \"absent\", got \"" + state + "\"");
+    });
     r.number("openResult", w.openResult);
+    r.object("callResults", [&](ObjectReader& calls) {
+        for (const char* name : kWlanCallNames)
+            calls.optional(name,
+                           [&](const Node& n) { w.callResults[name] = readNumber<Win32Error>(n); });
+    });
     r.number("negotiatedVersion", w.negotiatedVersion);
     r.boolean("handleOnFailedOpen", w.handleOnFailedOpen);
     r.number("enumResult", w.enumResult);

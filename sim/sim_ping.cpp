@@ -28,7 +28,9 @@ PingResult SimProcesses::ping(const std::string& target, Millis limit, StopSigna
         return result;
     }
     if (!endsInTime) {
+        // What it printed before the limit is kept, as the real programs' pipes keep it.
         result.timedOut = true;
+        result.keepOutput(ping_.output);
         if (log_.kept()) log_.record([c = call()] { return c + " -> ended at the limit"; });
         return result;
     }

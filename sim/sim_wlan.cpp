@@ -78,6 +78,7 @@ Win32Error SimWlan::openHandle(std::uint32_t clientVersion, std::uint32_t& negot
                                WlanHandle& handle) {
     std::lock_guard lock(lock_);
     Win32Error result = scenario_.openResult;
+    if (result == kErrorSuccess) result = resultOf("WlanOpenHandle", result);
     handle = kNoWlanHandle;
     if (result == kErrorSuccess) negotiatedVersion = scenario_.negotiatedVersion;
     if (result == kErrorSuccess || scenario_.handleOnFailedOpen) {
@@ -123,7 +124,8 @@ Win32Error SimWlan::enumInterfaces(WlanHandle handle, std::vector<WlanInterfaceI
 Win32Error SimWlan::enumInterfaceSet(WlanHandle handle,
                                      std::shared_ptr<const WlanInterfaceSet>& interfaces) {
     std::lock_guard lock(lock_);
-    Win32Error result = !isOpen(handle) ? kErrorInvalidHandle : scenario_.enumResult;
+    Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
+                                        : resultOf("WlanEnumInterfaces", scenario_.enumResult);
     if (result == kErrorSuccess && !enumeration_) {
         std::vector<WlanInterfaceInfo> answer;
         answer.reserve(scenario_.interfaces.size());
@@ -184,7 +186,7 @@ Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
     if (isOpen(handle)) {
         if (auto k = indexOf(interfaceGuid); !k)
             result = kErrorInvalidParameter;
-        else
+        else if (result = resultOf("WlanQueryInterface", kErrorSuccess); result == kErrorSuccess)
             result = queryLocked(liveLinks_[*k].at(scenario_.interfaces[*k], clock_.now()), opcode,
                                  data);
     }
@@ -203,7 +205,7 @@ Win32Error SimWlan::getProfileList(WlanHandle handle, const Guid& interfaceGuid,
     InterfaceScenario* iface = isOpen(handle) ? find(interfaceGuid) : nullptr;
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
                         : !iface        ? kErrorInvalidParameter
-                                        : iface->profileListResult;
+                                        : resultOf("WlanGetProfileList", iface->profileListResult);
     if (result == kErrorSuccess) {
         for (const ProfileScenario& p : iface->profiles) profiles.push_back({p.name, p.flags});
     }
@@ -222,7 +224,9 @@ Win32Error SimWlan::getProfile(WlanHandle handle, const Guid& interfaceGuid,
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
                         : !iface        ? kErrorInvalidParameter
                                         : kErrorNotFound;
-    if (iface) {
+    if (Win32Error forced = resultOf("WlanGetProfile", kErrorSuccess); iface && forced != 0) {
+        result = forced;
+    } else if (iface) {
         const auto& byName =
             profilesByName_[static_cast<std::size_t>(iface - scenario_.interfaces.data())];
         if (auto it = byName.find(profileName); it != byName.end()) {
@@ -246,7 +250,7 @@ Win32Error SimWlan::registerNotification(WlanHandle handle, std::uint32_t source
         std::lock_guard lock(lock_);
         if (!isOpen(handle))
             result = kErrorInvalidHandle;
-        else if (result == kErrorSuccess)
+        else if (result = resultOf("WlanRegisterNotification", result); result == kErrorSuccess)
             subscribed_.insert(handle);
     }
     if (result == kErrorSuccess) hub_->subscribe(handle, sourceMask, std::move(callback));
@@ -262,7 +266,8 @@ Win32Error SimWlan::setSecuritySettings(WlanHandle handle, std::uint32_t securab
     Win32Error result;
     {
         std::lock_guard lock(lock_);
-        result = isOpen(handle) ? kErrorSuccess : kErrorInvalidHandle;
+        result = isOpen(handle) ? resultOf("WlanSetSecuritySettings", kErrorSuccess)
+                                : kErrorInvalidHandle;
     }
     if (log_.kept())
         log_.record([handle, securableObject, sddl = std::string(sddl), result] {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -73,6 +74,11 @@ class SimWlan final : public WlanApi {
         return std::binary_search(open_.begin(), open_.end(), handle);
     }
     InterfaceScenario* find(const Guid& guid);
+    // The result the scenario gives `call` on an open handle, else `own`.
+    Win32Error resultOf(std::string_view call, Win32Error own) const {
+        auto it = scenario_.callResults.find(call);
+        return it == scenario_.callResults.end() ? own : it->second;
+    }
     // The interface's place in scenario_.interfaces (the first of a GUID the scenario repeats).
     std::optional<std::size_t> indexOf(const Guid& guid) const;
     // Builds the lookups below again after the interfaces changed.

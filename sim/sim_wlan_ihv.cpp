@@ -53,8 +53,11 @@ Win32Error SimWlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, std
     InterfaceScenario* iface = nullptr;
     if (isOpen(handle)) {
         iface = find(interfaceGuid);
+        Win32Error forced = resultOf("WlanIhvControl", kErrorSuccess);
         if (!iface) {
             result = kErrorInvalidParameter;
+        } else if (forced != kErrorSuccess) {
+            result = forced;
         } else if (type == kWlanIhvControlDriver) {
             auto k = static_cast<std::size_t>(iface - scenario_.interfaces.data());
             DriverReply reply =

@@ -5,6 +5,7 @@
 #include "resources/dialogs.h"
 #include "resources/status_rows.h"
 #include "status/status_rows.h"
+#include "status/status_text.h"
 
 namespace zlx::status {
 
@@ -21,11 +22,15 @@ void DiagnosticsPage::refresh() {
 }
 
 void DiagnosticsPage::loadControls() {
+    const DiagnosticsSnapshot& s = snapshot_;
+    // Counters the statistics did not answer on this refresh are "none", as the command line
+    // prints them, never an older reading or a zero.
     forEachCounter([&](const resources::StatusRow&, const CounterValue& c) {
-        setItemText(c.valueControl, std::to_string(counters_[c.slot]));
+        setItemText(c.valueControl,
+                    s.counterAnswered(c.slot) ? std::to_string(counters_[c.slot]) : noneText());
     });
     for (const resources::StatusRow& row : resources::kAdapterRows)
-        setItemText(row.valueControl, diagnosticsText(snapshot_, row.valueControl));
+        setItemText(row.valueControl, diagnosticsText(s, row.valueControl));
 }
 
 void DiagnosticsPage::saveControls() {

@@ -10,6 +10,7 @@
 #include "status/status_rows.h"
 #include "status/status_text.h"
 #include "ui/control.h"
+#include "wlan/failure_text.h"
 
 namespace zlx::status {
 
@@ -129,6 +130,7 @@ void putStatus(Sink& o, const StatusSnapshot& s) {
     o.put("bssid", v.bssid ? Json(macText(*v.bssid)) : Json(nullptr));
     o.put("profile", textOrNull(l.profileName));
     o.put("linkStatus", wordOrNull(l.linkStatus));
+    o.put("wirelessServiceResult", Json(l.serviceResult));
     o.put("networkType", wordOrNull(l.networkType));
     o.put("wirelessMode", wordOrNull(l.wirelessMode));
     o.put("channel", orNull(v.channel));
@@ -150,9 +152,10 @@ void putStatus(Sink& o, const StatusSnapshot& s) {
     o.put("upTimeSeconds", orNull(v.upTimeSeconds));
     o.put("ipAddress", textOrNull(l.ipAddress));
     const DiagnosticsSnapshot& d = s.diagnostics;
+    o.put("driverAccessDenied", Json(d.driverAccessDenied));
     o.open("counters");
     forEachCounter([&](const resources::StatusRow&, const CounterValue& c) {
-        o.put(c.key, d.statisticsAnswered ? Json(d.counters[c.slot]) : Json(nullptr));
+        o.put(c.key, d.counterAnswered(c.slot) ? Json(d.counters[c.slot]) : Json(nullptr));
     });
     o.close();
 }
@@ -240,13 +243,17 @@ std::string formatStatusText(const StatusSnapshot& s) {
             rows.emplace_back(label(row.labelString), diagnosticsText(d, row.valueControl));
     forEachCounter([&](const resources::StatusRow& row, const CounterValue& c) {
         if (!row.hidden())
-            rows.emplace_back(label(row.labelString), d.statisticsAnswered
+            rows.emplace_back(label(row.labelString), d.counterAnswered(c.slot)
                                                           ? std::to_string(d.counters[c.slot])
                                                           : noneText());
     });
     std::size_t width = 0;
     for (const auto& row : rows) width = std::max(width, codePoints(row.first));
     std::string out = s.adapterDescription.empty() ? noneText() : s.adapterDescription;
+    // The values the driver refused read "none" below; this says why, and what helps.
+    if (d.driverAccessDenied)
+        out += "\n" + wlan::wlanFailureText(platform::kErrorAccessDenied) + "\n" +
+               wlan::wlanFailureAdvice(platform::kErrorAccessDenied);
     out += "\n\n";
     for (const auto& [name, value] : rows) {
         out += name + std::string(width - codePoints(name), ' ') + " : ";

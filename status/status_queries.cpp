@@ -11,6 +11,7 @@ RadioReading queryRadio(adapterinfo::AdapterStateContext c) {
     platform::Win32Error result = query.query(platform::kWlanOpcodeRadioState);
     c.records.adapter.details.status = result;
     RadioReading reading;
+    reading.serviceResult = query.openResult();
     if (result != platform::kErrorSuccess) {
         reading.radioClass = radioClassOf(std::nullopt);
         return reading;
@@ -32,13 +33,15 @@ std::optional<std::uint32_t> queryInterfaceState(adapterinfo::AdapterStateContex
     return platform::loadLe<std::uint32_t>(query.data(), 0);
 }
 
-std::int32_t queryProfileEapMethod(adapterinfo::AdapterStateContext c) {
+std::optional<std::int32_t> queryProfileEapMethod(adapterinfo::AdapterStateContext c) {
     std::string xml;
     platform::Win32Error result =
         wlan::getProfileXml(c.app.platform.wlan, c.app.selection.selectedInterface,
                             c.records.adapter.details.profileName, xml);
     c.records.adapter.details.status = result;
-    if (result != platform::kErrorSuccess) return 0;
+    if (result != platform::kErrorSuccess)
+        return c.records.adapter.details.profileName.empty() ? std::optional<std::int32_t>(0)
+                                                             : std::nullopt;
     return wlan::profileEapMethod(xml);
 }
 

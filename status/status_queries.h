@@ -14,12 +14,16 @@ struct RadioReading {
     int radioClass = 0;
     // The first PHY's switches; nothing when the query fails or reports no PHY.
     std::optional<bool> hardwareOn, softwareOn;
+    // The result of opening the query's client handle: not 0 when the wireless service could
+    // not be asked (wlan::serviceUnavailable).
+    platform::Win32Error serviceResult = platform::kErrorSuccess;
 };
 // The radio state of the selected interface's first PHY.
 RadioReading queryRadio(adapterinfo::AdapterStateContext c);
 // The interface state; nothing when the query fails.
 std::optional<std::uint32_t> queryInterfaceState(adapterinfo::AdapterStateContext c);
-// The EAP method of the profile the adapter details name; 0 when it has none or cannot be read.
-std::int32_t queryProfileEapMethod(adapterinfo::AdapterStateContext c);
+// The EAP method of the profile the adapter details name; 0 when there is no profile to read
+// or it has none; nothing when the profile named could not be read (refused, for instance).
+std::optional<std::int32_t> queryProfileEapMethod(adapterinfo::AdapterStateContext c);
 
 }  // namespace zlx::status

@@ -130,7 +130,9 @@ std::string linkText(const LinkSnapshot& snapshot, int valueControl) {
     const LinkValue* value = linkValueOf(valueControl);
     if (!value || value->shows == Shows::Nothing) return std::string();
     if (value->shows == Shows::None) return noneText();
-    return snapshot.*(value->field);
+    const std::string& text = snapshot.*(value->field);
+    // A value that did not arrive reads "none", on the page as on the command line.
+    return value->noneWhenEmpty && text.empty() ? noneText() : text;
 }
 
 std::string diagnosticsText(const DiagnosticsSnapshot& snapshot, int valueControl) {

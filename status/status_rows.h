@@ -17,7 +17,7 @@ struct LinkValue {
     int valueControl;
     Shows shows;
     std::string LinkSnapshot::*field = nullptr;
-    // The command line says "none" where the page shows an empty text.
+    // "none" where the snapshot's text is empty: the value did not arrive.
     bool noneWhenEmpty = false;
     // A name from outside (a network, a profile, an access point), printed as it is; the
     // program's own words are printed as the page draws them.

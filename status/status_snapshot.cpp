@@ -3,6 +3,8 @@
 #include "platform/text.h"
 #include "status/status_queries.h"
 #include "status/status_text.h"
+#include "wlan/failure_text.h"
+#include "wlan/network_name.h"
 
 namespace zlx::status {
 
@@ -48,18 +50,23 @@ LinkSnapshot takeLinkSnapshot(adapterinfo::AdapterStateContext state) {
     // The page's values, in the page's order: each query runs where its text is made.
     s.profileName = platform::displaySafeName(adapter.details.profileName);
     v.interfaceState = queryInterfaceState(state);
-    s.linkStatus = linkStatusText(v.interfaceState);
+    s.serviceResult = radio.serviceResult;
+    s.linkStatus = wlan::serviceUnavailable(radio.serviceResult)
+                       ? wlan::wlanFailureText(radio.serviceResult)
+                       : linkStatusText(v.interfaceState);
     s.networkType = networkTypeText(link.networkType);
     s.wirelessMode = wirelessModeText(copy.wirelessModeBits);
     s.channel = channelText(answered.channel == 1, copy.channel);
     v.channel = when(answered.channel == 1, copy.channel);
     s.encryption = cipherText(connection, link.securityEnabled, link.cipherClass);
-    s.serverAuthentication = serverAuthText(queryProfileEapMethod(state));
+    const std::optional<std::int32_t> eapMethod = queryProfileEapMethod(state);
+    s.serverAuthentication = eapMethod ? serverAuthText(*eapMethod) : noneText();
     s.ipAddress = adapter.details.ipAddress;
     s.radioStatus = trimmed(radioStatusText(radio.radioClass));
 
     // The dialog's values, with the page's signal word and bar among them.
-    std::string ssid = state.app.platform.codePages.ansiToUtf8(ssidOctets(link.ssid));
+    std::string ssid =
+        wlan::networkNameText(ssidOctets(link.ssid, link.ssidLength), state.app.platform.codePages);
     s.ssid = ssidText(connection, radioOn, ssid);
     if (connection && radioOn) v.ssid = s.ssid;
     s.authentication = authenticationText(connection, link.securityEnabled, link.authClass);
@@ -97,6 +104,8 @@ DiagnosticsSnapshot takeDiagnosticsSnapshot(adapterinfo::AdapterStateContext sta
     DiagnosticsSnapshot s;
     s.statisticsAnswered = adapterinfo::refreshStatistics(state);
     s.counters = state.records.displayBlock;
+    s.answered = state.records.displayAnswered;
+    s.driverAccessDenied = state.driver.driverAccessDenied();
 
     constexpr std::size_t kClientNameUnits = 256;
     std::string name;

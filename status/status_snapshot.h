@@ -43,6 +43,9 @@ struct LinkSnapshot {
         powerLevelsBg, signalStrength, signalQuality, upTime, preamble, rxRate, txRate, frequency,
         channelSet;
     LinkReadings readings;
+    // The result of opening a client handle on this refresh: not 0 when the wireless service
+    // could not be asked, and the link status then names that cause.
+    platform::Win32Error serviceResult = platform::kErrorSuccess;
 };
 
 // The Current Status refresh: the link records refreshed, the radio, the interface state and
@@ -55,6 +58,14 @@ struct DiagnosticsSnapshot {
     // did (zero before any).
     bool statisticsAnswered = false;
     adapterinfo::StatisticsDisplayBlock counters{};
+    adapterinfo::StatisticsAnswered answered{};  // per counter, on this refresh
+    // The driver refused its private requests for want of rights.
+    bool driverAccessDenied = false;
+
+    // Whether the counter in `slot` arrived on this refresh; "none" when not.
+    bool counterAnswered(std::size_t slot) const {
+        return statisticsAnswered && slot < answered.size() && answered[slot];
+    }
     std::string cardName, macAddress, driver, driverVersion, driverDate, clientName, serialNumber;
 };
 

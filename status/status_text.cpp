@@ -306,9 +306,8 @@ std::string serverAuthText(std::int32_t eapMethod) {
                     .value_or(resources::kIdsEapNone));
 }
 
-std::string ssidOctets(const std::array<std::uint8_t, 32>& ssid) {
-    auto end = std::find(ssid.begin(), ssid.end(), 0);
-    return std::string(ssid.begin(), end);
+std::string ssidOctets(const std::array<std::uint8_t, 32>& ssid, std::uint32_t length) {
+    return std::string(ssid.begin(), ssid.begin() + std::min<std::size_t>(length, ssid.size()));
 }
 
 std::string ssidText(bool valid, bool radioOn, std::string_view converted) {

@@ -47,8 +47,8 @@ std::string mfpText(bool answered, std::uint8_t mfp);
 std::string availablePowerLevelsAText(bool answered, std::uint32_t phyCapabilityBits);
 std::string availablePowerLevelsBgText(bool answered, std::uint32_t phyCapabilityBits);
 std::string serverAuthText(std::int32_t eapMethod);
-// The SSID octets up to the first zero octet, still in the ANSI code page.
-std::string ssidOctets(const std::array<std::uint8_t, 32>& ssid);
+// The SSID's first `length` octets (at most 32), zero octets included.
+std::string ssidOctets(const std::array<std::uint8_t, 32>& ssid, std::uint32_t length);
 // The SSID as converted from the code page, made safe to show; "none" behind the gates.
 std::string ssidText(bool valid, bool radioOn, std::string_view converted);
 // What the sources that are never filled show.

@@ -138,8 +138,11 @@ void TestWindow::saveToFile() {
     auto path = desktop().services().saveFileDialog(request);
     if (!path) return;
     std::string reason;
-    std::string text =
-        logText(adapterinfo::makeRunHeader(ctx_, openedAt_), richText(resources::kIdcMessages));
+    adapterinfo::RunHeader header = adapterinfo::makeRunHeader(ctx_, openedAt_);
+    header.namesAdapter = true;
+    header.adapter = ctx_.selection.selectedAdapterDescription;
+    header.interfaceGuid = ctx_.selection.selectedInterfaceText;
+    std::string text = logText(header, richText(resources::kIdcMessages));
     if (saveLog(ctx_.platform, *path, text, reason)) return;
     ui::MessageBoxRequest box;
     box.owner = handle();

@@ -5,6 +5,7 @@
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
 #include "troubleshooting/profile_eligibility.h"
+#include "wlan/failure_text.h"
 
 namespace zlx::troubleshooting {
 
@@ -42,12 +43,25 @@ bool TroubleshootingPage::onInitDialog() {
 }
 
 void TroubleshootingPage::showError(int stringId) {
+    showErrorText(resources::stringOr(stringId, ""));
+}
+
+void TroubleshootingPage::showErrorText(const std::string& text) {
     ui::MessageBoxRequest box;
     box.owner = handle();
     box.ownerTitle = caption();
-    box.text = resources::stringOr(stringId, "");
+    box.text = text;
     box.caption = resources::stringOr(resources::kIdsDiagnosticsError, "Diagnostics Error");
     desktop().services().messageBox(box);
+}
+
+void TroubleshootingPage::showNoAdapters() {
+    // Without the wireless service nobody knows whether there are adapters: say why.
+    const platform::Win32Error result = interfaces_.result();
+    if (wlan::serviceUnavailable(result))
+        showErrorText(wlan::wlanFailureText(result) + "\n\n" + wlan::wlanFailureAdvice(result));
+    else
+        showError(resources::kIdsNoSuitableAdapters);
 }
 
 void TroubleshootingPage::makeCurrent(const std::string& guidText) {
@@ -67,13 +81,14 @@ void TroubleshootingPage::selectNetworkMode() {
     comboReset(resources::kIdcAdapterList);
     if (interfaces_.empty()) {
         comboReset(resources::kIdcProfileList);
-        showError(resources::kIdsNoSuitableAdapters);
+        showNoAdapters();
         return;
     }
+    bool accessDenied = false;
     for (std::size_t i = 0; i < interfaces_.size(); ++i) {
         const std::string& guidText = interfaces_.guidTexts()[i];
         ctx_.selectedAdapterGuidText = guidText;
-        if (!adapterHasZlxProfile(ctx_, guidText)) continue;
+        if (!adapterHasZlxProfile(ctx_, guidText, &accessDenied)) continue;
         comboSetSel(resources::kIdcAdapterList,
                     comboAdd(resources::kIdcAdapterList, interfaces_.descriptions()[i]));
         networkAdapterGuidText_ = guidText;
@@ -83,7 +98,12 @@ void TroubleshootingPage::selectNetworkMode() {
         return;
     }
     comboReset(resources::kIdcProfileList);
-    showError(resources::kIdsNoZlxProfiles);
+    // Profiles the service would not show are not profiles that are missing.
+    if (accessDenied)
+        showErrorText(wlan::wlanFailureText(platform::kErrorAccessDenied) + "\n\n" +
+                      wlan::wlanFailureAdvice(platform::kErrorAccessDenied));
+    else
+        showError(resources::kIdsNoZlxProfiles);
 }
 
 void TroubleshootingPage::selectClientMode() {
@@ -95,7 +115,7 @@ void TroubleshootingPage::selectClientMode() {
     enableItem(resources::kIdcStart, false);
     comboReset(resources::kIdcAdapterList);
     if (interfaces_.empty()) {
-        showError(resources::kIdsNoSuitableAdapters);
+        showNoAdapters();
         return;
     }
     for (const std::string& description : interfaces_.descriptions())

@@ -53,6 +53,9 @@ class TroubleshootingPage : public ui::PropertyPage {
     bool fillProfileList();
     void makeCurrent(const std::string& guidText);
     void showError(int stringId);
+    void showErrorText(const std::string& text);
+    // The list of adapters is empty: "no suitable adapters", or why there is no list.
+    void showNoAdapters();
 
     // Runs.
     void start();

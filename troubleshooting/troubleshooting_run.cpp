@@ -6,6 +6,7 @@
 #include "resources/string_table.h"
 #include "testwindow/results_window.h"
 #include "troubleshooting/troubleshooting_page.h"
+#include "wlan/failure_text.h"
 
 namespace zlx::troubleshooting {
 
@@ -35,7 +36,18 @@ void TroubleshootingPage::start() {
     }
     ctx_.runState.beginRun(RunKind::NetworkManaged);
     ctx_.runState.freeFailureBox();
-    driver_.enterDiagnosticMode(ctx_.selectedProfileName);
+    // A refused request brings no notification: the run ends at once with its cause, rather
+    // than waiting out the connection's time-out to blame the network.
+    if (platform::Win32Error entered = driver_.enterDiagnosticMode(ctx_.selectedProfileName);
+        entered != platform::kErrorSuccess) {
+        runIdle();
+        std::string text = resources::stringOr(resources::kIdsEnterRefused, "%s");
+        text.replace(text.find("%s"), 2, wlan::wlanFailureText(entered));
+        if (std::string advice = wlan::wlanFailureAdvice(entered); !advice.empty())
+            text += "\n\n" + advice;
+        showErrorText(text);
+        return;
+    }
     ctx_.runState.setRunState(RunState::Connecting);
     awaitingConnection_ = true;
     busy_ = true;

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "launcher/command_line.h"
+#include "launcher/front_end.h"
 #include "launcher/run_parts.h"
 #include "launcher/scripted_run.h"
 #include "platform/console.h"
@@ -17,10 +18,12 @@ using namespace zlx::launcher;
 
 int main(int argc, char** argv) {
     zlx::platform::win32::loadLibrariesFromSystemFolderOnly();
-    zlx::win32::useParentConsole();
+    const std::vector<std::string> arguments = zlx::platform::commandLineArguments(argc, argv);
+    // The plain window holds no console: closing the shell that started it, or Ctrl+C there,
+    // leaves the window alone.
+    if (printsToConsole(arguments)) zlx::win32::useParentConsole();
     zlx::platform::StandardStreams standardStreams;
-    CommandLineStart start =
-        startCommandLine(zlx::platform::commandLineArguments(argc, argv), std::cout, std::cerr);
+    CommandLineStart start = startCommandLine(arguments, std::cout, std::cerr);
     if (start.exitStatus) return *start.exitStatus;
     const LaunchOptions& options = start.options;
     if (options.headless) return runHeadless(options, start.script, std::cout, std::cerr);

@@ -22,6 +22,7 @@ DriverAnswer DriverChannel::sendDriverRequest(const DriverRequestCode& code) {
         wlan_.ihvControl(handle.get(), selectedInterface_, platform::kWlanIhvControlDriver,
                          request.view(), {answer.bytes.data(), answer.size}, answer.bytesReturned);
     handle.close();
+    accessDenied_ = answer.result == platform::kErrorAccessDenied;
     if (code.code == OID_GEN_VENDOR_DESCRIPTION.code) {
         // Only the byte count decides: a header alone holds no text.
         answer.accepted = answer.bytesReturned > kDriverHeaderSize;
@@ -85,15 +86,15 @@ std::optional<StatisticsBlock> DriverChannel::queryStatistics() {
     return decodeStatistics(a.view());
 }
 
-void DriverChannel::enterDiagnosticMode(std::string_view profileName) {
-    if (serviceControlOff_) return;
+platform::Win32Error DriverChannel::enterDiagnosticMode(std::string_view profileName) {
+    if (serviceControlOff_) return platform::kErrorSuccess;
     auto message = buildServiceControlMessage(oui_, ServiceOperation::Enter, profileName);
     std::array<std::uint8_t, kEnterAnswerSize> answer{};
     ClientHandle handle(wlan_);
-    if (!handle.ok()) return;
+    if (!handle.ok()) return handle.result();
     std::uint32_t returned = 0;
-    wlan_.ihvControl(handle.get(), selectedInterface_, platform::kWlanIhvControlService, message,
-                     answer, returned);
+    return wlan_.ihvControl(handle.get(), selectedInterface_, platform::kWlanIhvControlService,
+                            message, answer, returned);
 }
 
 void DriverChannel::leaveDiagnosticMode() {

@@ -4,6 +4,7 @@
 // selected interface and closes the handle again.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -55,12 +56,19 @@ class DriverChannel {
     std::optional<std::uint32_t> queryPowerSave();
     std::optional<StatisticsBlock> queryStatistics();
 
-    // Skipped entirely, without opening a handle, when service control is off. Their results
-    // are never examined: the run relies on the service's notifications or its time-out.
-    void enterDiagnosticMode(std::string_view profileName);
+    // Skipped entirely, without opening a handle, when service control is off. A request the
+    // service accepts is followed by its notifications (or the run's time-out); the enter
+    // request's result (the open's when that fails) tells a refusal, which has neither.
+    platform::Win32Error enterDiagnosticMode(std::string_view profileName);
     void leaveDiagnosticMode();
 
+    // Whether the last private request was refused for want of rights (ERROR_ACCESS_DENIED):
+    // a standard user's, before the channel's security was set once. Every value the driver
+    // gives is then "none" for that reason, which the status says.
+    bool driverAccessDenied() const { return accessDenied_; }
+
   private:
+    std::atomic<bool> accessDenied_{false};
     platform::WlanApi& wlan_;
     const platform::Guid& selectedInterface_;
     const bool& serviceControlOff_;

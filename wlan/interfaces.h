@@ -60,6 +60,8 @@ class InterfaceQuery {
     // Opcodes of the system's own numbering; those the service does not share are sent as 0.
     platform::Win32Error query(std::uint32_t opcode);
     platform::Win32Error result() const { return result_; }
+    // The result of opening the wrapper's handle (0 when the service answered).
+    platform::Win32Error openResult() const { return handle_.result(); }
     const std::vector<std::uint8_t>& data() const { return data_; }
 
     static std::uint32_t serviceOpcode(std::uint32_t opcode);

@@ -19,6 +19,7 @@ struct LinkStatus {
     std::uint32_t txPowerCode = 0;
     std::array<std::uint8_t, 6> apMac{};
     std::array<std::uint8_t, 32> ssid{};
+    std::uint32_t ssidLength = 0;  // the octets of `ssid` in use (at most 32)
     std::uint32_t cipherClass = 0;
     std::uint32_t authClass = 0;
     std::uint32_t networkType = 0;

@@ -144,8 +144,9 @@ PingResult PosixProcesses::ping(const std::string& target, Millis limit, StopSig
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    // What an ended ping said before its limit is not its answer.
-    if (result.timedOut || result.stopped) {
+    // A ping ended at its limit keeps what it printed (a silent gateway's timed-out
+    // requests); one stopped because the program is ending has no answer to give.
+    if (result.stopped) {
         result.output.clear();
         result.outputCut = false;
     }

@@ -203,8 +203,9 @@ PingResult Win32Processes::ping(const std::string& target, Millis limit, StopSig
         ::TerminateProcess(process.get(), 1);
         ::WaitForSingleObject(process.get(), 5000);
     }
-    // What an ended ping said before its limit is not its answer.
-    if (result.timedOut || result.stopped) {
+    // A ping ended at its limit keeps what it printed (a silent gateway's timed-out
+    // requests); one stopped because the program is ending has no answer to give.
+    if (result.stopped) {
         result.output.clear();
         result.outputCut = false;
     }

@@ -70,7 +70,7 @@ void WINAPI deliver(PWLAN_NOTIFICATION_DATA data, PVOID context) {
 #define ZLX_WLAN_CALL(name, ...)                                 \
     do {                                                         \
         auto* function = library_.find<decltype(::name)>(#name); \
-        if (function == nullptr) return kErrorServiceNotActive;  \
+        if (function == nullptr) return kErrorModNotFound;       \
         return function(__VA_ARGS__);                            \
     } while (false)
 
@@ -81,8 +81,9 @@ Win32Wlan::~Win32Wlan() = default;
 Win32Error Win32Wlan::openHandle(std::uint32_t clientVersion, std::uint32_t& negotiatedVersion,
                                  WlanHandle& handle) {
     auto* open = library_.find<decltype(::WlanOpenHandle)>("WlanOpenHandle");
-    // No Native Wifi on this machine: as Windows answers when its service is not running.
-    if (open == nullptr) return kErrorServiceNotActive;
+    // No Native Wifi on this machine (a server without the wireless LAN feature): the service
+    // is not installed, which the caller tells apart from one that is stopped (1062).
+    if (open == nullptr) return kErrorModNotFound;
     DWORD negotiated = 0;
     HANDLE opened = nullptr;
     DWORD result = open(clientVersion, nullptr, &negotiated, &opened);
@@ -112,7 +113,7 @@ Win32Error Win32Wlan::closeHandle(WlanHandle handle) {
 Win32Error Win32Wlan::enumInterfaces(WlanHandle handle,
                                      std::vector<WlanInterfaceInfo>& interfaces) {
     auto* enumerate = library_.find<decltype(::WlanEnumInterfaces)>("WlanEnumInterfaces");
-    if (enumerate == nullptr) return kErrorServiceNotActive;
+    if (enumerate == nullptr) return kErrorModNotFound;
     WlanMemory<WLAN_INTERFACE_INFO_LIST> list(library_);
     DWORD result = enumerate(toHandle(handle), nullptr, list.out());
     interfaces.clear();
@@ -131,7 +132,7 @@ Win32Error Win32Wlan::queryInterface(WlanHandle handle, const Guid& interfaceGui
                                      std::uint32_t opcode, std::vector<std::uint8_t>& data,
                                      std::uint32_t& valueType) {
     auto* query = library_.find<decltype(::WlanQueryInterface)>("WlanQueryInterface");
-    if (query == nullptr) return kErrorServiceNotActive;
+    if (query == nullptr) return kErrorModNotFound;
     GUID guid = toGuid(interfaceGuid);
     WlanMemory<void> answer(library_);
     DWORD size = 0;
@@ -152,7 +153,7 @@ Win32Error Win32Wlan::queryInterface(WlanHandle handle, const Guid& interfaceGui
 Win32Error Win32Wlan::getProfileList(WlanHandle handle, const Guid& interfaceGuid,
                                      std::vector<WlanProfileInfo>& profiles) {
     auto* list = library_.find<decltype(::WlanGetProfileList)>("WlanGetProfileList");
-    if (list == nullptr) return kErrorServiceNotActive;
+    if (list == nullptr) return kErrorModNotFound;
     GUID guid = toGuid(interfaceGuid);
     WlanMemory<WLAN_PROFILE_INFO_LIST> answer(library_);
     DWORD result = list(toHandle(handle), &guid, nullptr, answer.out());
@@ -170,7 +171,7 @@ Win32Error Win32Wlan::getProfileList(WlanHandle handle, const Guid& interfaceGui
 Win32Error Win32Wlan::getProfile(WlanHandle handle, const Guid& interfaceGuid,
                                  const std::string& profileName, std::string& xml) {
     auto* get = library_.find<decltype(::WlanGetProfile)>("WlanGetProfile");
-    if (get == nullptr) return kErrorServiceNotActive;
+    if (get == nullptr) return kErrorModNotFound;
     GUID guid = toGuid(interfaceGuid);
     WlanMemory<wchar_t> answer(library_);
     DWORD result = get(toHandle(handle), &guid, toWide(profileName).c_str(), nullptr, answer.out(),
@@ -183,7 +184,7 @@ Win32Error Win32Wlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, s
                                  std::span<const std::uint8_t> request,
                                  std::span<std::uint8_t> answer, std::uint32_t& bytesReturned) {
     auto* control = library_.find<decltype(::WlanIhvControl)>("WlanIhvControl");
-    if (control == nullptr) return kErrorServiceNotActive;
+    if (control == nullptr) return kErrorModNotFound;
     GUID guid = toGuid(interfaceGuid);
     DWORD returned = 0;
     DWORD result =
@@ -197,7 +198,7 @@ Win32Error Win32Wlan::ihvControl(WlanHandle handle, const Guid& interfaceGuid, s
 Win32Error Win32Wlan::registerNotification(WlanHandle handle, std::uint32_t sourceMask,
                                            WlanNotificationCallback callback) {
     auto* enroll = library_.find<decltype(::WlanRegisterNotification)>("WlanRegisterNotification");
-    if (enroll == nullptr) return kErrorServiceNotActive;
+    if (enroll == nullptr) return kErrorModNotFound;
     if (sourceMask == kWlanNotificationSourceNone) {
         DWORD result = enroll(toHandle(handle), WLAN_NOTIFICATION_SOURCE_NONE, TRUE, nullptr,
                               nullptr, nullptr, nullptr);

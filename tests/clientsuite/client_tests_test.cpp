@@ -8,6 +8,7 @@
 #include "clientsuite/network_check.h"
 #include "sim/sim_system.h"
 #include "testwindow/line_format.h"
+#include "wlan/network_name.h"
 
 namespace zlx::clientsuite {
 namespace {
@@ -90,17 +91,29 @@ TEST(DriverNameTest, PartBetweenLastBackslashAndLastPeriodInUpperCase) {
     for (const auto& c : cases) EXPECT_EQ(driverNameOf(c.path), c.name) << c.path;
 }
 
-TEST(SsidTextTest, UpToTheFirstZeroAndAtMostThirtyTwoOctets) {
+TEST(SsidTextTest, ItsLengthsOctetsAtMostThirtyTwoZerosIncluded) {
     sim::SimCodePages codePages;
     std::vector<std::uint8_t> attributes(68, 0);
     std::string full(32, 'S');
     std::copy(full.begin(), full.end(), attributes.begin() + 4);
     attributes[36] = 'X';  // the next field, never part of the SSID
-    EXPECT_EQ(ssidTextOf(codePages, attributes.data(), attributes.size()), full);
+    auto text = [&](std::uint8_t length) {
+        attributes[0] = length;
+        return ssidTextOf(codePages, attributes.data(), attributes.size());
+    };
+    EXPECT_EQ(text(32), full);
+    EXPECT_EQ(text(200), full) << "a length past 32";
     attributes[4 + 5] = 0;
-    EXPECT_EQ(ssidTextOf(codePages, attributes.data(), attributes.size()), "SSSSS");
-    attributes[4] = 0;
-    EXPECT_EQ(ssidTextOf(codePages, attributes.data(), attributes.size()), "");
+    EXPECT_EQ(text(7), std::string("SSSSS\0S", 7)) << "a zero octet is part of the name";
+    EXPECT_EQ(text(0), "");
+    const std::string utf8 = "Caf\xC3\xA9-\xE2\x98\x95";
+    std::copy(utf8.begin(), utf8.end(), attributes.begin() + 4);
+    EXPECT_EQ(text(static_cast<std::uint8_t>(utf8.size())), utf8);
+    EXPECT_EQ(ssidTextOf(codePages, attributes.data(), 3), "") << "too short for a length";
+    // Octets that are not UTF-8 are the ANSI code page's.
+    sim::SimCodePages westernEuropean(1252);
+    EXPECT_EQ(wlan::networkNameText("Caf\xE9", westernEuropean), "Caf\xC3\xA9");
+    EXPECT_EQ(wlan::networkNameText("Caf\xC3\xA9", westernEuropean), "Caf\xC3\xA9");
 }
 
 TEST(PhysicalAddressTest, SixOctetsWithZerosForMissingOnes) {

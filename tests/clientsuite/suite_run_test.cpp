@@ -96,7 +96,8 @@ TEST(SuiteRunTest, EdgeCasesOfTheMachine) {
          "Your subnet mask is empty or not valid."},
         {"client-several-ip-adapters.json", "passed passed passed passed passed passed", 5,
          "IP Address. . . . . . . . : 192.168.10.57\r\n"},
-        {"client-ping-never-ends.json", "passed passed passed passed passed passed", 5,
+        // A ping still running at the limit is judged by what it printed: nothing, no answer.
+        {"client-ping-never-ends.json", "passed passed passed passed passed failed", 5,
          "Default Gateway . . . . . : 192.168.10.1\r\n"},
         {"client-ping-cannot-start.json", "passed passed passed passed passed passed", 5,
          "Default Gateway . . . . . : 192.168.10.1\r\n"
@@ -130,9 +131,12 @@ TEST(SuiteRunTest, EdgeCasesOfTheMachine) {
     }
 }
 
-TEST(SuiteRunTest, PingsThatDoNotEndInTimeEndTheDetailsAfterTheSettings) {
+TEST(SuiteRunTest, PingsThatDoNotEndInTimeAreCutOffAndJudged) {
     SuiteRun never("client-ping-never-ends.json");
-    EXPECT_TRUE(never.test(5).details().ends_with("Default Gateway . . . . . : 192.168.10.1\r\n"));
+    EXPECT_TRUE(
+        never.test(5).details().ends_with("Default Gateway . . . . . : 192.168.10.1\r\n"
+                                          "The ping was cut off after 15 seconds.\r\n"));
+    EXPECT_EQ(never.test(5).result(), "The default gateway did not answer.");
     EXPECT_EQ(never.f.clock().now(), 6 * 100 + 15000);
     EXPECT_EQ(never.f.machine().calls().count(
                   "ping(\"192.168.10.1\", limit=15000) -> ended at the limit"),

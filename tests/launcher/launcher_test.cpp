@@ -126,6 +126,23 @@ TEST(FrontEndTest, OnlyWindowsAndPicturesNeedTheWindowProgram) {
     }
 }
 
+TEST(FrontEndTest, OnlyThePlainWindowPrintsNothing) {
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{}, false},
+        {{"-u", "--scenario", "x.json"}, false},
+        {{"--report"}, true},
+        {{"--status"}, true},
+        {{"--watch"}, true},
+        {{"--headless", "--script", "s"}, true},
+        {{"--script", "s", "--screenshot", "d"}, true},
+        {{"--help"}, true},
+        {{"--version"}, true},
+        {{"--no-such-option"}, true},
+    };
+    for (const auto& [arguments, prints] : cases)
+        EXPECT_EQ(printsToConsole(arguments), prints) << ::testing::PrintToString(arguments);
+}
+
 TEST(LaunchInputTest, AFolderGivenAsScriptOrScenarioIsAClearError) {
     zlx::testing::TempDir dir;
     std::string text, error;

@@ -89,7 +89,15 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"nic-mutex-negative.json", "/machine/nicMutexHeldMs",
                       "expected a number from 0 to 86400000, got -5"},
         MalformedCase{"code-page-not-simulated.json", "/machine/oemCodePage",
-                      "code page 1251 is not simulated (65001, 1252, 437, 850)"}),
+                      "code page 1251 is not simulated (65001, 1252, 437, 850)"},
+        MalformedCase{"service-unknown.json", "/wlan/service",
+                      "expected \"running\", \"stopped\" or \"absent\", got \"paused\""},
+        MalformedCase{"service-and-open-result.json", "/wlan/service",
+                      "give either \"service\" or \"openResult\""},
+        MalformedCase{"call-result-unknown-call.json", "/wlan/callResults/WlanConnect",
+                      "unknown key (known here: WlanEnumInterfaces, WlanGetProfile,"},
+        MalformedCase{"call-result-not-a-number.json", "/wlan/callResults/WlanIhvControl",
+                      "expected a whole number or a \"0x...\" hex string, got \"denied\""}),
     [](const auto& info) {
         std::string name = info.param.file;
         name = name.substr(0, name.find('.'));

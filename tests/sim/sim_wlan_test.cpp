@@ -91,6 +91,57 @@ TEST(SimWlanOpen, FailingOpenWithoutHandle) {
     EXPECT_EQ(machine.openWlanHandles(), 0u);
 }
 
+TEST(SimWlanOpen, TheServiceStoppedOrAbsentRefusesEveryClient) {
+    const std::pair<const char*, Win32Error> cases[] = {
+        {R"({"wlan": {"service": "running"}})", kErrorSuccess},
+        {R"({"wlan": {"service": "stopped"}})", kErrorServiceNotActive},
+        {R"({"wlan": {"service": "absent"}})", kErrorModNotFound},
+        {R"({"wlan": {"callResults": {"WlanOpenHandle": 5}}})", kErrorAccessDenied}};
+    for (const auto& [json, expected] : cases) {
+        ManualClock clock;
+        SimMachine machine(scenarioFrom(json), clock);
+        WlanHandle handle = 0;
+        std::uint32_t negotiated = 0;
+        EXPECT_EQ(machine.wlan().openHandle(2, negotiated, handle), expected) << json;
+        EXPECT_EQ(handle != kNoWlanHandle, expected == kErrorSuccess) << json;
+    }
+}
+
+class SimWlanRefusingTest : public SimWlanTest {
+  protected:
+    static std::string refusing() {
+        std::string json = kTwoInterfaces;
+        json.insert(json.find("\"interfaces\""),
+                    R"("callResults": {"WlanIhvControl": 5, "WlanGetProfile": 5,
+                       "WlanSetSecuritySettings": 5, "WlanQueryInterface": 1062}, )");
+        return json;
+    }
+    SimWlanRefusingTest() : SimWlanTest(json_.c_str()) {}
+    static inline const std::string json_ = refusing();
+};
+
+TEST_F(SimWlanRefusingTest, NamedCallsAnswerWithTheScenariosResult) {
+    WlanHandle h = open();
+    std::vector<std::uint8_t> answer(64), data;
+    std::uint32_t returned = 0, type = 0;
+    EXPECT_EQ(wlan_.ihvControl(h, kVendor, kWlanIhvControlDriver, driverRequest(0xFF000009, 36, 0),
+                               answer, returned),
+              kErrorAccessDenied);
+    EXPECT_EQ(returned, 0u);
+    std::string xml;
+    EXPECT_EQ(wlan_.getProfile(h, kVendor, "ZLX Office", xml), kErrorAccessDenied);
+    EXPECT_EQ(xml, "");
+    EXPECT_EQ(wlan_.setSecuritySettings(h, kWlanSecureIhvControl, "D:"), kErrorAccessDenied);
+    EXPECT_EQ(wlan_.queryInterface(h, kVendor, kWlanOpcodeRadioState, data, type),
+              kErrorServiceNotActive);
+    std::vector<WlanProfileInfo> profiles;
+    EXPECT_EQ(wlan_.getProfileList(h, kVendor, profiles), kErrorSuccess) << "not named";
+    EXPECT_EQ(wlan_.ihvControl(h + 100, kVendor, kWlanIhvControlDriver,
+                               driverRequest(0xFF000009, 36, 0), answer, returned),
+              kErrorInvalidHandle)
+        << "a closed handle is still refused as such";
+}
+
 TEST_F(SimWlanTest, EnumeratesInterfacesInScenarioOrder) {
     std::vector<WlanInterfaceInfo> interfaces;
     ASSERT_EQ(wlan_.enumInterfaces(open(), interfaces), kErrorSuccess);

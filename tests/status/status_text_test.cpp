@@ -231,11 +231,16 @@ TEST(StatusText, Ssid) {
     std::array<std::uint8_t, 32> ssid{};
     const std::string name = "ZLX-Office";
     std::copy(name.begin(), name.end(), ssid.begin());
-    EXPECT_EQ(ssidOctets(ssid), name);
-    ssid[3] = 0;  // the text ends at the first zero octet
-    EXPECT_EQ(ssidOctets(ssid), "ZLX");
+    EXPECT_EQ(ssidOctets(ssid, 10), name);
+    ssid[3] = 0;  // a zero octet is part of the name, never its end
+    EXPECT_EQ(ssidOctets(ssid, 10), std::string("ZLX\0Office", 10));
     ssid.fill('A');
-    EXPECT_EQ(ssidOctets(ssid), std::string(32, 'A'));
+    EXPECT_EQ(ssidOctets(ssid, 32), std::string(32, 'A'));
+    EXPECT_EQ(ssidOctets(ssid, 4000), std::string(32, 'A')) << "a length past the array";
+    EXPECT_EQ(ssidText(true, true, std::string("a\0b", 3)),
+              "a\xEF\xBF\xBD"
+              "b")
+        << "a NUL is shown, not cut";
     const Row<std::string> rows[] = {
         {"Caf\xC3\xA9", "Caf\xC3\xA9"},
         {"\xE2\x80\xAE"

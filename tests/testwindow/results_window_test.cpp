@@ -156,6 +156,9 @@ constexpr const char* kLogHeader =
     "Computer: zlx-laptop.corp.example\r\n"
     "Program version: 1.0\r\n"
     "Windows: Windows Vista or later (or not recognised)\r\n"
+    // The window's fixture selects no adapter; a run's saved log names its own.
+    "Adapter: (none)\r\n"
+    "Interface: (none)\r\n"
     "\r\n";
 
 TEST(TestWindowTest, SaveWritesTheHeaderThenOneCrLfPerBreakAndReplacesOnceAsked) {
