@@ -50,10 +50,11 @@ instance = os.path.join(work, "instance")
 modes = [("report", ["--report"], 2, "the report could not be written"),
          ("script", ["--headless", "--script", os.path.join(work, "short.script")], 2,
           "the transcript could not be written"),
-         ("version", ["--version"], 2, "cannot write the output"),
-         ("help", ["--help"], 2, "cannot write the output"),
-         ("status", ["--status"], 2, "cannot write the output"),
-         ("watch", ["--watch", "--manual-clock", "--count", "3"], 2, "cannot write the output")]
+         ("version", ["--version"], 2, "the version could not be written"),
+         ("help", ["--help"], 2, "the help could not be written"),
+         ("status", ["--status"], 2, "the status could not be written"),
+         ("watch", ["--watch", "--manual-clock", "--count", "3"], 2,
+          "the samples could not be written")]
 with open(os.path.join(work, "short.script"), "w") as f:
     f.write("tab 1\ndump top\n")
 for mode, args, status, message in modes:
