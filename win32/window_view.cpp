@@ -181,20 +181,15 @@ int WindowView::controlIdOf(HWND control) const {
 
 void WindowView::makeTabs(const ui::Dialog& window) {
     const ui::PropertySheet& sheet = *asSheet(window);
-    // The page area: as large as the largest page, centred in the sheet's width below the tabs.
-    int width = 0, height = 0;
-    for (int i = 0; i < sheet.pageCount(); ++i) {
-        width = std::max(width, sheet.page(i).dialogTemplate().width);
-        height = std::max(height, sheet.page(i).dialogTemplate().height);
-    }
-    const int margin = std::max(0, (sheet.dialogTemplate().width - width) / 2);
-    pageArea_ = RECT{margin, margin + ui::PropertySheet::kTabHeight, margin + width,
-                     margin + ui::PropertySheet::kTabHeight + height};
+    // The tab control where the model lays it out, behind the pages inside its frame.
+    const ui::DialogRect area = sheet.pageArea(), control = sheet.tabControl();
+    pageArea_ = RECT{area.x, area.y, area.x + area.width, area.y + area.height};
     MapDialogRect(hwnd_, &pageArea_);
+    RECT frame{control.x, control.y, control.x + control.width, control.y + control.height};
+    MapDialogRect(hwnd_, &frame);
     tabs_ = CreateWindowExW(
-        0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
-        pageArea_.left, pageArea_.top, pageArea_.right - pageArea_.left,
-        pageArea_.bottom - pageArea_.top, hwnd_,
+        0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, frame.left,
+        frame.top, frame.right - frame.left, frame.bottom - frame.top, hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabControlId)), context_.instance, nullptr);
     SendMessageW(tabs_, WM_SETFONT, SendMessageW(hwnd_, WM_GETFONT, 0, 0), FALSE);
     for (int i = 0; i < sheet.pageCount(); ++i) {
@@ -205,9 +200,6 @@ void WindowView::makeTabs(const ui::Dialog& window) {
         SendMessageW(tabs_, TCM_INSERTITEMW, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&item));
     }
-    // The tab control around the page area, behind the pages.
-    RECT frame = pageArea_;
-    SendMessageW(tabs_, TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&frame));
     SetWindowPos(tabs_, HWND_BOTTOM, frame.left, frame.top, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOACTIVATE);
 }
