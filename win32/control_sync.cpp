@@ -8,12 +8,11 @@
 
 #include "win32/graph_view.h"
 #include "win32/text.h"
+#include "win32/window_dpi.h"
 
 namespace zlx::win32 {
 
 namespace {
-
-constexpr int kIconSize = 32;
 
 void setText(HWND hwnd, const std::wstring& text) {
     if (windowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());
@@ -106,7 +105,8 @@ HFONT FontSizes::sized(HFONT base, int height) {
     return made;
 }
 
-void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, ControlLooks looks) {
+void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, ControlScale scale,
+                 ControlLooks looks) {
     HWND hwnd = shown.hwnd;
     if (!hwnd) return;
     const ui::DialogRect& r = control.rect;
@@ -116,8 +116,7 @@ void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, C
         GetWindowRect(hwnd, &was);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&was), 2);
         shown.rect = r;
-        RECT placed{r.x, r.y, r.x + r.width, r.y + r.height};
-        MapDialogRect(dialog, &placed);
+        const ui::PixelRect placed = ui::toPixels(r, scale.units);
         SetWindowPos(hwnd, nullptr, placed.left, placed.top, placed.right - placed.left,
                      placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
         // A group box draws only its frame: the dialog repaints where the old one was.
@@ -158,7 +157,8 @@ void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, C
             if (shown.iconId != control.iconId) {
                 shown.iconId = control.iconId;
                 SendMessageW(hwnd, STM_SETICON,
-                             reinterpret_cast<WPARAM>(looks.icons.icon(control.iconId, kIconSize)),
+                             reinterpret_cast<WPARAM>(looks.icons.icon(
+                                 control.iconId, iconSizeAt(ui::IconRole::Large, scale.dpi))),
                              0);
             }
             break;

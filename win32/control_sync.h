@@ -9,6 +9,7 @@
 
 #include "ui/control.h"
 #include "ui/drawn_text.h"
+#include "ui/screen_scale.h"
 #include "win32/icons.h"
 
 namespace zlx::win32 {
@@ -35,6 +36,12 @@ struct ShownControl {
     std::unique_ptr<ui::Graph> graph;
 };
 
+// The scale of the window that holds a control: its dialog units and dots per inch.
+struct ControlScale {
+    ui::BaseUnits units;
+    int dpi;
+};
+
 struct ControlLooks {
     Icons& icons;
     FontSizes& fonts;
@@ -42,6 +49,7 @@ struct ControlLooks {
 
 // Brings `shown` up to date with `control`; `dialog` is the window that holds it, whose dialog
 // units place it.
-void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, ControlLooks looks);
+void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, ControlScale scale,
+                 ControlLooks looks);
 
 }  // namespace zlx::win32
