@@ -32,6 +32,8 @@ struct ShownControl {
     HWND hwnd = nullptr;
     ui::DialogRect rect{-1, -1, -1, -1};
     int iconId = -1;
+    // Pixels the control is moved down so a smaller font stands on the dialog font's baseline.
+    int baselineDrop = 0;
     ui::RichTextFollower follower;
     std::unique_ptr<ui::Graph> graph;
 };

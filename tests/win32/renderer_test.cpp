@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "resources/resource_ids.h"
+#include "sim/scenario.h"
 #include "status/link_status_page.h"
 #include "support/program_fixture.h"
 #include "troubleshooting/troubleshooting_page.h"
@@ -28,6 +29,14 @@ namespace {
 
 using zlx::testing::ProgramFixture;
 
+// A child window's rectangle in its parent's client pixels.
+RECT placeOf(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 class RendererTest : public ::testing::Test {
   protected:
     ProgramFixture f = ProgramFixture::defaultMachine();
@@ -39,13 +48,6 @@ class RendererTest : public ::testing::Test {
     HWND hwndOf(ui::WindowHandle window) {
         WindowView* view = renderer.view(window);
         return view ? view->hwnd() : nullptr;
-    }
-    // A child window's rectangle in its parent's client pixels.
-    static RECT placeOf(HWND child) {
-        RECT r;
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-        return r;
     }
     static int fontHeightOf(HWND window) {
         LOGFONTW look{};
@@ -268,6 +270,46 @@ TEST_F(RendererTest, TheSheetAndItsPagesAreDrawnAgainAtEachNewScale) {
             expectWindowsFollowTheModel("at " + std::to_string(dpi));
         });
     }
+    f.run();
+}
+
+// The ascent of the font `window` draws in, in pixels.
+int ascentOf(HWND window, HFONT font) {
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return metrics.tmAscent;
+}
+
+TEST(RendererCountersTest, ShrunkCountersStandOnTheirRowsBaseline) {
+    ProgramFixture f(sim::loadScenarioFile(ZLX_SOURCE_DIR "/scenarios/counters-at-maximum.json"));
+    Renderer renderer{f.desktop(), GetModuleHandleW(nullptr)};
+    // The main window exists once the program runs.
+    auto sheet = [&f]() -> ui::PropertySheet& {
+        return *static_cast<ui::PropertySheet*>(f.desktop().find(f.context().mainWindow));
+    };
+    f.then([&] { sheet().setActivePage(2); }).then([&] { f.driver().advanceBy(2000); }).then([&] {
+        const ui::Dialog& page = sheet().page(2);
+        HWND dialog = renderer.view(page.handle())->hwnd();
+        const auto dialogFont = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+        const int baseline = ascentOf(dialog, dialogFont);
+        int shrunk = 0;
+        for (const ui::Control& control : page.controls()) {
+            if (!(control.style & ui::kStyleFitWidth)) continue;
+            HWND hwnd = renderer.view(page.handle())->controlWindow(control.id);
+            const auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+            if (font == dialogFont) continue;
+            ++shrunk;
+            RECT row{0, control.rect.y, 0, 0};
+            MapDialogRect(dialog, &row);
+            EXPECT_EQ(placeOf(hwnd).top + ascentOf(hwnd, font), row.top + baseline)
+                << "control " << control.id;
+        }
+        EXPECT_GT(shrunk, 0);
+    });
     f.run();
 }
 
