@@ -48,18 +48,6 @@ class TabPane final : public QWidget {
     static constexpr int kFrameBandPixels = 40;
 };
 
-// The page area: as large as the largest page, centred in the sheet's width below the tabs.
-QRect pageAreaRect(const ui::PropertySheet& sheet, const DialogUnits& units) {
-    int width = 0, height = 0;
-    for (int i = 0; i < sheet.pageCount(); ++i) {
-        width = std::max(width, sheet.page(i).dialogTemplate().width);
-        height = std::max(height, sheet.page(i).dialogTemplate().height);
-    }
-    int margin = std::max(0, (sheet.dialogTemplate().width - width) / 2);
-    return units.rect(
-        ui::DialogRect{margin, margin + ui::PropertySheet::kTabHeight, width, height});
-}
-
 }  // namespace
 
 SheetTabs::SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ui::ModelInput& input,
@@ -67,7 +55,8 @@ SheetTabs::SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ui::Mod
     : input_(input),
       sheet_(sheet.handle()),
       tabBar_(new QTabBar(&sheetView)),
-      pageArea_(new TabPane(&sheetView)) {
+      frame_(new TabPane(&sheetView)),
+      pageArea_(new QWidget(&sheetView)) {
     tabBar_->setObjectName(QStringLiteral("sheet-tabs"));
     pageArea_->setObjectName(QStringLiteral("page-area"));
     tabBar_->setDrawBase(false);
@@ -75,13 +64,20 @@ SheetTabs::SheetTabs(QWidget& sheetView, const ui::PropertySheet& sheet, ui::Mod
     tabBar_->setUsesScrollButtons(false);
     for (int i = 0; i < sheet.pageCount(); ++i) tabBar_->addTab(fromModel(sheet.page(i).caption()));
 
-    QRect area = pageAreaRect(sheet, units);
+    // The frame is the tab control's below its tabs; the pages lie inside it.
+    const ui::DialogRect control = sheet.tabControl();
+    const int tabs = ui::PropertySheet::kTabHeight;
+    QRect frame = units.rect(
+        ui::DialogRect{control.x, control.y + tabs, control.width, control.height - tabs});
     // At a fractional scale (1.5) a frame line on a half pixel is lost at the pane's edge.
-    area.setTop(onDevicePixel(area.top(), sheetView.devicePixelRatioF()));
+    frame.setTop(onDevicePixel(frame.top(), sheetView.devicePixelRatioF()));
+    frame_->setGeometry(frame);
+    QRect area = units.rect(sheet.pageArea());
+    area.setTop(std::max(area.top(), frame.top()));
     pageArea_->setGeometry(area);
     int overlap = tabBar_->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, tabBar_);
     int height = tabBar_->sizeHint().height();
-    tabBar_->setGeometry(area.left(), std::max(0, area.top() - height + overlap), area.width(),
+    tabBar_->setGeometry(frame.left(), std::max(0, frame.top() - height + overlap), frame.width(),
                          height);
     tabBar_->raise();
     QObject::connect(tabBar_, &QTabBar::currentChanged, tabBar_,

@@ -29,6 +29,7 @@ class SheetTabs {
     ui::ModelInput& input_;
     ui::WindowHandle sheet_;
     QTabBar* tabBar_;
+    QWidget* frame_;
     QWidget* pageArea_;
 };
 

@@ -7,6 +7,8 @@ namespace zlx::ui {
 namespace {
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
+constexpr int kButtonGap = 4;
+// Windows' dialog margin: around the tab control, and between it and the buttons.
 constexpr int kMargin = 7;
 }  // namespace
 
@@ -26,18 +28,22 @@ PropertyPage* PropertySheet::activePage() const {
 }
 
 void PropertySheet::layout() {
-    // The sheet's own template: the page area sized for the largest page, then the buttons.
+    // The sheet's own template: the page area sized for the largest page inside the tab
+    // control's frame, then the buttons.
     int width = 0, height = 0;
     for (const PropertyPage* p : pages_) {
         width = std::max(width, p->dialogTemplate().width);
         height = std::max(height, p->dialogTemplate().height);
     }
+    tabControl_ =
+        DialogRect{kMargin, kMargin, width + 2 * kFrameInset, kTabHeight + height + kFrameInset};
+    pageArea_ = DialogRect{kMargin + kFrameInset, kMargin + kTabHeight, width, height};
     DialogTemplate& t = mutableTemplate();
-    t.width = width + 2 * kMargin;
-    t.height = height + kTabHeight + kButtonBand + kMargin;
+    t.width = tabControl_.x + tabControl_.width + kMargin;
+    const int y = tabControl_.y + tabControl_.height + kMargin;
+    t.height = y + kButtonHeight + kMargin;
     // OK, Cancel and Help from the left, aligned to the right edge.
-    int y = t.height - kMargin - kButtonHeight;
-    int x = t.width - kMargin - 3 * kButtonWidth - 2 * 4;
+    int x = t.width - kMargin - 3 * kButtonWidth - 2 * kButtonGap;
     const std::pair<int, const char*> buttons[] = {
         {kIdOk, "OK"}, {kIdCancel, "Cancel"}, {kIdHelp, "Help"}};
     t.controls.clear();
@@ -45,7 +51,7 @@ void PropertySheet::layout() {
         t.controls.push_back(ControlTemplate{id, ControlKind::PushButton, text, 0,
                                              DialogRect{x, y, kButtonWidth, kButtonHeight},
                                              id == kIdOk ? kStyleDefault : kStyleNone});
-        x += kButtonWidth + 4;
+        x += kButtonWidth + kButtonGap;
     }
 }
 

@@ -36,8 +36,10 @@ class PropertyPage : public Dialog {
 
 class PropertySheet : public Dialog {
   public:
-    static constexpr int kTabHeight = 14;   // dialog units above the page area
-    static constexpr int kButtonBand = 22;  // dialog units below it
+    // Dialog units: the row of tabs above the page area, and the tab control's frame around
+    // it on the left, right and bottom.
+    static constexpr int kTabHeight = 14;
+    static constexpr int kFrameInset = 3;
 
     PropertySheet(Desktop& desktop, std::string caption);
     WindowKind kind() const override { return WindowKind::Sheet; }
@@ -59,6 +61,12 @@ class PropertySheet : public Dialog {
     // Enter presses the sheet's default button.
     ControlRef enterTarget() const override;
 
+    // Laid out as Windows' property sheet is, in the sheet's dialog units: the tab control
+    // (tabs and frame) 7 units in from the top and sides, the pages inside its frame, and the
+    // buttons 7 units below it.
+    DialogRect tabControl() const { return tabControl_; }
+    DialogRect pageArea() const { return pageArea_; }
+
   protected:
     bool onInitDialog() override;
     void onCommand(int id, std::uint32_t code) override;
@@ -75,6 +83,8 @@ class PropertySheet : public Dialog {
     void updateHelpButton();
 
     std::vector<PropertyPage*> pages_;
+    DialogRect tabControl_{};
+    DialogRect pageArea_{};
     int startPage_ = 0;
     int active_ = -1;
     bool hasHelp_ = true;

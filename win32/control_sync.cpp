@@ -3,24 +3,25 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "win32/graph_view.h"
 #include "win32/text.h"
+#include "win32/window_dpi.h"
 
 namespace zlx::win32 {
 
 namespace {
 
-constexpr int kIconSize = 32;
-
 void setText(HWND hwnd, const std::wstring& text) {
     if (windowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());
 }
 
-// The dialog font, or a smaller size of it in which the text fits the control's width.
-void fitFont(HWND hwnd, const std::wstring& text, HWND dialog, FontSizes& fonts) {
+// The dialog font, or the largest smaller size of it in which the text fits the control's
+// width. Answers how far the chosen font's baseline lies above the dialog font's, in pixels.
+int fitFont(HWND hwnd, const std::wstring& text, HWND dialog, FontSizes& fonts) {
     HFONT base = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     RECT client;
     GetClientRect(hwnd, &client);
@@ -30,21 +31,38 @@ void fitFont(HWND hwnd, const std::wstring& text, HWND dialog, FontSizes& fonts)
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    const int baseAscent = metrics.tmAscent;
     HFONT chosen = base;
     if (size.cx > client.right && size.cx > 0) {
-        // Down from the size the widths suggest: glyph widths do not scale exactly.
-        int height = metrics.tmHeight - metrics.tmInternalLeading;
-        for (height = height * client.right / size.cx; height > 1; --height) {
+        // Down from the dialog font's own size: glyph widths do not scale exactly, so the
+        // widths' ratio would guess too small a size.
+        for (int height = metrics.tmHeight - metrics.tmInternalLeading - 1; height > 1; --height) {
             chosen = fonts.sized(base, height);
             SelectObject(dc, chosen);
             GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
             if (size.cx <= client.right) break;
         }
+        GetTextMetricsW(dc, &metrics);
     }
     SelectObject(dc, old);
     ReleaseDC(hwnd, dc);
     if (reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)) != chosen)
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(chosen), TRUE);
+    return baseAscent - metrics.tmAscent;
+}
+
+// The control at its rectangle, moved down by `drop` pixels (its bottom kept) so that a
+// smaller font's text stands on the line the dialog font's would.
+void place(const ShownControl& shown, HWND dialog, ControlScale scale) {
+    RECT was;
+    GetWindowRect(shown.hwnd, &was);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&was), 2);
+    const ui::PixelRect placed = ui::toPixels(shown.rect, scale.units);
+    const int top = std::min(placed.top + shown.baselineDrop, placed.bottom);
+    SetWindowPos(shown.hwnd, nullptr, placed.left, top, placed.right - placed.left,
+                 placed.bottom - top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A group box draws only its frame: the dialog repaints where the old one was.
+    InvalidateRect(dialog, &was, TRUE);
 }
 
 void syncList(HWND hwnd, const ui::Control& control) {
@@ -106,22 +124,15 @@ HFONT FontSizes::sized(HFONT base, int height) {
     return made;
 }
 
-void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, ControlLooks looks) {
+void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, ControlScale scale,
+                 ControlLooks looks) {
     HWND hwnd = shown.hwnd;
     if (!hwnd) return;
     const ui::DialogRect& r = control.rect;
     if (r.x != shown.rect.x || r.y != shown.rect.y || r.width != shown.rect.width ||
         r.height != shown.rect.height) {
-        RECT was;
-        GetWindowRect(hwnd, &was);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&was), 2);
         shown.rect = r;
-        RECT placed{r.x, r.y, r.x + r.width, r.y + r.height};
-        MapDialogRect(dialog, &placed);
-        SetWindowPos(hwnd, nullptr, placed.left, placed.top, placed.right - placed.left,
-                     placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        // A group box draws only its frame: the dialog repaints where the old one was.
-        InvalidateRect(dialog, &was, TRUE);
+        place(shown, dialog, scale);
     }
     if ((IsWindowEnabled(hwnd) != FALSE) != control.enabled) EnableWindow(hwnd, control.enabled);
     bool visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -129,7 +140,12 @@ void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, C
     switch (control.kind) {
         case ui::ControlKind::Static: {
             std::wstring text = shownText(control.text);
-            if (control.style & ui::kStyleFitWidth) fitFont(hwnd, text, dialog, looks.fonts);
+            if (control.style & ui::kStyleFitWidth)
+                if (int drop = fitFont(hwnd, text, dialog, looks.fonts);
+                    drop != shown.baselineDrop) {
+                    shown.baselineDrop = drop;
+                    place(shown, dialog, scale);
+                }
             setText(hwnd, text);
             break;
         }
@@ -158,7 +174,8 @@ void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, C
             if (shown.iconId != control.iconId) {
                 shown.iconId = control.iconId;
                 SendMessageW(hwnd, STM_SETICON,
-                             reinterpret_cast<WPARAM>(looks.icons.icon(control.iconId, kIconSize)),
+                             reinterpret_cast<WPARAM>(looks.icons.icon(
+                                 control.iconId, iconSizeAt(ui::IconRole::Large, scale.dpi))),
                              0);
             }
             break;

@@ -9,6 +9,7 @@
 
 #include "ui/control.h"
 #include "ui/drawn_text.h"
+#include "ui/screen_scale.h"
 #include "win32/icons.h"
 
 namespace zlx::win32 {
@@ -31,8 +32,16 @@ struct ShownControl {
     HWND hwnd = nullptr;
     ui::DialogRect rect{-1, -1, -1, -1};
     int iconId = -1;
+    // Pixels the control is moved down so a smaller font stands on the dialog font's baseline.
+    int baselineDrop = 0;
     ui::RichTextFollower follower;
     std::unique_ptr<ui::Graph> graph;
+};
+
+// The scale of the window that holds a control: its dialog units and dots per inch.
+struct ControlScale {
+    ui::BaseUnits units;
+    int dpi;
 };
 
 struct ControlLooks {
@@ -42,6 +51,7 @@ struct ControlLooks {
 
 // Brings `shown` up to date with `control`; `dialog` is the window that holds it, whose dialog
 // units place it.
-void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, ControlLooks looks);
+void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, ControlScale scale,
+                 ControlLooks looks);
 
 }  // namespace zlx::win32

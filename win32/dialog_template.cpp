@@ -10,7 +10,6 @@ namespace zlx::win32 {
 namespace {
 
 // The dialog font of Windows' own dialogs, which MS Shell Dlg names on every version.
-constexpr WORD kFontPoints = 8;
 constexpr const wchar_t* kFontFace = L"MS Shell Dlg";
 
 class Writer {
@@ -152,7 +151,7 @@ std::vector<WORD> dialogTemplateWords(const ui::Dialog& window, TemplateRole rol
     w.word(0);  // no menu
     w.word(0);  // the dialog class
     w.text(platform::win32::toWide(window.title()));
-    w.word(kFontPoints);
+    w.word(kDialogFontPoints);
     w.word(FW_NORMAL);
     w.word(MAKEWORD(FALSE, DEFAULT_CHARSET));  // italic, charset
     w.text(kFontFace);

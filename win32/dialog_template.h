@@ -24,7 +24,7 @@ enum class TemplateRole { TopLevel, Child };
 // must be DWORD-aligned itself, which std::vector's allocation is.
 std::vector<WORD> dialogTemplateWords(const ui::Dialog& window, TemplateRole role);
 
-// The dialog font's size: MS Shell Dlg, 8 points.
+// The dialog font's size in points (its face is MS Shell Dlg).
 inline constexpr WORD kDialogFontPoints = 8;
 
 // The class of the graph control; registered by registerGraphClass (graph_view.h).

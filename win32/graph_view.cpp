@@ -8,6 +8,7 @@
 #include "ui/graph_layout.h"
 #include "win32/dialog_template.h"
 #include "win32/text.h"
+#include "win32/window_dpi.h"
 
 namespace zlx::win32 {
 
@@ -79,7 +80,8 @@ void paint(HWND window, HDC dc, const ui::Graph& graph) {
     m.width = client.right;
     m.height = client.bottom;
     m.lineHeight = metrics.tmHeight;
-    m.scale = GetDeviceCaps(dc, LOGPIXELSY) / 96.0;
+    // The monitor's scale, which the DC's own number (the system's) does not follow.
+    m.scale = ui::scaleOf(windowDpi(window));
     m.textWidth = [dc](const std::string& text) {
         std::wstring shown = shownText(text);
         SIZE size{};

@@ -7,11 +7,14 @@
 
 #include <string>
 
+#include "win32/icons.h"
+
 namespace zlx::win32 {
 
 class HelpStandIn {
   public:
-    explicit HelpStandIn(HINSTANCE instance);
+    // The window shows the program's icon from `icons`, which outlives it.
+    HelpStandIn(HINSTANCE instance, Icons& icons);
     ~HelpStandIn();
     HelpStandIn(const HelpStandIn&) = delete;
     HelpStandIn& operator=(const HelpStandIn&) = delete;
@@ -22,9 +25,17 @@ class HelpStandIn {
 
   private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The font, icons, margins and size at `dpi`.
+    void rescale(int dpi);
+    // The label as high as its text needs, the window around it.
+    void fitText();
+
+    Icons& icons_;
     HWND window_ = nullptr;
     HWND label_ = nullptr;
     HFONT font_ = nullptr;
+    int dpi_ = 0;
+    std::wstring text_;
 };
 
 }  // namespace zlx::win32

@@ -23,7 +23,7 @@ int runInteractive(const launcher::LaunchOptions& options, std::ostream& err) {
     if (!run) return launcher::kExitCouldNotRun;
     launcher::Program& program = run->program();
     Renderer renderer(program.desktop(), instance);
-    HelpStandIn help(instance);
+    HelpStandIn help(instance, renderer.icons());
     // Help on the real machine goes to HTML Help; a simulated one shows what it would open.
     if (sim::SimMachine* simulated = program.simulated())
         simulated->setHelpViewer([&help](const std::string& path) { help.showFor(path); });

@@ -65,8 +65,8 @@ void Renderer::windowCreated(ui::WindowHandle handle) {
     if (window->parent() != ui::kNoWindow) {
         WindowView* parent = view(window->parent());
         if (!parent || !parent->hwnd()) return;
-        RECT area = parent->pageArea();
-        created = std::make_unique<WindowView>(*window, context, parent->hwnd(), &area);
+        const PagePlace place{parent->pageArea(), parent->dpi()};
+        created = std::make_unique<WindowView>(*window, context, parent->hwnd(), &place);
     } else {
         HWND owner = window->owner() != ui::kNoWindow ? windowOf(window->owner()) : nullptr;
         if (!owner && !desktop_.modalStack().empty())

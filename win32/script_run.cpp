@@ -15,7 +15,7 @@ namespace {
 class Win32ScriptFrontEnd final : public launcher::ScriptFrontEnd {
   public:
     Win32ScriptFrontEnd(launcher::Program& program, HINSTANCE instance)
-        : renderer_(program.desktop(), instance), help_(instance) {}
+        : renderer_(program.desktop(), instance), help_(instance, renderer_.icons()) {}
 
     void showHelp(const std::string& path) override { help_.showFor(path); }
 

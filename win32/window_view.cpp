@@ -9,6 +9,7 @@
 #include "ui/property_sheet.h"
 #include "win32/dialog_template.h"
 #include "win32/text.h"
+#include "win32/window_dpi.h"
 
 namespace zlx::win32 {
 
@@ -16,26 +17,30 @@ namespace {
 
 // The id Windows' own property sheets give their tab control.
 constexpr int kTabControlId = 0x3020;
-constexpr int kSmallIcon = 16;
-constexpr int kLargeIcon = 32;
+// Sent by a sheet to each of its pages when its scale changes: lParam is the PagePlace.
+constexpr UINT kRescalePage = WM_APP + 3;
 
 const ui::PropertySheet* asSheet(const ui::Dialog& window) {
     return window.kind() == ui::WindowKind::Sheet ? static_cast<const ui::PropertySheet*>(&window)
                                                   : nullptr;
 }
 
-// Dialog units of `hwnd` to pixels and back, whole units only, as the model counts them.
-SIZE baseUnits(HWND hwnd) {
+ui::BaseUnits mappedBaseUnits(HWND hwnd) {
     RECT base{0, 0, 4, 8};
     MapDialogRect(hwnd, &base);
-    return {std::max<LONG>(1, base.right), std::max<LONG>(1, base.bottom)};
+    return ui::BaseUnits{std::max<int>(1, base.right), std::max<int>(1, base.bottom)};
+}
+
+void placeWindow(HWND hwnd, const RECT& rect, HWND after, UINT flags) {
+    SetWindowPos(hwnd, after, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 flags | SWP_NOACTIVATE);
 }
 
 }  // namespace
 
 WindowView::WindowView(const ui::Dialog& window, ViewContext context, HWND owner,
-                       const RECT* pageArea)
-    : context_(context), handle_(window.handle()), topLevel_(pageArea == nullptr) {
+                       const PagePlace* page)
+    : context_(context), handle_(window.handle()), topLevel_(page == nullptr) {
     std::vector<WORD> words =
         dialogTemplateWords(window, topLevel_ ? TemplateRole::TopLevel : TemplateRole::Child);
     CreateDialogIndirectParamW(context_.instance, reinterpret_cast<LPCDLGTEMPLATEW>(words.data()),
@@ -47,19 +52,28 @@ WindowView::WindowView(const ui::Dialog& window, ViewContext context, HWND owner
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child && i < controls_.size();
          child = GetWindow(child, GW_HWNDNEXT))
         controls_[i++].hwnd = child;
-    // Every page fills the page area, as large as the largest page, as a sheet's pages do.
-    if (pageArea)
-        SetWindowPos(hwnd_, HWND_TOP, pageArea->left, pageArea->top,
-                     pageArea->right - pageArea->left, pageArea->bottom - pageArea->top,
-                     SWP_NOACTIVATE);
+    units_ = mappedBaseUnits(hwnd_);
+    dpi_ = windowDpi(hwnd_);
     if (asSheet(window)) makeTabs(window);
+    // Every page fills the page area, as large as the largest page, as a sheet's pages do,
+    // and is drawn at its sheet's scale, which may have changed since the dialog manager
+    // chose the font.
+    if (page) {
+        placeWindow(hwnd_, page->area, HWND_TOP, 0);
+        if (page->dpi != dpi_) {
+            rescale(page->dpi);
+            return;
+        }
+    }
     for (std::size_t n = 0; n < controls_.size(); ++n) syncControl(window.controls()[n].id);
 }
 
 WindowView::~WindowView() {
-    if (!hwnd_) return;
-    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
-    DestroyWindow(hwnd_);
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+        DestroyWindow(hwnd_);
+    }
+    if (font_) DeleteObject(font_);
 }
 
 INT_PTR CALLBACK WindowView::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -133,6 +147,28 @@ INT_PTR WindowView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (const ui::Dialog* window = input.desktop().find(handle)) syncTabs(*window);
             return TRUE;
         }
+        case WM_DPICHANGED: {
+            // The window moved to a monitor of another scale, or the scale changed: drawn
+            // again for it, in the rectangle Windows suggests. A window of fixed size then
+            // holds its template at the new scale whole, whatever the frame's own scale.
+            rescale(LOWORD(wParam));
+            if (lParam)
+                placeWindow(hwnd_, *reinterpret_cast<const RECT*>(lParam), nullptr, SWP_NOZORDER);
+            if (const ui::Dialog* window = model(); window && !window->dialogTemplate().resizable)
+                fitClient(window->width(), window->height());
+            return TRUE;
+        }
+        case kRescalePage: {
+            const auto* place = reinterpret_cast<const PagePlace*>(lParam);
+            if (topLevel_ || !place) return FALSE;
+            rescale(place->dpi);
+            placeWindow(hwnd_, place->area, nullptr, SWP_NOZORDER);
+            return TRUE;
+        }
+        case WM_GETFONT:
+            if (!font_) return FALSE;
+            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, reinterpret_cast<LONG_PTR>(font_));
+            return TRUE;
         case WM_SETCURSOR:
             if (input.cursorOver(handle) != ui::Cursor::Wait) return FALSE;
             SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -157,8 +193,51 @@ void WindowView::forwardSize(WPARAM kind) {
     if (!window || !window->dialogTemplate().resizable) return;
     RECT client;
     GetClientRect(hwnd_, &client);
-    SIZE base = baseUnits(hwnd_);
-    input.resize(handle, client.right * 4 / base.cx, client.bottom * 8 / base.cy);
+    input.resize(handle, ui::unitsAcross(client.right, units_),
+                 ui::unitsDown(client.bottom, units_));
+}
+
+RECT WindowView::pixels(const ui::DialogRect& rect) const {
+    const ui::PixelRect p = ui::toPixels(rect, units_);
+    return RECT{p.left, p.top, p.right, p.bottom};
+}
+
+RECT WindowView::pageArea() const {
+    const ui::Dialog* window = model();
+    const ui::PropertySheet* sheet = window ? asSheet(*window) : nullptr;
+    return sheet ? pixels(sheet->pageArea()) : RECT{};
+}
+
+void WindowView::rescale(int dpi) {
+    const ui::Dialog* window = model();
+    if (!window || !hwnd_) return;
+    dpi_ = dpi;
+    HFONT font = fontAt(reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)),
+                        kDialogFontPoints, dpi_);
+    units_ = baseUnitsOf(hwnd_, font);
+    HFONT old = font_;
+    font_ = font;
+    // Every control again: its font, its place in the new units, its icon at the new size.
+    for (ShownControl& shown : controls_) {
+        SendMessageW(shown.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        shown.rect = ui::DialogRect{-1, -1, -1, -1};
+        shown.iconId = -1;
+    }
+    for (const ui::Control& control : window->controls()) syncControl(control.id);
+    if (const ui::PropertySheet* sheet = asSheet(*window); sheet && tabs_) {
+        SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        placeWindow(tabs_, pixels(sheet->tabControl()), HWND_BOTTOM, 0);
+        const PagePlace place{pixels(sheet->pageArea()), dpi_};
+        for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (child != tabs_ && controlIdOf(child) == 0)
+                SendMessageW(child, kRescalePage, 0, reinterpret_cast<LPARAM>(&place));
+    }
+    if (topLevel_) {
+        shownIconId_ = -1;
+        syncFrame(*window);
+    }
+    if (old) DeleteObject(old);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HWND WindowView::controlWindow(int controlId) const {
@@ -181,20 +260,11 @@ int WindowView::controlIdOf(HWND control) const {
 
 void WindowView::makeTabs(const ui::Dialog& window) {
     const ui::PropertySheet& sheet = *asSheet(window);
-    // The page area: as large as the largest page, centred in the sheet's width below the tabs.
-    int width = 0, height = 0;
-    for (int i = 0; i < sheet.pageCount(); ++i) {
-        width = std::max(width, sheet.page(i).dialogTemplate().width);
-        height = std::max(height, sheet.page(i).dialogTemplate().height);
-    }
-    const int margin = std::max(0, (sheet.dialogTemplate().width - width) / 2);
-    pageArea_ = RECT{margin, margin + ui::PropertySheet::kTabHeight, margin + width,
-                     margin + ui::PropertySheet::kTabHeight + height};
-    MapDialogRect(hwnd_, &pageArea_);
+    // The tab control where the model lays it out, behind the pages inside its frame.
+    const RECT frame = pixels(sheet.tabControl());
     tabs_ = CreateWindowExW(
-        0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
-        pageArea_.left, pageArea_.top, pageArea_.right - pageArea_.left,
-        pageArea_.bottom - pageArea_.top, hwnd_,
+        0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, frame.left,
+        frame.top, frame.right - frame.left, frame.bottom - frame.top, hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabControlId)), context_.instance, nullptr);
     SendMessageW(tabs_, WM_SETFONT, SendMessageW(hwnd_, WM_GETFONT, 0, 0), FALSE);
     for (int i = 0; i < sheet.pageCount(); ++i) {
@@ -205,11 +275,7 @@ void WindowView::makeTabs(const ui::Dialog& window) {
         SendMessageW(tabs_, TCM_INSERTITEMW, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&item));
     }
-    // The tab control around the page area, behind the pages.
-    RECT frame = pageArea_;
-    SendMessageW(tabs_, TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&frame));
-    SetWindowPos(tabs_, HWND_BOTTOM, frame.left, frame.top, frame.right - frame.left,
-                 frame.bottom - frame.top, SWP_NOACTIVATE);
+    placeWindow(tabs_, frame, HWND_BOTTOM, 0);
 }
 
 void WindowView::syncTabs(const ui::Dialog& window) {
@@ -225,7 +291,7 @@ void WindowView::syncControl(int controlId) {
     const auto& controls = window->controls();
     for (std::size_t i = 0; i < controls.size() && i < controls_.size(); ++i)
         if (controls[i].id == controlId)
-            win32::syncControl(controls_[i], controls[i], hwnd_, context_.looks);
+            win32::syncControl(controls_[i], controls[i], hwnd_, {units_, dpi_}, context_.looks);
 }
 
 void WindowView::syncWindow() {
@@ -250,6 +316,19 @@ void WindowView::syncWindow() {
     syncing_ = false;
 }
 
+void WindowView::fitClient(int width, int height) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (ui::unitsAcross(client.right, units_) == width &&
+        ui::unitsDown(client.bottom, units_) == height)
+        return;
+    RECT wanted = pixels(ui::DialogRect{0, 0, width, height});
+    AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+    SetWindowPos(hwnd_, nullptr, 0, 0, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void WindowView::syncFrame(const ui::Dialog& window) {
     std::wstring title = shownText(window.title());
     if (title != shownTitle_) {
@@ -258,26 +337,17 @@ void WindowView::syncFrame(const ui::Dialog& window) {
     }
     if (window.iconId() != shownIconId_) {
         shownIconId_ = window.iconId();
+        Icons& icons = context_.looks.icons;
         SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(context_.looks.icons.icon(shownIconId_, kSmallIcon)));
+                     reinterpret_cast<LPARAM>(
+                         icons.icon(shownIconId_, iconSizeAt(ui::IconRole::Small, dpi_))));
         SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-                     reinterpret_cast<LPARAM>(context_.looks.icons.icon(shownIconId_, kLargeIcon)));
+                     reinterpret_cast<LPARAM>(
+                         icons.icon(shownIconId_, iconSizeAt(ui::IconRole::Large, dpi_))));
     }
-    // The model's size, unless the frame already holds it (pixels hold whole units only).
-    if (window.dialogTemplate().resizable && !IsZoomed(hwnd_) && !IsIconic(hwnd_)) {
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        SIZE base = baseUnits(hwnd_);
-        if (client.right * 4 / base.cx != window.width() ||
-            client.bottom * 8 / base.cy != window.height()) {
-            RECT wanted{0, 0, window.width(), window.height()};
-            MapDialogRect(hwnd_, &wanted);
-            AdjustWindowRectEx(&wanted, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
-                               FALSE, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-            SetWindowPos(hwnd_, nullptr, 0, 0, wanted.right - wanted.left,
-                         wanted.bottom - wanted.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-    }
+    // A resizable window at the model's size.
+    if (window.dialogTemplate().resizable && !IsZoomed(hwnd_) && !IsIconic(hwnd_))
+        fitClient(window.width(), window.height());
     if (!window.visible()) {
         if (IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
     } else if (window.minimized()) {

@@ -11,6 +11,7 @@
 
 #include "ui/dialog.h"
 #include "ui/model_input.h"
+#include "ui/screen_scale.h"
 #include "win32/control_sync.h"
 #include "win32/system_menu.h"
 
@@ -23,11 +24,18 @@ struct ViewContext {
     HINSTANCE instance;
 };
 
+// Where a page goes in its sheet: the page area in the sheet's client pixels, and the sheet's
+// scale.
+struct PagePlace {
+    RECT area;
+    int dpi;
+};
+
 class WindowView {
   public:
-    // A top-level window owned by `owner` (may be null) when `pageArea` is null; otherwise a
-    // child of `owner` filling `pageArea`.
-    WindowView(const ui::Dialog& window, ViewContext context, HWND owner, const RECT* pageArea);
+    // A top-level window owned by `owner` (may be null) when `page` is null; otherwise a child
+    // of `owner` filling the page area at the sheet's scale.
+    WindowView(const ui::Dialog& window, ViewContext context, HWND owner, const PagePlace* page);
     ~WindowView();
     WindowView(const WindowView&) = delete;
     WindowView& operator=(const WindowView&) = delete;
@@ -41,8 +49,10 @@ class WindowView {
     int controlIdOf(HWND control) const;
     // Sheets: the tab control; null for other windows.
     HWND tabs() const { return tabs_; }
-    // Where a sheet shows its pages, in the sheet's client pixels.
-    RECT pageArea() const { return pageArea_; }
+    // Where a sheet shows its pages, in the sheet's client pixels at its present scale.
+    RECT pageArea() const;
+    // The dots per inch the window is drawn for.
+    int dpi() const { return dpi_; }
     const SystemMenu& systemMenu() const { return systemMenu_; }
 
     // The model changed one control, or the window itself (title, icon, state, tabs, menu).
@@ -58,14 +68,25 @@ class WindowView {
     void makeTabs(const ui::Dialog& sheet);
     void syncTabs(const ui::Dialog& sheet);
     void syncFrame(const ui::Dialog& window);
+    // The frame around a client area of `width` x `height` dialog units, unless it holds that
+    // already (pixels hold whole units only).
+    void fitClient(int width, int height);
     void forwardSize(WPARAM kind);
+    RECT pixels(const ui::DialogRect& rect) const;
+    // Draws the window again for `dpi`: its dialog font and units, its controls, icons, tabs
+    // and pages.
+    void rescale(int dpi);
 
     ViewContext context_;
     ui::WindowHandle handle_;
     bool topLevel_;
     HWND hwnd_ = nullptr;
     HWND tabs_ = nullptr;
-    RECT pageArea_{};
+    // The dialog units of the window's font, and the font made when the scale changes (the
+    // dialog manager keeps the one it made).
+    ui::BaseUnits units_{};
+    int dpi_ = ui::kBaseDpi;
+    HFONT font_ = nullptr;
     std::vector<ShownControl> controls_;  // in the order of the model's controls
     SystemMenu systemMenu_;
     std::wstring shownTitle_;
