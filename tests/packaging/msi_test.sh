@@ -61,11 +61,12 @@ path_entry() { "$wine" reg query "$environment" /v PATH 2>/dev/null | tr -d '\r'
 # One uninstall entry per product, with the publisher and the folder the programs went to.
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 code() { python3 "$make_msi" "$stage" unused.msi --version "$1" --publisher - --print-product-code; }
-entry() { "$wine" reg query "$uninstall\$(code "$1")" 2>/dev/null | tr -d '\r' || true; }
-installed() { [ -n "$(entry "$1")" ]; }
+key() { echo "$uninstall\\$(code "$1")"; }
+installed() { "$wine" reg query "$(key "$1")" >/dev/null 2>&1; }
+entry() { "$wine" reg query "$(key "$1")" 2>/dev/null | tr -d '\r' || true; }
 installed "$version" || fail "no uninstall entry for $version"
 entry "$version" | grep -q 'Publisher.*Norvane' || fail "the uninstall entry's publisher: $(entry "$version")"
-entry "$version" | grep -qiF 'InstallLocation    REG_SZ    C:\Program Files\ZLX Client Diagnostics' ||
+entry "$version" | grep InstallLocation | grep -qiF 'C:\Program Files\ZLX Client Diagnostics' ||
   fail "the uninstall entry has no install location: $(entry "$version")"
 
 # A newer version replaces this one: one entry, the newer one.
@@ -82,9 +83,10 @@ installed "$newer" || fail "no uninstall entry for $newer after the upgrade"
 # The older version is refused while the newer one is installed.
 if "$wine" msiexec /i "$msi" /qn; then fail "the older $version installed over $newer"; fi
 installed "$newer" && ! installed "$version" || fail "the refused downgrade changed the install"
-# The same version again repairs it: no second entry, the files in place.
+# The same version again repairs it (every file put back): no second entry.
 rm -f "$folder/zlxdiag.com"
-"$wine" msiexec /fa "$work/newer.msi" /qn || fail "the repair of $newer ended with status $?"
+"$wine" msiexec /i "$work/newer.msi" REINSTALL=ALL REINSTALLMODE=amus /qn ||
+  fail "the repair of $newer ended with status $?"
 [ -f "$folder/zlxdiag.com" ] || fail "the repair did not put zlxdiag.com back"
 "$wine" msiexec /i "$work/newer.msi" /qn || true
 installed "$newer" && [ "$(path_entry)" -eq 1 ] || fail "installing $newer again added to it"
