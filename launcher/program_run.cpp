@@ -36,13 +36,15 @@ class MachineZoneClock final : public platform::Clock {
     const int offsetMinutes_;
 };
 
-}  // namespace
-
+// The simulated machine's manual clock starts at its scenario's local time, in its time zone; a
+// manual clock asked for on the real machine starts at the default time.
 std::unique_ptr<platform::ManualClock> manualClockFor(const RunMachine& machine) {
     if (machine.real()) return std::make_unique<platform::ManualClock>();
     return std::make_unique<platform::ManualClock>(machine.scenario->machine.localTimeStart,
                                                    machine.scenario->machine.timeZoneOffsetMinutes);
 }
+
+}  // namespace
 
 std::unique_ptr<ProgramRun> ProgramRun::make(const LaunchOptions& options, const RunRecipe& recipe,
                                              ui::DesktopServices& services, std::ostream& err) {

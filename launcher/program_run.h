@@ -50,7 +50,6 @@ class ProgramRun {
     platform::Clock& clock() { return *clock_; }
     // The manual clock; null when the run keeps real time.
     platform::ManualClock* manualClock() { return manual_; }
-    bool realMachine() const { return machine_.real(); }
 
   private:
     ProgramRun() = default;
@@ -61,9 +60,5 @@ class ProgramRun {
     platform::ManualClock* manual_ = nullptr;
     std::unique_ptr<Program> program_;
 };
-
-// The simulated machine's manual clock starts at its scenario's local time, in its time zone; a
-// manual clock asked for on the real machine starts at the default time.
-std::unique_ptr<platform::ManualClock> manualClockFor(const RunMachine& machine);
 
 }  // namespace zlx::launcher

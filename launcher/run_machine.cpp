@@ -12,12 +12,8 @@ bool hasRealMachine() {
 #endif
 }
 
-bool diagnosesRealMachine(const LaunchOptions& options) {
-    return hasRealMachine() && !options.scenarioPath;
-}
-
 std::optional<RunMachine> chooseMachine(const LaunchOptions& options, std::ostream& err) {
-    if (diagnosesRealMachine(options)) return RunMachine{};
+    if (hasRealMachine() && !options.scenarioPath) return RunMachine{};
     auto scenario = loadScenario(options, err);
     if (!scenario) return std::nullopt;
     return RunMachine(std::move(*scenario));

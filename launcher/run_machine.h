@@ -21,9 +21,6 @@ struct RunMachine {
     bool real() const { return !scenario; }
 };
 
-// Whether the options choose the machine the program runs on: Windows without --scenario.
-bool diagnosesRealMachine(const LaunchOptions& options);
-
 // Windows without --scenario: the real machine. Otherwise the scenario --scenario names, or the
 // built-in one. Nothing (and a message on `err`) when the scenario is refused.
 std::optional<RunMachine> chooseMachine(const LaunchOptions& options, std::ostream& err);

@@ -225,7 +225,6 @@ std::string formatStatusText(const StatusSnapshot& s) {
             // The pages' own words as their statics draw them ("Short && Long" draws "Short &
             // Long"); names from outside are written as they are.
             if (!value->outsideName) text = ui::withoutAccessMarks(text);
-            if (value->noneWhenEmpty && text.empty()) text = noneText();
             rows.emplace_back(label(row.labelString), std::move(text));
         }
     };
