@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/accessible_control.h"
 #include "win32/graph_view.h"
 #include "win32/text.h"
 #include "win32/window_dpi.h"
@@ -15,8 +16,11 @@ namespace zlx::win32 {
 
 namespace {
 
-void setText(HWND hwnd, const std::wstring& text) {
-    if (windowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());
+// True when the text changed.
+bool setText(HWND hwnd, const std::wstring& text) {
+    if (windowText(hwnd) == text) return false;
+    SetWindowTextW(hwnd, text.c_str());
+    return true;
 }
 
 // The dialog font, or the largest smaller size of it in which the text fits the control's
@@ -146,7 +150,9 @@ void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, C
                     shown.baselineDrop = drop;
                     place(shown, dialog, scale);
                 }
-            setText(hwnd, text);
+            // Windows tells of a new text as a new name; a value's static is named by its
+            // label, and its text is its value.
+            if (setText(hwnd, text)) announceValueChange(hwnd);
             break;
         }
         case ui::ControlKind::PushButton:
@@ -186,6 +192,7 @@ void syncControl(ShownControl& shown, const ui::Control& control, HWND dialog, C
             if (!shown.graph || *shown.graph != control.graph) {
                 shown.graph = std::make_unique<ui::Graph>(control.graph);
                 showGraph(hwnd, shown.graph.get());
+                announceValueChange(hwnd);
             }
             break;
     }

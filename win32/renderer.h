@@ -13,6 +13,7 @@
 #include "ui/desktop.h"
 #include "ui/model_input.h"
 #include "ui/observer.h"
+#include "win32/com_apartment.h"
 #include "win32/control_sync.h"
 #include "win32/icons.h"
 #include "win32/window_view.h"
@@ -53,6 +54,8 @@ class Renderer final : public ui::DesktopObserver {
     void followForeground();
     bool translateKey(WindowView& root, const MSG& message);
 
+    // First made, last gone: the windows answer screen readers while they exist.
+    ComApartment apartment_;
     ui::Desktop& desktop_;
     ui::ModelInput input_;
     HINSTANCE instance_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ui/accessible.h"
 #include "ui/property_sheet.h"
 #include "win32/dialog_template.h"
 #include "win32/text.h"
@@ -52,6 +53,8 @@ WindowView::WindowView(const ui::Dialog& window, ViewContext context, HWND owner
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child && i < controls_.size();
          child = GetWindow(child, GW_HWNDNEXT))
         controls_[i++].hwnd = child;
+    for (std::size_t n = 0; n < controls_.size(); ++n)
+        answerAccessibility(controls_[n].hwnd, window.controls()[n].kind, *this);
     units_ = mappedBaseUnits(hwnd_);
     dpi_ = windowDpi(hwnd_);
     if (asSheet(window)) makeTabs(window);
@@ -256,6 +259,18 @@ int WindowView::controlIdOf(HWND control) const {
     for (std::size_t i = 0; i < controls.size() && i < controls_.size(); ++i)
         if (controls_[i].hwnd == control) return controls[i].id;
     return 0;
+}
+
+std::optional<AccessibleFacts> WindowView::accessibleFactsOf(HWND control) const {
+    const ui::Dialog* window = model();
+    if (!window || !control) return std::nullopt;
+    const auto& controls = window->controls();
+    for (std::size_t i = 0; i < controls.size() && i < controls_.size(); ++i)
+        if (controls_[i].hwnd == control) {
+            const ui::AccessibleText text = ui::accessibleText(*window, controls[i]);
+            return AccessibleFacts{shownText(text.name), shownText(text.value)};
+        }
+    return std::nullopt;
 }
 
 void WindowView::makeTabs(const ui::Dialog& window) {

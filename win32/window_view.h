@@ -12,6 +12,7 @@
 #include "ui/dialog.h"
 #include "ui/model_input.h"
 #include "ui/screen_scale.h"
+#include "win32/accessible_control.h"
 #include "win32/control_sync.h"
 #include "win32/system_menu.h"
 
@@ -31,7 +32,7 @@ struct PagePlace {
     int dpi;
 };
 
-class WindowView {
+class WindowView final : public AccessibleSource {
   public:
     // A top-level window owned by `owner` (may be null) when `page` is null; otherwise a child
     // of `owner` filling the page area at the sheet's scale.
@@ -47,6 +48,8 @@ class WindowView {
     HWND controlWindow(int controlId) const;
     // The model control a Windows control shows; 0 when it shows none of them.
     int controlIdOf(HWND control) const;
+    // What ui::accessibleText says of the model control `control` shows.
+    std::optional<AccessibleFacts> accessibleFactsOf(HWND control) const override;
     // Sheets: the tab control; null for other windows.
     HWND tabs() const { return tabs_; }
     // Where a sheet shows its pages, in the sheet's client pixels at its present scale.

@@ -13,19 +13,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <filesystem>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "launcher/scripted_run.h"
 #include "qt/graph_view.h"
 #include "qt/renderer.h"
 #include "qt/rich_text_view.h"
 #include "qt/window_view.h"
-#include "support/environment.h"
-#include "support/temp_dir.h"
-#include "support/transcript_cases.h"
+#include "support/picture_scripts.h"
 
 namespace zlx::qt {
 namespace {
@@ -134,30 +130,11 @@ class ReadingFrontEnd final : public launcher::ScriptFrontEnd {
     std::map<std::string, Reading>& readings_;
 };
 
-const std::filesystem::path kScreenshots =
-    std::filesystem::path(ZLX_SOURCE_DIR) / "docs" / "screenshots";
-
-std::map<std::string, Reading> readScript(const std::filesystem::path& scriptFile) {
-    zlx::testing::TempDir instances, pictures;
-    zlx::testing::setEnvironment("ZLXDIAG_INSTANCE_DIR", instances.path());
-    const std::string script = zlx::testing::readWholeFile(scriptFile);
-    launcher::LaunchOptions options = zlx::testing::caseOptions(script);
-    options.screenshotDir = pictures.path();
-    std::map<std::string, Reading> readings;
-    std::ostringstream out, err;
-    EXPECT_EQ(launcher::runScript(options, script, out, err,
-                                  [&readings](launcher::Program& program) {
-                                      return std::make_unique<ReadingFrontEnd>(program, readings);
-                                  }),
-              0)
-        << err.str();
-    return readings;
-}
-
 TEST(AccessibilityTest, EveryWindowOfTheTourIsNamedRoledAndValued) {
-    std::map<std::string, Reading> readings = readScript(kScreenshots / "tour.script");
-    for (auto& [shot, reading] : readScript(kScreenshots / "signal-history.script"))
-        readings[shot] = reading;
+    std::map<std::string, Reading> readings;
+    zlx::testing::runWindowPictureScripts([&readings](launcher::Program& program) {
+        return std::make_unique<ReadingFrontEnd>(program, readings);
+    });
     EXPECT_EQ(readings.size(), 12u);
     for (const auto& [shot, reading] : readings)
         for (const std::string& fault : reading.faults) ADD_FAILURE() << shot << ": " << fault;
