@@ -69,7 +69,7 @@ void readDynamics(ObjectReader& r, LinkDynamics& d) {
         if (!n.value.is_object()) failAt(n.pointer, "expected counter names with their rates");
         const std::vector<std::string_view> names = linkCounterNames();
         for (const auto& [name, value] : n.value.items()) {
-            const std::string at = childPointer(n.pointer, name);
+            const Place at = n.pointer.child(name);
             if (std::find(names.begin(), names.end(), name) == names.end())
                 failAt(at, "no counter is called \"" + name + "\"");
             d.counterRates.push_back({name, readNumber<std::uint32_t>(Node{value, at})});
