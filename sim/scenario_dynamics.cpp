@@ -17,7 +17,7 @@ WlanPhyFrameStatistics readPhyStatistics(const Node& node) {
     return phy;
 }
 
-LinkEvent readEvent(const Node& node) {
+LinkEvent readLinkEvent(const Node& node) {
     LinkEvent e;
     readObject(node, [&](ObjectReader& r) {
         r.required("atMs", [&](const Node& n) {
@@ -76,7 +76,7 @@ void readDynamics(ObjectReader& r, LinkDynamics& d) {
         }
     });
     r.array("events", [&](const Node& n) {
-        LinkEvent e = readEvent(n);
+        LinkEvent e = readLinkEvent(n);
         if (!d.events.empty() && e.atMs < d.events.back().atMs)
             failAt(childPointer(n.pointer, "atMs"), "events go in time order");
         d.events.push_back(e);
