@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "adapterinfo/adapter_details.h"
 #include "context/app_context.h"
@@ -39,6 +41,12 @@ struct LinkRecords {
     StatisticsAnswered displayAnswered{};
     // The interfaces the Diagnostics page's selection visits, listed once per run.
     std::unique_ptr<wlan::InterfaceList> diagnosticsInterfaces;
+    // The profile XML read last and the EAP method found in it: a profile seldom changes
+    // between refreshes, so it is parsed again only when its text does.
+    struct {
+        std::string xml;
+        std::optional<std::int32_t> eapMethod;
+    } lastProfile;
 };
 
 // Everything the adapter state's routines use.

@@ -1,7 +1,6 @@
 #include "adapterinfo/address_lookup.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "adapterinfo/windows_version.h"
 #include "platform/text.h"
@@ -92,9 +91,8 @@ void gatherAddresses(const GatherContext& context, AdapterInfo& info) {
 
 std::string formatMacAddress(std::span<const std::uint8_t> address) {
     if (address.size() < 6) return {};
-    char text[18];
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", address[0], address[1],
-                  address[2], address[3], address[4], address[5]);
+    std::string text;
+    platform::appendHexBytes(text, address.first(6), '-');
     return text;
 }
 

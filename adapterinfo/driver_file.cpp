@@ -1,7 +1,5 @@
 #include "adapterinfo/driver_file.h"
 
-#include <cstdio>
-
 #include "adapterinfo/windows_version.h"
 #include "platform/calendar.h"
 #include "platform/registry_key.h"
@@ -99,10 +97,8 @@ bool readFileVersion(const GatherContext& context, const std::string& path, std:
     RedirectionOff redirection(context, path);
     platform::FileVersion version;
     if (context.platform.files.fileVersion(path, version) != platform::kErrorSuccess) return false;
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%u.%u.%u.%u", unsigned{version.major},
-                  unsigned{version.minor}, unsigned{version.build}, unsigned{version.revision});
-    text = buffer;
+    text = std::to_string(version.major) + '.' + std::to_string(version.minor) + '.' +
+           std::to_string(version.build) + '.' + std::to_string(version.revision);
     parts = version;
     return true;
 }
@@ -113,12 +109,18 @@ std::string formatFileDate(platform::SystemInfo& system, std::int64_t unixSecond
     std::tm local{};
     if (!system.localTimeOf(unixSeconds, local)) return {};
     if (local.tm_mon < 0 || local.tm_mon > 11) return {};
-    char buffer[128];
-    int written = std::snprintf(buffer, sizeof buffer, "%02d %s %04d %02d:%02d:%02d", local.tm_mday,
-                                kMonths[local.tm_mon], local.tm_year + 1900, local.tm_hour,
-                                local.tm_min, local.tm_sec);
-    if (written <= 0 || static_cast<std::size_t>(written) >= sizeof buffer) return {};
-    return buffer;
+    std::string text;
+    platform::appendZeroPadded(text, local.tm_mday, 2);
+    (text += ' ') += kMonths[local.tm_mon];
+    text += ' ';
+    platform::appendZeroPadded(text, local.tm_year + 1900LL, 4);
+    text += ' ';
+    platform::appendZeroPadded(text, local.tm_hour, 2);
+    text += ':';
+    platform::appendZeroPadded(text, local.tm_min, 2);
+    text += ':';
+    platform::appendZeroPadded(text, local.tm_sec, 2);
+    return text;
 }
 
 std::string isoFileDate(platform::SystemInfo& system, std::int64_t unixSeconds) {

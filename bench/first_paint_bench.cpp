@@ -1,9 +1,9 @@
 // The program's first painted window against a bare Qt program that shows a window with a
 // QTabWidget (bench/reference/bare_tab_window.cpp), both on the offscreen platform and both
 // ended on the loop's turn after their first paint (bench/reference/
-// exit_after_first_paint.cpp). The program is zlxdiag-window's own main() on the built-in
-// machine. Each run's CPU time is that of the finished child; the runs alternate, and a ratio
-// is the median of the program's runs over the median of a reference's (goal: at most 1.2).
+// exit_after_first_paint.cpp). The program is zlxdiag-window, which the desktop entry starts, on
+// the built-in machine. Each run's CPU time is that of the finished child; the runs alternate, and
+// a ratio is the median of the program's runs over the median of a reference's (goal: at most 1.2).
 // "ratio" compares with the bare window shown at the program's window's size, with the same
 // three tabs: both then allocate and paint the same pixels, and what is left is the program's
 // own work. "ratio_small_window" compares with the tab widget at its own size, a window a

@@ -1,8 +1,9 @@
 #include "platform/calendar.h"
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
+
+#include "platform/text.h"
 
 namespace zlx::platform {
 
@@ -60,19 +61,29 @@ std::tm hostLocalTime(std::time_t t) {
 std::string isoTimestamp(const std::tm& local, std::optional<int> offsetMinutes,
                          std::optional<int> millis) {
     std::tm t = utcFields(secondsSinceEpoch(local));
-    char out[64];
-    int length = std::snprintf(out, sizeof out, "%04d-%02d-%02dT%02d:%02d:%02d", t.tm_year + 1900,
-                               t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec);
-    std::string text(out, length > 0 ? static_cast<std::size_t>(length) : 0);
+    std::string text;
+    text.reserve(32);
+    appendZeroPadded(text, t.tm_year + 1900LL, 4);
+    text += '-';
+    appendZeroPadded(text, t.tm_mon + 1, 2);
+    text += '-';
+    appendZeroPadded(text, t.tm_mday, 2);
+    text += 'T';
+    appendZeroPadded(text, t.tm_hour, 2);
+    text += ':';
+    appendZeroPadded(text, t.tm_min, 2);
+    text += ':';
+    appendZeroPadded(text, t.tm_sec, 2);
     if (millis) {
-        std::snprintf(out, sizeof out, ".%03d", *millis < 0 ? 0 : *millis > 999 ? 999 : *millis);
-        text += out;
+        text += '.';
+        appendZeroPadded(text, *millis < 0 ? 0 : *millis > 999 ? 999 : *millis, 3);
     }
     if (offsetMinutes) {
         long long magnitude = std::llabs(static_cast<long long>(*offsetMinutes));
-        std::snprintf(out, sizeof out, "%c%02lld:%02lld", *offsetMinutes < 0 ? '-' : '+',
-                      magnitude / 60 % 100, magnitude % 60);
-        text += out;
+        text += *offsetMinutes < 0 ? '-' : '+';
+        appendZeroPadded(text, magnitude / 60 % 100, 2);
+        text += ':';
+        appendZeroPadded(text, magnitude % 60, 2);
     }
     return text;
 }

@@ -267,4 +267,31 @@ std::string displaySafeName(std::string_view name) {
     return out;
 }
 
+void appendZeroPadded(std::string& out, long long value, int width) {
+    // The magnitude as unsigned, so that the most negative value has one too.
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) {
+        out += '-';
+        --width;
+    }
+    if (width > count) out.append(static_cast<std::size_t>(width - count), '0');
+    while (count > 0) out += digits[--count];
+}
+
+void appendHexBytes(std::string& out, std::span<const std::uint8_t> bytes, char separator) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i != 0) out += separator;
+        out += kDigits[bytes[i] >> 4];
+        out += kDigits[bytes[i] & 0xF];
+    }
+}
+
 }  // namespace zlx::platform

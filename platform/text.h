@@ -49,6 +49,12 @@ std::string displaySafeName(std::string_view name);
 
 std::string toLowerAscii(std::string_view text);
 
+// Appends `value` in decimal with at least `width` characters, zeros after any minus sign, as
+// printf's "%0*lld" writes it; for the fixed forms of dates and versions shown every refresh.
+void appendZeroPadded(std::string& out, long long value, int width);
+// Appends the bytes as upper-case hex pairs with `separator` between them ("00-1B-77").
+void appendHexBytes(std::string& out, std::span<const std::uint8_t> bytes, char separator);
+
 // Whether `text` has the shape `form`, in which 'h' stands for one upper-case hexadecimal digit
 // and every other character for itself ("PCI\\VEN_hhhh").
 bool matchesHexForm(std::string_view text, std::string_view form);

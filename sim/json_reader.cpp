@@ -1,5 +1,6 @@
 #include "sim/json_reader.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace zlx::sim {
@@ -78,13 +79,11 @@ bool parseHexNumber(const std::string& text, std::uint64_t& out) {
 
 }  // namespace
 
-void failAt(const std::string& pointer, const std::string& problem) {
-    throw PlaceError(pointer, problem);
-}
-
-std::string childPointer(const std::string& parent, std::string_view key) {
-    std::string out = parent + "/";
-    for (char c : key) {
+std::string Place::text() const {
+    if (!parent_) return {};
+    std::string out = parent_->text() + "/";
+    if (isIndex_) return out + std::to_string(index_);
+    for (char c : key_) {
         if (c == '~')
             out += "~0";
         else if (c == '/')
@@ -95,8 +94,8 @@ std::string childPointer(const std::string& parent, std::string_view key) {
     return out;
 }
 
-std::string childPointer(const std::string& parent, std::size_t index) {
-    return parent + "/" + std::to_string(index);
+void failAt(const Place& place, const std::string& problem) {
+    throw PlaceError(place.text(), problem);
 }
 
 std::uint64_t readUnsigned(const Node& node, std::uint64_t max) {
@@ -145,7 +144,7 @@ std::vector<std::string> readStringList(const Node& node) {
     }
     std::vector<std::string> out;
     for (std::size_t i = 0; i < node.value.size(); ++i) {
-        out.push_back(readString({node.value[i], childPointer(node.pointer, i)}));
+        out.push_back(readString({node.value[i], node.pointer.child(i)}));
     }
     return out;
 }
@@ -231,17 +230,6 @@ ObjectReader::ObjectReader(const Node& node) : object_(node.value), pointer_(nod
     if (!object_.is_object()) failAt(pointer_, "expected an object" + got(object_));
 }
 
-void ObjectReader::optional(std::string_view key, const std::function<void(const Node&)>& read) {
-    known_.emplace(key);
-    auto it = object_.find(key);
-    if (it != object_.end()) read(Node{*it, childPointer(pointer_, key)});
-}
-
-void ObjectReader::required(std::string_view key, const std::function<void(const Node&)>& read) {
-    if (!has(key)) failAt(pointer_, "missing key \"" + std::string(key) + "\"");
-    optional(key, read);
-}
-
 void ObjectReader::boolean(std::string_view key, bool& out) {
     optional(key, [&](const Node& n) { out = readBool(n); });
 }
@@ -258,17 +246,12 @@ void ObjectReader::octets(std::string_view key, std::string_view hexKey, std::st
     optional(hexKey, [&](const Node& n) { out = readHexOctets(n); });
 }
 
-void ObjectReader::object(std::string_view key, const std::function<void(ObjectReader&)>& read) {
-    optional(key, [&](const Node& n) { readObject(n, read); });
+void ObjectReader::missing(std::string_view key) const {
+    failAt(pointer_, "missing key \"" + std::string(key) + "\"");
 }
 
-void ObjectReader::array(std::string_view key, const std::function<void(const Node&)>& readItem) {
-    optional(key, [&](const Node& n) {
-        if (!n.value.is_array()) failAt(n.pointer, "expected a list" + got(n.value));
-        for (std::size_t i = 0; i < n.value.size(); ++i) {
-            readItem(Node{n.value[i], childPointer(n.pointer, i)});
-        }
-    });
+void ObjectReader::notAList(const Node& node) {
+    failAt(node.pointer, "expected a list" + got(node.value));
 }
 
 bool ObjectReader::has(std::string_view key) const {
@@ -277,17 +260,14 @@ bool ObjectReader::has(std::string_view key) const {
 
 void ObjectReader::finish() const {
     for (auto it = object_.begin(); it != object_.end(); ++it) {
-        if (known_.count(it.key()) != 0) continue;
+        if (std::find(known_.begin(), known_.end(), it.key()) != known_.end()) continue;
+        std::vector<std::string_view> names = known_;
+        std::sort(names.begin(), names.end());
+        names.erase(std::unique(names.begin(), names.end()), names.end());
         std::string list;
-        for (const std::string& k : known_) list += (list.empty() ? "" : ", ") + k;
-        failAt(childPointer(pointer_, it.key()), "unknown key (known here: " + list + ")");
+        for (std::string_view k : names) (list += list.empty() ? "" : ", ") += k;
+        failAt(pointer_.child(it.key()), "unknown key (known here: " + list + ")");
     }
-}
-
-void readObject(const Node& node, const std::function<void(ObjectReader&)>& read) {
-    ObjectReader reader(node);
-    read(reader);
-    reader.finish();
 }
 
 }  // namespace zlx::sim

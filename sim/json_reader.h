@@ -4,9 +4,7 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <limits>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,14 +31,40 @@ class PlaceError : public std::runtime_error {
     std::string pointer_;
 };
 
-[[noreturn]] void failAt(const std::string& pointer, const std::string& problem);
-std::string childPointer(const std::string& parent, std::string_view key);
-std::string childPointer(const std::string& parent, std::size_t index);
+// Where a value sits in the document: a chain of steps from the top, each held by the caller
+// that walks into the value, written out as a JSON pointer only when a message names it.
+// A place refers to its parent's, so it lives no longer than the walk that made it.
+class Place {
+  public:
+    Place() = default;  // the document itself
+    Place child(std::string_view key) const& { return Place(this, key, 0, false); }
+    Place child(std::size_t index) const& { return Place(this, {}, index, true); }
+    // A child of a temporary would outlive it.
+    Place child(std::string_view key) const&& = delete;
+    Place child(std::size_t index) const&& = delete;
+    std::string text() const;
+
+  private:
+    Place(const Place* parent, std::string_view key, std::size_t index, bool isIndex)
+        : parent_(parent), key_(key), index_(index), isIndex_(isIndex) {}
+    const Place* parent_ = nullptr;
+    std::string_view key_;
+    std::size_t index_ = 0;
+    bool isIndex_ = false;
+};
+
+[[noreturn]] void failAt(const Place& place, const std::string& problem);
+inline Place childPointer(const Place& parent, std::string_view key) {
+    return parent.child(key);
+}
+inline Place childPointer(const Place& parent, std::size_t index) {
+    return parent.child(index);
+}
 
 // A value together with where it sits in the document.
 struct Node {
     const Json& value;
-    std::string pointer;
+    Place pointer;
 };
 
 // A name accepted for a number, for fields usually written as Windows enumeration names.
@@ -78,8 +102,17 @@ class ObjectReader {
     explicit ObjectReader(const Node& node);
 
     // Calls `read` with the member when it is present.
-    void optional(std::string_view key, const std::function<void(const Node&)>& read);
-    void required(std::string_view key, const std::function<void(const Node&)>& read);
+    template <typename Read>
+    void optional(std::string_view key, Read&& read) {
+        known_.push_back(key);
+        auto it = object_.find(key);
+        if (it != object_.end()) read(Node{*it, pointer_.child(key)});
+    }
+    template <typename Read>
+    void required(std::string_view key, Read&& read) {
+        if (!has(key)) missing(key);
+        optional(key, read);
+    }
     template <typename T>
     void number(std::string_view key, T& out) {
         optional(key, [&](const Node& n) { out = readNumber<T>(n); });
@@ -88,20 +121,42 @@ class ObjectReader {
     void string(std::string_view key, std::string& out);
     // `key` as text or `hexKey` as raw octets (readHexOctets), not both.
     void octets(std::string_view key, std::string_view hexKey, std::string& out);
-    void object(std::string_view key, const std::function<void(ObjectReader&)>& read);
-    void array(std::string_view key, const std::function<void(const Node&)>& readItem);
+    template <typename Read>
+    void object(std::string_view key, Read&& read);
+    template <typename ReadItem>
+    void array(std::string_view key, ReadItem&& readItem) {
+        optional(key, [&](const Node& n) {
+            if (!n.value.is_array()) notAList(n);
+            for (std::size_t i = 0; i < n.value.size(); ++i)
+                readItem(Node{n.value[i], n.pointer.child(i)});
+        });
+    }
 
     bool has(std::string_view key) const;
-    const std::string& pointer() const { return pointer_; }
+    const Place& pointer() const { return pointer_; }
     void finish() const;
 
   private:
+    [[noreturn]] void missing(std::string_view key) const;
+    [[noreturn]] static void notAList(const Node& node);
+
     const Json& object_;
-    std::string pointer_;
-    std::set<std::string, std::less<>> known_;
+    Place pointer_;
+    // The keys asked for: names written in the readers, so views of them stay valid.
+    std::vector<std::string_view> known_;
 };
 
 // Reads `node` as an object with `read`, then refuses unknown keys.
-void readObject(const Node& node, const std::function<void(ObjectReader&)>& read);
+template <typename Read>
+void readObject(const Node& node, Read&& read) {
+    ObjectReader reader(node);
+    read(reader);
+    reader.finish();
+}
+
+template <typename Read>
+void ObjectReader::object(std::string_view key, Read&& read) {
+    optional(key, [&](const Node& n) { readObject(n, read); });
+}
 
 }  // namespace zlx::sim

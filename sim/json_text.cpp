@@ -9,12 +9,33 @@ namespace {
 
 using Json = nlohmann::json;
 
+// Thrown when a value opens deeper than kMaxScenarioDepth; the place is found afterwards.
+struct TooDeep {};
+
 // The library's document builder, with every refusal located in the text: a number too large
-// for a double is an out_of_range exception that carries no place of its own.
+// for a double is an out_of_range exception that carries no place of its own. It also counts
+// the depth as values open, so nesting is bounded without a second pass over the text.
 class LocatingParser : public nlohmann::detail::json_sax_dom_parser<Json> {
   public:
     LocatingParser(Json& document, std::string_view text)
         : json_sax_dom_parser(document, true), text_(text) {}
+
+    bool start_object(std::size_t size) {
+        enter();
+        return json_sax_dom_parser::start_object(size);
+    }
+    bool start_array(std::size_t size) {
+        enter();
+        return json_sax_dom_parser::start_array(size);
+    }
+    bool end_object() {
+        --depth_;
+        return json_sax_dom_parser::end_object();
+    }
+    bool end_array() {
+        --depth_;
+        return json_sax_dom_parser::end_array();
+    }
 
     template <class Exception>
     bool parse_error(std::size_t position, const std::string&, const Exception& e) {
@@ -24,7 +45,12 @@ class LocatingParser : public nlohmann::detail::json_sax_dom_parser<Json> {
     }
 
   private:
+    void enter() {
+        if (++depth_ > kMaxScenarioDepth) throw TooDeep{};
+    }
+
     std::string_view text_;
+    std::size_t depth_ = 0;
 };
 
 }  // namespace
@@ -171,15 +197,16 @@ void shortenString(std::string& text, std::initializer_list<std::string_view> pa
 }
 
 Json parseJsonText(std::string_view text) {
-    if (auto place = firstTooDeep(text, kMaxScenarioDepth)) {
-        throw JsonTextError{
-            *place, "values nested deeper than " + std::to_string(kMaxScenarioDepth) + " levels"};
-    }
     Json document;
     LocatingParser parser(document, text);
     try {
         Json::sax_parse(text, &parser, Json::input_format_t::json, true,
                         /*ignore_comments=*/true);
+    } catch (const TooDeep&) {
+        // The parser meets values in the text's order, so the first too deep is the one found.
+        throw JsonTextError{
+            firstTooDeep(text, kMaxScenarioDepth).value_or(TextPlace{}),
+            "values nested deeper than " + std::to_string(kMaxScenarioDepth) + " levels"};
     } catch (const Json::exception& e) {
         throw JsonTextError{placeOf(text, text.size()), jsonProblem(e.what())};
     }

@@ -51,7 +51,7 @@ DriverOverride readOverride(const Node& node) {
     return o;
 }
 
-IhvEvent readEvent(const Node& node) {
+IhvEvent readIhvEvent(const Node& node) {
     IhvEvent e;
     readObject(node, [&](ObjectReader& r) {
         r.optional("delayMs", [&](const Node& n) {
@@ -105,8 +105,8 @@ void readDriver(ObjectReader& r, DriverScenario& d) {
 
 void readIhvService(ObjectReader& r, IhvServiceScenario& s) {
     r.number("controlResult", s.controlResult);
-    r.array("onEnter", [&](const Node& n) { s.onEnter.push_back(readEvent(n)); });
-    r.array("onLeave", [&](const Node& n) { s.onLeave.push_back(readEvent(n)); });
+    r.array("onEnter", [&](const Node& n) { s.onEnter.push_back(readIhvEvent(n)); });
+    r.array("onLeave", [&](const Node& n) { s.onLeave.push_back(readIhvEvent(n)); });
 }
 
 }  // namespace zlx::sim

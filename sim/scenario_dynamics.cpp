@@ -17,7 +17,7 @@ WlanPhyFrameStatistics readPhyStatistics(const Node& node) {
     return phy;
 }
 
-LinkEvent readEvent(const Node& node) {
+LinkEvent readLinkEvent(const Node& node) {
     LinkEvent e;
     readObject(node, [&](ObjectReader& r) {
         r.required("atMs", [&](const Node& n) {
@@ -69,14 +69,14 @@ void readDynamics(ObjectReader& r, LinkDynamics& d) {
         if (!n.value.is_object()) failAt(n.pointer, "expected counter names with their rates");
         const std::vector<std::string_view> names = linkCounterNames();
         for (const auto& [name, value] : n.value.items()) {
-            const std::string at = childPointer(n.pointer, name);
+            const Place at = n.pointer.child(name);
             if (std::find(names.begin(), names.end(), name) == names.end())
                 failAt(at, "no counter is called \"" + name + "\"");
             d.counterRates.push_back({name, readNumber<std::uint32_t>(Node{value, at})});
         }
     });
     r.array("events", [&](const Node& n) {
-        LinkEvent e = readEvent(n);
+        LinkEvent e = readLinkEvent(n);
         if (!d.events.empty() && e.atMs < d.events.back().atMs)
             failAt(childPointer(n.pointer, "atMs"), "events go in time order");
         d.events.push_back(e);

@@ -10,7 +10,7 @@ namespace {
 Scenario readScenario(const Json& document, const std::string& name) {
     Scenario s;
     s.name = name;
-    readObject(Node{document, ""}, [&](ObjectReader& top) {
+    readObject(Node{document, {}}, [&](ObjectReader& top) {
         top.optional("formatVersion", [](const Node& n) {
             auto version = readNumber<std::uint32_t>(n);
             if (version != kScenarioFormatVersion) {

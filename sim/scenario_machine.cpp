@@ -137,14 +137,14 @@ void readFolders(ObjectReader& r, FoldersScenario& f) {
 std::vector<FileEntry> readFiles(const Node& node, const MachineScenario& machine) {
     if (!node.value.is_array()) failAt(node.pointer, "expected a list of files");
     std::vector<FileEntry> files;
-    std::map<std::string, std::string> seen;  // lower-case path -> where
+    std::map<std::string, std::size_t> seen;  // lower-case path -> index
     for (std::size_t i = 0; i < node.value.size(); ++i) {
-        Node item{node.value[i], childPointer(node.pointer, i)};
+        Node item{node.value[i], node.pointer.child(i)};
         FileEntry f = readFile(item, machine);
-        auto [it, added] = seen.emplace(windowsPathKey(f.path), item.pointer);
+        auto [it, added] = seen.emplace(windowsPathKey(f.path), i);
         if (!added) {
-            failAt(childPointer(item.pointer, "path"),
-                   "path listed twice (also at " + it->second + ")");
+            failAt(item.pointer.child("path"),
+                   "path listed twice (also at " + node.pointer.child(it->second).text() + ")");
         }
         files.push_back(std::move(f));
     }

@@ -1,4 +1,5 @@
 #include <map>
+#include <set>
 
 #include "platform/bytes.h"
 #include "platform/registry.h"
@@ -94,10 +95,10 @@ RegistryKey readKey(const Node& node) {
         r.boolean("readOnly", key.readOnly);
         r.optional("values", [&](const Node& n) {
             if (!n.value.is_object()) failAt(n.pointer, "expected an object of values");
-            std::map<std::string, std::string> seen;
+            std::set<std::string> seen;
             for (auto it = n.value.begin(); it != n.value.end(); ++it) {
-                std::string place = childPointer(n.pointer, it.key());
-                if (!seen.emplace(toLowerAscii(it.key()), place).second) {
+                const Place place = n.pointer.child(it.key());
+                if (!seen.insert(toLowerAscii(it.key())).second) {
                     failAt(place, "value name differs from another only in letter case");
                 }
                 key.values.push_back(readValue(it.key(), Node{*it, place}));
@@ -112,14 +113,14 @@ RegistryKey readKey(const Node& node) {
 std::vector<RegistryKey> readRegistry(const Node& node) {
     if (!node.value.is_array()) failAt(node.pointer, "expected a list of keys");
     std::vector<RegistryKey> keys;
-    std::map<std::string, std::string> seen;  // lower-case path -> where
+    std::map<std::string, std::size_t> seen;  // lower-case path -> index
     for (std::size_t i = 0; i < node.value.size(); ++i) {
-        Node item{node.value[i], childPointer(node.pointer, i)};
+        Node item{node.value[i], node.pointer.child(i)};
         RegistryKey key = readKey(item);
-        auto [it, added] = seen.emplace(toLowerAscii(key.path), item.pointer);
+        auto [it, added] = seen.emplace(toLowerAscii(key.path), i);
         if (!added) {
-            failAt(childPointer(item.pointer, "key"),
-                   "key listed twice (also at " + it->second + ")");
+            failAt(item.pointer.child("key"),
+                   "key listed twice (also at " + node.pointer.child(it->second).text() + ")");
         }
         keys.push_back(std::move(key));
     }

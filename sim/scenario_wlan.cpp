@@ -179,12 +179,14 @@ void readWlan(ObjectReader& r, WlanScenario& w) {
     r.number("negotiatedVersion", w.negotiatedVersion);
     r.boolean("handleOnFailedOpen", w.handleOnFailedOpen);
     r.number("enumResult", w.enumResult);
-    std::map<std::string, std::string> seen;  // GUID text -> where
+    std::map<std::string, std::size_t> seen;  // GUID text -> index
     r.array("interfaces", [&](const Node& n) {
         InterfaceScenario i = readInterface(n);
-        auto [it, added] = seen.emplace(formatGuid(i.guid), n.pointer);
+        auto [it, added] = seen.emplace(formatGuid(i.guid), w.interfaces.size());
         if (!added) {
-            failAt(childPointer(n.pointer, "guid"), "GUID used twice (also at " + it->second + ")");
+            const Place list = r.pointer().child("interfaces");
+            const Place first = list.child(it->second);
+            failAt(n.pointer.child("guid"), "GUID used twice (also at " + first.text() + ")");
         }
         w.interfaces.push_back(std::move(i));
     });

@@ -42,7 +42,12 @@ std::optional<std::int32_t> queryProfileEapMethod(adapterinfo::AdapterStateConte
     if (result != platform::kErrorSuccess)
         return c.records.adapter.details.profileName.empty() ? std::optional<std::int32_t>(0)
                                                              : std::nullopt;
-    return wlan::profileEapMethod(xml);
+    auto& last = c.records.lastProfile;
+    if (xml != last.xml || last.xml.empty()) {
+        last.eapMethod = wlan::profileEapMethod(xml);
+        last.xml = std::move(xml);
+    }
+    return last.eapMethod;
 }
 
 }  // namespace zlx::status

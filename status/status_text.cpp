@@ -40,9 +40,7 @@ std::optional<int> lookup(std::initializer_list<std::pair<Key, int>> rows, Key k
 }
 
 std::string twoDigits(std::uint64_t value) {
-    std::array<char, 24> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%02llu", static_cast<unsigned long long>(value));
-    return buffer.data();
+    return value < 10 ? '0' + std::to_string(value) : std::to_string(value);
 }
 
 bool allSet(std::uint32_t bits, std::uint32_t mask) {
@@ -208,11 +206,11 @@ std::string upTimeText(bool upTimeValid, bool radioOn, std::uint64_t millisecond
 
 std::string apMacText(bool valid, bool radioOn, const std::array<std::uint8_t, 6>& mac) {
     if (!valid || !radioOn) return none();
-    std::array<char, 24> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1],
-                  mac[2], mac[3], mac[4], mac[5]);
-    std::string shown = buffer.data();
-    return shown == "FF-FF-FF-FF-FF-FF" ? none() : shown;
+    if (std::all_of(mac.begin(), mac.end(), [](std::uint8_t b) { return b == 0xFF; }))
+        return none();
+    std::string shown;
+    platform::appendHexBytes(shown, mac, '-');
+    return shown;
 }
 
 std::string powerSaveText(bool answered, std::uint32_t level) {

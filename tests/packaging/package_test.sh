@@ -16,7 +16,12 @@ fail() { echo "package_test: $*" >&2; exit 1; }
 script=$(dirname "$0")/../scriptmode/cases/about.script
 QT_QPA_PLATFORM=offscreen "$root/tree/usr/bin/zlxdiag" --script "$script" >/dev/null ||
   fail "the installed program cannot start its window program"
-[ -f "$root/tree/usr/share/applications/zlxdiag.desktop" ] || fail "no desktop entry"
+entry=$root/tree/usr/share/applications/zlxdiag.desktop
+[ -f "$entry" ] || fail "no desktop entry"
+# The menu starts the window program itself, at its installed path.
+exec_line=$(grep '^Exec=' "$entry")
+[ "$exec_line" = "Exec=/usr/libexec/zlxdiag/zlxdiag-window" ] || fail "desktop entry: $exec_line"
+[ -x "$root/tree${exec_line#Exec=}" ] || fail "the desktop entry's program is not in the package"
 [ -f "$root/tree/usr/share/icons/hicolor/scalable/apps/zlxdiag.svg" ] || fail "no icon"
 [ -f "$root/tree/usr/share/doc/zlxdiag/copyright" ] || fail "no copyright file"
 page=$(zcat "$root/tree/usr/share/man/man1/zlxdiag.1.gz") || fail "no manual page"
@@ -30,7 +35,7 @@ for section in ENVIRONMENT FILES "SEE ALSO" ZLXDIAG_INSTANCE_DIR; do
 done
 [[ $page =~ \.TH\ ZLXDIAG\ 1\ \"[0-9]{4}-[0-9]{2}-[0-9]{2}\" ]] || fail "the manual page has no date"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libpugixml; do
+for library in libqt6widgets6; do
   [[ $depends == *$library* ]] || fail "Depends lacks $library: $depends"
 done
 echo "package_test: $(basename "$deb") installs and runs; Depends: $depends"

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <limits>
+
 #include "platform/console.h"
 #include "platform/text.h"
 
@@ -137,6 +140,34 @@ TEST(WholeUtf8Length, HoldsBackOnlyACharacterThatCanStillBeFinished) {
         {"a\xF8\x80", 3},      // no character starts with 0xF8
     };
     for (const auto& [bytes, whole] : cases) EXPECT_EQ(wholeUtf8Length(bytes), whole) << bytes;
+}
+
+// The fixed forms written without printf must read as printf's would.
+TEST(AppendZeroPadded, WritesWhatPrintfWrites) {
+    const long long values[] = {0,
+                                7,
+                                42,
+                                123,
+                                9999,
+                                12345,
+                                -1,
+                                -42,
+                                -12345,
+                                std::numeric_limits<long long>::min(),
+                                std::numeric_limits<long long>::max()};
+    for (long long value : values) {
+        for (int width : {1, 2, 3, 4}) {
+            std::string ours = "x";
+            appendZeroPadded(ours, value, width);
+            char expected[48];
+            std::snprintf(expected, sizeof expected, "x%0*lld", width, value);
+            EXPECT_EQ(ours, expected) << value << " width " << width;
+        }
+    }
+    std::string hex;
+    const std::uint8_t bytes[] = {0x00, 0x1B, 0xFF, 0xA0};
+    appendHexBytes(hex, bytes, '-');
+    EXPECT_EQ(hex, "00-1B-FF-A0");
 }
 
 }  // namespace
