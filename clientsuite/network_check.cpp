@@ -10,10 +10,6 @@ namespace zlx::clientsuite {
 
 namespace {
 
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return platform::toLowerAscii(a) == platform::toLowerAscii(b);
-}
-
 std::string withoutTrailingSpace(std::string text) {
     auto last = text.find_last_not_of(" \t\r\n\v\f");
     text.erase(last == std::string::npos ? 0 : last + 1);
@@ -89,8 +85,9 @@ NetworkTest::Settings NetworkTest::readSettings(const adapterinfo::AdapterDetail
     const std::string guidName = "{" + platform::formatGuid(interfaceGuid) + "}";
     auto matches = [&](const platform::IpAdapterInfo& adapter) {
         return details.macAddress.empty()
-                   ? sameIgnoringCase(adapter.adapterName, guidName)
-                   : sameIgnoringCase(formatPhysicalAddress(adapter.address), details.macAddress);
+                   ? platform::equalIgnoringAsciiCase(adapter.adapterName, guidName)
+                   : platform::equalIgnoringAsciiCase(formatPhysicalAddress(adapter.address),
+                                                      details.macAddress);
     };
     for (const platform::IpAdapterInfo& adapter : adapters) {
         if (!matches(adapter)) continue;

@@ -31,10 +31,6 @@ class ReportSink final : public TestSink {
 // How soon a run on the real clock notices that it was asked to end.
 constexpr platform::Millis kInterruptionPoll = 50;
 
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return platform::toLowerAscii(a) == platform::toLowerAscii(b);
-}
-
 }  // namespace
 
 std::optional<ReportAdapter> chooseReportAdapter(context::AppContext& ctx,
@@ -48,8 +44,8 @@ std::optional<ReportAdapter> chooseReportAdapter(context::AppContext& ctx,
         if (guid.size() >= 2 && guid.front() == '{' && guid.back() == '}')
             guid = guid.substr(1, guid.size() - 2);
         for (std::size_t i = 0; i < interfaces.size() && !index; ++i)
-            if (sameIgnoringCase(interfaces.descriptions()[i], *name) ||
-                sameIgnoringCase(interfaces.guidTexts()[i], guid))
+            if (platform::equalIgnoringAsciiCase(interfaces.descriptions()[i], *name) ||
+                platform::equalIgnoringAsciiCase(interfaces.guidTexts()[i], guid))
                 index = i;
         if (!index) return std::nullopt;
         adapter.choice = AdapterChoice::Named;

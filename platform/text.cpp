@@ -243,6 +243,10 @@ std::string toLowerAscii(std::string_view text) {
     return out;
 }
 
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return toLowerAscii(a) == toLowerAscii(b);
+}
+
 bool matchesHexForm(std::string_view text, std::string_view form) {
     if (text.size() != form.size()) return false;
     for (std::size_t i = 0; i < form.size(); ++i) {

@@ -48,6 +48,7 @@ std::string escapeControls(std::string_view text, Escape quotesAndBackslashes = 
 std::string displaySafeName(std::string_view name);
 
 std::string toLowerAscii(std::string_view text);
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // Appends `value` in decimal with at least `width` characters, zeros after any minus sign, as
 // printf's "%0*lld" writes it; for the fixed forms of dates and versions shown every refresh.

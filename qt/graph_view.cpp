@@ -3,16 +3,13 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "qt/rgb_color.h"
 #include "qt/text_fit.h"
 #include "ui/graph_layout.h"
 
 namespace zlx::qt {
 
 namespace {
-
-QColor colorOf(std::uint32_t rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
 
 QRectF rectOf(const ui::GraphBox& box) {
     return QRectF(QPointF(box.left, box.top), QPointF(box.right, box.bottom));

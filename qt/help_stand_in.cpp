@@ -5,18 +5,18 @@
 #include "qt/icons.h"
 #include "qt/renderer.h"
 #include "qt/text_fit.h"
+#include "resources/dialogs.h"
 
 namespace zlx::qt {
 
 namespace {
-constexpr int kProgramIconId = 128;
 constexpr int kWidth = 420;
 }  // namespace
 
 HelpStandIn::HelpStandIn() : label_(new QLabel(this)) {
     setObjectName(QStringLiteral("simulated-help"));
     setWindowTitle(QStringLiteral("HTML Help"));
-    setWindowIcon(qt::windowIcon(kProgramIconId));
+    setWindowIcon(qt::windowIcon(resources::kIconProgram));
     label_->setTextFormat(Qt::PlainText);
     label_->setWordWrap(true);
     label_->setTextInteractionFlags(Qt::TextSelectableByMouse);

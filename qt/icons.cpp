@@ -5,15 +5,12 @@
 #include <QPolygonF>
 #include <span>
 
+#include "qt/rgb_color.h"
 #include "resources/icon_shapes.h"
 
 namespace zlx::qt {
 
 namespace {
-
-QColor colorOf(std::uint32_t rgb) {
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
 
 QPolygonF polygonOf(const std::vector<resources::IconPoint>& points) {
     QPolygonF polygon;

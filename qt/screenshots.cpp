@@ -14,7 +14,7 @@ namespace zlx::qt {
 
 namespace {
 constexpr int kBorder = 1;
-constexpr int kIconSize = 16;
+constexpr int kTitleIconSize = 16;
 constexpr int kTitlePadding = 4;
 }  // namespace
 
@@ -23,7 +23,7 @@ QImage framedPicture(QWidget& window) {
     QFont titleFont = window.font();
     titleFont.setBold(true);
     QFontMetrics metrics(titleFont);
-    int titleHeight = std::max(metrics.height(), kIconSize) + 2 * kTitlePadding;
+    int titleHeight = std::max(metrics.height(), kTitleIconSize) + 2 * kTitlePadding;
     QImage picture(client.width() + 2 * kBorder, client.height() + titleHeight + 2 * kBorder,
                    QImage::Format_ARGB32);
     QPalette palette = window.palette();
@@ -34,9 +34,9 @@ QImage framedPicture(QWidget& window) {
     int x = bar.left() + kTitlePadding;
     QIcon icon = window.windowIcon();
     if (!icon.isNull()) {
-        painter.drawPixmap(x, bar.top() + (titleHeight - kIconSize) / 2,
-                           icon.pixmap(kIconSize, kIconSize));
-        x += kIconSize + kTitlePadding;
+        painter.drawPixmap(x, bar.top() + (titleHeight - kTitleIconSize) / 2,
+                           icon.pixmap(kTitleIconSize, kTitleIconSize));
+        x += kTitleIconSize + kTitlePadding;
     }
     painter.setFont(titleFont);
     painter.setPen(palette.color(QPalette::Active, QPalette::HighlightedText));

@@ -13,6 +13,7 @@
 #include "qt/icons.h"
 #include "qt/text_fit.h"
 #include "qt/window_menu.h"
+#include "resources/dialogs.h"
 #include "ui/property_sheet.h"
 
 namespace zlx::qt {
@@ -24,7 +25,6 @@ constexpr int kMenuButtonInset = 2;
 constexpr int kIconicBoxSize = 40;
 constexpr int kIconicIconSize = 32;
 constexpr int kIconicInset = 2;
-constexpr int kProgramIconId = 128;
 }  // namespace
 
 WindowView::WindowView(const ui::Dialog& window, ui::ModelInput& input, const DialogUnits& units,
@@ -249,7 +249,7 @@ void WindowView::paintEvent(QPaintEvent* event) {
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.drawPixmap(box.x() + (box.width() - kIconicIconSize + 1) / 2,
                        box.y() + (box.height() - kIconicIconSize + 1) / 2,
-                       iconPixmap(kProgramIconId, kIconicIconSize));
+                       iconPixmap(resources::kIconProgram, kIconicIconSize));
 }
 
 void WindowView::syncWindow() {

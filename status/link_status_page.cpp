@@ -7,12 +7,6 @@
 
 namespace zlx::status {
 
-namespace {
-
-constexpr int kProgressMax = 100;
-
-}  // namespace
-
 LinkStatusPage::LinkStatusPage(adapterinfo::AdapterStateContext state)
     : RefreshingPage(state, resources::kDialogLinkStatus), advanced_(state.app.desktop) {}
 
@@ -54,7 +48,7 @@ void LinkStatusPage::showSnapshot() {
     for (const resources::StatusRow& row : resources::kAdvancedStatusRows)
         advanced_.setText(row.valueControl, linkText(s, row.valueControl));
     setItemText(resources::kIdcSignalWord, s.signalWord);
-    progressSetRange(resources::kIdcSignalBar, 0, kProgressMax);
+    progressSetRange(resources::kIdcSignalBar, 0, kSignalBarMax);
     progressSetPos(resources::kIdcSignalBar, s.qualityBar);
 }
 

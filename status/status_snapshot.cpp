@@ -22,8 +22,6 @@ std::optional<T> when(bool gate, T value) {
     return gate ? std::optional<T>(value) : std::nullopt;
 }
 
-constexpr int kProgressMax = 100;
-
 }  // namespace
 
 LinkSnapshot takeLinkSnapshot(adapterinfo::AdapterStateContext state) {
@@ -76,7 +74,7 @@ LinkSnapshot takeLinkSnapshot(adapterinfo::AdapterStateContext state) {
     if (s.apMac != noneText()) v.bssid = link.apMac;
     s.signalWord = signalQualityWord(valid, radioOn, link.qualityClass);
     s.qualityBar = valid && radioOn ? static_cast<int>(link.qualityClass) : 0;
-    if (s.qualityBar > kProgressMax) s.qualityBar = kProgressMax;
+    if (s.qualityBar > kSignalBarMax) s.qualityBar = kSignalBarMax;
     s.powerSave = powerSaveText(answered.powerSave == 1, copy.powerSaveLevel);
     s.powerLevel = powerLevelText(answered.txPower == 1, radioOn, copy.txPowerCode);
     v.txPowerMw = powerLevelMilliwatts(answered.txPower == 1, radioOn, copy.txPowerCode);

@@ -32,12 +32,15 @@ struct LinkReadings {
     bool associated() const { return interfaceState == 1u || interfaceState == 2u; }
 };
 
+// The signal bar's range.
+inline constexpr int kSignalBarMax = 100;
+
 // What the Current Status page and the Advanced Status dialog show after one refresh.
 struct LinkSnapshot {
     // The page.
     std::string profileName, linkStatus, networkType, wirelessMode, channel, encryption,
         serverAuthentication, ipAddress, radioStatus, signalWord;
-    int qualityBar = 0;
+    int qualityBar = 0;  // 0 to kSignalBarMax
     // The dialog (its channel is the page's).
     std::string ssid, authentication, qos, mfp, apMac, powerSave, powerLevel, powerLevelsA,
         powerLevelsBg, signalStrength, signalQuality, upTime, preamble, rxRate, txRate, frequency,

@@ -14,7 +14,7 @@ namespace zlx::win32 {
 
 namespace {
 
-COLORREF colorOf(std::uint32_t rgb) {
+COLORREF colorRefOf(std::uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
@@ -39,7 +39,7 @@ UINT formatOf(ui::GraphAlign align) {
 
 void fill(HDC dc, const ui::GraphItem& fill) {
     RECT rect = rectOf(fill.box);
-    HBRUSH brush = CreateSolidBrush(colorOf(fill.color));
+    HBRUSH brush = CreateSolidBrush(colorRefOf(fill.color));
     FillRect(dc, &rect, brush);
     DeleteObject(brush);
 }
@@ -50,7 +50,7 @@ void stroke(HDC dc, const ui::GraphItem& stroke) {
     const bool dashed = stroke.style == ui::GraphLineStyle::Dashed;
     HPEN pen = CreatePen(dashed ? PS_DASH : PS_SOLID,
                          dashed ? 1 : std::max(1, static_cast<int>(std::lround(stroke.width))),
-                         colorOf(stroke.color));
+                         colorRefOf(stroke.color));
     HGDIOBJ old = SelectObject(dc, pen);
     std::vector<POINT> points;
     for (const ui::GraphPoint& p : stroke.points)
@@ -64,7 +64,7 @@ void stroke(HDC dc, const ui::GraphItem& stroke) {
 void write(HDC dc, const ui::GraphItem& text) {
     RECT rect = rectOf(text.box);
     std::wstring shown = shownText(text.text);
-    SetTextColor(dc, colorOf(text.color));
+    SetTextColor(dc, colorRefOf(text.color));
     DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &rect, formatOf(text.align));
 }
 

@@ -15,7 +15,7 @@ namespace zlx::win32 {
 namespace {
 
 using namespace Gdiplus;
-Color colorOf(std::uint32_t rgb) {
+Color gdiplusColorOf(std::uint32_t rgb) {
     return Color(255, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
@@ -60,11 +60,11 @@ void paintShapes(Graphics& g, std::span<const resources::IconShape> shapes) {
                 break;
         }
         if (s.fill) {
-            SolidBrush brush(colorOf(*s.fill));
+            SolidBrush brush(gdiplusColorOf(*s.fill));
             g.FillPath(&brush, &path);
         }
         if (s.stroke) {
-            Pen pen(colorOf(*s.stroke), s.strokeWidth);
+            Pen pen(gdiplusColorOf(*s.stroke), s.strokeWidth);
             pen.SetStartCap(LineCapRound);
             pen.SetEndCap(LineCapRound);
             pen.SetLineJoin(LineJoinRound);

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <memory>
 
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace zlx::platform::win32 {
@@ -13,25 +14,6 @@ namespace {
 
 // How often a running ping looks at its pipe, its process and the stop request.
 constexpr DWORD kPollMs = 20;
-
-class Handle {
-  public:
-    Handle() = default;
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() { reset(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return handle_; }
-    HANDLE* out() { return &handle_; }
-    bool ok() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-    void reset() {
-        if (ok()) ::CloseHandle(handle_);
-        handle_ = nullptr;
-    }
-
-  private:
-    HANDLE handle_ = nullptr;
-};
 
 std::string systemPing() {
     wchar_t folder[MAX_PATH];
@@ -114,16 +96,16 @@ Win32Processes::Win32Processes(std::string program, std::vector<std::string> arg
 PingResult Win32Processes::ping(const std::string& target, Millis limit, StopSignal& stop) {
     PingResult result;
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    Handle readEnd, writeEnd;
+    OwnedHandle readEnd, writeEnd;
     if (!::CreatePipe(readEnd.out(), writeEnd.out(), &inheritable, 0)) {
         result.startResult = ::GetLastError();
         return result;
     }
     // Only the child's end is inherited.
     ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
-    Handle nul(::CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0,
-                             nullptr));
+    OwnedHandle nul(::CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING,
+                                  0, nullptr));
     if (!nul.ok()) {
         result.startResult = ::GetLastError();
         return result;
@@ -153,8 +135,8 @@ PingResult Win32Processes::ping(const std::string& target, Millis limit, StopSig
         result.startResult = ::GetLastError();
         return result;
     }
-    Handle process(started.hProcess);
-    Handle thread(started.hThread);
+    OwnedHandle process(started.hProcess);
+    OwnedHandle thread(started.hThread);
     // Ours closed, the pipe breaks when the child and whatever it started have let go of it.
     writeEnd.reset();
     nul.reset();

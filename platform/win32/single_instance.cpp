@@ -6,6 +6,7 @@
 
 #include "platform/win32/error_text.h"
 #include "platform/win32/instance_scope.h"
+#include "platform/win32/owned_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace zlx::platform::win32 {
@@ -18,21 +19,6 @@ constexpr DWORD kPatienceMs = 5000;
 // How long a requesting copy waits for the holder's pipe to be free.
 constexpr DWORD kPipeBusyMs = 2000;
 constexpr DWORD kPipeBuffer = 64;
-
-class Handle {
-  public:
-    explicit Handle(HANDLE handle = nullptr) : handle_(handle) {}
-    ~Handle() {
-        if (valid()) ::CloseHandle(handle_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    bool valid() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
-};
 
 // Ends an overlapped operation on `file` that `started` began: waits for it at most `limitMs`
 // and while `stop` (when given) is not set, and cancels it otherwise. True when it completed.
@@ -47,8 +33,8 @@ bool finish(HANDLE file, OVERLAPPED& operation, BOOL started, HANDLE stop, DWORD
 }
 
 bool transfer(HANDLE file, bool reading, void* data, DWORD size, HANDLE stop) {
-    Handle done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!done.valid()) return false;
+    OwnedHandle done(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!done.ok()) return false;
     OVERLAPPED operation{};
     operation.hEvent = done.get();
     BOOL started = reading ? ::ReadFile(file, data, size, nullptr, &operation)
@@ -164,8 +150,8 @@ bool Win32SingleInstance::requestActivation(std::uint64_t window) {
             (::GetLastError() != ERROR_PIPE_BUSY || !::WaitNamedPipeW(name.c_str(), kPipeBusyMs)))
             return false;
     }
-    Handle connection(pipe);
-    if (!connection.valid()) return false;
+    OwnedHandle connection(pipe);
+    if (!connection.ok()) return false;
     // The holder answers one byte once its handler has taken the request, so that this copy
     // ends only after the activation is on its way.
     char ack = 0;
@@ -204,9 +190,9 @@ void Win32SingleInstance::startListening() {
 
 void Win32SingleInstance::listen(void* first) {
     std::wstring name = pipeName();
-    Handle connected(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    OwnedHandle connected(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     HANDLE pipe = first;
-    while (pipe != INVALID_HANDLE_VALUE && connected.valid()) {
+    while (pipe != INVALID_HANDLE_VALUE && connected.ok()) {
         OVERLAPPED operation{};
         operation.hEvent = connected.get();
         ::ResetEvent(connected.get());

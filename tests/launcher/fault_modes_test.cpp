@@ -13,6 +13,7 @@
 #include "launcher/report_command.h"
 #include "launcher/status_command.h"
 #include "support/environment.h"
+#include "support/source_files.h"
 #include "support/temp_dir.h"
 
 namespace zlx::launcher {
@@ -20,14 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSource = ZLX_SOURCE_DIR;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using zlx::testing::kSourceDir;
+using zlx::testing::readWholeFile;
 
 class FaultModesTest : public ::testing::Test {
   protected:
@@ -68,14 +63,14 @@ TEST_F(FaultModesTest, EachFaultInEveryMode) {
          {"service-stopped", "service-absent", "standard-user", "utf8-ssid", "silent-gateway"}) {
         SCOPED_TRACE(fault);
         const std::string output =
-            allModes((kSource / "scenarios" / (std::string(fault) + ".json")).string());
+            allModes((kSourceDir / "scenarios" / (std::string(fault) + ".json")).string());
         const fs::path expected =
-            kSource / "tests" / "launcher" / "faults" / (fault + std::string(".txt"));
+            kSourceDir / "tests" / "launcher" / "faults" / (fault + std::string(".txt"));
         if (const char* update = std::getenv("ZLX_UPDATE_TRANSCRIPTS"); update && *update == '1') {
             std::ofstream(expected, std::ios::binary) << output;
             continue;
         }
-        EXPECT_EQ(output, readFile(expected));
+        EXPECT_EQ(output, readWholeFile(expected));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "launcher/exit_status.h"
 #include "support/built_in_machine.h"
 #include "support/environment.h"
+#include "support/source_files.h"
 #include "support/temp_dir.h"
 
 namespace zlx::launcher {
@@ -20,15 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSource = ZLX_SOURCE_DIR;
-const fs::path kReports = kSource / "tests" / "launcher" / "reports";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using zlx::testing::kSourceDir;
+using zlx::testing::readWholeFile;
+const fs::path kReports = kSourceDir / "tests" / "launcher" / "reports";
 
 struct ReportRun {
     int status;
@@ -77,7 +72,8 @@ TEST_F(ReportCommandTest, EveryFormatOfSomeMachines) {
             std::vector<std::string> arguments{"--format", format};
             arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
             if (*c.scenario)
-                arguments.insert(arguments.end(), {"--scenario", (kSource / c.scenario).string()});
+                arguments.insert(arguments.end(),
+                                 {"--scenario", (kSourceDir / c.scenario).string()});
             else
                 arguments = zlx::testing::onBuiltInMachine(arguments);
             ReportRun run = report(arguments);
@@ -88,7 +84,7 @@ TEST_F(ReportCommandTest, EveryFormatOfSomeMachines) {
                 std::ofstream(expected, std::ios::binary) << run.out;
                 continue;
             }
-            EXPECT_EQ(run.out, readFile(expected));
+            EXPECT_EQ(run.out, readWholeFile(expected));
         }
     }
 }
@@ -106,7 +102,7 @@ TEST_F(ReportCommandTest, ProgressNamesEachTestAndThePing) {
 }
 
 TEST_F(ReportCommandTest, AdapterByDescriptionOrGuid) {
-    const std::string scenario = (kSource / "scenarios/three-adapters.json").string();
+    const std::string scenario = (kSourceDir / "scenarios/three-adapters.json").string();
     for (const char* name :
          {"Fabrikam USB Wireless LAN Card", "{C7E3A915-2B6D-4F08-A1E4-93D5B7C20F6A}",
           "c7e3a915-2b6d-4f08-a1e4-93d5b7c20f6a"}) {

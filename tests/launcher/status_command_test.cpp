@@ -16,6 +16,7 @@
 #include "launcher/program_run.h"
 #include "support/built_in_machine.h"
 #include "support/environment.h"
+#include "support/source_files.h"
 #include "support/temp_dir.h"
 #include "ui/headless.h"
 
@@ -24,15 +25,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSource = ZLX_SOURCE_DIR;
-const fs::path kExpected = kSource / "tests" / "launcher" / "status";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using zlx::testing::kSourceDir;
+using zlx::testing::readWholeFile;
+const fs::path kExpected = kSourceDir / "tests" / "launcher" / "status";
 
 class StatusCommandTest : public ::testing::Test {
   protected:
@@ -54,13 +49,13 @@ class StatusCommandTest : public ::testing::Test {
             std::ofstream(expected, std::ios::binary) << out.str();
             return;
         }
-        EXPECT_EQ(out.str(), readFile(expected));
+        EXPECT_EQ(out.str(), readWholeFile(expected));
     }
     zlx::testing::TempDir runtime_;
 };
 
 std::string scenario(const char* file) {
-    return (kSource / "scenarios" / file).string();
+    return (kSourceDir / "scenarios" / file).string();
 }
 
 TEST_F(StatusCommandTest, SnapshotsOfSomeMachines) {
@@ -112,7 +107,7 @@ TEST_F(StatusCommandTest, WatchRewritesTheMetricsFileWhole) {
     if (const char* update = std::getenv("ZLX_UPDATE_TRANSCRIPTS"); update && *update == '1')
         fs::copy_file(file, expected, fs::copy_options::overwrite_existing);
     else
-        EXPECT_EQ(readFile(file), readFile(expected));
+        EXPECT_EQ(readWholeFile(file), readWholeFile(expected));
 
     options.outputPath = folder.path() + "/missing/zlx.prom";
     std::ostringstream none, reason;
@@ -124,7 +119,7 @@ TEST_F(StatusCommandTest, WatchRewritesTheMetricsFileWhole) {
 // On the real clock too, the simulated machine's times carry its own zone: the samples' (and so
 // the Signal History's CSV) and the saved log's "Started:" alike.
 TEST_F(StatusCommandTest, EveryTimeIsInTheMachinesZone) {
-    std::string text = readFile(scenario("default.json"));
+    std::string text = readWholeFile(scenario("default.json"));
     const std::string from = "\"timeZoneOffsetMinutes\": 60";
     ASSERT_NE(text.find(from), std::string::npos);
     const struct {

@@ -37,7 +37,7 @@ TEST(ParseGuid, RoundTripsEveryByteValue) {
     EXPECT_EQ(parsed, guid);
 }
 
-class ParseGuidRefuses : public testing::TestWithParam<const char*> {};
+class ParseGuidRefuses : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ParseGuidRefuses, LeavesTheOutputUntouched) {
     Guid out = kSample;
@@ -45,13 +45,15 @@ TEST_P(ParseGuidRefuses, LeavesTheOutputUntouched) {
     EXPECT_EQ(out, kSample);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BadForms, ParseGuidRefuses,
-    testing::Values("", "abc", "{00112233-4455-6677-8899-aabbccddeeff}",
-                    "00112233-4455-6677-8899-aabbccddeef", "00112233-4455-6677-8899-aabbccddeeff0",
-                    "00112233445566778899aabbccddeeff", "00112233-4455-6677-8899_aabbccddeeff",
-                    "0011223-34455-6677-8899-aabbccddeeff", "00112233-4455-6677-8899-aabbccddeefg",
-                    " 0112233-4455-6677-8899-aabbccddeeff"));
+INSTANTIATE_TEST_SUITE_P(BadForms, ParseGuidRefuses,
+                         ::testing::Values("", "abc", "{00112233-4455-6677-8899-aabbccddeeff}",
+                                           "00112233-4455-6677-8899-aabbccddeef",
+                                           "00112233-4455-6677-8899-aabbccddeeff0",
+                                           "00112233445566778899aabbccddeeff",
+                                           "00112233-4455-6677-8899_aabbccddeeff",
+                                           "0011223-34455-6677-8899-aabbccddeeff",
+                                           "00112233-4455-6677-8899-aabbccddeefg",
+                                           " 0112233-4455-6677-8899-aabbccddeeff"));
 
 }  // namespace
 }  // namespace zlx::platform

@@ -26,7 +26,7 @@ struct InvalidUtf8 {
     std::string sanitized;
 };
 
-class InvalidUtf8Test : public testing::TestWithParam<InvalidUtf8> {};
+class InvalidUtf8Test : public ::testing::TestWithParam<InvalidUtf8> {};
 
 TEST_P(InvalidUtf8Test, BecomesReplacementCharacters) {
     const auto& c = GetParam();
@@ -36,7 +36,7 @@ TEST_P(InvalidUtf8Test, BecomesReplacementCharacters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, InvalidUtf8Test,
-    testing::Values(
+    ::testing::Values(
         InvalidUtf8{"LoneContinuation", "a\x80z", "a" + kReplacement + "z"},
         InvalidUtf8{"Overlong", "\xC0\xAF", kReplacement + kReplacement},
         InvalidUtf8{"EncodedSurrogate", "\xED\xA0\x80", kReplacement + kReplacement + kReplacement},

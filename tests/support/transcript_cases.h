@@ -6,25 +6,18 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "launcher/options.h"
 #include "support/built_in_machine.h"
+#include "support/source_files.h"
 
 namespace zlx::testing {
 
 inline const std::filesystem::path kTranscriptCases =
     std::filesystem::path(ZLX_SOURCE_DIR) / "tests/scriptmode/cases";
-
-inline std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 inline std::vector<std::string> transcriptCaseNames() {
     std::vector<std::string> names;
