@@ -105,8 +105,10 @@ HANDLE consoleOf(DWORD stream) {
 
 }  // namespace
 
+// The buffers held by their base class: the struct is declared in the header, and a field whose
+// type is in the anonymous namespace would tie it to this one file.
 struct StandardStreams::Consoles {
-    std::unique_ptr<ConsoleBuffer> out, err;
+    std::unique_ptr<std::streambuf> out, err;
     std::streambuf* outBefore = nullptr;
     std::streambuf* errBefore = nullptr;
 };
