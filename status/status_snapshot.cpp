@@ -54,13 +54,16 @@ LinkSnapshot takeLinkSnapshot(adapterinfo::AdapterStateContext state) {
     s.linkStatus = wlan::serviceUnavailable(radio.serviceResult)
                        ? wlan::wlanFailureText(radio.serviceResult)
                        : linkStatusText(v.interfaceState);
-    s.networkType = networkTypeText(link.networkType);
+    // The network type is the current connection's: without one nothing was read.
+    s.networkType = connection ? networkTypeText(link.networkType) : noneText();
     s.wirelessMode = wirelessModeText(copy.wirelessModeBits);
     s.channel = channelText(answered.channel == 1, copy.channel);
     v.channel = when(answered.channel == 1, copy.channel);
     s.encryption = cipherText(connection, link.securityEnabled, link.cipherClass);
     const std::optional<std::int32_t> eapMethod = queryProfileEapMethod(state);
-    s.serverAuthentication = eapMethod ? serverAuthText(*eapMethod) : noneText();
+    // Without the service no profile was read: "None" would be a reading.
+    const bool askable = !wlan::serviceUnavailable(radio.serviceResult);
+    s.serverAuthentication = eapMethod && askable ? serverAuthText(*eapMethod) : noneText();
     s.ipAddress = adapter.details.ipAddress;
     s.radioStatus = trimmed(radioStatusText(radio.radioClass));
 
