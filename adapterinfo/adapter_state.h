@@ -37,8 +37,10 @@ struct LinkRecords {
     wlan::StatusValidity validity;
     StatisticsDisplayBlock displayBlock{};
     StatisticsAnswered displayAnswered{};
-    // The interfaces the Diagnostics page's selection visits, listed once per run.
+    // The interfaces the Diagnostics page's selection visits, listed once per run and again
+    // after an interface came or went (the context's count of changes when it was listed).
     std::unique_ptr<wlan::InterfaceList> diagnosticsInterfaces;
+    std::uint64_t diagnosticsInterfacesListedAt = 0;
 };
 
 // Everything the adapter state's routines use.
