@@ -14,6 +14,7 @@
 #include "launcher/status_command.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"
+#include "support/transcript_cases.h"
 
 namespace zlx::launcher {
 namespace {
@@ -21,13 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kSource = ZLX_SOURCE_DIR;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class FaultModesTest : public ::testing::Test {
   protected:
@@ -75,7 +69,7 @@ TEST_F(FaultModesTest, EachFaultInEveryMode) {
             std::ofstream(expected, std::ios::binary) << output;
             continue;
         }
-        EXPECT_EQ(output, readFile(expected));
+        EXPECT_EQ(output, zlx::testing::readWholeFile(expected));
     }
 }
 

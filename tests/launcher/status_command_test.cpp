@@ -17,6 +17,7 @@
 #include "support/built_in_machine.h"
 #include "support/environment.h"
 #include "support/temp_dir.h"
+#include "support/transcript_cases.h"
 #include "ui/headless.h"
 
 namespace zlx::launcher {
@@ -26,13 +27,6 @@ namespace fs = std::filesystem;
 
 const fs::path kSource = ZLX_SOURCE_DIR;
 const fs::path kExpected = kSource / "tests" / "launcher" / "status";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class StatusCommandTest : public ::testing::Test {
   protected:
@@ -54,7 +48,7 @@ class StatusCommandTest : public ::testing::Test {
             std::ofstream(expected, std::ios::binary) << out.str();
             return;
         }
-        EXPECT_EQ(out.str(), readFile(expected));
+        EXPECT_EQ(out.str(), zlx::testing::readWholeFile(expected));
     }
     zlx::testing::TempDir runtime_;
 };
@@ -112,7 +106,7 @@ TEST_F(StatusCommandTest, WatchRewritesTheMetricsFileWhole) {
     if (const char* update = std::getenv("ZLX_UPDATE_TRANSCRIPTS"); update && *update == '1')
         fs::copy_file(file, expected, fs::copy_options::overwrite_existing);
     else
-        EXPECT_EQ(readFile(file), readFile(expected));
+        EXPECT_EQ(zlx::testing::readWholeFile(file), zlx::testing::readWholeFile(expected));
 
     options.outputPath = folder.path() + "/missing/zlx.prom";
     std::ostringstream none, reason;
@@ -124,7 +118,7 @@ TEST_F(StatusCommandTest, WatchRewritesTheMetricsFileWhole) {
 // On the real clock too, the simulated machine's times carry its own zone: the samples' (and so
 // the Signal History's CSV) and the saved log's "Started:" alike.
 TEST_F(StatusCommandTest, EveryTimeIsInTheMachinesZone) {
-    std::string text = readFile(scenario("default.json"));
+    std::string text = zlx::testing::readWholeFile(scenario("default.json"));
     const std::string from = "\"timeZoneOffsetMinutes\": 60";
     ASSERT_NE(text.find(from), std::string::npos);
     const struct {
