@@ -105,9 +105,13 @@ void selectAdapterAtStart(AdapterStateContext c) {
 }
 
 void selectForDiagnosticsPage(AdapterStateContext c) {
-    if (!c.records.diagnosticsInterfaces)
+    const std::uint64_t changes = c.app.interfaceChanges.load();
+    if (!c.records.diagnosticsInterfaces || c.records.diagnosticsInterfacesListedAt != changes) {
+        c.records.diagnosticsInterfaces.reset();
         c.records.diagnosticsInterfaces =
             std::make_unique<wlan::InterfaceList>(c.app.platform.wlan, c.app.platform.rpc);
+        c.records.diagnosticsInterfacesListedAt = changes;
+    }
     const wlan::InterfaceList& list = *c.records.diagnosticsInterfaces;
     context::WlanSelection& selection = c.app.selection;
     // Asking each driver moves the selection; when none answers, the interface and the

@@ -39,8 +39,10 @@ struct LinkRecords {
     wlan::StatusValidity validity;
     StatisticsDisplayBlock displayBlock{};
     StatisticsAnswered displayAnswered{};
-    // The interfaces the Diagnostics page's selection visits, listed once per run.
+    // The interfaces the Diagnostics page's selection visits, listed once per run and again
+    // after an interface came or went (the context's count of changes when it was listed).
     std::unique_ptr<wlan::InterfaceList> diagnosticsInterfaces;
+    std::uint64_t diagnosticsInterfacesListedAt = 0;
     // The profile XML read last and the EAP method found in it: a profile seldom changes
     // between refreshes, so it is parsed again only when its text does.
     struct {

@@ -3,6 +3,7 @@
 #include "clientsuite/connection_checks.h"
 #include "clientsuite/hardware_checks.h"
 #include "clientsuite/network_check.h"
+#include "resources/string_table.h"
 #include "wlan/failure_text.h"
 
 namespace zlx::clientsuite {
@@ -27,6 +28,10 @@ bool runClientTests(const TestSuite& suite, adapterinfo::AdapterDetails& details
         if (env.stop.stopRequested()) return false;
         if (noService)
             test->failForService(details.serviceResult, env.sink);
+        else if (env.adapterRemoved && env.adapterRemoved->load())
+            // What is left would judge an adapter that is gone: each says so instead.
+            test->failWith(resources::stringOr(resources::kIdsRunAdapterRemoved, ""),
+                           resources::stringOr(resources::kIdsInsertAdapterAgain, ""), env.sink);
         else
             test->run(details, env);
         if (!env.stop.sleepFor(env.clock, kPauseBetweenTests)) return false;

@@ -22,7 +22,8 @@ class TestSuite {
 };
 
 // Runs every test in order, whatever the outcome of the ones before, with a pause after each.
-// Only the program's end (the run's stop signal) cuts it short: false then.
+// Only the program's end (the run's stop signal) cuts it short: false then. Once the adapter
+// is gone, each test left fails with that cause.
 bool runClientTests(const TestSuite& suite, adapterinfo::AdapterDetails& details,
                     TestRunEnvironment& env);
 

@@ -57,7 +57,7 @@ void ClientTestWorker::run() {
         adapterinfo::gatherContextOf(ctx_), selection_, selection_.selectedAdapterDescription);
     TestWindowSink sink(ctx_, stop_);
     TestRunEnvironment env{ctx_.platform, ctx_.desktop.clock(), stop_, selection_.selectedInterface,
-                           sink};
+                           sink,          &adapterRemoved_};
     if (runClientTests(suite, details, env)) sink.complete();
 }
 

@@ -38,6 +38,9 @@ class ClientTestWorker {
     ClientTestWorker& operator=(const ClientTestWorker&) = delete;
 
     bool finished() const { return finished_; }
+    // The adapter of the run was taken from the machine: the tests not yet run say so.
+    void adapterRemoved() { adapterRemoved_ = true; }
+    const context::WlanSelection& selection() const { return selection_; }
 
   private:
     void run();
@@ -46,6 +49,7 @@ class ClientTestWorker {
     context::WlanSelection selection_;
     platform::StopSignal stop_;
     std::atomic<bool> finished_{false};
+    std::atomic<bool> adapterRemoved_{false};
     std::thread thread_;  // last: starts once the members above exist
 };
 

@@ -21,11 +21,15 @@ void GenericTest::run(adapterinfo::AdapterDetails&, TestRunEnvironment&) {
     status_ = TestStatus::Failed;
 }
 
-void GenericTest::failForService(std::uint32_t openResult, TestSink& sink) {
+void GenericTest::failWith(std::string cause, std::string remedy, TestSink& sink) {
     status_ = TestStatus::Failed;
-    resultText_ = wlan::wlanFailureText(openResult);
-    advice_ = wlan::wlanFailureAdvice(openResult);
+    resultText_ = std::move(cause);
+    advice_ = std::move(remedy);
     postTestBlock(sink);
+}
+
+void GenericTest::failForService(std::uint32_t openResult, TestSink& sink) {
+    failWith(wlan::wlanFailureText(openResult), wlan::wlanFailureAdvice(openResult), sink);
 }
 
 void GenericTest::loadTexts(int nameId, int descriptionId) {

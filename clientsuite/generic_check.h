@@ -3,6 +3,7 @@
 // A test reports through a TestSink, so the test window and the report share one run of the
 // same test objects.
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -45,6 +46,8 @@ struct TestRunEnvironment {
     platform::StopSignal& stop;
     platform::Guid selectedInterface;
     TestSink& sink;
+    // Set when the adapter is taken from the machine during the run; none: nobody tells.
+    const std::atomic<bool>* adapterRemoved = nullptr;
 };
 
 // One line of a test's details: a label (a string id) and its value, or a line of text alone.
@@ -88,8 +91,10 @@ class GenericTest {
     void postTestBlock(TestSink& sink) const;
 
   public:
-    // The test cannot run: there was no wireless service to ask. Fails with the cause
-    // (wlan::wlanFailureText) and its remedy as the advice, and reports the block.
+    // The test cannot run: fails with the cause as its result and the remedy as its advice,
+    // and reports the block.
+    void failWith(std::string cause, std::string remedy, TestSink& sink);
+    // No wireless service to ask: the cause is wlan::wlanFailureText of the open's result.
     void failForService(std::uint32_t openResult, TestSink& sink);
 
   protected:

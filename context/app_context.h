@@ -48,6 +48,9 @@ class AppContext {
     std::atomic<ui::WindowHandle> waitDialogHandle{ui::kNoWindow};
 
     RunStateStore runState;
+    // Counts the service's interface arrivals and removals: an interface list read before the
+    // count last moved may name adapters that are gone or miss ones that came.
+    std::atomic<std::uint64_t> interfaceChanges{0};
 };
 
 }  // namespace zlx::context

@@ -20,7 +20,8 @@ enum : std::uint32_t {
     kWmStartClientTests = ui::kWmUser + 12,           // page
     kWmRefreshPage = ui::kWmUser + 14,                // active status page
     kWmEndRunProfileNotFound = ui::kWmUser + 15,      // page: the service knows no such profile
-    kWmNetworkTestBusy = ui::kWmUser + 16,  // page: lParam 1 show the wait cursor, 0 restore it
+    kWmNetworkTestBusy = ui::kWmUser + 16,    // page: lParam 1 show the wait cursor, 0 restore it
+    kWmInterfacesChanged = ui::kWmUser + 17,  // page: a wireless interface came or went
 };
 
 }  // namespace zlx::context

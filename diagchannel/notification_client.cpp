@@ -21,7 +21,7 @@ void NotificationClient::secureIhvControl() {
 
 void NotificationClient::registerRoutine() {
     ctx_.platform.wlan.registerNotification(
-        handle_.get(), platform::kWlanNotificationSourceIhv,
+        handle_.get(), platform::kWlanNotificationSourceIhv | platform::kWlanNotificationSourceAcm,
         [this](const platform::WlanNotification& n) { onNotification(n); });
 }
 
@@ -31,6 +31,7 @@ void NotificationClient::unregisterRoutine() {
 }
 
 void NotificationClient::onNotification(const platform::WlanNotification& n) {
+    if (n.source == platform::kWlanNotificationSourceAcm) return onInterfaceNotification(n);
     if (n.data.empty() || n.source != platform::kWlanNotificationSourceIhv) return;
     auto code = eventCode(n.data);
     if (!code) return;
@@ -95,6 +96,14 @@ void NotificationClient::onNotification(const platform::WlanNotification& n) {
         default:
             break;  // failed to reconnect, and codes the system does not know
     }
+}
+
+void NotificationClient::onInterfaceNotification(const platform::WlanNotification& n) {
+    if (n.code != platform::kWlanAcmInterfaceArrival &&
+        n.code != platform::kWlanAcmInterfaceRemoval)
+        return;
+    ctx_.interfaceChanges.fetch_add(1);
+    ctx_.desktop.post(ctx_.troubleshootingPage, context::kWmInterfacesChanged);
 }
 
 }  // namespace zlx::diagchannel

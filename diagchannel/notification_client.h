@@ -1,6 +1,7 @@
 #pragma once
-// The client handle used only for IHV notifications, and the notification routine that turns
-// the service's events into messages for the windows of a run. The routine runs on the wireless
+// The client handle used only for notifications, and the notification routine that turns the
+// service's events into messages for the windows of a run, and its interface arrivals and
+// removals into one message for the Troubleshooting page. The routine runs on the wireless
 // service's thread: it reads the run state once, formats at most one line and posts.
 
 #include <atomic>
@@ -36,6 +37,8 @@ class NotificationClient {
     std::uint32_t lastEventCode() const { return lastEventCode_; }
 
   private:
+    void onInterfaceNotification(const platform::WlanNotification& notification);
+
     context::AppContext& ctx_;
     wlan::ClientHandle handle_;  // open for the program's life
     std::atomic<std::uint32_t> lastEventCode_{0};

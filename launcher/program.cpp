@@ -5,6 +5,8 @@
 #include "app/process_start.h"
 #include "context/product_data.h"
 #include "resources/string_table.h"
+#include "status/link_history.h"
+#include "status/status_sheet.h"
 
 namespace zlx::launcher {
 
@@ -62,6 +64,10 @@ scriptmode::ScriptHooks Program::scriptHooks() {
         return adapterinfo::formatAdapterDetails(adapterinfo::buildAdapterDetails(
             context_, context_.selection.selectedAdapterDescription));
     };
+    // A long advance runs the last ten minutes the Signal History shows, and the tick before
+    // them, tick by tick: the window then shows what it would after that long, and the ticks
+    // before cost one refresh.
+    hooks.scheduledTail = (status::kHistorySamples + 1) * status::kRefreshPeriod;
     return hooks;
 }
 

@@ -104,6 +104,10 @@ int runScripted(Program& program, const scriptmode::ScriptRunner& runner,
                 const std::vector<std::string>& systemArguments, std::ostream& out,
                 std::ostream& err, const platform::TerminationSignals* terminations) {
     int status = runScriptedProgram(program, runner, systemArguments, out, err, terminations);
+    // A request that came while a reader kept the transcript waiting ended the write; the exit
+    // status says why the transcript stops there.
+    out.flush();
+    if (terminations && terminations->received()) return terminations->exitStatus(status);
     // A transcript that never arrived is no record of the run.
     if (!writeChecked(out, {}, err, "the transcript")) return kExitCouldNotRun;
     return status;

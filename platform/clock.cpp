@@ -124,6 +124,11 @@ void ManualClock::moveTo(Millis time) {
     if (time > now_.load(std::memory_order_relaxed)) now_.store(time, std::memory_order_release);
 }
 
+void ManualClock::skipTo(Millis target) {
+    std::lock_guard lock(mutex_);
+    moveTo(target);
+}
+
 bool ManualClock::runNextDue(Millis target) {
     std::function<void()> action;
     {

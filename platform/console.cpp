@@ -19,6 +19,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/posix/stoppable_output.h"
 #endif
 
 namespace zlx::platform {
@@ -143,7 +145,14 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 }
 
-struct StandardStreams::Consoles {};
+// Output and error through buffers a request to end the program stops, so that a reader who
+// keeps a write waiting cannot keep the run from ending and removing what it made.
+struct StandardStreams::Consoles {
+    posix::StoppableOutputBuffer out{STDOUT_FILENO};
+    posix::StoppableOutputBuffer err{STDERR_FILENO};
+    std::streambuf* outBefore = nullptr;
+    std::streambuf* errBefore = nullptr;
+};
 
 StandardStreams::StandardStreams() {
     // A standard descriptor that whoever started the program left closed would be taken by the
@@ -159,8 +168,17 @@ StandardStreams::StandardStreams() {
             ::close(opened);
         }
     }
+    consoles_ = std::make_unique<Consoles>();
+    consoles_->outBefore = std::cout.rdbuf(&consoles_->out);
+    consoles_->errBefore = std::cerr.rdbuf(&consoles_->err);
 }
-StandardStreams::~StandardStreams() = default;
+
+StandardStreams::~StandardStreams() {
+    std::cout.flush();
+    std::cerr.flush();
+    std::cout.rdbuf(consoles_->outBefore);
+    std::cerr.rdbuf(consoles_->errBefore);
+}
 
 #endif
 

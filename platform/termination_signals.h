@@ -19,6 +19,11 @@ class TerminationSignals {
     // no signal came.
     int exitStatus(int status) const;
 
+    // A descriptor that turns readable when a request is caught (and stays so until the next
+    // TerminationSignals is made), for a write to poll() beside its output so that a reader who
+    // keeps it waiting cannot keep the program from ending; -1 where there is none.
+    static int requestDescriptor();
+
   private:
     using Handler = void (*)(int);
     Handler previousTerm_;

@@ -56,6 +56,15 @@ inline constexpr std::uint32_t kWlanNotificationSourceIhv =
     ZLX_WLAN_SDK(std::uint32_t{WLAN_NOTIFICATION_SOURCE_IHV}, 0x00000040);
 inline constexpr std::uint32_t kWlanNotificationSourceNone =
     ZLX_WLAN_SDK(std::uint32_t{WLAN_NOTIFICATION_SOURCE_NONE}, 0);
+// The auto configuration module: among its notifications, an interface added to the machine or
+// taken from it (a USB adapter plugged in or pulled out, a card after sleep and resume). Both
+// carry the interface's GUID and no data.
+inline constexpr std::uint32_t kWlanNotificationSourceAcm =
+    ZLX_WLAN_SDK(std::uint32_t{WLAN_NOTIFICATION_SOURCE_ACM}, 0x00000008);
+inline constexpr std::uint32_t kWlanAcmInterfaceArrival =
+    ZLX_WLAN_SDK(std::uint32_t{wlan_notification_acm_interface_arrival}, 13);
+inline constexpr std::uint32_t kWlanAcmInterfaceRemoval =
+    ZLX_WLAN_SDK(std::uint32_t{wlan_notification_acm_interface_removal}, 14);
 
 // One WLAN_NOTIFICATION_DATA, its payload copied.
 struct WlanNotification {

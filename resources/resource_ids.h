@@ -564,5 +564,13 @@ inline constexpr int kIdsHeaderAdapter = 9410;
 inline constexpr int kIdsHeaderInterface = 9411;
 inline constexpr int kIdsEnterRefused = 9412;
 inline constexpr int kIdsIpTablesUnreadable = 9413;
+// An adapter taken from the machine: the Troubleshooting page's notice (its name, the one
+// selected instead) and the result and advice of each test a run could not finish on it.
+inline constexpr int kIdsAdapterRemoved = 9414;
+inline constexpr int kIdsAdapterSelectedInstead = 9415;
+inline constexpr int kIdsRunAdapterRemoved = 9416;
+inline constexpr int kIdsInsertAdapterAgain = 9417;
+// The Current Status page's link status for a selected adapter the service no longer knows.
+inline constexpr int kIdsAdapterGone = 9418;
 
 }  // namespace zlx::resources

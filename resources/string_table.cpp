@@ -413,6 +413,11 @@ constexpr std::array kTable = std::to_array<StringEntry>({
     {kIdsHeaderInterface, "Interface"},
     {kIdsEnterRefused, "The diagnostic channel could not be opened: %s"},
     {kIdsIpTablesUnreadable, "The IP configuration of this machine could not be read."},
+    {kIdsAdapterRemoved, "The adapter \"%s\" is no longer on this computer."},
+    {kIdsAdapterSelectedInstead, "The adapter \"%s\" is selected instead."},
+    {kIdsRunAdapterRemoved, "The adapter was removed from this computer while the tests ran."},
+    {kIdsInsertAdapterAgain, "Insert the adapter again, then start the tests again."},
+    {kIdsAdapterGone, "The adapter is no longer on this computer."},
 });
 // clang-format on
 

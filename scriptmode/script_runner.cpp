@@ -28,8 +28,7 @@ std::string answerName(int answer) {
     }
 }
 
-// Beyond any span a scenario's events or a test need; a larger step would keep the refresh
-// timers firing for hours of real time.
+// Beyond any span a scenario's events or a test need.
 constexpr long long kMaxAdvance = 400LL * 24 * 60 * 60 * 1000;
 
 bool parseInt(const std::string& text, long long& value) {
@@ -124,7 +123,8 @@ void ScriptRunner::execute(const Command& c) {
         if (!parseInt(c.args[0], ms) || ms < 0 || ms > kMaxAdvance)
             fail(c, "advance takes milliseconds, at most " + std::to_string(kMaxAdvance) +
                         " (400 days)");
-        if (!driver_.advanceBy(ms)) fail(c, "advance would take the clock past its last reading");
+        if (!driver_.advanceBy(ms, hooks_.scheduledTail))
+            fail(c, "advance would take the clock past its last reading");
         return;
     }
     if (name == "idle") return;  // the driver brings the program to rest before every command

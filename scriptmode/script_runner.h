@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ struct ScriptHooks {
     // Writes pictures of the visible windows named after the argument; empty when the run has
     // no screen (a headless run ignores "shot").
     std::function<void(const std::string&)> shot;
+    // Of an advance longer than this, the program is scheduled for this last part only (see
+    // ui::HeadlessDriver::advanceBy); without it, for the whole of every advance.
+    std::optional<platform::Millis> scheduledTail;
 };
 
 class ScriptRunner final : public ui::InputSource {

@@ -96,6 +96,7 @@ std::size_t applyEvents(InterfaceScenario& i, const std::vector<LinkEvent>& even
             i.driver.channelFrequencyMhz = *e.frequencyMhz;
         }
         if (e.statisticsResult) setStatisticsFailure(i, *e.statisticsResult);
+        if (e.present) i.present = *e.present;
     }
     return next;
 }

@@ -33,6 +33,8 @@ struct LinkEvent {
     std::optional<std::uint16_t> frequencyMhz;
     // The interface statistics query fails with this result from now on; 0 ends the failure.
     std::optional<Win32Error> statisticsResult;
+    // The interface is taken from the machine (false) or comes back (true).
+    std::optional<bool> present;
 };
 
 struct CounterRate {

@@ -202,6 +202,8 @@ struct InterfaceScenario {
     std::string description;
     std::uint32_t state = kWlanStateDisconnected;
     bool guidTextFails = false;  // UuidToStringW fails for this GUID
+    // On the machine at clock reading 0; the dynamics' events take it away and bring it back.
+    bool present = true;
     std::optional<ConnectionScenario> connection;
     std::vector<ProfileScenario> profiles;
     Win32Error profileListResult = 0;

@@ -32,6 +32,7 @@ LinkEvent readLinkEvent(const Node& node) {
                    [&](const Node& n) { e.frequencyMhz = readNumber<std::uint16_t>(n); });
         r.optional("statisticsResult",
                    [&](const Node& n) { e.statisticsResult = readNumber<std::uint32_t>(n); });
+        r.optional("present", [&](const Node& n) { e.present = readBool(n); });
     });
     return e;
 }

@@ -77,6 +77,7 @@ InterfaceScenario readInterface(const Node& node) {
         r.required("guid", [&](const Node& n) { i.guid = readGuid(n); });
         r.string("description", i.description);
         r.boolean("guidTextFails", i.guidTextFails);
+        r.boolean("present", i.present);
         r.optional("connection", [&](const Node& n) {
             if (n.value.is_null()) return;
             i.connection.emplace();

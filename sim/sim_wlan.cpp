@@ -38,9 +38,11 @@ SimWlan::SimWlan(const WlanScenario& scenario, Clock& clock, CallLog& log)
       hub_(std::make_shared<NotificationHub>(clock, log)),
       ihvService_(clock, hub_) {
     reindex();
+    schedulePresenceNotifications();
 }
 
 SimWlan::~SimWlan() {
+    for (ScheduleId id : presenceNotices_) clock_.cancel(id);
     // A clock action that is running right now may still hold the hub; stopping it here makes
     // sure nothing is delivered once the machine is gone.
     ihvService_.cancelPending();
@@ -54,8 +56,13 @@ void SimWlan::reindex() {
     profilesByName_.assign(scenario_.interfaces.size(), {});
     liveLinks_.clear();
     liveLinks_.resize(scenario_.interfaces.size());
+    enumeratedPresence_.clear();
+    presenceChanges_ = false;
     for (std::size_t k = 0; k < scenario_.interfaces.size(); ++k) {
         const InterfaceScenario& i = scenario_.interfaces[k];
+        presenceChanges_ = presenceChanges_ || !i.present ||
+                           std::any_of(i.dynamics.events.begin(), i.dynamics.events.end(),
+                                       [](const LinkEvent& e) { return e.present.has_value(); });
         byGuid_.emplace(i.guid.bytes, k);
         if (i.guidTextFails) failingGuidTexts_.insert(i.guid.bytes);
         for (std::size_t p = 0; p < i.profiles.size(); ++p)
@@ -71,7 +78,33 @@ std::optional<std::size_t> SimWlan::indexOf(const Guid& guid) const {
 
 InterfaceScenario* SimWlan::find(const Guid& guid) {
     auto k = indexOf(guid);
-    return k ? &scenario_.interfaces[*k] : nullptr;
+    return k && presentNow(*k) ? &scenario_.interfaces[*k] : nullptr;
+}
+
+bool SimWlan::presentNow(std::size_t k) {
+    return !presenceChanges_ || liveLinks_[k].at(scenario_.interfaces[k], clock_.now()).present;
+}
+
+void SimWlan::schedulePresenceNotifications() {
+    for (const InterfaceScenario& i : scenario_.interfaces) {
+        bool present = i.present;
+        for (const LinkEvent& e : i.dynamics.events) {
+            if (!e.present || *e.present == present) continue;
+            present = *e.present;
+            const std::uint32_t code =
+                present ? kWlanAcmInterfaceArrival : kWlanAcmInterfaceRemoval;
+            WlanNotification notification{kWlanNotificationSourceAcm, code, i.guid, {}};
+            std::string label = std::string("ACM interface ") +
+                                (present ? "arrival " : "removal ") + formatGuid(i.guid);
+            // The action may outlive this machine on a real clock's thread; the weak reference
+            // makes it harmless then.
+            presenceNotices_.push_back(
+                clock_.schedule(e.atMs, [hub = std::weak_ptr<NotificationHub>(hub_), notification,
+                                         label = std::move(label)] {
+                    if (auto live = hub.lock()) live->post(notification, label);
+                }));
+        }
+    }
 }
 
 Win32Error SimWlan::openHandle(std::uint32_t clientVersion, std::uint32_t& negotiatedVersion,
@@ -126,13 +159,22 @@ Win32Error SimWlan::enumInterfaceSet(WlanHandle handle,
     std::lock_guard lock(lock_);
     Win32Error result = !isOpen(handle) ? kErrorInvalidHandle
                                         : resultOf("WlanEnumInterfaces", scenario_.enumResult);
-    if (result == kErrorSuccess && !enumeration_) {
+    std::vector<bool> presence;
+    if (result == kErrorSuccess && presenceChanges_) {
+        presence.resize(scenario_.interfaces.size());
+        for (std::size_t k = 0; k < presence.size(); ++k) presence[k] = presentNow(k);
+    }
+    if (result == kErrorSuccess && (!enumeration_ || presence != enumeratedPresence_)) {
         std::vector<WlanInterfaceInfo> answer;
         answer.reserve(scenario_.interfaces.size());
-        for (const InterfaceScenario& i : scenario_.interfaces)
-            answer.push_back(
-                {i.guid, truncateToUtf16Units(i.description, kDescriptionUnits), i.state});
+        for (std::size_t k = 0; k < scenario_.interfaces.size(); ++k) {
+            const InterfaceScenario& i = scenario_.interfaces[k];
+            if (presence.empty() || presence[k])
+                answer.push_back(
+                    {i.guid, truncateToUtf16Units(i.description, kDescriptionUnits), i.state});
+        }
         enumeration_ = std::make_shared<const WlanInterfaceSet>(std::move(answer));
+        enumeratedPresence_ = std::move(presence);
     }
     interfaces = result == kErrorSuccess
                      ? enumeration_
@@ -184,7 +226,7 @@ Win32Error SimWlan::queryInterface(WlanHandle handle, const Guid& interfaceGuid,
     valueType = 0;  // wlan_opcode_value_type_query_only
     Win32Error result = kErrorInvalidHandle;
     if (isOpen(handle)) {
-        if (auto k = indexOf(interfaceGuid); !k)
+        if (auto k = indexOf(interfaceGuid); !k || !presentNow(*k))
             result = kErrorInvalidParameter;
         else if (result = resultOf("WlanQueryInterface", kErrorSuccess); result == kErrorSuccess)
             result = queryLocked(liveLinks_[*k].at(scenario_.interfaces[*k], clock_.now()), opcode,
@@ -286,12 +328,12 @@ std::size_t SimWlan::openHandles() const {
 bool SimWlan::updateInterface(const Guid& guid,
                               const std::function<void(InterfaceScenario&)>& edit) {
     std::lock_guard lock(lock_);
-    InterfaceScenario* iface = find(guid);
-    if (iface) {
-        edit(*iface);
+    auto k = indexOf(guid);
+    if (k) {
+        edit(scenario_.interfaces[*k]);
         reindex();
     }
-    return iface != nullptr;
+    return k.has_value();
 }
 
 bool SimWlan::guidTextFails(const Guid& guid) const {

@@ -73,7 +73,10 @@ class SimWlan final : public WlanApi {
     bool isOpen(WlanHandle handle) const {
         return std::binary_search(open_.begin(), open_.end(), handle);
     }
+    // The interface if it is on the machine now.
     InterfaceScenario* find(const Guid& guid);
+    // Whether interface k is on the machine at this clock reading.
+    bool presentNow(std::size_t k);
     // The result the scenario gives `call` on an open handle, else `own`.
     Win32Error resultOf(std::string_view call, Win32Error own) const {
         auto it = scenario_.callResults.find(call);
@@ -83,6 +86,8 @@ class SimWlan final : public WlanApi {
     std::optional<std::size_t> indexOf(const Guid& guid) const;
     // Builds the lookups below again after the interfaces changed.
     void reindex();
+    // Schedules the arrival and removal notifications of the interfaces that come and go.
+    void schedulePresenceNotifications();
     Win32Error queryLocked(const InterfaceScenario& iface, std::uint32_t opcode,
                            std::vector<std::uint8_t>& data);
     // The script to start, if any, comes back in `script`.
@@ -107,8 +112,12 @@ class SimWlan final : public WlanApi {
     std::set<std::array<std::uint8_t, 16>> failingGuidTexts_;
     std::vector<std::unordered_map<std::string, std::size_t>> profilesByName_;
     std::vector<LiveLink> liveLinks_;  // each interface's link now
-    // The enumeration's answer, made at the first enumeration after the interfaces changed.
+    // The enumeration's answer, made at the first enumeration after the interfaces changed or
+    // one came or went; which interfaces were on the machine for it, when any comes and goes.
     std::shared_ptr<const WlanInterfaceSet> enumeration_;
+    std::vector<bool> enumeratedPresence_;
+    bool presenceChanges_ = false;  // some interface is absent at some time
+    std::vector<ScheduleId> presenceNotices_;
     std::shared_ptr<NotificationHub> hub_;
     IhvService ihvService_;  // after hub_: its pending events go first
 };

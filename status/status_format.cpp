@@ -248,7 +248,9 @@ std::string formatStatusText(const StatusSnapshot& s) {
     });
     std::size_t width = 0;
     for (const auto& row : rows) width = std::max(width, codePoints(row.first));
-    std::string out = s.adapterDescription.empty() ? noneText() : s.adapterDescription;
+    // The description is a name from outside, like the values below.
+    std::string out =
+        s.adapterDescription.empty() ? noneText() : platform::escapeControls(s.adapterDescription);
     // The values the driver refused read "none" below; this says why, and what helps.
     if (d.driverAccessDenied)
         out += "\n" + wlan::wlanFailureText(platform::kErrorAccessDenied) + "\n" +

@@ -2,6 +2,7 @@
 
 #include "platform/bytes.h"
 #include "status/status_text.h"
+#include "wlan/failure_text.h"
 #include "wlan/profile_xml.h"
 
 namespace zlx::status {
@@ -12,6 +13,9 @@ RadioReading queryRadio(adapterinfo::AdapterStateContext c) {
     c.records.adapter.details.status = result;
     RadioReading reading;
     reading.serviceResult = query.openResult();
+    reading.adapterGone = query.openResult() == platform::kErrorSuccess &&
+                          !c.app.selection.selectedInterfaceText.empty() &&
+                          wlan::interfaceUnknown(result);
     if (result != platform::kErrorSuccess) {
         reading.radioClass = radioClassOf(std::nullopt);
         return reading;

@@ -17,6 +17,8 @@ struct RadioReading {
     // The result of opening the query's client handle: not 0 when the wireless service could
     // not be asked (wlan::serviceUnavailable).
     platform::Win32Error serviceResult = platform::kErrorSuccess;
+    // The service answered but does not know the selected interface: the adapter is gone.
+    bool adapterGone = false;
 };
 // The radio state of the selected interface's first PHY.
 RadioReading queryRadio(adapterinfo::AdapterStateContext c);

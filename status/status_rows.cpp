@@ -61,7 +61,7 @@ constexpr DiagnosticsValue kDiagnosticsValues[] = {
     {kIdcDriverVersion, &D::driverVersion},
     {kIdcDriverDate, &D::driverDate},
     {kIdcClientName, &D::clientName, true},
-    {kIdcSerialNumber, &D::serialNumber},
+    {kIdcSerialNumber, &D::serialNumber, false, false},
 };
 
 // Slots 1 to 5, 9 and 14 to 17 are never filled and have no control.
@@ -139,6 +139,7 @@ std::string diagnosticsText(const DiagnosticsSnapshot& snapshot, int valueContro
     const DiagnosticsValue* value = diagnosticsValueOf(valueControl);
     if (!value) return std::string();
     const std::string& text = snapshot.*(value->field);
+    if (value->noneWhenEmpty && text.empty()) return noneText();
     return value->outsideName ? platform::displaySafeName(text) : text;
 }
 

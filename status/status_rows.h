@@ -30,6 +30,8 @@ struct DiagnosticsValue {
     std::string DiagnosticsSnapshot::*field;
     // A name from outside, shown through platform::displaySafeName.
     bool outsideName = false;
+    // "none" where the snapshot's text is empty: the value did not arrive.
+    bool noneWhenEmpty = true;
 };
 
 // A Diagnostics page counter: its slot of the statistics display block and its JSON key.

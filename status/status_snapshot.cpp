@@ -1,6 +1,7 @@
 #include "status/status_snapshot.h"
 
 #include "platform/text.h"
+#include "resources/string_table.h"
 #include "status/status_queries.h"
 #include "status/status_text.h"
 #include "wlan/failure_text.h"
@@ -51,15 +52,20 @@ LinkSnapshot takeLinkSnapshot(adapterinfo::AdapterStateContext state) {
     s.serviceResult = radio.serviceResult;
     s.linkStatus = wlan::serviceUnavailable(radio.serviceResult)
                        ? wlan::wlanFailureText(radio.serviceResult)
-                       : linkStatusText(v.interfaceState);
-    s.networkType = networkTypeText(link.networkType);
+                   : radio.adapterGone ? resources::stringOr(resources::kIdsAdapterGone, "")
+                                       : linkStatusText(v.interfaceState);
+    // The network type is the current connection's: without one nothing was read.
+    s.networkType = connection ? networkTypeText(link.networkType) : noneText();
     s.wirelessMode = wirelessModeText(copy.wirelessModeBits);
     s.channel = channelText(answered.channel == 1, copy.channel);
     v.channel = when(answered.channel == 1, copy.channel);
     s.encryption = cipherText(connection, link.securityEnabled, link.cipherClass);
     const std::optional<std::int32_t> eapMethod = queryProfileEapMethod(state);
-    s.serverAuthentication = eapMethod ? serverAuthText(*eapMethod) : noneText();
-    s.ipAddress = adapter.details.ipAddress;
+    // Without the service or the adapter no profile was read: "None" would be a reading.
+    const bool askable = !wlan::serviceUnavailable(radio.serviceResult) && !radio.adapterGone;
+    s.serverAuthentication = eapMethod && askable ? serverAuthText(*eapMethod) : noneText();
+    // The address the IP tables may still list belongs to no adapter on the machine now.
+    s.ipAddress = radio.adapterGone ? std::string() : adapter.details.ipAddress;
     s.radioStatus = trimmed(radioStatusText(radio.radioClass));
 
     // The dialog's values, with the page's signal word and bar among them.

@@ -40,7 +40,9 @@ std::optional<int> lookup(std::initializer_list<std::pair<Key, int>> rows, Key k
 }
 
 std::string twoDigits(std::uint64_t value) {
-    return value < 10 ? '0' + std::to_string(value) : std::to_string(value);
+    std::string text;
+    platform::appendZeroPadded(text, static_cast<long long>(value), 2);
+    return text;
 }
 
 bool allSet(std::uint32_t bits, std::uint32_t mask) {

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "resources/dialogs.h"
 #include "resources/string_table.h"
+#include "troubleshooting/adapter_choice.h"
 #include "troubleshooting/profile_eligibility.h"
 #include "wlan/failure_text.h"
 
@@ -18,7 +19,7 @@ TroubleshootingPage::TroubleshootingPage(context::AppContext& context, wlan::Dri
       driver_(driver),
       notifications_(notifications),
       showAbout_(std::move(showAbout)),
-      interfaces_(context.platform.wlan, context.platform.rpc) {}
+      interfaces_(std::in_place, context.platform.wlan, context.platform.rpc) {}
 
 bool TroubleshootingPage::onInitDialog() {
     // The control texts come from the string table with the template.
@@ -55,13 +56,12 @@ void TroubleshootingPage::showErrorText(const std::string& text) {
     desktop().services().messageBox(box);
 }
 
-void TroubleshootingPage::showNoAdapters() {
+std::string TroubleshootingPage::noAdaptersText() const {
     // Without the wireless service nobody knows whether there are adapters: say why.
-    const platform::Win32Error result = interfaces_.result();
+    const platform::Win32Error result = interfaces_->result();
     if (wlan::serviceUnavailable(result))
-        showErrorText(wlan::wlanFailureText(result) + "\n\n" + wlan::wlanFailureAdvice(result));
-    else
-        showError(resources::kIdsNoSuitableAdapters);
+        return wlan::wlanFailureText(result) + "\n\n" + wlan::wlanFailureAdvice(result);
+    return resources::stringOr(resources::kIdsNoSuitableAdapters, "");
 }
 
 void TroubleshootingPage::makeCurrent(const std::string& guidText) {
@@ -77,33 +77,36 @@ void TroubleshootingPage::selectNetworkMode() {
                 resources::stringOr(resources::kIdsDiagnosticModeWarning, ""));
     showItem(resources::kIdcWarningText, true);
     showItem(resources::kIdcWarningIcon, true);
+    if (std::string why = listNetworkAdapters(); !why.empty()) showErrorText(why);
+}
+
+std::string TroubleshootingPage::listNetworkAdapters() {
     enableItem(resources::kIdcStart, false);
     comboReset(resources::kIdcAdapterList);
-    if (interfaces_.empty()) {
+    networkAdapterGuidText_.clear();
+    if (interfaces_->empty()) {
         comboReset(resources::kIdcProfileList);
-        showNoAdapters();
-        return;
+        return noAdaptersText();
     }
     bool accessDenied = false;
-    for (std::size_t i = 0; i < interfaces_.size(); ++i) {
-        const std::string& guidText = interfaces_.guidTexts()[i];
+    for (std::size_t i = 0; i < interfaces_->size(); ++i) {
+        const std::string& guidText = interfaces_->guidTexts()[i];
         ctx_.selectedAdapterGuidText = guidText;
         if (!adapterHasZlxProfile(ctx_, guidText, &accessDenied)) continue;
         comboSetSel(resources::kIdcAdapterList,
-                    comboAdd(resources::kIdcAdapterList, interfaces_.descriptions()[i]));
+                    comboAdd(resources::kIdcAdapterList, interfaces_->descriptions()[i]));
         networkAdapterGuidText_ = guidText;
         makeCurrent(guidText);
         enableItem(resources::kIdcStart, true);
         fillProfileList();
-        return;
+        return {};
     }
     comboReset(resources::kIdcProfileList);
     // Profiles the service would not show are not profiles that are missing.
     if (accessDenied)
-        showErrorText(wlan::wlanFailureText(platform::kErrorAccessDenied) + "\n\n" +
-                      wlan::wlanFailureAdvice(platform::kErrorAccessDenied));
-    else
-        showError(resources::kIdsNoZlxProfiles);
+        return wlan::wlanFailureText(platform::kErrorAccessDenied) + "\n\n" +
+               wlan::wlanFailureAdvice(platform::kErrorAccessDenied);
+    return resources::stringOr(resources::kIdsNoZlxProfiles, "");
 }
 
 void TroubleshootingPage::selectClientMode() {
@@ -112,19 +115,73 @@ void TroubleshootingPage::selectClientMode() {
     showItem(resources::kIdcWarningText, false);
     showItem(resources::kIdcWarningIcon, false);
     enableItem(resources::kIdcProfileList, false);
+    if (std::string why = listClientAdapters(); !why.empty()) showErrorText(why);
+}
+
+std::string TroubleshootingPage::listClientAdapters() {
     enableItem(resources::kIdcStart, false);
     comboReset(resources::kIdcAdapterList);
-    if (interfaces_.empty()) {
-        showNoAdapters();
-        return;
+    clientAdapterGuidText_.clear();
+    if (interfaces_->empty()) {
+        comboReset(resources::kIdcProfileList);
+        return noAdaptersText();
     }
-    for (const std::string& description : interfaces_.descriptions())
+    for (const std::string& description : interfaces_->descriptions())
         comboAdd(resources::kIdcAdapterList, description);
     comboSetSel(resources::kIdcAdapterList, 0);
-    ctx_.selection.selectedAdapterDescription = interfaces_.descriptions()[0];
-    makeCurrent(interfaces_.guidTexts()[0]);
+    ctx_.selection.selectedAdapterDescription = interfaces_->descriptions()[0];
+    clientAdapterGuidText_ = interfaces_->guidTexts()[0];
+    makeCurrent(clientAdapterGuidText_);
     fillProfileList();
     enableItem(resources::kIdcStart, true);
+    return {};
+}
+
+bool TroubleshootingPage::runOn() const {
+    const context::RunView run = ctx_.runState.view();
+    return run.kind == context::RunKind::ClientManaged || run.state != context::RunState::Idle;
+}
+
+void TroubleshootingPage::interfacesChanged() {
+    if (runOn()) {
+        // The run keeps its adapter, and its window the name in its header. A client-managed
+        // run whose adapter went ends with that cause rather than judging what is not there.
+        interfacesStale_ = true;
+        if (ctx_.runState.view().kind == context::RunKind::ClientManaged &&
+            !clientWorkers_.empty()) {
+            clientsuite::ClientTestWorker& worker = *clientWorkers_.back();
+            wlan::InterfaceList now(ctx_.platform.wlan, ctx_.platform.rpc);
+            if (chooseAfterChange(worker.selection().selectedInterfaceText, now.guidTexts())
+                    .vanished)
+                worker.adapterRemoved();
+        }
+        return;
+    }
+    interfacesStale_ = false;
+    const std::string before = networkMode_ ? networkAdapterGuidText_ : clientAdapterGuidText_;
+    const std::string beforeName =
+        comboText(resources::kIdcAdapterList, comboGetSel(resources::kIdcAdapterList));
+    interfaces_.emplace(ctx_.platform.wlan, ctx_.platform.rpc);
+    const AdapterChoice choice = chooseAfterChange(before, interfaces_->guidTexts());
+    if (!choice.vanished && !before.empty()) {
+        // The adapter is still there. Client mode lists every adapter the machine has now;
+        // network mode's one entry stays as it is.
+        if (networkMode_) return;
+        comboReset(resources::kIdcAdapterList);
+        for (const std::string& description : interfaces_->descriptions())
+            comboAdd(resources::kIdcAdapterList, description);
+        comboSetSel(resources::kIdcAdapterList, static_cast<int>(*choice.index));
+        return;
+    }
+    // Nothing was selected, or the selected adapter went: list again as the mode does.
+    const std::string why = networkMode_ ? listNetworkAdapters() : listClientAdapters();
+    // Nothing was selected before: an adapter that came is selected without a box, and a list
+    // still empty was explained when it became so.
+    if (!choice.vanished) return;
+    std::optional<std::string> now;
+    if (why.empty())
+        now = comboText(resources::kIdcAdapterList, comboGetSel(resources::kIdcAdapterList));
+    showErrorText(adapterGoneText(beforeName, now, why));
 }
 
 void TroubleshootingPage::adapterChanged() {
@@ -133,7 +190,8 @@ void TroubleshootingPage::adapterChanged() {
     ctx_.selection.selectedAdapterDescription = comboText(resources::kIdcAdapterList, index);
     // In network mode the list's one entry stands for the adapter found there.
     const std::string& guidText =
-        networkMode_ ? networkAdapterGuidText_ : interfaces_.guidTexts().at(index);
+        networkMode_ ? networkAdapterGuidText_ : interfaces_->guidTexts().at(index);
+    if (!networkMode_) clientAdapterGuidText_ = guidText;
     makeCurrent(guidText);
     if (!fillProfileList()) {
         showError(resources::kIdsNoZlxProfiles);
@@ -247,6 +305,9 @@ std::int64_t TroubleshootingPage::onMessage(const ui::Message& m) {
             return 0;
         case context::kWmNetworkTestBusy:
             showNetworkTestBusy(m.lParam != 0);
+            return 0;
+        case context::kWmInterfacesChanged:
+            interfacesChanged();
             return 0;
         case context::kWmEndRunProfileNotFound:
             endRunAfterProfileError(m.wParam, static_cast<context::RunState>(m.lParam));

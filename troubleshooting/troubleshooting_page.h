@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "clientsuite/client_worker.h"
@@ -33,7 +35,7 @@ class TroubleshootingPage : public ui::PropertyPage {
     bool busy() const { return busy_; }
     bool networkMode() const { return networkMode_; }
     int selectedProfileIndex() const { return selectedProfileIndex_; }
-    const wlan::InterfaceList& interfaces() const { return interfaces_; }
+    const wlan::InterfaceList& interfaces() const { return *interfaces_; }
 
   protected:
     bool onInitDialog() override;
@@ -45,9 +47,16 @@ class TroubleshootingPage : public ui::PropertyPage {
     std::int64_t onMessage(const ui::Message& message) override;
 
   private:
-    // Lists and modes.
+    // Lists and modes. Listing fills the adapter list for its mode and returns why it is empty
+    // (the text of a box), or nothing when an adapter is selected.
     void selectNetworkMode();
     void selectClientMode();
+    std::string listNetworkAdapters();
+    std::string listClientAdapters();
+    // The wireless interfaces changed: the list is made again, the selection stays on its
+    // adapter or moves, saying so. A run keeps its adapter until it ends.
+    void interfacesChanged();
+    bool runOn() const;
     void adapterChanged();
     void profileChanged();
     bool fillProfileList();
@@ -55,7 +64,7 @@ class TroubleshootingPage : public ui::PropertyPage {
     void showError(int stringId);
     void showErrorText(const std::string& text);
     // The list of adapters is empty: "no suitable adapters", or why there is no list.
-    void showNoAdapters();
+    std::string noAdaptersText() const;
 
     // Runs.
     void start();
@@ -76,7 +85,11 @@ class TroubleshootingPage : public ui::PropertyPage {
     std::function<void(ui::WindowHandle owner)> showAbout_;
     bool initialised_ = false;
     bool busy_ = false;
-    wlan::InterfaceList interfaces_;
+    std::optional<wlan::InterfaceList> interfaces_;  // the last enumeration
+    // The adapter the client-mode list selects; empty when none.
+    std::string clientAdapterGuidText_;
+    // The interfaces changed during a run: the list follows when it ends.
+    bool interfacesStale_ = false;
     bool connectInTime_ = false;
     int timerTicks_ = 0;
     bool connectOk_ = false;

@@ -139,6 +139,7 @@ void TroubleshootingPage::openTestWindow(bool clientManaged) {
 void TroubleshootingPage::runIdle() {
     ctx_.runState.setRunState(RunState::Idle);
     desktop().showWindow(handle(), ui::ShowCommand::Restore);
+    if (interfacesStale_) interfacesChanged();
 }
 
 // The service knows no such profile: the run ends here, as cleanly as any other end. The

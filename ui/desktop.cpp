@@ -164,7 +164,8 @@ void Desktop::fireTimer(TimerKey key, std::uint64_t generation, platform::Millis
         }
     }
     if (postNow) post(key.window, kWmTimer, key.id, static_cast<std::int64_t>(generation));
-    scheduleTimer(key, generation, due + period);
+    const platform::Millis late = std::max<platform::Millis>(0, clock_.now() - due);
+    scheduleTimer(key, generation, due + (late / period + 1) * period);
 }
 
 bool Desktop::takeTimerMessage(const Message& m) {

@@ -82,7 +82,9 @@ class Desktop {
     // Timers: WM_TIMER to `window` every `period` ms of the clock until killed or the window
     // is destroyed. At most one WM_TIMER per timer waits in the queue, and a tick that fell due
     // while the handler of the previous one was busy, with no loop to deliver it, is dropped
-    // when that handler returns: a handler as slow as its period never runs back to back.
+    // when that handler returns: a handler as slow as its period never runs back to back. A
+    // tick that fires a period or more late (the program was not scheduled) stands for every
+    // period it missed, as a real timer's does: the next one keeps the timer's phase.
     void setTimer(WindowHandle window, unsigned id, platform::Millis period);
     void killTimer(WindowHandle window, unsigned id);
 

@@ -123,17 +123,27 @@ HeadlessDriver::~HeadlessDriver() {
     desktop_.setDriver(nullptr);
 }
 
-bool HeadlessDriver::advanceBy(platform::Millis duration) {
+bool HeadlessDriver::advanceBy(platform::Millis duration,
+                               std::optional<platform::Millis> scheduledTail) {
     platform::Millis base = target_ ? *target_ : clock_.now();
     if (duration < 0) duration = 0;
     if (duration > std::numeric_limits<platform::Millis>::max() - base) return false;
     target_ = base + duration;
+    if (manual_ && scheduledTail && *scheduledTail >= 0 && duration > *scheduledTail)
+        skipTo_ = *target_ - *scheduledTail;
     return true;
 }
 
 bool HeadlessDriver::runClockStep() {
     if (!manual_) return waitForTarget();
     if (target_) {
+        if (skipTo_) {
+            // What the last input step left due now runs before the program stops being
+            // scheduled.
+            if (manual_->runNextDue(manual_->now())) return true;
+            manual_->skipTo(*skipTo_);
+            skipTo_.reset();
+        }
         if (manual_->runNextDue(*target_)) return true;
         target_.reset();
         return true;  // the time moved: give the loop a turn before the next input
@@ -166,6 +176,7 @@ void HeadlessDriver::wake() {
 bool HeadlessDriver::interrupt() {
     if (!interrupted_ || !interrupted_()) return false;
     target_.reset();
+    skipTo_.reset();
     desktop_.quit();
     return true;
 }

@@ -97,8 +97,12 @@ class HeadlessDriver final : public LoopDriver {
         interrupted_ = std::move(interrupted);
     }
     // Moves the clock by `duration`; what falls due runs in time order before the next input.
+    // Given a `scheduledTail` shorter than `duration`, a manual clock skips to that tail of the
+    // advance, as on a machine that does not schedule the program before it: what fell due
+    // meanwhile runs late and in order, a periodic timer once for all the periods it missed.
     // False, and nothing moves, when the clock's reading would overflow.
-    bool advanceBy(platform::Millis duration);
+    bool advanceBy(platform::Millis duration,
+                   std::optional<platform::Millis> scheduledTail = std::nullopt);
 
     void waitForWork() override;
     void wake() override;
@@ -121,6 +125,7 @@ class HeadlessDriver final : public LoopDriver {
     InputSource* input_ = nullptr;
     std::function<bool()> interrupted_;
     std::optional<platform::Millis> target_;
+    std::optional<platform::Millis> skipTo_;  // on the way to target_
 };
 
 }  // namespace zlx::ui

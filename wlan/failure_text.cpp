@@ -20,6 +20,10 @@ bool serviceUnavailable(platform::Win32Error openResult) {
            openResult == platform::kErrorModNotFound;
 }
 
+bool interfaceUnknown(platform::Win32Error result) {
+    return result == platform::kErrorInvalidParameter || result == platform::kErrorNotFound;
+}
+
 std::string wlanFailureText(platform::Win32Error result) {
     switch (result) {
         case platform::kErrorSuccess:

@@ -13,6 +13,10 @@ namespace zlx::wlan {
 // (1062) or not installed (126, the Native Wifi library missing).
 bool serviceUnavailable(platform::Win32Error openResult);
 
+// A query about an interface the service answers so when it does not know the interface: the
+// adapter was taken from the machine (or never was on it).
+bool interfaceUnknown(platform::Win32Error result);
+
 // The cause of a failed call, e.g. "The wireless service (WLAN AutoConfig) is not running
 // (1062)."; empty for success.
 std::string wlanFailureText(platform::Win32Error result);

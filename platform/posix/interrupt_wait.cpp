@@ -1,14 +1,12 @@
 #include "platform/posix/interrupt_wait.h"
 
-#include <limits.h>
-#include <poll.h>
 #include <pthread.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <ctime>
+
+#include "platform/posix/stoppable_output.h"
 
 namespace zlx::platform::posix {
 
@@ -37,25 +35,13 @@ int InterruptWait::waitFor(Millis duration) {
 }
 
 InterruptWait::Written InterruptWait::write(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        pollfd watched[2] = {{fd, POLLOUT, 0}, {requestFd_, POLLIN, 0}};
-        if (::poll(watched, requestFd_ >= 0 ? 2 : 1, -1) < 0) {
-            if (errno == EINTR) continue;
-            return {0, errno};
-        }
-        if (watched[1].revents & POLLIN) {
-            if (int signal = waitFor(0)) return {signal, 0};
-        }
-        // A pipe that has room for POLLOUT takes up to PIPE_BUF bytes without blocking, and a
-        // terminal stopped by Ctrl+S does not show POLLOUT, so the next request is seen.
-        ssize_t n = ::write(fd, bytes.data(), std::min<std::size_t>(bytes.size(), PIPE_BUF));
-        if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN) continue;
-            return {0, errno};
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
+    for (;;) {
+        StoppableWrite w = writeUnlessStopped(fd, bytes, requestFd_);
+        if (w.error) return {0, w.error};
+        if (!w.stopped) return {};
+        if (int signal = waitFor(0)) return {signal, 0};
+        bytes.remove_prefix(w.written);
     }
-    return {};
 }
 
 }  // namespace zlx::platform::posix

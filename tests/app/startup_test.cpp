@@ -178,7 +178,7 @@ TEST(StartupTest, NotificationRegistrationEndsWhenTheSheetCloses) {
     for (const auto& c : calls)
         if (c.rfind("WlanRegisterNotification", 0) == 0) registrations.push_back(c);
     ASSERT_EQ(registrations.size(), 2u);
-    EXPECT_NE(registrations[0].find("source=0x40"), std::string::npos);
+    EXPECT_NE(registrations[0].find("source=0x48"), std::string::npos);
     EXPECT_NE(registrations[1].find("source=0x0"), std::string::npos);
     // The notification handle, the adapter state's details and the Diagnostics page's
     // interface list remain: they belong to the run and close when the program ends.

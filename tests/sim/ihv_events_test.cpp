@@ -272,3 +272,72 @@ TEST(IhvService, PendingEventsDieWithTheMachine) {
 
 }  // namespace
 }  // namespace zlx::sim
+
+namespace zlx::sim {
+namespace {
+
+// A USB adapter plugged in at 3 s; the card taken away at 5 s and back at 8 s (sleep, resume).
+constexpr const char* kComingAndGoing = R"({
+  "wlan": {"interfaces": [
+    {"guid": "3f2a6c1e-8b4d-4e7a-9c15-2d7e8f0a1b3c",
+     "dynamics": {"events": [{"atMs": 5000, "present": false}, {"atMs": 8000, "present": true}]}},
+    {"guid": "c7e3a915-2b6d-4f08-a1e4-93d5b7c20f6a", "present": false,
+     "dynamics": {"events": [{"atMs": 3000, "present": true}]}}
+  ]}
+})";
+
+TEST(InterfacePresenceTest, EnumerationQueriesAndNotificationsFollowTheClock) {
+    const Guid usb = guidOf("c7e3a915-2b6d-4f08-a1e4-93d5b7c20f6a");
+    ManualClock clock;
+    SimMachine machine(scenarioFrom(kComingAndGoing), clock);
+    Receiver receiver(clock);
+    WlanHandle handle = 0;
+    std::uint32_t negotiated = 0;
+    machine.wlan().openHandle(2, negotiated, handle);
+    ASSERT_EQ(
+        machine.wlan().registerNotification(
+            handle, kWlanNotificationSourceAcm | kWlanNotificationSourceIhv, receiver.callback()),
+        kErrorSuccess);
+    struct Moment {
+        Millis at;
+        std::vector<Guid> listed;
+        Win32Error cardQuery;  // the interface state of the card
+        std::size_t notified;  // notifications delivered by then
+    };
+    const Moment moments[] = {
+        {0, {kInterface}, kErrorSuccess, 0},         {2999, {kInterface}, kErrorSuccess, 0},
+        {3000, {kInterface, usb}, kErrorSuccess, 1}, {4999, {kInterface, usb}, kErrorSuccess, 1},
+        {5000, {usb}, kErrorInvalidParameter, 2},    {8000, {kInterface, usb}, kErrorSuccess, 3},
+    };
+    for (const Moment& m : moments) {
+        SCOPED_TRACE(m.at);
+        clock.advanceTo(m.at, [] {});
+        std::vector<WlanInterfaceInfo> listed;
+        ASSERT_EQ(machine.wlan().enumInterfaces(handle, listed), kErrorSuccess);
+        std::vector<Guid> guids;
+        for (const WlanInterfaceInfo& i : listed) guids.push_back(i.guid);
+        EXPECT_EQ(guids, m.listed);
+        std::vector<std::uint8_t> data;
+        std::uint32_t type = 0;
+        EXPECT_EQ(machine.wlan().queryInterface(handle, kInterface, kWlanOpcodeInterfaceState, data,
+                                                type),
+                  m.cardQuery);
+        EXPECT_EQ(receiver.notifications().size(), m.notified);
+    }
+    const std::vector<WlanNotification> got = receiver.notifications();
+    ASSERT_EQ(got.size(), 3u);
+    const std::pair<std::uint32_t, Guid> expected[] = {{kWlanAcmInterfaceArrival, usb},
+                                                       {kWlanAcmInterfaceRemoval, kInterface},
+                                                       {kWlanAcmInterfaceArrival, kInterface}};
+    for (std::size_t k = 0; k < got.size(); ++k) {
+        EXPECT_EQ(got[k].source, kWlanNotificationSourceAcm);
+        EXPECT_EQ(got[k].code, expected[k].first);
+        EXPECT_EQ(got[k].interfaceGuid, expected[k].second);
+        EXPECT_TRUE(got[k].data.empty());
+    }
+    EXPECT_THAT(receiver.arrivals(), ::testing::SizeIs(3));
+    EXPECT_EQ(receiver.arrivals()[1].at, 5000);
+}
+
+}  // namespace
+}  // namespace zlx::sim

@@ -77,5 +77,12 @@ TEST(StatusCsv, EveryRowEndsInCrLf) {
     EXPECT_TRUE(csvHeader().ends_with("framesDropped\r\n"));
 }
 
+TEST(StatusText, TheAdapterDescriptionIsEscapedLikeEveryValue) {
+    StatusSnapshot s;
+    s.adapterDescription = "Norvane\nSSID : fake\x1b[2J\xff";
+    EXPECT_TRUE(formatStatusText(s).starts_with("Norvane\\nSSID : fake\\x1b[2J\\xff\n\n"))
+        << formatStatusText(s);
+}
+
 }  // namespace
 }  // namespace zlx::status

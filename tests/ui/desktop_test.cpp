@@ -156,6 +156,18 @@ TEST_F(DesktopTest, TicksDueWhileTheirHandlerBlocksDoNotRunBackToBack) {
     EXPECT_EQ(main.doModal(), kIdOk);
 }
 
+TEST_F(DesktopTest, AnAdvanceSkipsToItsScheduledTailWhereALateTickFiresOnce) {
+    // The program is scheduled for the last 9 s of a day only: the tick due at 2 s fires then,
+    // once for every period missed, and the timer goes on at its own phase.
+    Recorder main(desktop);
+    input.then([&] { desktop.setTimer(main.handle(), 7, 2000); })
+        .then([&] { driver.advanceBy(86'400'000, 9000); })
+        .then([&] { main.endDialog(kIdOk); });
+    EXPECT_EQ(main.doModal(), kIdOk);
+    EXPECT_EQ(main.tickTimes, (std::vector<platform::Millis>{86'391'000, 86'392'000, 86'394'000,
+                                                             86'396'000, 86'398'000, 86'400'000}));
+}
+
 TEST_F(DesktopTest, QuitEndsEveryModalLoopWithMinusOne) {
     Recorder main(desktop);
     int inner = 0;
