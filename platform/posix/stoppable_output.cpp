@@ -68,6 +68,7 @@ StoppableOutputBuffer::int_type StoppableOutputBuffer::overflow(int_type c) {
 }
 
 std::streamsize StoppableOutputBuffer::xsputn(const char* s, std::streamsize n) {
+    if (n <= 0) return 0;
     auto size = static_cast<std::size_t>(n);
     auto room = static_cast<std::size_t>(epptr() - pptr());
     if (size <= room) {
