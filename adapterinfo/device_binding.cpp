@@ -9,22 +9,36 @@ namespace zlx::adapterinfo {
 
 namespace {
 
-constexpr const char* kExcludedDevice = "&DEV_0007";
+constexpr std::string_view kExcludedDevice = "&DEV_0007";
 
-std::string upperAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
+// Hardware identifiers compare without regard to case, whoever wrote the prefix, and '#'
+// stands for '\\' (the form a device interface path gives them).
+char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return !prefix.empty() && text.substr(0, prefix.size()) == prefix;
+char foldedIdChar(char c) {
+    return upperAscii(c == '#' ? '\\' : c);
+}
+
+bool matchesAt(std::string_view id, std::size_t at, std::string_view needle) {
+    if (at > id.size() || id.size() - at < needle.size()) return false;
+    for (std::size_t i = 0; i < needle.size(); ++i)
+        if (foldedIdChar(id[at + i]) != upperAscii(needle[i])) return false;
+    return true;
+}
+
+// `id` starts with `first` followed by `second`.
+bool startsWith(std::string_view id, std::string_view first, std::string_view second) {
+    return matchesAt(id, 0, first) && matchesAt(id, first.size(), second);
 }
 
 // An empty needle would be found in every identifier: it matches nothing.
-bool contains(std::string_view text, std::string_view needle) {
-    return !needle.empty() && text.find(needle) != std::string_view::npos;
+bool contains(std::string_view id, std::string_view needle) {
+    if (needle.empty() || needle.size() > id.size()) return false;
+    for (std::size_t at = 0; at + needle.size() <= id.size(); ++at)
+        if (matchesAt(id, at, needle)) return true;
+    return false;
 }
 
 }  // namespace
@@ -39,19 +53,12 @@ std::string usbPrefixInForce(platform::Registry& registry, const context::Produc
 
 bool matchesVendorHardwareId(std::string_view id, std::string_view usbPrefix,
                              const context::ProductData& product) {
-    std::string normal(id);
-    std::replace(normal.begin(), normal.end(), '#', '\\');
-    normal = upperAscii(normal);
-    // Hardware identifiers compare without regard to case, whoever wrote the prefix.
-    std::string usb = upperAscii(usbPrefix);
-    std::string pci = upperAscii(product.vendorPciPrefix);
-
-    if (startsWith(normal, pci + kExcludedDevice)) return false;
-    if (startsWith(normal, usb + kExcludedDevice)) return false;
+    std::string_view pci = product.vendorPciPrefix;
+    if (startsWith(id, pci, kExcludedDevice)) return false;
+    if (startsWith(id, usbPrefix, kExcludedDevice)) return false;
     for (const std::string& fragment : product.excludedSubsystems)
-        if (contains(normal, upperAscii(fragment))) return false;
-    return contains(normal, pci) || contains(normal, usb) ||
-           contains(normal, upperAscii(product.partnerUsbId));
+        if (contains(id, fragment)) return false;
+    return contains(id, pci) || contains(id, usbPrefix) || contains(id, product.partnerUsbId);
 }
 
 bool isVendorHardwareId(const GatherContext& context, const std::optional<std::string>& id) {

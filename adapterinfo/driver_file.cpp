@@ -18,11 +18,6 @@ bool openKey(platform::RegistryKey& key, const std::string& path) {
     return key.open(platform::kHkeyLocalMachine, path, platform::kKeyRead) == 0;
 }
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           platform::toLowerAscii(text.substr(0, prefix.size())) == platform::toLowerAscii(prefix);
-}
-
 // File-system redirection of the 32-bit emulation is switched off around driver file accesses
 // on Windows XP x64 only, and only for files below the system directory. It is switched back
 // on only when switching it off worked, so nothing is reverted that was never changed.
@@ -56,9 +51,9 @@ void readNetCfgInstanceId(const GatherContext& context, AdapterInfo& info) {
 
 std::string driverImagePath(const std::string& windowsDirectory, const std::string& imagePath) {
     auto below = [&](std::size_t skip) { return windowsDirectory + "\\" + imagePath.substr(skip); };
-    if (startsWithIgnoringCase(imagePath, "\\SystemRoot\\")) return below(12);
-    if (startsWithIgnoringCase(imagePath, "%SystemRoot%\\")) return below(13);
-    if (startsWithIgnoringCase(imagePath, "%windir%\\")) return below(9);
+    if (platform::startsWithIgnoringAsciiCase(imagePath, "\\SystemRoot\\")) return below(12);
+    if (platform::startsWithIgnoringAsciiCase(imagePath, "%SystemRoot%\\")) return below(13);
+    if (platform::startsWithIgnoringAsciiCase(imagePath, "%windir%\\")) return below(9);
     if (imagePath.rfind("\\??\\", 0) == 0) return imagePath.substr(4);
     bool drive = imagePath.size() >= 3 && imagePath[1] == ':' && imagePath[2] == '\\';
     if (drive) return imagePath;
@@ -133,7 +128,7 @@ std::string isoFileDate(platform::SystemInfo& system, std::int64_t unixSeconds) 
 bool isInSystemDirectory(platform::Folders& folders, const std::string& path) {
     std::string system;
     if (folders.systemDirectory(system) != platform::kErrorSuccess || system.empty()) return false;
-    return startsWithIgnoringCase(path, system);
+    return platform::startsWithIgnoringAsciiCase(path, system);
 }
 
 std::int64_t unixSecondsOf(platform::FileTime time) {

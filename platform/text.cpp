@@ -237,14 +237,20 @@ std::string escapeControls(std::string_view text, Escape quotesAndBackslashes, E
 
 std::string toLowerAscii(std::string_view text) {
     std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : out) c = lowerAscii(c);
     return out;
 }
 
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return toLowerAscii(a) == toLowerAscii(b);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
+    return true;
+}
+
+bool startsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           equalIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool matchesHexForm(std::string_view text, std::string_view form) {

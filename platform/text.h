@@ -49,6 +49,10 @@ std::string displaySafeName(std::string_view name);
 
 std::string toLowerAscii(std::string_view text);
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
+bool startsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix);
+constexpr char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Appends `value` in decimal with at least `width` characters, zeros after any minus sign, as
 // printf's "%0*lld" writes it; for the fixed forms of dates and versions shown every refresh.
