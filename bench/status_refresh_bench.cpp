@@ -33,6 +33,7 @@ struct Replay {
     platform::Platform* bare = nullptr;
     std::vector<std::function<void(Replay&)>> calls;
     std::vector<std::uint64_t> slots;
+    std::vector<std::unique_ptr<platform::NamedMutex>> mutexes;
     void run() {
         for (const auto& call : calls) call(*this);
     }
@@ -48,7 +49,8 @@ class Recorder final : public platform::WlanApi,
                        public platform::CodePages,
                        public platform::Rpc,
                        public platform::IpHelper,
-                       public platform::DeviceManager {
+                       public platform::DeviceManager,
+                       public platform::NamedMutexes {
   public:
     explicit Recorder(platform::Platform& inner) : in_(inner) {}
     bool recording = false;
@@ -333,10 +335,48 @@ class Recorder final : public platform::WlanApi,
         return in_.devices.networkDevices(devices);
     }
 
+    // Kernel objects: the mutex that keeps the vendor's programs from walking the devices at
+    // the same time, made, waited for, released and closed again by the replay.
+    std::unique_ptr<platform::NamedMutex> create(const std::string& name) override {
+        std::unique_ptr<platform::NamedMutex> inner = in_.mutexes.create(name);
+        if (!recording || !inner) {
+            keep([name](Replay& r) { in(r).mutexes.create(name); });
+            return inner;
+        }
+        const std::size_t slot = replay.mutexes.size();
+        replay.mutexes.emplace_back();
+        keep([name, slot](Replay& r) { r.mutexes[slot] = in(r).mutexes.create(name); });
+        return std::make_unique<RecordedMutex>(std::move(inner), *this, slot);
+    }
+
     // A call the refresh is not expected to make: the comparison would not hold.
     bool unexpectedCall = false;
 
   private:
+    class RecordedMutex final : public platform::NamedMutex {
+      public:
+        RecordedMutex(std::unique_ptr<platform::NamedMutex> inner, Recorder& recorder,
+                      std::size_t slot)
+            : inner_(std::move(inner)), recorder_(recorder), slot_(slot) {}
+        ~RecordedMutex() override {
+            recorder_.keep([slot = slot_](Replay& r) { r.mutexes[slot].reset(); });
+        }
+        std::uint32_t wait(std::uint32_t timeoutMs) override {
+            recorder_.keep(
+                [slot = slot_, timeoutMs](Replay& r) { r.mutexes[slot]->wait(timeoutMs); });
+            return inner_->wait(timeoutMs);
+        }
+        void release() override {
+            recorder_.keep([slot = slot_](Replay& r) { r.mutexes[slot]->release(); });
+            inner_->release();
+        }
+
+      private:
+        std::unique_ptr<platform::NamedMutex> inner_;
+        Recorder& recorder_;
+        std::size_t slot_;
+    };
+
     // The services the replay calls, bare.
     static platform::Platform& in(Replay& r) { return *r.bare; }
 
@@ -381,9 +421,9 @@ struct StatusBench {
           instance("{status-refresh-bench}", folder),
           base(sim::makePlatform(machine, mutexes, instance, saved)),
           recorder(base),
-          platform{recorder,       recorder,     recorder,      recorder,       recorder,
-                   recorder,       base.help,    recorder,      recorder,       recorder,
-                   base.processes, base.mutexes, base.instance, base.savedFiles},
+          platform{recorder,       recorder,  recorder,      recorder,       recorder,
+                   recorder,       base.help, recorder,      recorder,       recorder,
+                   base.processes, recorder,  base.instance, base.savedFiles},
           desktop(clock, services, &noStrings, 0x10000),
           context(platform, desktop),
           driver(platform.wlan, context.selection.selectedInterface,
