@@ -19,7 +19,9 @@ std::vector<std::string> commandLineArguments(int argc, char** argv);
 // - on a Windows console, the text goes through WriteConsoleW, which shows every character
 //   whatever the console's code page, where UTF-8 bytes would be read in that code page;
 // - elsewhere, a standard descriptor the program was started without is opened on /dev/null,
-//   so that no file the program opens takes its place.
+//   so that no file the program opens takes its place, and output and error are written so
+//   that a request to end the program (TerminationSignals) ends a write its reader keeps
+//   waiting.
 class StandardStreams {
   public:
     StandardStreams();
