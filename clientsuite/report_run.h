@@ -46,8 +46,9 @@ struct ClientReport {
     platform::Millis durationMs = 0;  // from the start of the run to its end, on its clock
 };
 
-// Runs the suite for `adapter` on a worker thread. On a manual clock this thread, which drives it,
-// moves time on whenever the worker waits; on the real clock it waits for the worker. `progress`
+// Runs the suite for `adapter`. On a manual clock that this thread drives, the run is this
+// thread's own and its waits move the clock. Otherwise it runs on a worker thread while this one
+// moves a manual clock on whenever the worker waits, or waits for it on the real clock. `progress`
 // gets one line at each test and when the ping starts. When `interrupted` says true (the program
 // was asked to end) the run stops at its next step.
 std::unique_ptr<ClientReport> runReport(context::AppContext& ctx, platform::Clock& clock,

@@ -93,7 +93,7 @@ void ManualClock::cancel(ScheduleId id) {
 }
 
 void ManualClock::sleepFor(Millis duration) {
-    if (std::this_thread::get_id() == driver_) {
+    if (drivenByCallingThread()) {
         Millis target = now() + (duration > 0 ? duration : 0);
         while (runNextDue(target)) waitForQuiet();
         return;
@@ -113,6 +113,10 @@ void ManualClock::sleepFor(Millis duration) {
     endActivity();
     lock.lock();
     sleepers_.wait(lock, [&] { return woken; });
+}
+
+bool ManualClock::drivenByCallingThread() const {
+    return std::this_thread::get_id() == driver_;
 }
 
 bool ManualClock::hasDue() const {

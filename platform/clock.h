@@ -44,6 +44,9 @@ class Clock {
     virtual void cancel(ScheduleId id) = 0;
     // Blocks the calling thread (never the user-interface thread) for `duration`.
     virtual void sleepFor(Millis duration) = 0;
+    // True on the thread that moves this clock's time: there a wait must move it itself, since
+    // no other thread will. Only a manual clock has such a thread.
+    virtual bool drivenByCallingThread() const { return false; }
 
     // Threads that do work on behalf of the program (worker threads, the simulated service's
     // notification thread) mark that work, so a manual run can wait until all is quiet.
@@ -86,6 +89,7 @@ class ManualClock final : public Clock {
     // (a bounded wait on the user-interface thread) moves the clock by `duration`: nobody else
     // would, and what falls due meanwhile runs as it would on a real clock.
     void sleepFor(Millis duration) override;
+    bool drivenByCallingThread() const override;
 
     // Moves time to `target`. Each scheduled action due on the way runs at its own time, in
     // (time, order of scheduling) order; after each one and at the end, `settle` runs (the

@@ -16,6 +16,12 @@ bool StopSignal::stopRequested() const {
 }
 
 bool StopSignal::sleepFor(Clock& clock, Millis duration) {
+    if (clock.drivenByCallingThread()) {
+        clock.waitForQuiet();
+        if (stopRequested()) return false;
+        clock.sleepFor(duration);
+        return !stopRequested();
+    }
     // Shared with the waker, which may run after this call has returned by a stop.
     struct Wake {
         bool done = false;

@@ -21,8 +21,9 @@ class StopSignal {
 
     // Waits `duration` on `clock`, or less when a stop is requested meanwhile. Returns false
     // when the wait ended by the stop. Like Clock::sleepFor, the calling thread's activity is
-    // given up while it waits (on ManualClock the clock's driver must advance to wake it), and
-    // never called on the thread that drives a manual clock.
+    // given up while it waits (on ManualClock the clock's driver must advance to wake it). On
+    // the thread that drives a manual clock the wait moves the clock, and only a stop requested
+    // before it, or by what ran during it, ends it early.
     bool sleepFor(Clock& clock, Millis duration);
 
   private:
