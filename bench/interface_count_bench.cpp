@@ -49,7 +49,8 @@ double selectionSeconds(const sim::Scenario& scenario) {
     platform::host::PrivateInstanceScope scope;
     platform::ManualClock clock(scenario.machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::Program program(scenario, clock, services, scope.path(), 0x10000);
+    launcher::Program program(scenario, clock, services,
+                              launcher::InstanceScope::shared(scope.path()), 0x10000);
     adapterinfo::AdapterStateContext state = program.application().adapterState();
     const double start = threadCpuSeconds();
     app::initialiseProcess(state);

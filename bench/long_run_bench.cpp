@@ -49,7 +49,8 @@ void BM_ADayWithTheCurrentStatusPageOpen(benchmark::State& state) {
         sim::Scenario scenario = sim::loadDefaultScenario();
         platform::ManualClock clock(scenario.machine.localTimeStart);
         ui::HeadlessServices services;
-        launcher::Program program(scenario, clock, services, scope.path(), 0x10000);
+        launcher::Program program(scenario, clock, services,
+                                  launcher::InstanceScope::shared(scope.path()), 0x10000);
         ui::HeadlessDriver driver(program.desktop(), clock);
         ui::StepInput input;
         driver.setInput(&input);

@@ -46,16 +46,6 @@ std::vector<sim::IhvEvent> eventsFrom(FuzzedDataProvider& in, std::size_t most) 
     return events;
 }
 
-// One folder for the whole campaign: every run takes and releases the same lock in it.
-const std::string& instanceFolder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/zlxdiag-fuzz-XXXXXX";
-        if (!::mkdtemp(pattern)) std::abort();
-        return std::string(pattern);
-    }();
-    return folder;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -71,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     platform::ManualClock clock(scenario.machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::Program program(scenario, clock, services, instanceFolder(),
+    launcher::Program program(scenario, clock, services, launcher::InstanceScope::ownProcess(),
                               launcher::processHandleBase());
     ui::HeadlessDriver driver(program.desktop(), clock);
     std::ostringstream transcript, errors;

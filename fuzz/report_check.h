@@ -16,20 +16,10 @@
 
 namespace zlx::fuzzing {
 
-// One folder for the whole campaign: every run takes and releases the same lock in it.
-inline const std::string& instanceFolder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/zlxdiag-fuzz-XXXXXX";
-        if (!::mkdtemp(pattern)) std::abort();
-        return std::string(pattern);
-    }();
-    return folder;
-}
-
 inline void checkReport(const sim::Scenario& scenario) {
     platform::ManualClock clock(scenario.machine.localTimeStart);
     ui::HeadlessServices services;
-    launcher::Program program(scenario, clock, services, instanceFolder(),
+    launcher::Program program(scenario, clock, services, launcher::InstanceScope::ownProcess(),
                               launcher::processHandleBase());
     app::initialiseProcess(program.application().adapterState());
     auto adapter = clientsuite::chooseReportAdapter(program.context(), std::nullopt);

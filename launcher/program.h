@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "context/app_context.h"
+#include "launcher/instance_scope.h"
 #include "launcher/run_machine.h"
 #include "platform/host.h"
 #include "platform/named_mutex_holder.h"
@@ -27,7 +28,7 @@ class Program {
     // A simulated machine keeps the calls it receives only when `recording` says so: a script
     // that reads them, or a test. A scenario stands for the simulated machine it describes.
     Program(const RunMachine& machine, platform::Clock& clock, ui::DesktopServices& services,
-            const std::string& instanceScope, ui::WindowHandle handleBase,
+            const InstanceScope& instanceScope, ui::WindowHandle handleBase,
             sim::CallRecording recording = sim::CallRecording::Off);
     ~Program();
 
@@ -51,8 +52,8 @@ class Program {
 #ifdef _WIN32
     std::unique_ptr<platform::win32::Win32Machine> real_;
 #endif
-    platform::host::NativeSingleInstance instance_;
-    platform::host::NativeNamedMutexes mutexes_;
+    std::unique_ptr<platform::SingleInstance> instance_;
+    std::unique_ptr<platform::NamedMutexes> mutexes_;
     // Another program of the vendor holding the NIC mutex, when the scenario says so.
     std::optional<platform::NamedMutexHolder> nicHolder_;
     platform::host::NativeSavedFiles savedFiles_;

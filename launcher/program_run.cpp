@@ -52,16 +52,14 @@ std::unique_ptr<ProgramRun> ProgramRun::make(const LaunchOptions& options, const
     if (!machine) return nullptr;
     std::unique_ptr<ProgramRun> run(new ProgramRun);
     run->machine_ = std::move(*machine);
-    std::string scope;
+    std::optional<InstanceScope> scope;
     if (recipe.scope == RunScope::Shared) {
-        auto shared = sharedInstanceScope(err);
-        if (!shared) return nullptr;
-        scope = std::move(*shared);
+        if (auto shared = sharedInstanceScope(err))
+            scope = InstanceScope::shared(std::move(*shared));
     } else {
-        run->scriptedScope_.emplace();
-        if (!run->scriptedScope_->usable(err)) return nullptr;
-        scope = run->scriptedScope_->path();
+        scope = scriptedInstanceScope(err);
     }
+    if (!scope) return nullptr;
     const bool manual = recipe.clock == RunClock::Manual ||
                         (recipe.clock == RunClock::OfTheMachine && !run->machine_.real());
     if (manual) {
@@ -75,7 +73,7 @@ std::unique_ptr<ProgramRun> ProgramRun::make(const LaunchOptions& options, const
             run->clock_ = std::make_unique<MachineZoneClock>(
                 run->machine_.scenario->machine.timeZoneOffsetMinutes);
     }
-    run->program_ = std::make_unique<Program>(run->machine_, *run->clock_, services, scope,
+    run->program_ = std::make_unique<Program>(run->machine_, *run->clock_, services, *scope,
                                               processHandleBase(), recipe.recording);
     return run;
 }

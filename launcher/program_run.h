@@ -26,7 +26,7 @@ enum class RunClock {
 };
 
 enum class RunScope {
-    // A private folder, unless ZLXDIAG_INSTANCE_DIR names one (ScriptedInstanceScope).
+    // The run's own process, unless ZLXDIAG_INSTANCE_DIR names a scope (scriptedInstanceScope).
     Scripted,
     // The folder that every copy of the interactive program shares.
     Shared,
@@ -40,7 +40,7 @@ struct RunRecipe {
 
 class ProgramRun {
   public:
-    // Null, with the reason on `err`, when the machine or the instance folder cannot be used.
+    // Null, with the reason on `err`, when the machine or the instance scope cannot be used.
     // `services` outlives the run.
     static std::unique_ptr<ProgramRun> make(const LaunchOptions& options, const RunRecipe& recipe,
                                             ui::DesktopServices& services, std::ostream& err);
@@ -55,7 +55,6 @@ class ProgramRun {
     ProgramRun() = default;
 
     RunMachine machine_;
-    std::optional<ScriptedInstanceScope> scriptedScope_;
     std::unique_ptr<platform::Clock> clock_;
     platform::ManualClock* manual_ = nullptr;
     std::unique_ptr<Program> program_;

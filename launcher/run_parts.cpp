@@ -38,19 +38,12 @@ std::optional<std::string> sharedInstanceScope(std::ostream& err) {
     }
 }
 
-ScriptedInstanceScope::ScriptedInstanceScope() {
-    if (const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR");
-        explicitDir && *explicitDir) {
-        try {
-            path_ = platform::host::sharedInstanceScope();
-        } catch (const platform::host::InstanceError& e) {
-            error_ = e.what();
-        }
-        return;
-    }
-    private_.emplace();
-    path_ = private_->path();
-    error_ = private_->error();
+std::optional<InstanceScope> scriptedInstanceScope(std::ostream& err) {
+    const char* explicitDir = std::getenv("ZLXDIAG_INSTANCE_DIR");
+    if (!explicitDir || !*explicitDir) return InstanceScope::ownProcess();
+    auto shared = sharedInstanceScope(err);
+    if (!shared) return std::nullopt;
+    return InstanceScope::shared(std::move(*shared));
 }
 
 int runProgram(Program& program, const std::vector<std::string>& systemArguments,
@@ -61,12 +54,6 @@ int runProgram(Program& program, const std::vector<std::string>& systemArguments
         err << "zlxdiag: " << e.what() << "\n";
         return kExitCouldNotRun;
     }
-}
-
-bool ScriptedInstanceScope::usable(std::ostream& err) const {
-    if (!path_.empty()) return true;
-    err << "zlxdiag: no folder for the program's instance files: " << error_ << "\n";
-    return false;
 }
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// The parts of a run that can refuse it: the scenario, the script, the instance folder; and
+// The parts of a run that can refuse it: the scenario, the script, the instance scope; and
 // running the program with its script, which every kind of run ends with.
 
 #include <optional>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "launcher/instance_scope.h"
 #include "launcher/options.h"
 #include "platform/host.h"
 #include "platform/termination_signals.h"
@@ -30,22 +31,11 @@ class Program;
 std::optional<std::string> sharedInstanceScope(std::ostream& err);
 
 // Where a scripted or report run keeps its kernel objects. Such a run works on a simulated
-// machine, so by default it has a private scope of its own and an open copy of the program
-// never turns it into a silent second instance. Only a scope that ZLXDIAG_INSTANCE_DIR names
+// machine, so by default they live in its own process, and an open copy of the program never
+// turns it into a silent second instance. Only a scope that ZLXDIAG_INSTANCE_DIR names
 // explicitly makes it take part in the single-instance protocol, as the interactive program
-// does.
-class ScriptedInstanceScope {
-  public:
-    ScriptedInstanceScope();
-    const std::string& path() const { return path_; }
-    // False, with the reason on `err`, when no scope could be had.
-    bool usable(std::ostream& err) const;
-
-  private:
-    std::optional<platform::host::PrivateInstanceScope> private_;
-    std::string path_;
-    std::string error_;
-};
+// does; nothing (and a message on `err`) when that scope cannot be trusted.
+std::optional<InstanceScope> scriptedInstanceScope(std::ostream& err);
 
 // Runs `program` with the system's arguments while `runner` feeds it; a script error, or
 // commands left when the program ends, end the run with a message on `err` and status 2, as does a

@@ -4,8 +4,9 @@
 // them only through here.
 //
 // An instance scope is where one set of the program's kernel objects lives, so that copies of
-// the program meet only when they share it: on POSIX a private folder of lock and mapping
-// files, on Windows a prefix of kernel-object names.
+// the program meet only when they share it: on POSIX a folder of lock and mapping files, on
+// Windows a prefix of kernel-object names. A run that must meet no other copy keeps its objects
+// in its own process instead (platform/process_local_objects.h).
 
 #ifdef _WIN32
 #include "platform/win32/instance_scope.h"

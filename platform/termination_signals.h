@@ -2,7 +2,7 @@
 // SIGTERM, SIGINT (Ctrl+C) and, where the system has it, SIGHUP (the terminal closed) ask the
 // program to end. While a TerminationSignals exists they are caught and remembered instead of
 // ending the process at once, so that the run stops its worker, leaves the adapter's
-// diagnostic mode and removes its private folder on the way out.
+// diagnostic mode and removes what it made on the way out.
 
 namespace zlx::platform {
 

@@ -21,7 +21,8 @@ class ProgramFixture {
                             sim::CallRecording recording = sim::CallRecording::Kept)
         : scenario_(std::move(scenario)),
           clock_(scenario_.machine.localTimeStart),
-          program_(scenario_, clock_, services_, instanceScope_.path(), 0x10000, recording),
+          program_(scenario_, clock_, services_,
+                   launcher::InstanceScope::shared(instanceScope_.path()), 0x10000, recording),
           driver_(program_.desktop(), clock_) {
         driver_.setInput(&input_);
     }
