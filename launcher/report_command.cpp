@@ -24,7 +24,8 @@ int runReportCommand(const LaunchOptions& options, std::ostream& out, std::ostre
     if (!adapter) return kExitCouldNotRun;
     auto report = clientsuite::runReport(
         program.context(), run->clock(), *adapter,
-        [&err](const std::string& step) { err << "zlxdiag: " << step << "\n"; },
+        // One write a line: standard error writes each insertion at once.
+        [&err](const std::string& step) { err << "zlxdiag: " + step + "\n"; },
         [&terminations] { return terminations.received() != 0; });
     // A run a signal ended is no result: nothing is printed that a script could take for one.
     if (terminations.received()) return terminations.exitStatus(0);
