@@ -36,8 +36,9 @@ bool startsWith(std::string_view id, std::string_view first, std::string_view se
 // An empty needle would be found in every identifier: it matches nothing.
 bool contains(std::string_view id, std::string_view needle) {
     if (needle.empty() || needle.size() > id.size()) return false;
+    const char first = upperAscii(needle.front());
     for (std::size_t at = 0; at + needle.size() <= id.size(); ++at)
-        if (matchesAt(id, at, needle)) return true;
+        if (foldedIdChar(id[at]) == first && matchesAt(id, at, needle)) return true;
     return false;
 }
 

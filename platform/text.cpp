@@ -104,6 +104,13 @@ Decoded decodeUtf16(std::u16string_view text, std::size_t pos) {
     return {unit, 1};
 }
 
+// Most text the program handles is ASCII, which every one of these conversions leaves as it is.
+bool isAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 }  // namespace
 
 std::u16string utf8ToUtf16(std::string_view text) {
@@ -141,6 +148,15 @@ std::vector<std::uint8_t> utf16leBytes(std::string_view text, bool withNul) {
 }
 
 std::string utf8FromUtf16le(std::span<const std::uint8_t> bytes) {
+    // ASCII up to the terminator (or the end) reads byte for byte.
+    std::string ascii;
+    ascii.reserve(bytes.size() / 2);
+    std::size_t at = 0;
+    for (; at + 1 < bytes.size() && bytes[at + 1] == 0 && bytes[at] < 0x80; at += 2) {
+        if (bytes[at] == 0) return ascii;
+        ascii += static_cast<char>(bytes[at]);
+    }
+    if (at == bytes.size()) return ascii;
     std::u16string units;
     std::size_t i = 0;
     for (; i + 1 < bytes.size(); i += 2) {
@@ -154,6 +170,7 @@ std::string utf8FromUtf16le(std::span<const std::uint8_t> bytes) {
 }
 
 std::string truncateToUtf16Units(std::string_view text, std::size_t units) {
+    if (isAscii(text)) return std::string(text.substr(0, units));
     std::string out;
     std::size_t used = 0;
     for (std::size_t pos = 0; pos < text.size();) {
@@ -168,6 +185,7 @@ std::string truncateToUtf16Units(std::string_view text, std::size_t units) {
 }
 
 std::size_t utf16Length(std::string_view text) {
+    if (isAscii(text)) return text.size();
     std::size_t units = 0;
     for (std::size_t pos = 0; pos < text.size();) {
         Decoded d = decodeOne(text, pos);
@@ -178,6 +196,7 @@ std::size_t utf16Length(std::string_view text) {
 }
 
 std::string sanitizeUtf8(std::string_view bytes) {
+    if (isAscii(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t pos = 0; pos < bytes.size();) {

@@ -23,10 +23,18 @@ std::string none() {
 template <typename Number>
 std::string formatted(int id, Number value) {
     std::array<char, 64> buffer{};
-    std::string format = text(id);
+    // The format ended by a NUL, in place when it fits.
+    std::array<char, 64> shortFormat{};
+    std::string longFormat;
+    const std::string_view source = resources::loadString(id).value_or("");
+    const char* format = shortFormat.data();
+    if (source.size() < shortFormat.size())
+        source.copy(shortFormat.data(), source.size());
+    else
+        format = (longFormat = std::string(source)).c_str();
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    std::snprintf(buffer.data(), buffer.size(), format.c_str(), value);
+    std::snprintf(buffer.data(), buffer.size(), format, value);
 #pragma GCC diagnostic pop
     return buffer.data();
 }
