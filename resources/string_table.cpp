@@ -1,7 +1,7 @@
 #include "resources/string_table.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace zlx::resources {
 namespace {
@@ -431,13 +431,24 @@ constexpr bool strictlyAscending() {
 static_assert(strictlyAscending(), "string table must be sorted by id without duplicates");
 static_assert(kTable.front().id > 0, "string ids are positive");
 
+// Each id's place in the table, so that a look-up (a status refresh makes dozens) is one read.
+constexpr std::uint16_t kNoEntry = 0xFFFF;
+static_assert(kTable.size() < kNoEntry);
+constexpr auto kPlaces = [] {
+    std::array<std::uint16_t, static_cast<std::size_t>(kTable.back().id) + 1> places{};
+    places.fill(kNoEntry);
+    for (std::size_t i = 0; i < kTable.size(); ++i)
+        places[static_cast<std::size_t>(kTable[i].id)] = static_cast<std::uint16_t>(i);
+    return places;
+}();
+
 }  // namespace
 
 std::optional<std::string_view> loadString(int id) {
-    const auto it = std::lower_bound(kTable.begin(), kTable.end(), id,
-                                     [](const StringEntry& e, int key) { return e.id < key; });
-    if (it == kTable.end() || it->id != id) return std::nullopt;
-    return it->text;
+    if (id < 0 || static_cast<std::size_t>(id) >= kPlaces.size()) return std::nullopt;
+    const std::uint16_t place = kPlaces[static_cast<std::size_t>(id)];
+    if (place == kNoEntry) return std::nullopt;
+    return kTable[place].text;
 }
 
 std::string stringOr(int id, std::string_view fallback) {

@@ -4,33 +4,21 @@
 
 #include "resources/dialogs.h"
 #include "status/copy_text.h"
+#include "status/status_rows.h"
 
 namespace zlx::status {
-
-namespace {
-
-std::size_t slotOf(int controlId) {
-    const auto& ids = AdvancedStatusDialog::kValueControls;
-    return static_cast<std::size_t>(std::find(ids.begin(), ids.end(), controlId) - ids.begin());
-}
-
-}  // namespace
 
 AdvancedStatusDialog::AdvancedStatusDialog(ui::Desktop& desktop)
     : ui::Dialog(desktop, resources::dialogTemplate(resources::kDialogAdvancedStatus)) {}
 
-void AdvancedStatusDialog::setText(int controlId, std::string text) {
-    std::size_t slot = slotOf(controlId);
-    if (slot < texts_.size()) texts_[slot] = std::move(text);
-}
-
 std::string AdvancedStatusDialog::text(int controlId) const {
-    std::size_t slot = slotOf(controlId);
-    return slot < texts_.size() ? texts_[slot] : std::string();
+    const bool valueControl =
+        std::find(kValueControls.begin(), kValueControls.end(), controlId) != kValueControls.end();
+    return shown_ && valueControl ? linkText(*shown_, controlId) : std::string();
 }
 
 void AdvancedStatusDialog::loadControls() {
-    for (std::size_t i = 0; i < texts_.size(); ++i) setItemText(kValueControls[i], texts_[i]);
+    for (int control : kValueControls) setItemText(control, text(control));
 }
 
 bool AdvancedStatusDialog::onInitDialog() {

@@ -1,11 +1,12 @@
 #pragma once
-// The Advanced Status dialog: 28 texts that the Current Status page writes on each refresh,
-// shown in the dialog's controls while it is open.
+// The Advanced Status dialog: 28 texts of the Current Status page's last refresh, shown in the
+// dialog's controls while it is open.
 
 #include <array>
 #include <string>
 
 #include "resources/status_rows.h"
+#include "status/status_snapshot.h"
 #include "ui/dialog.h"
 
 namespace zlx::status {
@@ -22,8 +23,11 @@ class AdvancedStatusDialog : public ui::Dialog {
 
     explicit AdvancedStatusDialog(ui::Desktop& desktop);
 
-    // The text of value control `controlId`; an id that is not a value control is ignored.
-    void setText(int controlId, std::string text);
+    // The refresh whose values the dialog shows; it stays the caller's, and is read when the
+    // dialog's texts are asked for, so a refresh while the dialog is closed costs nothing here.
+    void show(const LinkSnapshot& shown) { shown_ = &shown; }
+    // The text of value control `controlId`: empty before the first refresh, or for an id that
+    // is not a value control.
     std::string text(int controlId) const;
     // The data exchange in the loading direction.
     void loadControls();
@@ -34,7 +38,7 @@ class AdvancedStatusDialog : public ui::Dialog {
     void onSysCommand(int id) override;
 
   private:
-    std::array<std::string, kValueControls.size()> texts_;
+    const LinkSnapshot* shown_ = nullptr;
 };
 
 }  // namespace zlx::status

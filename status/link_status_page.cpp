@@ -45,8 +45,7 @@ void LinkStatusPage::showSnapshot() {
     setItemText(resources::kIdcRadioStatus, s.radioStatus);
     showItem(resources::kIdcRadioStatusLabel, !s.radioStatus.empty());
     showItem(resources::kIdcRadioStatus, !s.radioStatus.empty());
-    for (const resources::StatusRow& row : resources::kAdvancedStatusRows)
-        advanced_.setText(row.valueControl, linkText(s, row.valueControl));
+    advanced_.show(s);
     setItemText(resources::kIdcSignalWord, s.signalWord);
     progressSetRange(resources::kIdcSignalBar, 0, kSignalBarMax);
     progressSetPos(resources::kIdcSignalBar, s.qualityBar);

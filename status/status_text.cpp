@@ -1,7 +1,9 @@
 #include "status/status_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <type_traits>
 #include <utility>
 
 #include "platform/text.h"
@@ -19,22 +21,55 @@ std::string none() {
     return text(resources::kIdsNone);
 }
 
+// `format` with `value` written at its one conversion, "%d" or "%.<digits>f", and "%%" read as
+// "%": what snprintf writes in the C locale, whichever locale the process runs in (a toolkit
+// may set the user's). Nothing for a format with any other conversion.
+template <typename Number>
+std::optional<std::string> formatNumber(std::string_view format, Number value) {
+    std::string out;
+    bool converted = false;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%') {
+            out += format[i];
+            continue;
+        }
+        if (++i == format.size()) return std::nullopt;
+        if (format[i] == '%') {
+            out += '%';
+            continue;
+        }
+        if (converted) return std::nullopt;
+        converted = true;
+        std::array<char, 64> digits{};
+        std::to_chars_result written{};
+        if (format[i] == '.') {
+            int precision = 0;
+            while (++i < format.size() && format[i] >= '0' && format[i] <= '9' && precision < 100)
+                precision = precision * 10 + (format[i] - '0');
+            if (i == format.size() || format[i] != 'f') return std::nullopt;
+            written =
+                std::to_chars(digits.data(), digits.data() + digits.size(),
+                              static_cast<double>(value), std::chars_format::fixed, precision);
+        } else if (format[i] == 'd' && std::is_integral_v<Number>) {
+            written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+        } else {
+            return std::nullopt;
+        }
+        if (written.ec != std::errc()) return std::nullopt;
+        out.append(digits.data(), written.ptr);
+    }
+    return out;
+}
+
 // One number put into the format of string `id` ("%d dBm", "%.1f Mbps"...).
 template <typename Number>
 std::string formatted(int id, Number value) {
+    const std::string format(resources::loadString(id).value_or(""));
+    if (auto text = formatNumber(format, value)) return *text;
     std::array<char, 64> buffer{};
-    // The format ended by a NUL, in place when it fits.
-    std::array<char, 64> shortFormat{};
-    std::string longFormat;
-    const std::string_view source = resources::loadString(id).value_or("");
-    const char* format = shortFormat.data();
-    if (source.size() < shortFormat.size())
-        source.copy(shortFormat.data(), source.size());
-    else
-        format = (longFormat = std::string(source)).c_str();
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    std::snprintf(buffer.data(), buffer.size(), format, value);
+    std::snprintf(buffer.data(), buffer.size(), format.c_str(), value);
 #pragma GCC diagnostic pop
     return buffer.data();
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "status/status_text.h"
 
 namespace zlx::status {
@@ -116,6 +118,24 @@ TEST(StatusText, Rate) {
     for (const auto& r : rows) EXPECT_EQ(rateText(true, true, r.value), r.text) << r.value;
     EXPECT_EQ(rateText(false, true, 54), kNone);
     EXPECT_EQ(rateText(true, false, 54), kNone);
+}
+
+// The numbers are written without the C library's printf; they read as it writes them in the C
+// locale, rounding included, over every value a driver can give.
+TEST(StatusText, NumbersReadAsPrintfWritesThem) {
+    auto printed = [](const char* format, auto value) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, format, value);
+        return std::string(buffer);
+    };
+    for (std::uint32_t mhz = 0; mhz <= 100000; ++mhz)
+        ASSERT_EQ(frequencyText(true, true, mhz), printed("%.3f GHz", mhz / 1000.0)) << mhz;
+    for (std::uint32_t rate = 0; rate <= 100000; ++rate) {
+        ASSERT_EQ(rateText(true, true, rate), printed("%.1f Mbps", rate == 5 ? 5.5 : rate + 0.0));
+        ASSERT_EQ(rateText(true, true, 0x80000000u | rate), printed("%d Kbps", int(rate)));
+    }
+    for (std::int32_t dbm = -200; dbm <= 200; ++dbm)
+        ASSERT_EQ(signalStrengthText(true, dbm), printed("%d dBm", dbm));
 }
 
 TEST(StatusText, SignalStrengthAndQualityPercent) {
