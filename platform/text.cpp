@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include <charconv>
+
 namespace zlx::platform {
 
 namespace {
@@ -294,6 +296,13 @@ std::string displaySafeName(std::string_view name) {
         pos += d.length;
     }
     return out;
+}
+
+std::string generalNumber(double value, int significant) {
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::general, significant);
+    return written.ec == std::errc() ? std::string(buffer, written.ptr) : std::string();
 }
 
 void appendZeroPadded(std::string& out, long long value, int width) {

@@ -57,6 +57,11 @@ constexpr char lowerAscii(char c) {
 // Appends `value` in decimal with at least `width` characters, zeros after any minus sign, as
 // printf's "%0*lld" writes it; for the fixed forms of dates and versions shown every refresh.
 void appendZeroPadded(std::string& out, long long value, int width);
+
+// `value` with `significant` digits, as printf's "%.<significant>g" writes it in the C locale,
+// whichever locale the process runs in: a toolkit may set the user's, whose decimal comma
+// would split a CSV cell and make the same reading look different between front ends.
+std::string generalNumber(double value, int significant = 6);
 // Appends the bytes as upper-case hex pairs with `separator` between them ("00-1B-77").
 void appendHexBytes(std::string& out, std::span<const std::uint8_t> bytes, char separator);
 

@@ -183,9 +183,7 @@ template <typename T>
 std::string csvNumber(const std::optional<T>& value) {
     if (!value) return std::string();
     if constexpr (std::is_floating_point_v<T>) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%g", *value);
-        return buffer;
+        return platform::generalNumber(*value);
     } else {
         return std::to_string(*value);
     }

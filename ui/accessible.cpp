@@ -1,8 +1,9 @@
 #include "ui/accessible.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+
+#include "platform/text.h"
 
 namespace zlx::ui {
 
@@ -38,9 +39,7 @@ const Control* labelOf(const std::vector<Control>& controls, std::size_t index) 
 }
 
 std::string numberText(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
-    return buffer;
+    return platform::generalNumber(value);
 }
 
 // A bar's word is the static right after it on its row ("Good").

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+
+#include "platform/text.h"
 
 namespace zlx::ui {
 
@@ -17,9 +18,7 @@ constexpr std::uint32_t kGridGrey = 0xE0E0E0;
 constexpr int kTimeSteps[] = {30, 60, 120, 300, 600};
 
 std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", value);
-    return text;
+    return platform::generalNumber(value, 4);
 }
 
 const GraphAxis& axisOf(const GraphPanel& panel, const GraphPlot& plot) {

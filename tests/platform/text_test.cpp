@@ -170,5 +170,30 @@ TEST(AppendZeroPadded, WritesWhatPrintfWrites) {
     EXPECT_EQ(hex, "00-1B-FF-A0");
 }
 
+TEST(GeneralNumber, WritesWhatPrintfWritesInTheCLocale) {
+    const double values[] = {0.0,
+                             -0.0,
+                             5.5,
+                             -48.25,
+                             0.1 + 0.2,
+                             2.437,
+                             123456.0,
+                             1234567.0,
+                             0.0001,
+                             0.00001234,
+                             1e300,
+                             -1e-300,
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::denorm_min()};
+    for (double value : values) {
+        for (int digits : {4, 6}) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.*g", digits, value);
+            EXPECT_EQ(generalNumber(value, digits), expected) << value << " digits " << digits;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zlx::platform
