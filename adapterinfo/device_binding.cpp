@@ -1,6 +1,8 @@
 #include "adapterinfo/device_binding.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 #include "platform/registry_key.h"
 #include "platform/text.h"
@@ -21,25 +23,35 @@ char foldedIdChar(char c) {
     return upperAscii(c == '#' ? '\\' : c);
 }
 
-bool matchesAt(std::string_view id, std::size_t at, std::string_view needle) {
-    if (at > id.size() || id.size() - at < needle.size()) return false;
-    for (std::size_t i = 0; i < needle.size(); ++i)
-        if (foldedIdChar(id[at + i]) != upperAscii(needle[i])) return false;
-    return true;
+// `id` folded for comparison, kept in `stack` when it fits and in `heap` otherwise.
+std::string_view foldedId(std::string_view id, std::span<char> stack, std::string& heap) {
+    char* out = stack.data();
+    if (id.size() > stack.size()) {
+        heap.resize(id.size());
+        out = heap.data();
+    }
+    std::transform(id.begin(), id.end(), out, foldedIdChar);
+    return {out, id.size()};
 }
 
-// `id` starts with `first` followed by `second`.
+// A needle as folded identifiers hold it: upper case, its own '#' kept.
+struct FoldedNeedle {
+    explicit FoldedNeedle(std::string_view needle) : text(needle.size(), '\0') {
+        std::transform(needle.begin(), needle.end(), text.begin(), upperAscii);
+    }
+    std::string text;
+};
+
+// `id` starts with `first` followed by `second`; both are folded first.
 bool startsWith(std::string_view id, std::string_view first, std::string_view second) {
-    return matchesAt(id, 0, first) && matchesAt(id, first.size(), second);
+    return id.size() >= first.size() + second.size() &&
+           id.substr(0, first.size()) == FoldedNeedle(first).text &&
+           id.substr(first.size(), second.size()) == FoldedNeedle(second).text;
 }
 
 // An empty needle would be found in every identifier: it matches nothing.
 bool contains(std::string_view id, std::string_view needle) {
-    if (needle.empty() || needle.size() > id.size()) return false;
-    const char first = upperAscii(needle.front());
-    for (std::size_t at = 0; at + needle.size() <= id.size(); ++at)
-        if (foldedIdChar(id[at]) == first && matchesAt(id, at, needle)) return true;
-    return false;
+    return !needle.empty() && id.find(FoldedNeedle(needle).text) != std::string_view::npos;
 }
 
 }  // namespace
@@ -52,8 +64,11 @@ std::string usbPrefixInForce(platform::Registry& registry, const context::Produc
     return value.empty() ? product.vendorUsbPrefix : value;
 }
 
-bool matchesVendorHardwareId(std::string_view id, std::string_view usbPrefix,
+bool matchesVendorHardwareId(std::string_view rawId, std::string_view usbPrefix,
                              const context::ProductData& product) {
+    std::array<char, 128> stack;
+    std::string heap;
+    const std::string_view id = foldedId(rawId, stack, heap);
     std::string_view pci = product.vendorPciPrefix;
     if (startsWith(id, pci, kExcludedDevice)) return false;
     if (startsWith(id, usbPrefix, kExcludedDevice)) return false;

@@ -29,6 +29,11 @@ void Dialog::createWindow(WindowHandle owner, WindowHandle parent, bool modal) {
         c.iconId = t.iconId;
         controls_.push_back(std::move(c));
     }
+    // A page sets dozens of texts a refresh: each finds its control without a walk.
+    placeById_.clear();
+    for (std::size_t i = 0; i < controls_.size(); ++i) placeById_.emplace_back(controls_[i].id, i);
+    std::stable_sort(placeById_.begin(), placeById_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     loadTemplateTexts();
     width_ = template_.width;
     height_ = template_.height;
@@ -177,24 +182,27 @@ void Dialog::onCommand(int id, std::uint32_t code) {
 
 // ---- controls
 
-Control* Dialog::control(int id) {
-    for (Control& c : controls_)
-        if (c.id == id) return &c;
-    return nullptr;
+const Control* Dialog::control(int id) const {
+    auto at = std::lower_bound(placeById_.begin(), placeById_.end(), id,
+                               [](const auto& place, int key) { return place.first < key; });
+    if (at == placeById_.end() || at->first != id) return nullptr;
+    return &controls_[at->second];
 }
 
-const Control* Dialog::control(int id) const {
-    for (const Control& c : controls_)
-        if (c.id == id) return &c;
-    return nullptr;
+Control* Dialog::control(int id) {
+    return const_cast<Control*>(std::as_const(*this).control(id));
 }
 
 void Dialog::setItemText(int id, std::string_view text) {
     if (Control* c = control(id)) {
-        if (c->kind == ControlKind::RichText)
+        if (c->kind == ControlKind::RichText) {
             ::zlx::ui::richSetText(*c, text);
-        else
+        } else {
+            // A refresh that reads what is shown changes nothing a renderer draws or a screen
+            // reader announces.
+            if (c->text == text) return;
             c->text = text;
+        }
         desktop_.notifyControl(handle_, id);
     }
 }

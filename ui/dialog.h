@@ -173,6 +173,8 @@ class Dialog {
     Desktop& desktop_;
     DialogTemplate template_;
     std::vector<Control> controls_;
+    // Each id's place in controls_, sorted by id; of controls sharing an id, the first.
+    std::vector<std::pair<int, std::size_t>> placeById_;
     WindowHandle handle_ = kNoWindow;
     WindowHandle owner_ = kNoWindow;
     WindowHandle parent_ = kNoWindow;

@@ -53,7 +53,14 @@ INSTANTIATE_TEST_SUITE_P(
         IdCase{"USB\\VID_2F1A&PID_0101\\5&1", "USB\\VID_3C5D", false},
         IdCase{"USB\\VID_3C5D&PID_0200\\5&1", "usb\\vid_3c5d", true},
         IdCase{"USB\\VID_3C5D&DEV_0007\\5&1", "usb\\vid_3c5d", false},
-        IdCase{"ANYTHING\\AT\\ALL", "", false}),
+        IdCase{"ANYTHING\\AT\\ALL", "", false},
+        // Longer than the identifiers a machine gives, so compared outside the usual buffer.
+        IdCase{"ROOT#NET#0000#{4d36e972-e325-11ce-bfc1-08002be10318}#{9c3e6f1a-0000-4000-8000-"
+               "000000000001}#{5b1f7a0e-1111-4111-8111-111111111111}#pci#ven_1b7a&dev_0032",
+               kUsb, true},
+        IdCase{"ROOT#NET#0000#{4d36e972-e325-11ce-bfc1-08002be10318}#{9c3e6f1a-0000-4000-8000-"
+               "000000000001}#{5b1f7a0e-1111-4111-8111-111111111111}#pci#ven_8086&dev_0032",
+               kUsb, false}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 constexpr const char* kInstallerKey =
