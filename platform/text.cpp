@@ -1,5 +1,6 @@
 #include "platform/text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace zlx::platform {
@@ -288,6 +289,9 @@ bool matchesHexForm(std::string_view text, std::string_view form) {
 namespace zlx::platform {
 
 std::string displaySafeName(std::string_view name) {
+    // Printable ASCII, what names nearly always are, is safe as it is.
+    if (std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return std::string(name);
     std::string out;
     out.reserve(name.size());
     for (std::size_t pos = 0; pos < name.size();) {
