@@ -152,14 +152,15 @@ std::vector<std::uint8_t> utf16leBytes(std::string_view text, bool withNul) {
 
 std::string utf8FromUtf16le(std::span<const std::uint8_t> bytes) {
     // ASCII up to the terminator (or the end) reads byte for byte.
-    std::string ascii;
-    ascii.reserve(bytes.size() / 2);
     std::size_t at = 0;
-    for (; at + 1 < bytes.size() && bytes[at + 1] == 0 && bytes[at] < 0x80; at += 2) {
-        if (bytes[at] == 0) return ascii;
-        ascii += static_cast<char>(bytes[at]);
+    while (at + 1 < bytes.size() && bytes[at + 1] == 0 && bytes[at] != 0 && bytes[at] < 0x80)
+        at += 2;
+    const bool ended = at + 1 < bytes.size() && bytes[at] == 0 && bytes[at + 1] == 0;
+    if (ended || at == bytes.size()) {
+        std::string ascii(at / 2, '\0');
+        for (std::size_t i = 0; i < ascii.size(); ++i) ascii[i] = static_cast<char>(bytes[2 * i]);
+        return ascii;
     }
-    if (at == bytes.size()) return ascii;
     std::u16string units;
     std::size_t i = 0;
     for (; i + 1 < bytes.size(); i += 2) {
