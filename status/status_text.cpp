@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <type_traits>
 #include <utility>
@@ -47,9 +48,19 @@ std::optional<std::string> formatNumber(std::string_view format, Number value) {
             while (++i < format.size() && format[i] >= '0' && format[i] <= '9' && precision < 100)
                 precision = precision * 10 + (format[i] - '0');
             if (i == format.size() || format[i] != 'f') return std::nullopt;
-            written =
-                std::to_chars(digits.data(), digits.data() + digits.size(),
-                              static_cast<double>(value), std::chars_format::fixed, precision);
+            const double number = static_cast<double>(value);
+            if (number == std::trunc(number) && std::fabs(number) < 1e15 &&
+                !(number == 0 && std::signbit(number))) {
+                // A whole number, as most rates are: its digits, then the precision's zeros.
+                written = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                        static_cast<long long>(number));
+                out.append(digits.data(), written.ptr);
+                if (precision > 0)
+                    out.append(1, '.').append(static_cast<std::size_t>(precision), '0');
+                continue;
+            }
+            written = std::to_chars(digits.data(), digits.data() + digits.size(), number,
+                                    std::chars_format::fixed, precision);
         } else if (format[i] == 'd' && std::is_integral_v<Number>) {
             written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
         } else {
