@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "clientsuite/client_worker.h"
 #include "clientsuite/report_run.h"
@@ -21,11 +22,15 @@ using zlx::testing::ProgramFixture;
 const std::filesystem::path kScenarios = std::filesystem::path(ZLX_SOURCE_DIR) / "scenarios";
 
 struct SuiteRun {
-    explicit SuiteRun(const std::string& scenario)
+    // `endRequestedAfter`: the number of progress lines after which the program is asked to end.
+    explicit SuiteRun(const std::string& scenario,
+                      std::size_t endRequestedAfter = std::numeric_limits<std::size_t>::max())
         : f(scenario.empty() ? sim::loadDefaultScenario()
                              : sim::loadScenarioFile((kScenarios / scenario).string())) {
-        report = runReport(f.context(), f.clock(), *chooseReportAdapter(f.context(), std::nullopt),
-                           [this](const std::string& step) { progress.push_back(step); });
+        report = runReport(
+            f.context(), f.clock(), *chooseReportAdapter(f.context(), std::nullopt),
+            [this](const std::string& step) { progress.push_back(step); },
+            [this, endRequestedAfter] { return progress.size() >= endRequestedAfter; });
     }
     std::string statuses() const {
         std::string words;
@@ -54,6 +59,15 @@ TEST(SuiteRunTest, DefaultMachinePassesAllSixAndPingsTheGateway) {
     EXPECT_EQ(run.f.machine().calls().count("ping(\"192.168.10.1\", limit=15000)"), 1u);
     EXPECT_EQ(run.progress.at(5), "Network test");
     EXPECT_EQ(run.progress.back(), "pinging 192.168.10.1");
+}
+
+// On the manual clock the run is the driving thread's own: a request to end, seen when the
+// third test starts, lets that test finish and runs nothing after it, not even a pause.
+TEST(SuiteRunTest, ARequestToEndStopsTheRunAtItsNextStep) {
+    SuiteRun run("", 2);
+    EXPECT_EQ(run.statuses(), "passed passed passed notRun notRun notRun");
+    EXPECT_EQ(run.progress.size(), 3u);
+    EXPECT_EQ(run.f.clock().now(), 2 * 100);
 }
 
 TEST(SuiteRunTest, EdgeCasesOfTheMachine) {
