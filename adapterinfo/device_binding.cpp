@@ -13,12 +13,10 @@ namespace {
 
 constexpr std::string_view kExcludedDevice = "&DEV_0007";
 
+using platform::upperAscii;
+
 // Hardware identifiers compare without regard to case, whoever wrote the prefix, and '#'
 // stands for '\\' (the form a device interface path gives them).
-char upperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 char foldedIdChar(char c) {
     return upperAscii(c == '#' ? '\\' : c);
 }

@@ -19,8 +19,7 @@ std::string driverNameOf(const std::string& driverPath) {
     auto period = driverPath.rfind('.');
     if (period == std::string::npos || period < start) return {};
     std::string name = driverPath.substr(start, period - start);
-    for (char& c : name)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    for (char& c : name) c = platform::upperAscii(c);
     return name;
 }
 

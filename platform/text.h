@@ -53,6 +53,9 @@ bool startsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix)
 constexpr char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
+constexpr char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Appends `value` in decimal with at least `width` characters, zeros after any minus sign, as
 // printf's "%0*lld" writes it; for the fixed forms of dates and versions shown every refresh.
